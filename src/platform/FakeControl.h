@@ -1,0 +1,42 @@
+// Test controls of the native stand-in: reset the in-memory registry, set the
+// version record GetVersionExA reports, make the next call of a kind fail,
+// count the registry calls, and read back the recorded icon extractions.
+#pragma once
+
+#include "platform/FakeWin32.h"
+
+#include <string>
+#include <vector>
+
+namespace fake {
+
+// Empties the whole in-memory registry (every root) and clears faults,
+// counters and recorded icon extractions. Open handles become invalid.
+void ResetRegistry();
+
+enum class Fault { Open, Create, SetValue, DeleteKey, DeleteValue, QueryValue, Enum, QueryInfo };
+// The next call of that kind fails with `error` (once).
+void FailNext(Fault kind, LONG error = ERROR_ACCESS_DENIED);
+
+// Number of Reg* calls made since the last reset (every function counts one).
+long RegistryCallCount();
+
+// The version record GetVersionExA reports; `ok` false makes GetVersionExA fail.
+void SetVersion(DWORD platformId, DWORD major, DWORD minor, DWORD build, const char* csd,
+                bool ok = true);
+// Shorthand for the systems the program knows: "win95", "win98", "winme",
+// "nt40", "win2k", "winxp", "win2003", "win7".
+void SetVersion(const std::string& wineName);
+// Whether GetSystemMetrics(SM_DBCSENABLED) reports a Far East system.
+void SetDbcsEnabled(bool on);
+
+struct IconRequest {
+    std::string file;
+    UINT index;
+};
+// Every ExtractIconA call since the last reset.
+const std::vector<IconRequest>& IconRequests();
+// The executable path GetModuleFileNameA reports (default /proc/self/exe).
+void SetModuleFileName(const std::string& path);
+
+} // namespace fake

@@ -1,0 +1,12 @@
+// The one text order of the program: the platform's locale-aware comparison
+// that ignores case (CompareStringA with LOCALE_USER_DEFAULT and
+// NORM_IGNORECASE), so the extension list, the class index and sorted list
+// boxes agree.
+#pragma once
+
+#include <string>
+
+// Negative, zero or positive as a sorts before, equal to or after b.
+int CompareText(const std::string& a, const std::string& b);
+// Equal ignoring case in the user's locale.
+inline bool SameText(const std::string& a, const std::string& b) { return CompareText(a, b) == 0; }

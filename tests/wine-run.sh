@@ -1,0 +1,14 @@
+#!/bin/sh
+# Runs a Windows test program under Wine. All programs of one test run share
+# the throw-away prefix named by CORVIX_TEST_PREFIX (test.sh makes a fresh one);
+# without it a prefix below /tmp is made once and kept.
+export WINEDEBUG=-all
+export WINEARCH=win32
+export WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+export WINEPREFIX="${CORVIX_TEST_PREFIX:-/tmp/corvix-test-prefix-$(id -u)}"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+fi
+exec wine "$@"

@@ -1,0 +1,38 @@
+# Shared by run.sh and test.sh: installs what a fresh Debian 12 machine lacks
+# and builds the requested trees. Source it; it defines functions only.
+
+CORVIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# install_packages PKG...: apt-get installs the packages that are missing.
+install_packages() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "== installing: ${missing[*]}"
+    if printf '%s\n' "${missing[@]}" | grep -q ':i386$'; then
+        dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+    fi
+    as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+install_build_tools() {
+    install_packages cmake make g++ g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686 \
+        googletest libgtest-dev libbenchmark-dev wine wine32:i386 xvfb xauth x11-utils imagemagick
+}
+
+# build_tree NAME [cmake args...]: configures and builds build/NAME.
+build_tree() {
+    local name=$1; shift
+    cmake -S "$CORVIX_ROOT" -B "$CORVIX_ROOT/build/$name" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$CORVIX_ROOT/build/$name" -j "$(nproc)"
+}
+
+build_native() { build_tree native; }
+build_win32() { build_tree win32 -DCMAKE_TOOLCHAIN_FILE="$CORVIX_ROOT/cmake/mingw-i686.cmake"; }
