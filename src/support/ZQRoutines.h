@@ -1,0 +1,33 @@
+// Operating system version: the program's own version code and the names it
+// shows. The decoding is kept in pure functions of a version record so that it
+// can be tested for every Windows version without running on it; the thin
+// wrappers fetch the record with GetVersionExA.
+#pragma once
+
+#include <string>
+
+#include "platform/Win32.h"
+
+// Version codes:
+//   0 another system (also any version newer than Windows XP)
+//   1 Windows 95        2 Windows 95 release B
+//   3 Windows 98        4 Windows 98 Second Edition
+//   5 Windows ME        6 Windows NT 3.x
+//   7 Windows NT 4      8 Windows 2000        9 Windows XP
+
+// Decodes a version record into the version code. When `text` is given it
+// receives the version text, e.g. "5.0, Build 2195".
+int OSVersionCodeOf(const OSVERSIONINFOA& rec, std::string* text);
+
+// The name of the system for a version record; null means the record could not
+// be obtained, which gives "Unknown".
+std::string OSNameOf(const OSVERSIONINFOA* rec);
+
+// The version code of the running system; `text` receives the version text.
+int GetOSVersion(std::string& text);
+
+// The version code of the running system.
+int GetOSVersionCode();
+
+// The display name of the running system, e.g. "Windows 2000".
+void GetOSName(std::string& name);
