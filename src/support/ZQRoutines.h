@@ -23,7 +23,8 @@ int OSVersionCodeOf(const OSVERSIONINFOA& rec, std::string* text);
 // be obtained, which gives "Unknown".
 std::string OSNameOf(const OSVERSIONINFOA* rec);
 
-// The version code of the running system; `text` receives the version text.
+// The version code of the running system; `text` receives the version text
+// (empty when the platform gives no version record).
 int GetOSVersion(std::string& text);
 
 // The version code of the running system.
