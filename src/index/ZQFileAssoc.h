@@ -7,10 +7,11 @@
 // given when the entry was created (kept, never returned) and the extensions
 // in the order they were added. Extensions match exactly, case included.
 //
-// Positions are valid until the next insertion or deletion. A position of -1
-// is what a lookup of an absent name yields; the by-name operations pass it on,
-// which is why an absent name gives an error, nothing or zero as documented
-// below. A position at or above Count() is always an error.
+// Positions are valid until the next insertion or deletion. A negative
+// position is what a lookup of an absent name yields (-1); the by-name
+// operations pass it on, which is why an absent name gives an error, nothing
+// or zero as documented below. A position at or above Count() is always an
+// error.
 #pragma once
 
 #include <memory>
@@ -47,15 +48,15 @@ public:
     // holds it already.
     int Add(const std::string& ClassName, const std::string& Description, const std::string& Ext);
 
-    // Whether the entry at Index holds Ext. Index -1: "FileClass is not in list.".
+    // Whether the entry at Index holds Ext. Index < 0: "FileClass is not in list.".
     bool HasExtension(int Index, const std::string& Ext) const;
-    // Appends Ext unless held. Index -1: "FileClass is not in list.".
+    // Appends Ext unless held. Index < 0: "FileClass is not in list.".
     void AddExtension(int Index, const std::string& Ext);
-    // Removes Ext when held. Index -1: does nothing.
+    // Removes Ext when held. Index < 0: does nothing.
     void RemoveExtension(int Index, const std::string& Ext);
-    // Number of extensions. Index -1: 0.
+    // Number of extensions. Index < 0: 0.
     int ExtensionCount(int Index) const;
-    // Removes the entry. Index -1: "FileClass is not in list.".
+    // Removes the entry. Index < 0: "FileClass is not in list.".
     void Delete(int Index);
 
     // The same operations by class name, at IndexOf(ClassName).
