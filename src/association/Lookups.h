@@ -1,0 +1,31 @@
+// The lookups a scan of HKEY_CLASSES_ROOT needs: existence tests, the list of
+// all extensions, the class of an extension and the description of a class.
+// A lookup that finds nothing (or is given an invalid name) answers empty or
+// false; the only error that passes is ERegistryException for a value that
+// holds no text.
+#pragma once
+
+#include <string>
+
+class TStringList;
+
+// A valid extension whose key exists. Never raises.
+bool ExtensionExists(const std::string& ext);
+
+// A valid class name whose key exists. Never raises.
+bool FileClassExists(const std::string& className);
+
+// Replaces the list's contents with every extension key below
+// HKEY_CLASSES_ROOT, sorted with the list's sort (case-insensitive, in the
+// platform's text order). Empty when the root can't be opened. The list's
+// update bracket is held for the call and ended on every path.
+void GetExtensions(TStringList& list);
+
+// The file class an extension is linked to: its key's default value; empty
+// for an invalid name, a missing key or a missing default value.
+std::string GetExtensionClass(const std::string& ext);
+
+// The description of a class: on Windows 2000 and XP its "FriendlyTypeName"
+// when present, otherwise its key's default value; empty for an invalid name
+// or a missing key. Returned as stored.
+std::string GetClassDescription(const std::string& className);
