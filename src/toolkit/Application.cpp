@@ -1,0 +1,206 @@
+#include "toolkit/Application.h"
+
+#include <exception>
+#include <vector>
+
+#include "toolkit/Dialogs.h"
+#include "toolkit/Form.h"
+
+TApplication Application;
+
+void TApplication::SetTitle(const std::string& title) { title_ = title; }
+
+void TApplication::SetHint(const std::string& hint) {
+    if (hint == hint_)
+        return;
+    hint_ = hint;
+    if (onHint)
+        onHint();
+}
+
+void TApplication::Run() {
+    if (terminated_)
+        return;
+    running_ = true;
+    if (mainForm_)
+        mainForm_->Show();
+    MSG msg;
+    while (!terminated_ && GetMessageA(&msg, nullptr, 0, 0) > 0)
+        ProcessMessage(msg);
+    running_ = false;
+}
+
+void TApplication::Terminate() {
+    terminated_ = true;
+    if (running_)
+        PostQuitMessage(0);
+}
+
+void TApplication::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            break;
+        }
+        ProcessMessage(msg);
+    }
+}
+
+bool TApplication::ProcessMessage(MSG& msg) {
+    if (msg.message == WM_MOUSEMOVE)
+        UpdateHint(msg);
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(root))) {
+        if (HACCEL table = form->Accelerators())
+            if (TranslateAcceleratorA(root, table, &msg))
+                return true;
+        // Tab, Enter and Escape move between and press controls, as in dialogs.
+        if (IsDialogMessageA(root, &msg))
+            return true;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+}
+
+// The hint of the control under the pointer: the innermost window there
+// (disabled ones too, which get no mouse messages themselves), or the
+// nearest of its parents that has a hint.
+void TApplication::UpdateHint(const MSG& msg) {
+    HWND target = msg.hwnd;
+    for (;;) {
+        POINT p = msg.pt;
+        ScreenToClient(target, &p);
+        HWND child = ChildWindowFromPointEx(target, p, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (!child || child == target)
+            break;
+        target = child;
+    }
+    std::string hint;
+    for (HWND h = target; h; h = GetParent(h)) {
+        if (TWindow* window = TWindow::FromHandle(h)) {
+            POINT p = msg.pt;
+            ScreenToClient(h, &p);
+            hint = window->HintAt(p);
+            if (!hint.empty())
+                break;
+        }
+        if (!(GetWindowLongA(h, GWL_STYLE) & WS_CHILD))
+            break;
+    }
+    SetHint(hint);
+}
+
+void TApplication::HandleException() {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        ShowException(e.what());
+    } catch (...) {
+        ShowException("Unbekannter Fehler");
+    }
+}
+
+void TApplication::ShowException(const std::string& message) {
+    // Reporting an error must not raise another one.
+    try {
+        MessageDlg(message, TDialogKind::Error, mbOK);
+    } catch (...) {
+    }
+}
+
+TDialogHandler* TApplication::SetDialogHandler(TDialogHandler* handler) {
+    TDialogHandler* previous = dialogHandler_;
+    dialogHandler_ = handler;
+    return previous;
+}
+
+int TApplication::Ask(const TDialogRequest& request) {
+    if (dialogHandler_)
+        return dialogHandler_->Answer(request);
+    switch (request.kind) {
+    case TDialogKind::Modal:
+        return RunModal(*request.form);
+    case TDialogKind::Help:
+        return WinHelpA(mainForm_ ? mainForm_->Handle() : nullptr, helpFile_.c_str(),
+                        request.helpCommand, request.helpData);
+    default: {
+        TMessageForm box(request.kind, request.caption, request.text, request.buttons);
+        return RunModal(box);
+    }
+    }
+}
+
+bool TApplication::HelpCommand(UINT command, ULONG_PTR data) {
+    TDialogRequest request;
+    request.kind = TDialogKind::Help;
+    request.caption = helpFile_;
+    request.helpCommand = command;
+    request.helpData = data;
+    return Ask(request) != 0;
+}
+
+namespace {
+
+BOOL CALLBACK CollectEnabledWindow(HWND hwnd, LPARAM param) {
+    auto* windows = reinterpret_cast<std::vector<HWND>*>(param);
+    if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
+        windows->push_back(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
+int TApplication::RunModal(TForm& form) {
+    // The other windows of the program wait while the form is shown.
+    std::vector<HWND> disabled;
+    EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow,
+                      reinterpret_cast<LPARAM>(&disabled));
+    for (HWND hwnd : disabled)
+        if (hwnd != form.Handle())
+            EnableWindow(hwnd, FALSE);
+    HWND previous = GetActiveWindow();
+    form.modal_ = true;
+    form.modalResult_ = mrNone;
+    form.Show();
+    SetForegroundWindow(form.Handle());
+    MSG msg;
+    while (form.modalResult_ == mrNone && IsWindow(form.Handle())) {
+        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam)); // for the outer loop
+            break;
+        }
+        ProcessMessage(msg);
+    }
+    for (HWND hwnd : disabled)
+        if (hwnd != form.Handle() && IsWindow(hwnd))
+            EnableWindow(hwnd, TRUE);
+    form.Hide();
+    form.modal_ = false;
+    if (previous && IsWindow(previous))
+        SetActiveWindow(previous);
+    return form.modalResult_ != mrNone ? form.modalResult_ : mrCancel;
+}
+
+HFONT TApplication::DefaultFont() {
+    if (font_)
+        return font_.Get();
+    HDC dc = GetDC(nullptr);
+    const int height = -MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    // Tahoma where the system has it ("MS Shell Dlg 2"), else "MS Shell Dlg".
+    for (const char* face : {"Tahoma", "MS Shell Dlg"}) {
+        font_.Reset(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                VARIABLE_PITCH | FF_SWISS, face));
+        HGDIOBJ old = SelectObject(dc, font_.Get());
+        char actual[LF_FACESIZE] = "";
+        GetTextFaceA(dc, sizeof actual, actual);
+        SelectObject(dc, old);
+        if (lstrcmpiA(actual, face) == 0)
+            break;
+    }
+    ReleaseDC(nullptr, dc);
+    return font_.Get();
+}

@@ -1,0 +1,126 @@
+// The application object: title, help file, hints, the message loop, modal
+// dialogs and the default error handling. It is the program's one global.
+//
+// Every message box, modal dialog and help call passes through Ask(). When a
+// dialog handler is installed (the test seam), it answers instead of the
+// user and no window is shown; otherwise the real box or dialog runs.
+#pragma once
+
+#include <string>
+
+#include "platform/Win32.h"
+#include "toolkit/Handles.h"
+#include "toolkit/Window.h"
+
+class TForm;
+
+// Modal results: the values of the platform's dialog box commands.
+enum TModalResult : int {
+    mrNone = 0,
+    mrOk = IDOK,
+    mrCancel = IDCANCEL,
+    mrYes = IDYES,
+    mrNo = IDNO,
+};
+
+// Buttons of a message box, combined with |.
+enum TMsgDlgButton : unsigned { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8 };
+
+enum class TDialogKind {
+    Warning,      // "Warnung"
+    Error,        // "Fehler"
+    Information,  // "Information"
+    Confirmation, // "Bestätigen"
+    Plain,        // the application title as caption
+    Modal,        // a modal form (`form`)
+    Help,         // a call to the help system (`helpCommand`, `helpData`)
+};
+
+// What the program asks: kind, caption and text of a box (for a modal form
+// its caption; for help the help file), and the details of the kind.
+struct TDialogRequest {
+    TDialogKind kind = TDialogKind::Plain;
+    std::string caption;
+    std::string text;
+    unsigned buttons = mbOK;
+    TForm* form = nullptr;
+    UINT helpCommand = 0;
+    ULONG_PTR helpData = 0;
+};
+
+// Answers requests instead of the user (tests). The result is the modal
+// result of a box or a modal form; for help, nonzero means success.
+class TDialogHandler {
+public:
+    virtual ~TDialogHandler() = default;
+    virtual int Answer(const TDialogRequest& request) = 0;
+};
+
+class TApplication {
+public:
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title);
+    const std::string& HelpFile() const { return helpFile_; }
+    void SetHelpFile(const std::string& file) { helpFile_ = file; }
+
+    // The current hint: the hint of the menu item or control under the
+    // pointer. onHint runs whenever it changes.
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& hint);
+    TNotifyEvent onHint;
+
+    // The main form: closing it ends the application.
+    TForm* MainForm() const { return mainForm_; }
+    void SetMainForm(TForm* form) { mainForm_ = form; }
+    // Keyboard shortcuts of the main form's menu.
+    void SetAccelerators(HACCEL table) { accelerators_ = table; }
+
+    // Shows the main form and runs the message loop until Terminate.
+    void Run();
+    // Ends the message loop (at once when it is running, else before it starts).
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    // Handles the messages waiting in the queue, then returns.
+    void ProcessMessages();
+
+    // The default error handling, called inside a catch block: shows the
+    // error box with the message of the exception being handled.
+    void HandleException();
+    void ShowException(const std::string& message);
+
+    // The one place where boxes, modal forms and help calls are asked.
+    int Ask(const TDialogRequest& request);
+    // Installs a handler that answers instead of the user; returns the one
+    // installed before. Null restores the real dialogs.
+    TDialogHandler* SetDialogHandler(TDialogHandler* handler);
+
+    // Runs a form modally with its own message loop until it has a modal
+    // result; used by Ask for modal forms and the message boxes.
+    int RunModal(TForm& form);
+
+    // The help system on HelpFile(): HELP_CONTEXT with a context number, or
+    // any command with its data (HELP_QUIT, command 15 with data 0, ...).
+    bool HelpContext(int context) { return HelpCommand(HELP_CONTEXT, context); }
+    bool HelpCommand(UINT command, ULONG_PTR data);
+
+    // "MS Shell Dlg" / Tahoma 8 pt, the font of every window.
+    HFONT DefaultFont();
+
+private:
+    bool ProcessMessage(MSG& msg);
+    void UpdateHint(const MSG& msg);
+    int ShowMessageForm(const TDialogRequest& request);
+
+    std::string title_;
+    std::string helpFile_;
+    std::string hint_;
+    TForm* mainForm_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    bool running_ = false;
+    bool terminated_ = false;
+    bool showingError_ = false;
+    TDialogHandler* dialogHandler_ = nullptr;
+    TFontHandle font_;
+};
+
+extern TApplication Application;

@@ -1,0 +1,132 @@
+#include "toolkit/Bars.h"
+
+// --- TStatusBar
+
+TCreateParams TStatusBar::KindParams() const {
+    TCreateParams p;
+    p.className = STATUSCLASSNAMEA;
+    p.style = SBARS_SIZEGRIP;
+    return p;
+}
+
+void TStatusBar::SetPanelWidths(const std::vector<int>& widths) {
+    widths_ = widths;
+    std::vector<int> edges;
+    int right = 0;
+    for (size_t i = 0; i < widths.size(); ++i) {
+        right += widths[i];
+        edges.push_back(i + 1 == widths.size() ? -1 : right);
+    }
+    SendMessageA(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+}
+
+std::string TStatusBar::PanelText(int index) const {
+    const LRESULT info = SendMessageA(Handle(), SB_GETTEXTLENGTHA, index, 0);
+    std::string text(LOWORD(info) + 1u, '\0');
+    SendMessageA(Handle(), SB_GETTEXTA, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(LOWORD(info));
+    return text;
+}
+
+void TStatusBar::SetPanelText(int index, const std::string& text) {
+    SendMessageA(Handle(), SB_SETTEXTA, index, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// --- TToolButton
+
+void TToolButton::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    if (bar_)
+        SendMessageA(bar_->Handle(), TB_ENABLEBUTTON, id_, MAKELONG(enabled ? TRUE : FALSE, 0));
+}
+
+void TToolButton::Click() {
+    if (enabled_ && onClick)
+        onClick();
+}
+
+// --- TToolBar
+
+TCreateParams TToolBar::KindParams() const {
+    TCreateParams p;
+    p.className = TOOLBARCLASSNAMEA;
+    // The bar is laid out by its parent like any aligned control.
+    p.style = TBSTYLE_FLAT | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN;
+    return p;
+}
+
+void TToolBar::AfterCreate() { SendMessageA(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0); }
+
+void TToolBar::SetImages(HBITMAP strip, int imageWidth, int imageHeight, COLORREF transparent) {
+    SendMessageA(Handle(), TB_SETBITMAPSIZE, 0, MAKELONG(imageWidth, imageHeight));
+    if (!strip)
+        return;
+    BITMAP info = {};
+    GetObjectA(strip, sizeof info, &info);
+    const int count = imageWidth > 0 ? info.bmWidth / imageWidth : 0;
+    images_.Reset(ImageList_Create(imageWidth, imageHeight, ILC_COLOR24 | ILC_MASK, count, 0));
+    ImageList_AddMasked(images_.Get(), strip, transparent);
+    SendMessageA(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Get()));
+}
+
+int TToolBar::ImageCount() const { return images_ ? ImageList_GetImageCount(images_.Get()) : 0; }
+
+void TToolBar::SetButtonSize(int width, int height) {
+    SendMessageA(Handle(), TB_SETBUTTONSIZE, 0, MAKELONG(width, height));
+}
+
+void TToolBar::AddButtons(const std::vector<TToolButtonRow>& rows) {
+    static int nextId = 0x7000;
+    for (const TToolButtonRow& row : rows) {
+        TBBUTTON b = {};
+        b.iString = -1;
+        if (!row.button) {
+            b.fsStyle = BTNS_SEP;
+            b.iBitmap = 8; // separator width
+        } else {
+            TToolButton& button = *row.button;
+            button.bar_ = this;
+            button.id_ = ++nextId;
+            button.image_ = row.image;
+            button.enabled_ = row.enabled;
+            button.name_ = row.name;
+            button.caption_ = row.caption;
+            button.hint_ = row.hint;
+            buttons_.push_back(&button);
+            b.iBitmap = row.image;
+            b.idCommand = button.id_;
+            b.fsState = row.enabled ? TBSTATE_ENABLED : 0;
+            b.fsStyle = BTNS_BUTTON;
+        }
+        SendMessageA(Handle(), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&b));
+    }
+}
+
+TToolButton* TToolBar::ButtonAt(POINT clientPoint) const {
+    const auto index =
+        static_cast<int>(SendMessageA(Handle(), TB_HITTEST, 0, reinterpret_cast<LPARAM>(&clientPoint)));
+    if (index < 0)
+        return nullptr;
+    TBBUTTON b = {};
+    if (!SendMessageA(Handle(), TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&b)))
+        return nullptr;
+    for (TToolButton* button : buttons_)
+        if (button->id_ == b.idCommand)
+            return button;
+    return nullptr;
+}
+
+std::string TToolBar::HintAt(POINT clientPoint) const {
+    if (TToolButton* button = ButtonAt(clientPoint))
+        return button->Hint();
+    return Hint();
+}
+
+bool TToolBar::OnCommand(WORD, WORD id) {
+    for (TToolButton* button : buttons_)
+        if (button->id_ == id) {
+            button->Click();
+            return true;
+        }
+    return false;
+}

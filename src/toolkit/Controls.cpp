@@ -1,0 +1,215 @@
+#include "toolkit/Controls.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Form.h"
+
+namespace {
+
+// Control ids only need to differ among siblings; one running number does.
+UINT NextControlId() {
+    static UINT id = 100;
+    if (++id >= 0x8000)
+        id = 101;
+    return id;
+}
+
+} // namespace
+
+void TControl::Create(const TControlRow& row) {
+    TCreateParams p = KindParams();
+    p.style |= WS_CHILD | WS_VISIBLE | row.style;
+    p.name = row.name;
+    p.caption = row.caption;
+    p.bounds = row.bounds;
+    p.parent = row.parent ? row.parent->Handle() : nullptr;
+    p.id = NextControlId();
+    CreateHandle(p);
+    SetHint(row.hint);
+    AfterCreate();
+    if (row.align != TAlign::None)
+        SetAlign(row.align);
+}
+
+// --- TLabel
+
+TCreateParams TLabel::KindParams() const {
+    TCreateParams p;
+    p.className = "STATIC";
+    p.style = SS_LEFT | (wordWrap_ ? 0 : SS_LEFTNOWORDWRAP);
+    return p;
+}
+
+void TLabel::SetText(const std::string& text) {
+    TWindow::SetText(text);
+    AdjustSize();
+}
+
+void TLabel::SetFontColor(COLORREF color) {
+    color_ = color;
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+void TLabel::SetAutoSize(bool on) {
+    autoSize_ = on;
+    AdjustSize();
+}
+
+void TLabel::SetWordWrap(bool on) {
+    wordWrap_ = on;
+    LONG style = GetWindowLongA(Handle(), GWL_STYLE) & ~SS_LEFTNOWORDWRAP;
+    SetWindowLongA(Handle(), GWL_STYLE, on ? style : style | SS_LEFTNOWORDWRAP);
+    AdjustSize();
+}
+
+void TLabel::AdjustSize() {
+    if (!autoSize_ || !Handle())
+        return;
+    HDC dc = GetDC(Handle());
+    HGDIOBJ old = SelectObject(dc, Application.DefaultFont());
+    std::string text = Text();
+    RECT r = {0, 0, wordWrap_ ? Width() : 0, 0};
+    UINT flags = DT_CALCRECT | DT_LEFT | (wordWrap_ ? DT_WORDBREAK : 0);
+    // An empty label keeps the height of one line, as a text would have.
+    DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &r, flags);
+    SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+    TBounds b = Bounds();
+    b.width = text.empty() && !wordWrap_ ? 0 : r.right;
+    b.height = r.bottom;
+    SetBounds(b);
+}
+
+HBRUSH TLabel::OnCtlColor(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, color_ == CLR_DEFAULT ? GetSysColor(COLOR_WINDOWTEXT) : color_);
+    return GetSysColorBrush(COLOR_BTNFACE);
+}
+
+// --- TButton
+
+TCreateParams TButton::KindParams() const {
+    TCreateParams p;
+    p.className = "BUTTON";
+    p.style = BS_PUSHBUTTON | WS_TABSTOP;
+    return p;
+}
+
+bool TButton::OnCommand(WORD code, WORD) {
+    if (code != BN_CLICKED)
+        return false;
+    Click();
+    return true;
+}
+
+void TButton::Click() {
+    if (onClick)
+        onClick();
+    if (modalResult_ != mrNone)
+        if (auto* form = dynamic_cast<TForm*>(FromHandle(GetAncestor(Handle(), GA_ROOT))))
+            form->SetModalResult(modalResult_);
+}
+
+void TButton::SetDefault(bool on) {
+    SendMessageA(Handle(), BM_SETSTYLE, on ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+// --- TCheckBox
+
+TCreateParams TCheckBox::KindParams() const {
+    TCreateParams p;
+    p.className = "BUTTON";
+    p.style = BS_AUTOCHECKBOX | WS_TABSTOP;
+    return p;
+}
+
+bool TCheckBox::Checked() const {
+    return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TCheckBox::SetChecked(bool checked) {
+    if (checked == Checked())
+        return;
+    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (onClick)
+        onClick();
+}
+
+bool TCheckBox::OnCommand(WORD code, WORD) {
+    if (code != BN_CLICKED)
+        return false;
+    if (onClick)
+        onClick();
+    return true;
+}
+
+// --- TEdit
+
+TCreateParams TEdit::KindParams() const {
+    TCreateParams p;
+    p.className = "EDIT";
+    p.style = ES_AUTOHSCROLL | ES_LEFT | WS_TABSTOP;
+    p.exStyle = WS_EX_CLIENTEDGE;
+    return p;
+}
+
+bool TEdit::ReadOnly() const { return (GetWindowLongA(Handle(), GWL_STYLE) & ES_READONLY) != 0; }
+void TEdit::SetReadOnly(bool on) { SendMessageA(Handle(), EM_SETREADONLY, on ? TRUE : FALSE, 0); }
+
+void TEdit::SetColor(COLORREF color) {
+    color_ = color;
+    brush_.Reset(color == CLR_DEFAULT ? nullptr : CreateSolidBrush(color));
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+bool TEdit::OnCommand(WORD code, WORD) {
+    if (code != EN_CHANGE)
+        return false;
+    if (onChange)
+        onChange();
+    return true;
+}
+
+HBRUSH TEdit::OnCtlColor(HDC dc) {
+    if (!brush_)
+        return nullptr;
+    SetBkColor(dc, color_);
+    return brush_.Get();
+}
+
+// --- TBevel
+
+TCreateParams TBevel::KindParams() const {
+    TCreateParams p;
+    p.className = "STATIC";
+    return p;
+}
+
+void TBevel::AfterCreate() {
+    // A row that names no shape of its own gets the frame.
+    LONG style = GetWindowLongA(Handle(), GWL_STYLE);
+    if ((style & SS_TYPEMASK) == 0)
+        SetWindowLongA(Handle(), GWL_STYLE, style | SS_ETCHEDFRAME);
+}
+
+// --- TImage
+
+TCreateParams TImage::KindParams() const {
+    TCreateParams p;
+    p.className = "STATIC";
+    // SS_CENTERIMAGE keeps the control's size instead of fitting it to the icon.
+    p.style = SS_ICON | SS_CENTERIMAGE | SS_NOTIFY;
+    return p;
+}
+
+void TImage::SetIcon(TIconHandle icon) {
+    SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()), 0);
+    icon_ = std::move(icon);
+}
+
+bool TImage::OnCommand(WORD code, WORD) {
+    if (code != STN_CLICKED)
+        return false;
+    if (onClick)
+        onClick();
+    return true;
+}

@@ -1,0 +1,188 @@
+#include "toolkit/Form.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Menus.h"
+
+namespace {
+
+DWORD StyleOf(TBorderStyle border) {
+    switch (border) {
+    case TBorderStyle::Dialog:
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    case TBorderStyle::SizeToolWindow:
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+    default:
+        return WS_OVERLAPPEDWINDOW;
+    }
+}
+
+DWORD ExStyleOf(TBorderStyle border) {
+    switch (border) {
+    case TBorderStyle::Dialog:
+        return WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+    case TBorderStyle::SizeToolWindow:
+        return WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
+    default:
+        return WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
+    }
+}
+
+} // namespace
+
+TForm::TForm(const TFormArgs& args) {
+    TCreateParams p;
+    p.className = "CorvixForm";
+    p.style = StyleOf(args.border) | WS_CLIPCHILDREN;
+    p.exStyle = ExStyleOf(args.border);
+    p.name = args.name;
+    p.caption = args.caption;
+    p.bounds = {0, 0, args.width, args.height};
+    p.useDefaultPosition = args.border == TBorderStyle::Sizeable;
+    p.parent = args.owner;
+    if (!p.parent && args.border != TBorderStyle::Sizeable && Application.MainForm())
+        p.parent = Application.MainForm()->Handle();
+    CreateHandle(p);
+}
+
+TForm::~TForm() {
+    if (Application.MainForm() == this)
+        Application.SetMainForm(nullptr);
+}
+
+void TForm::CreateControls(std::initializer_list<TControlRow> rows) {
+    for (const TControlRow& row : rows) {
+        TControlRow r = row;
+        if (!r.parent)
+            r.parent = this;
+        r.control->Create(r);
+    }
+}
+
+void TForm::Show() {
+    if (!shown_) {
+        shown_ = true;
+        // An error of the show handler is reported; the form appears anyway.
+        try {
+            if (onShow)
+                onShow();
+        } catch (...) {
+            Application.HandleException();
+        }
+    }
+    if (!IsWindowVisible(Handle())) {
+        ShowWindow(Handle(), maximized_ ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+        if (defaultButton_ && !IsChild(Handle(), GetFocus()))
+            defaultButton_->SetFocus();
+    }
+    Realign();
+}
+
+void TForm::Hide() { ShowWindow(Handle(), SW_HIDE); }
+
+void TForm::BringToFront() {
+    if (!IsWindowVisible(Handle()))
+        Show();
+    SetForegroundWindow(Handle());
+}
+
+void TForm::Close() {
+    // The application ends (or the modal loop ends) also when the close
+    // handler fails; its error then reaches the default error handling.
+    struct TAfterClose {
+        TForm& form;
+        ~TAfterClose() {
+            if (Application.MainForm() == &form)
+                Application.Terminate();
+            else if (form.modal_)
+                form.modalResult_ = form.modalResult_ ? form.modalResult_ : mrCancel;
+            else
+                form.Hide();
+        }
+    } after{*this};
+    if (onClose)
+        onClose();
+}
+
+int TForm::ShowModal() {
+    TDialogRequest request;
+    request.kind = TDialogKind::Modal;
+    request.caption = Text();
+    request.form = this;
+    return Application.Ask(request);
+}
+
+bool TForm::Maximized() const {
+    return IsWindowVisible(Handle()) ? IsZoomed(Handle()) != FALSE : maximized_;
+}
+
+void TForm::SetMaximized(bool maximized) {
+    maximized_ = maximized;
+    if (IsWindowVisible(Handle()))
+        ShowWindow(Handle(), maximized ? SW_MAXIMIZE : SW_RESTORE);
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+    menu_ = menu;
+    if (menu_)
+        menu_->AttachTo(Handle());
+}
+
+HACCEL TForm::Accelerators() const { return menu_ ? menu_->Accelerators() : nullptr; }
+
+void TForm::SetDefaultButton(TButton* button) {
+    if (defaultButton_)
+        defaultButton_->SetDefault(false);
+    defaultButton_ = button;
+    if (defaultButton_)
+        defaultButton_->SetDefault(true);
+}
+
+LRESULT TForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_COMMAND:
+        if (lParam == 0) {
+            // Enter and Escape as the dialog manager reports them, or a menu item.
+            const WORD id = LOWORD(wParam);
+            if (defaultButton_ && (id == IDOK || id == GetDlgCtrlID(defaultButton_->Handle()))) {
+                if (defaultButton_->Enabled())
+                    defaultButton_->Click();
+                return 0;
+            }
+            if (id == IDCANCEL) {
+                if (cancelButton_)
+                    cancelButton_->Click();
+                else if (modal_)
+                    Close();
+                return 0;
+            }
+            if (menu_)
+                if (TMenuItem* item = menu_->ItemById(id)) {
+                    item->Click();
+                    return 0;
+                }
+        }
+        break;
+    case DM_GETDEFID:
+        if (defaultButton_)
+            return MAKELONG(GetDlgCtrlID(defaultButton_->Handle()), DC_HASDEFID);
+        break;
+    case WM_MENUSELECT: {
+        const UINT flags = HIWORD(wParam);
+        if (flags == 0xFFFF && lParam == 0) {
+            Application.SetHint(""); // the menu closed
+        } else if (!(flags & MF_POPUP) && menu_) {
+            TMenuItem* item = menu_->ItemById(LOWORD(wParam));
+            Application.SetHint(item ? item->Hint() : "");
+        } else {
+            Application.SetHint("");
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return TWindow::OnMessage(msg, wParam, lParam);
+}

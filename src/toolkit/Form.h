@@ -1,0 +1,82 @@
+// TForm: a top-level window built in code. A form declares its controls as
+// members and creates them from a table (CreateControls); its handlers are
+// member functions bound to the controls' events in its constructor.
+//
+// Life of a form: constructed hidden; Show runs onShow once, before the
+// window first appears; Close runs onClose, then ends the application (the
+// main form), ends the modal loop with mrCancel (a modal form) or hides the
+// form; the destructor destroys the window.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include "toolkit/Controls.h"
+
+class TMainMenu;
+class TButton;
+
+enum class TBorderStyle {
+    Sizeable,       // a normal resizable window
+    Dialog,         // fixed size, caption and close box (dialogs, message boxes)
+    SizeToolWindow, // a resizable tool window with a small caption
+};
+
+struct TFormArgs {
+    std::string name;
+    std::string caption;
+    int width = 0; // outer size in pixels
+    int height = 0;
+    TBorderStyle border = TBorderStyle::Sizeable;
+    // Owner window of a dialog (null: the main form, when there is one).
+    HWND owner = nullptr;
+};
+
+class TForm : public TWindow {
+public:
+    explicit TForm(const TFormArgs& args);
+    ~TForm() override;
+
+    // Makes the window visible; the first time, onShow runs before.
+    void Show();
+    void Hide();
+    void Close();
+    // Brings the window to the front and activates it.
+    void BringToFront();
+    // Runs the form modally (through the application's one place for dialogs)
+    // and returns its modal result.
+    int ShowModal();
+    bool Modal() const { return modal_; }
+    int ModalResult() const { return modalResult_; }
+    void SetModalResult(int result) { modalResult_ = result; }
+
+    bool Maximized() const;
+    // Before the first showing, the form opens maximized (or not).
+    void SetMaximized(bool maximized);
+
+    void SetMenu(TMainMenu* menu);
+    TMainMenu* Menu() const { return menu_; }
+    HACCEL Accelerators() const;
+    // Buttons run by Enter and Escape.
+    void SetDefaultButton(TButton* button);
+    void SetCancelButton(TButton* button) { cancelButton_ = button; }
+
+    // Creates the controls of a table, in order (parents before children).
+    void CreateControls(std::initializer_list<TControlRow> rows);
+
+    TNotifyEvent onShow;
+    TNotifyEvent onClose;
+
+protected:
+    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    friend class TApplication;
+    bool shown_ = false;
+    bool maximized_ = false;
+    bool modal_ = false;
+    int modalResult_ = 0;
+    TMainMenu* menu_ = nullptr;
+    TButton* defaultButton_ = nullptr;
+    TButton* cancelButton_ = nullptr;
+};

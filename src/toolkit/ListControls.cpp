@@ -1,0 +1,260 @@
+#include "toolkit/ListControls.h"
+
+#include "support/StringList.h"
+#include "support/TextCompare.h"
+#include "toolkit/Application.h"
+#include "toolkit/Containers.h"
+
+namespace {
+
+const TListMessages kListBoxMessages = {LB_ADDSTRING,    LB_INSERTSTRING, LB_DELETESTRING,
+                                        LB_RESETCONTENT, LB_GETCOUNT,     LB_GETTEXT,
+                                        LB_GETTEXTLEN,   LB_ERR};
+const TListMessages kComboBoxMessages = {CB_ADDSTRING,    CB_INSERTSTRING, CB_DELETESTRING,
+                                         CB_RESETCONTENT, CB_GETCOUNT,     CB_GETLBTEXT,
+                                         CB_GETLBTEXTLEN, CB_ERR};
+
+// Holds a window's redrawing off for a bulk change.
+class TRedrawLock {
+public:
+    explicit TRedrawLock(HWND hwnd) : hwnd_(hwnd) { SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0); }
+    ~TRedrawLock() {
+        SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+    TRedrawLock(const TRedrawLock&) = delete;
+    TRedrawLock& operator=(const TRedrawLock&) = delete;
+
+private:
+    HWND hwnd_;
+};
+
+} // namespace
+
+// --- TItems
+
+int TItems::Count() const {
+    LRESULT n = SendMessageA(hwnd_, m_.getCount, 0, 0);
+    return n == m_.error ? 0 : static_cast<int>(n);
+}
+
+std::string TItems::operator[](int index) const {
+    LRESULT length = SendMessageA(hwnd_, m_.getTextLen, index, 0);
+    if (length == m_.error || length < 0)
+        return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    LRESULT got = SendMessageA(hwnd_, m_.getText, index, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(got == m_.error ? 0 : static_cast<size_t>(got));
+    return text;
+}
+
+int TItems::Add(const std::string& text) {
+    return static_cast<int>(
+        SendMessageA(hwnd_, m_.addString, 0, reinterpret_cast<LPARAM>(text.c_str())));
+}
+
+void TItems::Insert(int index, const std::string& text) {
+    SendMessageA(hwnd_, m_.insertString, index, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void TItems::Delete(int index) { SendMessageA(hwnd_, m_.deleteString, index, 0); }
+void TItems::Clear() { SendMessageA(hwnd_, m_.resetContent, 0, 0); }
+
+int TItems::IndexOf(const std::string& text) const {
+    const int n = Count();
+    for (int i = 0; i < n; ++i)
+        if (SameText((*this)[i], text))
+            return i;
+    return -1;
+}
+
+void TItems::Assign(const TStringList& list) {
+    TRedrawLock lock(hwnd_);
+    Clear();
+    for (const std::string& s : list)
+        Add(s);
+}
+
+std::vector<std::string> TItems::ToVector() const {
+    std::vector<std::string> result;
+    const int n = Count();
+    for (int i = 0; i < n; ++i)
+        result.push_back((*this)[i]);
+    return result;
+}
+
+// --- TListBox
+
+TCreateParams TListBox::KindParams() const {
+    TCreateParams p;
+    p.className = "LISTBOX";
+    p.style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
+    p.exStyle = WS_EX_CLIENTEDGE;
+    return p;
+}
+
+TItems TListBox::Items() const { return TItems(Handle(), kListBoxMessages); }
+
+int TListBox::ItemIndex() const {
+    LRESULT i = SendMessageA(Handle(), LB_GETCURSEL, 0, 0);
+    return i == LB_ERR ? -1 : static_cast<int>(i);
+}
+
+void TListBox::SetItemIndex(int index) { SendMessageA(Handle(), LB_SETCURSEL, index, 0); }
+
+bool TListBox::OnCommand(WORD code, WORD) {
+    if (code == LBN_SELCHANGE && onClick)
+        onClick();
+    else if (code == LBN_DBLCLK && onDblClick)
+        onDblClick();
+    else
+        return false;
+    return true;
+}
+
+// --- TComboBox
+
+// The edit field inside the combo box, watched for double clicks.
+class TComboBox::TEditPart : public TWindow {
+public:
+    TEditPart(HWND edit, TComboBox& owner) : owner_(owner) { Subclass(edit); }
+    ~TEditPart() override { Detach(); }
+
+protected:
+    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        LRESULT result = TWindow::OnMessage(msg, wParam, lParam);
+        if (msg == WM_LBUTTONDBLCLK && owner_.onDblClick)
+            owner_.onDblClick();
+        return result;
+    }
+
+private:
+    TComboBox& owner_;
+};
+
+TComboBox::TComboBox() = default;
+TComboBox::~TComboBox() = default;
+
+TCreateParams TComboBox::KindParams() const {
+    TCreateParams p;
+    p.className = "COMBOBOX";
+    p.style = CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
+    return p;
+}
+
+void TComboBox::AfterCreate() {
+    // The height given at creation is the closed box; the drop-down list
+    // takes its height from a larger one, set once here (eight entries).
+    TBounds b = Bounds();
+    const int itemHeight = static_cast<int>(SendMessageA(Handle(), CB_GETITEMHEIGHT, 0, 0));
+    SetWindowPos(Handle(), nullptr, 0, 0, b.width, b.height + 8 * itemHeight + 2,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(Handle(), &info) && info.hwndItem)
+        edit_ = std::make_unique<TEditPart>(info.hwndItem, *this);
+}
+
+TItems TComboBox::Items() const { return TItems(Handle(), kComboBoxMessages); }
+
+int TComboBox::ItemIndex() const {
+    LRESULT i = SendMessageA(Handle(), CB_GETCURSEL, 0, 0);
+    return i == CB_ERR ? -1 : static_cast<int>(i);
+}
+
+void TComboBox::SetItemIndex(int index) { SendMessageA(Handle(), CB_SETCURSEL, index, 0); }
+
+bool TComboBox::OnCommand(WORD code, WORD) {
+    if (code == CBN_SELCHANGE) {
+        // The edit field still shows the old text here; show the chosen entry first.
+        const int index = ItemIndex();
+        if (index >= 0)
+            TWindow::SetText(Items()[index]);
+        if (onChange)
+            onChange();
+        return true;
+    }
+    if (code == CBN_EDITCHANGE) {
+        if (onChange)
+            onChange();
+        return true;
+    }
+    return false;
+}
+
+// --- TRadioGroup
+
+TRadioGroup::TRadioGroup() = default;
+TRadioGroup::~TRadioGroup() = default;
+
+TCreateParams TRadioGroup::KindParams() const {
+    TCreateParams p;
+    p.className = "BUTTON";
+    p.style = BS_GROUPBOX | WS_CLIPCHILDREN;
+    p.exStyle = WS_EX_CONTROLPARENT;
+    return p;
+}
+
+void TRadioGroup::SetItems(const std::vector<std::string>& items) {
+    for (HWND b : buttons_)
+        DestroyWindow(b);
+    buttons_.clear();
+    items_ = items;
+    itemIndex_ = -1;
+    for (size_t i = 0; i < items_.size(); ++i) {
+        HWND b = CreateWindowExA(0, "BUTTON", items_[i].c_str(),
+                                 WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON | (i == 0 ? WS_TABSTOP : 0),
+                                 0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(i + 1),
+                                 GetModuleHandleA(nullptr), nullptr);
+        SendMessageA(b, WM_SETFONT, reinterpret_cast<WPARAM>(Application.DefaultFont()), FALSE);
+        buttons_.push_back(b);
+    }
+    ArrangeButtons();
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+    itemIndex_ = index >= 0 && index < static_cast<int>(buttons_.size()) ? index : -1;
+    for (size_t i = 0; i < buttons_.size(); ++i)
+        SendMessageA(buttons_[i], BM_SETCHECK,
+                     static_cast<int>(i) == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+// One column: the buttons share the height below the caption evenly.
+void TRadioGroup::ArrangeButtons() {
+    if (buttons_.empty())
+        return;
+    HDC dc = GetDC(Handle());
+    HGDIOBJ old = SelectObject(dc, Application.DefaultFont());
+    TEXTMETRICA tm = {};
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(Handle(), dc);
+    const int count = static_cast<int>(buttons_.size());
+    const int room = Height() - tm.tmHeight - 5;
+    const int buttonHeight = room / count;
+    const int topMargin = tm.tmHeight + 1 + (room % count) / 2;
+    for (int i = 0; i < count; ++i)
+        MoveWindow(buttons_[i], 8, topMargin + i * buttonHeight, Width() - 10 - 8, buttonHeight,
+                   TRUE);
+}
+
+LRESULT TRadioGroup::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+        const int index = static_cast<int>(LOWORD(wParam)) - 1;
+        if (index >= 0 && index < static_cast<int>(buttons_.size()) &&
+            reinterpret_cast<HWND>(lParam) == buttons_[index]) {
+            SetItemIndex(index);
+            if (onClick)
+                onClick();
+            return 0;
+        }
+    }
+    if (EraseGroupBackground(Handle(), msg, wParam))
+        return TRUE;
+    if (msg == WM_SIZE) {
+        LRESULT result = TControl::OnMessage(msg, wParam, lParam);
+        ArrangeButtons();
+        return result;
+    }
+    return TControl::OnMessage(msg, wParam, lParam);
+}
