@@ -26,8 +26,22 @@ TEST(SupportOnFakePlatform, VersionRoutinesAskThePlatformAtEveryCall) {
     GetOSName(name);
     EXPECT_EQ(name, "Unknown");
 
-    fake::SetVersion("winxp");
-    EXPECT_EQ(GetOSVersionCode(), 9);
+    // The stand-in's named systems give what Wine gives for them.
+    const struct {
+        const char* winver;
+        int code;
+        const char* name;
+    } systems[] = {{"win95", 1, " Windows 95"},  {"win98", 4, "Windows 98SE"},
+                   {"winme", 5, "Windows ME"},   {"nt40", 7, "Windows NT"},
+                   {"win2k", 8, "Windows 2000"}, {"winxp", 9, "Whistler"},
+                   {"win2003", 0, "Unknown"},    {"win7", 0, "Unknown"}};
+    for (const auto& system : systems) {
+        fake::SetVersion(system.winver);
+        EXPECT_EQ(GetOSVersionCode(), system.code) << system.winver;
+        GetOSName(name);
+        EXPECT_EQ(name, system.name) << system.winver;
+    }
+    fake::SetVersion("win2k"); // the stand-in's default
 }
 
 TEST(SupportOnFakePlatform, SettingsFileIsInTheExecutablesFolder) {
