@@ -17,7 +17,7 @@ struct TControlRow {
     TControl* control = nullptr;
     const char* name = "";
     const char* caption = "";
-    TBounds bounds;
+    TBounds bounds = {};
     TWindow* parent = nullptr;
     const char* hint = "";
     TAlign align = TAlign::None;

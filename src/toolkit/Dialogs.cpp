@@ -86,7 +86,8 @@ TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const s
     LPCSTR iconName = IconOf(kind);
     const int textLeft = iconName ? kMargin + kIconSize + kMargin : kMargin;
     const SIZE size = TextSize(text, GetSystemMetrics(SM_CXSCREEN) / 2);
-    const int textWidth = size.cx, textHeight = size.cy;
+    // A little room beyond the measured width, so the static never clips the text.
+    const int textWidth = size.cx + 8, textHeight = size.cy;
     int count = 0;
     for (const TButtonKind& b : kButtons)
         count += (buttons & b.flag) ? 1 : 0;

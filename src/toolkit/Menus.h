@@ -56,7 +56,7 @@ struct TMenuRow {
     int level = 0;
     const char* name = "";
     const char* caption = "";
-    TShortCut shortcut;
+    TShortCut shortcut = {};
     const char* hint = "";
     bool enabled = true;
     bool visible = true;

@@ -1,0 +1,25 @@
+// The program entry: start-up of the modules, the application object, the
+// main window and the message loop.
+#include "platform/Win32.h"
+#include <commctrl.h>
+
+#include "mainwindow/MainUnit.h"
+#include "support/ZQIniFiles.h"
+#include "toolkit/Application.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES |
+                                                          ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    Application.SetTitle("Corvix - Adaptation of Extensions");
+    Application.SetHelpFile("Corvix.hlp");
+    try {
+        TMainForm form(SettingsFilePath());
+        Application.SetMainForm(&form);
+        Application.Run();
+    } catch (...) {
+        Application.HandleException();
+        return 1;
+    }
+    return 0;
+}

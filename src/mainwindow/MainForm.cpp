@@ -1,0 +1,114 @@
+// TMainForm: its controls, menu and tool bar, and the binding of handlers.
+#include "mainwindow/MainUnit.h"
+
+#include "../../res/resource.h"
+#include "index/ZQFileAssoc.h"
+#include "toolkit/Application.h"
+
+const char* const TabCaptions[2] = {"File Extensions", "File Classes"};
+
+TMainForm::TMainForm(const std::string& settingsPath)
+    : TForm({"MainForm", Application.Title(), 385, 465}), settingsPath_(settingsPath) {
+    CreateMenu();
+    // Parents come before their children; the order of siblings is the tab order.
+    CreateControls({
+        {&ToolBar, "ToolBar", "", {0, 0, 385, 29}, this, "", TAlign::Top},
+        {&StatusBar, "StatusBar", "", {0, 0, 385, 19}, this, "", TAlign::Bottom},
+        {&TabControl, "TabControl", "", {0, 0, 377, 360}, this, "", TAlign::Client},
+        {&ListBox, "ListBox", "", {4, 24, 121, 330}, &TabControl, "", TAlign::Left, LBS_SORT},
+        {&ZQSplitter1, "ZQSplitter1", "", {125, 24, 7, 330}, &TabControl, "", TAlign::Left},
+        {&MainPanel, "MainPanel", "", {132, 24, 241, 330}, &TabControl, "", TAlign::Client},
+        {&BottomPanel, "BottomPanel", "", {0, 294, 241, 36}, &MainPanel, "", TAlign::Bottom},
+        {&btnHelp, "btnHelp", "Help", {8, 7, 75, 21}, &BottomPanel},
+        {&laHint, "laHint", "", {96, 12, 0, 13}, &BottomPanel},
+        {&ExtPanel, "ExtPanel", "", {0, 0, 241, 294}, &MainPanel, "", TAlign::Client},
+        {&ClassPanel, "ClassPanel", "", {0, 0, 241, 294}, &MainPanel, "", TAlign::Client},
+        {&ShortInfoPanel, "ShortInfoPanel", "", {0, 0, 241, 294}, &MainPanel, "", TAlign::Client},
+        {&lShortInfo, "lShortInfo", "", {8, 8, 0, 13}, &ShortInfoPanel},
+        {&btnReg, "btnReg", "Register fileclass ...", {120, 24, 113, 21}, &ShortInfoPanel,
+         "Register the current fileclass"},
+        {&lbShortInfo, "lbShortInfo", "", {8, 24, 105, 81}, &ShortInfoPanel},
+        {&btnShortInfoViewExt, "btnShortInfoViewExt", "View this extension", {120, 84, 113, 21},
+         &ShortInfoPanel},
+    });
+    CreateToolBar();
+    StatusBar.SetPanelWidths({75, 300, 50});
+    laHint.SetFontColor(RGB(255, 0, 0));
+    ClassPanel.SetVisible(false);
+    ShortInfoPanel.SetVisible(false);
+
+    onShow = Handler(this, &TMainForm::FormShow);
+    onClose = Handler(this, &TMainForm::FormClose);
+    TabControl.onChange = Handler(this, &TMainForm::TabControlChange);
+    ListBox.onClick = Handler(this, &TMainForm::ListBoxClick);
+    btnHelp.onClick = Handler(this, &TMainForm::btnHelpClick);
+    ShortInfoPanel.onResize = Handler(this, &TMainForm::ShortInfoPanelResize);
+    lbShortInfo.onClick = Handler(this, &TMainForm::lbShortInfoClick);
+    lbShortInfo.onDblClick = Handler(this, &TMainForm::lbShortInfoDblClick);
+    btnShortInfoViewExt.onClick = Handler(this, &TMainForm::btnShortInfoViewExtClick);
+    ScanItem.onClick = Handler(this, &TMainForm::ScanItemClick);
+    tbtnScan.onClick = Handler(this, &TMainForm::ScanItemClick);
+    ExitItem.onClick = Handler(this, &TMainForm::ExitItemClick);
+    HelpItem.onClick = Handler(this, &TMainForm::HelpItemClick);
+    tbtnHelp.onClick = Handler(this, &TMainForm::HelpItemClick);
+
+    FormCreate();
+}
+
+TMainForm::~TMainForm() { FormDestroy(); }
+
+void TMainForm::CreateMenu() {
+    const TShortCut none;
+    MainMenu.Build({
+        {&FileMenu, 0, "FileMenu", "&File"},
+        {&ScanItem, 1, "ScanItem", "(Re-)&scan", {VK_F5}, "(Re-)scan the registry"},
+        {nullptr, 1, "", "-"},
+        {&ExitItem, 1, "ExitItem", "E&xit", {'Q', FCONTROL}, "Exit the program"},
+        {&EditMenu, 0, "EditMenu", "&Edit"},
+        {&Systemsettings1, 1, "Systemsettings1", "Systemsettings ...", none,
+         "Change global system settings"},
+        {nullptr, 1, "", "-"},
+        {&NewExtensionItem, 1, "NewExtensionItem", "New Extension ...", none,
+         "Register new extension to the system"},
+        {&DeleteExtensionItem, 1, "DeleteExtensionItem", "Delete Extension", none,
+         "Delete the selected extension"},
+        {nullptr, 1, "", "-"},
+        {&NewFileclassItem, 1, "NewFileclassItem", "New Fileclass", none, "", true, false},
+        {&DeleteFileclassItem, 1, "DeleteFileclassItem", "Delete Fileclass", none,
+         "Delete the selected fileclass"},
+        {&AdvancedMenu, 0, "AdvancedMenu", "&Advanced"},
+        {&NewMenuItem, 1, "NewMenuItem", "'New' ...", none, "", false},
+        {&OpenWithListsItem, 1, "OpenWithListsItem", "'Open with' Lists ...", none, "", false},
+        {&SelectProgramItem, 1, "SelectProgramItem", "'Select program' ...", none, "", false},
+        {&OptionsMenu, 0, "OptionsMenu", "&Options"},
+        {&ConfigurationItem, 1, "ConfigurationItem", "&Configuration ...", none,
+         "Configurate the program"},
+        {&HelpMenu, 0, "HelpMenu", "&Help"},
+        {&HelpItem, 1, "HelpItem", "&Help", {VK_F1}, "Do you need Help?"},
+        {nullptr, 1, "", "-"},
+        {&InfoItem, 1, "InfoItem", "&Info ...", none, "About the program"},
+    });
+    SetMenu(&MainMenu);
+}
+
+void TMainForm::CreateToolBar() {
+    // The images: a strip of seven 20 x 20 pictures on magenta. Without the
+    // resource the buttons stay without images.
+    TBitmapHandle strip(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
+                                                        MAKEINTRESOURCEA(IDB_TOOLBAR),
+                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    ToolBar.SetImages(strip.Get(), TBIMG_SIZE, TBIMG_SIZE, RGB(255, 0, 255));
+    ToolBar.SetButtonSize(27, 27);
+    ToolBar.AddButtons({
+        {&tbtnScan, "tbtnScan", "Registry&scan", "(Re-)scan the registry", TBIMG_SCAN},
+        {},
+        {&tbtnNew, "tbtnNew", "", "", TBIMG_NEW, false},
+        {&tbtnOpenwithLists, "tbtnOpenwithLists", "", "", TBIMG_OPENWITHLISTS, false},
+        {&tbtnSelectprogram, "tbtnSelectprogram", "", "", TBIMG_SELECTPROGRAM, false},
+        {},
+        {&tbtnConfiguration, "tbtnConfiguration", "&Configuration",
+         "Opens the Configuration-Dialog", TBIMG_CONFIGURATION},
+        {},
+        {&tbtnHelp, "tbtnHelp", "&Help", "Do you need Help?", TBIMG_HELP},
+    });
+}

@@ -1,0 +1,112 @@
+// TMainForm: creation, first showing, closing and destruction, and the
+// window state kept in the settings file.
+#include "mainwindow/MainUnit.h"
+
+#include <algorithm>
+
+#include "index/ZQFileAssoc.h"
+#include "support/ZQIniFiles.h"
+#include "toolkit/Application.h"
+
+namespace {
+
+const char* const kConfig = "config";
+const char* const kMainForm = "MainForm";
+
+} // namespace
+
+TBounds PlaceOnScreen(TBounds b, int screenWidth, int screenHeight) {
+    b.width = std::min(b.width, screenWidth);
+    b.height = std::min(b.height, screenHeight);
+    b.left = std::max(0, std::min(b.left, screenWidth - b.width));
+    b.top = std::max(0, std::min(b.top, screenHeight - b.height));
+    return b;
+}
+
+void TMainForm::FormCreate() {
+    CheckOSVersion();
+    Application.onHint = Handler(this, &TMainForm::ApplicationHint);
+    TabControl.SetTabs({TabCaptions[0], TabCaptions[1]});
+    FileClasses_ = std::make_unique<TFileClass>();
+}
+
+void TMainForm::FormShow() {
+    {
+        TZQIniFile ini(settingsPath_);
+        OptimizeSystem = ini.ReadBool(kConfig, "OptimizeSystem", true);
+        AlwaysAsk = ini.ReadBool(kConfig, "AlwaysAsk", true);
+        if (ini.ReadBool(kConfig, "StartupScan", true))
+            ScanRegistry();
+        if (ini.ReadBool(kMainForm, "RestoreWnd", true)) {
+            if (ini.ReadBool(kMainForm, "Maximized", false)) {
+                SetMaximized(true);
+            } else {
+                const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+                const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+                TBounds b;
+                b.height = ini.ReadInteger(kMainForm, "Height", 465);
+                b.width = ini.ReadInteger(kMainForm, "Width", 385);
+                b.top = ini.ReadInteger(kMainForm, "Top", (screenHeight - b.height) / 2);
+                b.left = ini.ReadInteger(kMainForm, "Left", (screenWidth - b.width) / 2);
+                // Stored bounds from another screen (or of a minimized
+                // window) are brought back onto this one.
+                SetBounds(PlaceOnScreen(b, screenWidth, screenHeight));
+            }
+        }
+        if (ini.ReadBool(kMainForm, "RestoreTab", true)) {
+            // Only 0 and 1 name a tab; anything else reads as the first.
+            const int tab = ini.ReadInteger(kMainForm, "Tab", 0);
+            TabControl.SetTabIndex(tab == 0 || tab == 1 ? tab : 0);
+            CurrentView = TabControl.TabIndex();
+        }
+        ForceViewUpdate = true;
+    }
+    TabControlChange();
+    {
+        TZQIniFile ini(settingsPath_);
+        if (ini.ReadBool(kMainForm, "RestoreSelItem", true)) {
+            CurrentExt = ini.ReadString(kMainForm, "LastExt", "");
+            CurrentClass = ini.ReadString(kMainForm, "LastClass", "");
+            const std::string caption = SelectedTabCaption();
+            int index = -1;
+            if (caption == TabCaptions[0])
+                index = ListBox.Items().IndexOf(CurrentExt);
+            else if (caption == TabCaptions[1])
+                index = ListBox.Items().IndexOf(CurrentClass);
+            if (index >= 0)
+                ListBox.SetItemIndex(index);
+        }
+    }
+    ListBoxClick();
+}
+
+void TMainForm::FormClose() {
+    Application.HelpCommand(HELP_QUIT, 0);
+    TZQIniFile ini(settingsPath_);
+    if (ini.ReadBool(kMainForm, "RestoreWnd", true)) {
+        const TBounds b = Bounds();
+        ini.WriteInteger(kMainForm, "Top", b.top);
+        ini.WriteInteger(kMainForm, "Left", b.left);
+        ini.WriteInteger(kMainForm, "Height", b.height);
+        ini.WriteInteger(kMainForm, "Width", b.width);
+        ini.WriteBool(kMainForm, "Maximized", Maximized());
+    }
+    if (ini.ReadBool(kMainForm, "RestoreTab", true))
+        ini.WriteInteger(kMainForm, "Tab", TabControl.TabIndex());
+    if (ini.ReadBool(kMainForm, "RestoreSelItem", true)) {
+        ini.WriteString(kMainForm, "LastExt", CurrentExt);
+        ini.WriteString(kMainForm, "LastClass", CurrentClass);
+    }
+}
+
+void TMainForm::FormDestroy() {
+    // The hint handler must not outlive the window it writes to.
+    Application.onHint = nullptr;
+    FileClasses_.reset();
+}
+
+void TMainForm::ApplicationHint() { StatusBar.SetPanelText(1, Application.Hint()); }
+
+std::string TMainForm::SelectedTabCaption() const {
+    return TabControl.TabCaption(TabControl.TabIndex());
+}

@@ -1,0 +1,145 @@
+// TMainForm (unit MainUnit): the main window. It owns the class index, shows
+// the two views ("File Extensions", "File Classes") in its item list and the
+// selected item in a panel, decides once per run whether changes are allowed
+// and keeps its state in the settings file.
+//
+// The form is split by concern: MainForm.cpp (controls, menu, tool bar),
+// MainStartup.cpp (creation, first showing, closing, settings), MainGate.cpp
+// (modification gate), MainViews.cpp (tabs, item list, scan) and
+// MainShortInfo.cpp (the short-info panel and its layout).
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "toolkit/Bars.h"
+#include "toolkit/Containers.h"
+#include "toolkit/Form.h"
+#include "toolkit/ListControls.h"
+#include "toolkit/Menus.h"
+
+class TFileClass;
+
+// The captions of the two tabs; the views are told apart by them.
+extern const char* const TabCaptions[2];
+
+// What the short-info panel says, with its caption formats (one %s each).
+enum TShortInfoMode { simNothingSelected, simClassNotRegistered, simExtensionsWithoutClass };
+extern const char* const ShortInfoFormats[3];
+// The caption of a mode: its format with `text` in place of %s.
+std::string ShortInfoCaption(TShortInfoMode mode, const std::string& text);
+
+// Places of the short-info panel's controls for a panel size (outer size).
+// Only the visible controls move; the caption keeps its top.
+struct TShortInfoLayout {
+    int panelWidth = 0;
+    int panelHeight = 0;
+    TBounds caption;
+    TBounds list;
+    TBounds btnReg;
+    TBounds btnViewExt;
+    bool listVisible = false;
+    bool regVisible = false;
+    bool viewExtVisible = false;
+};
+TShortInfoLayout ArrangeShortInfo(TShortInfoLayout layout);
+
+// Window bounds brought onto a screen of the given size: no larger than the
+// screen, and moved so that no edge lies outside it.
+TBounds PlaceOnScreen(TBounds bounds, int screenWidth, int screenHeight);
+
+// The text of the warning shown on a system the program was not tested with.
+std::string UntestedSystemWarning(const std::string& systemName);
+
+// The start-up read of the per-user "HideFileExt" switch; a missing key or
+// value, or one that can't be read, counts as "not hidden" and the program
+// starts all the same.
+bool StartupHideFileExt();
+
+class TMainForm : public TForm {
+public:
+    // `settingsPath` is the settings file ("settings.ini" beside the program
+    // unless a test gives another).
+    explicit TMainForm(const std::string& settingsPath);
+    ~TMainForm() override;
+
+    // State shared by the handlers.
+    TFileClass& FileClasses() { return *FileClasses_; }
+    int CurrentView = 0;
+    bool ForceViewUpdate = false;
+    bool AllowChanges = false;
+    bool OptimizeSystem = false;
+    bool AlwaysAsk = false;
+    std::string CurrentExt;
+    std::string CurrentClass;
+
+    // Life of the window.
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void FormDestroy();
+    void ApplicationHint();
+
+    // Modification gate.
+    void CheckOSVersion();
+    bool CanModify();
+    bool Confirm(const std::string& message);
+
+    // Tabs, item list, scan.
+    void ScanRegistry();
+    void TabControlChange();
+    void ShowView(int view);
+    void ListBoxClick();
+    void ScanItemClick();
+    void ExitItemClick();
+    void HelpItemClick();
+    void btnHelpClick();
+    void ShowExtensionDetails(int index);
+    void ShowClassDetails(int index);
+
+    // Short-info panel.
+    void ShowShortInfo(TShortInfoMode mode, std::string text);
+    void ShowClassPanel();
+    void ShortInfoPanelResize();
+    void lbShortInfoClick();
+    void lbShortInfoDblClick();
+    void btnShortInfoViewExtClick();
+
+    const std::string& SettingsPath() const { return settingsPath_; }
+
+    // Controls.
+    TMainMenu MainMenu;
+    TMenuItem FileMenu, ScanItem, ExitItem;
+    TMenuItem EditMenu, Systemsettings1, NewExtensionItem, DeleteExtensionItem, NewFileclassItem,
+        DeleteFileclassItem;
+    TMenuItem AdvancedMenu, NewMenuItem, OpenWithListsItem, SelectProgramItem;
+    TMenuItem OptionsMenu, ConfigurationItem;
+    TMenuItem HelpMenu, HelpItem, InfoItem;
+
+    TToolBar ToolBar;
+    TToolButton tbtnScan, tbtnNew, tbtnOpenwithLists, tbtnSelectprogram, tbtnConfiguration,
+        tbtnHelp;
+    TStatusBar StatusBar;
+    TTabControl TabControl;
+    TListBox ListBox;
+    TPanel ZQSplitter1{TBevelCut::None};
+    TPanel MainPanel{TBevelCut::None};
+    TPanel BottomPanel;
+    TButton btnHelp;
+    TLabel laHint;
+    TPanel ExtPanel{TBevelCut::Lowered, TBevelCut::Raised};
+    TPanel ClassPanel{TBevelCut::Lowered, TBevelCut::Raised};
+    TPanel ShortInfoPanel{TBevelCut::Lowered, TBevelCut::Raised};
+    TLabel lShortInfo;
+    TButton btnReg;
+    TListBox lbShortInfo;
+    TButton btnShortInfoViewExt;
+
+private:
+    void CreateMenu();
+    void CreateToolBar();
+    std::string SelectedTabCaption() const;
+
+    std::string settingsPath_;
+    std::unique_ptr<TFileClass> FileClasses_;
+};

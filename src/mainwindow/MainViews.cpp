@@ -1,0 +1,154 @@
+// TMainForm: the two views (tabs and item list), the registry scan and the
+// commands of the File and Help menus.
+#include "mainwindow/MainUnit.h"
+
+#include "association/DataType.h"
+#include "index/ZQFileAssoc.h"
+#include "support/StringList.h"
+#include "toolkit/Application.h"
+
+namespace {
+
+// The Help menu item opens the help file's topics: help command 15, data 0.
+const UINT kHelpTopics = 15;
+const int kExtensionViewHelp = 100;
+const int kClassViewHelp = 200;
+
+// Holds the index's update bracket for one scope.
+class TIndexUpdate {
+public:
+    explicit TIndexUpdate(TFileClass& index) : index_(index) { index_.BeginUpdate(); }
+    ~TIndexUpdate() { index_.EndUpdate(); }
+    TIndexUpdate(const TIndexUpdate&) = delete;
+    TIndexUpdate& operator=(const TIndexUpdate&) = delete;
+
+private:
+    TFileClass& index_;
+};
+
+} // namespace
+
+void TMainForm::ScanRegistry() {
+    TFileClass& index = FileClasses();
+    index.Clear();
+    TStringList extensions;
+    GetExtensions(extensions);
+    const int count = extensions.Count();
+    {
+        TIndexUpdate update(index);
+        // Last extension first: each class then holds its extensions in
+        // descending order.
+        for (int i = count - 1; i >= 0; --i) {
+            const std::string& ext = extensions[i];
+            const std::string className = GetExtensionClass(ext);
+            index.Add(className, GetClassDescription(className), ext);
+        }
+    }
+    StatusBar.SetPanelText(0, std::to_string(count) + "/" + std::to_string(index.Count()));
+}
+
+void TMainForm::TabControlChange() {
+    const std::string caption = SelectedTabCaption();
+    for (int view = 0; view <= 1; ++view) {
+        if (caption == TabCaptions[view] && (view != CurrentView || ForceViewUpdate)) {
+            ForceViewUpdate = false;
+            CurrentView = view;
+            ShowView(view);
+        }
+    }
+}
+
+void TMainForm::ShowView(int view) {
+    ListBox.Items().Clear();
+    ShortInfoPanel.SetVisible(false);
+    TStringList names;
+    if (view == 0) {
+        ExtPanel.SetVisible(true);
+        ClassPanel.SetVisible(false);
+        GetExtensions(names);
+        ListBox.Items().Assign(names);
+        NewExtensionItem.SetEnabled(AllowChanges);
+        NewFileclassItem.SetEnabled(false);
+        DeleteFileclassItem.SetEnabled(false);
+    } else {
+        ClassPanel.SetVisible(true);
+        ExtPanel.SetVisible(false);
+        FileClasses().GetClassNames(names);
+        ListBox.Items().Assign(names);
+        NewFileclassItem.SetEnabled(AllowChanges);
+        NewExtensionItem.SetEnabled(false);
+        DeleteExtensionItem.SetEnabled(false);
+    }
+    TItems items = ListBox.Items();
+    if (items.Count() > 0) {
+        // Reselect the item last shown in this view, else the first.
+        const std::string caption = SelectedTabCaption();
+        int index = -1;
+        if (caption == TabCaptions[0])
+            index = items.IndexOf(CurrentExt);
+        else if (caption == TabCaptions[1])
+            index = items.IndexOf(CurrentClass);
+        ListBox.SetItemIndex(index >= 0 ? index : 0);
+        ListBoxClick();
+    }
+    ListBox.SetFocus();
+}
+
+void TMainForm::ListBoxClick() {
+    if (CurrentView == 0)
+        ShowExtensionDetails(ListBox.ItemIndex());
+    else if (CurrentView == 1)
+        ShowClassDetails(ListBox.ItemIndex());
+}
+
+void TMainForm::ScanItemClick() {
+    ScanRegistry();
+    ForceViewUpdate = true;
+    TabControlChange();
+}
+
+void TMainForm::ExitItemClick() { Close(); }
+
+void TMainForm::HelpItemClick() { Application.HelpCommand(kHelpTopics, 0); }
+
+void TMainForm::btnHelpClick() {
+    if (CurrentView == 0)
+        Application.HelpContext(kExtensionViewHelp);
+    else if (CurrentView == 1)
+        Application.HelpContext(kClassViewHelp);
+}
+
+void TMainForm::ShowExtensionDetails(int index) {
+    if (index == -1 && ListBox.Items().Count() > 0)
+        index = 0;
+    if (index < 0) {
+        CurrentExt.clear();
+        ExtPanel.SetVisible(false);
+        ShowShortInfo(simNothingSelected, "extension");
+        DeleteExtensionItem.SetEnabled(false);
+        return;
+    }
+    CurrentExt = ListBox.Items()[index];
+    laHint.SetText(GetExtensionClass(CurrentExt).empty() ? "not associated to a fileclass" : "");
+    DeleteExtensionItem.SetEnabled(AllowChanges);
+}
+
+void TMainForm::ShowClassDetails(int index) {
+    if (index < 0) {
+        ShowShortInfo(simNothingSelected, "fileclass");
+        DeleteFileclassItem.SetEnabled(false);
+        return;
+    }
+    CurrentClass = ListBox.Items()[index];
+    if (FileClassExists(CurrentClass)) {
+        ShowClassPanel();
+        DeleteFileclassItem.SetEnabled(AllowChanges);
+    } else {
+        if (!CurrentClass.empty())
+            ShowShortInfo(simClassNotRegistered, CurrentClass);
+        else
+            ShowShortInfo(simExtensionsWithoutClass, "");
+        laHint.SetText("");
+        DeleteFileclassItem.SetEnabled(false);
+    }
+}
