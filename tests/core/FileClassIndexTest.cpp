@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
+#include <map>
 #include <random>
 
 #include "support/Exception.h"
@@ -150,51 +152,54 @@ TEST(FileClassIndex, UnknownNamesAndBadPositionsRaiseOrDoNothingAsDocumented) {
 TEST(FileClassIndex, BulkFillInDescendingOrderEndsSorted) {
     TFileClass index;
     index.BeginUpdate();
-    for (int i = 2999; i >= 0; --i) {
+    for (int i = 1199; i >= 0; --i) {
         std::string name = "class" + std::to_string(10000 + i);
         ASSERT_EQ(index.Add(name, "", ".b" + std::to_string(i)), 0);
         if (i % 2 == 0) { // meets the class before again
             ASSERT_EQ(index.Add("CLASS" + std::to_string(10001 + i), "", ".a"), 1);
         }
-        if (i == 1500) {
-            ASSERT_EQ(index.ClassExtensionCount("class11601"), 2);
+        if (i == 600) {
+            ASSERT_EQ(index.ClassExtensionCount("class10701"), 2);
         }
     }
     index.EndUpdate();
     Strings names = Names(index);
-    ASSERT_EQ(names.size(), 3000u);
-    for (int i = 0; i < 3000; ++i)
+    ASSERT_EQ(names.size(), 1200u);
+    for (int i = 0; i < 1200; ++i)
         ASSERT_EQ(names[i], "class" + std::to_string(10000 + i));
     EXPECT_EQ(Extensions(index, "class10001"), (Strings{".b1", ".a"}));
     EXPECT_EQ(Extensions(index, "class10000"), (Strings{".b0"}));
 }
 
 // Thousands of random edits, inside and outside update brackets, against a
-// plain model: an unsorted list searched one by one.
-TEST(FileClassIndex, AgreesWithABruteForceModelOverRandomEdits) {
-    struct Model {
+// plain model: a std::map ordered by CompareText, each entry with its
+// extensions in a list.
+TEST(FileClassIndex, AgreesWithAModelOverRandomEdits) {
+    struct Less {
+        bool operator()(const std::string& a, const std::string& b) const {
+            return CompareText(a, b) < 0;
+        }
+    };
+    struct Entry {
         std::string name;
         Strings exts;
     };
-    std::vector<Model> model;
-    auto find = [&](const std::string& name) {
-        return std::find_if(model.begin(), model.end(),
-                            [&](const Model& m) { return SameText(m.name, name); });
-    };
+    std::map<std::string, Entry, Less> model; // key: the name as first added
     auto position = [&](const std::string& name) {
-        return static_cast<int>(std::count_if(model.begin(), model.end(), [&](const Model& m) {
-            return CompareText(m.name, name) < 0;
-        }));
+        return static_cast<int>(std::distance(model.begin(), model.lower_bound(name)));
     };
 
     std::mt19937 random(20240611);
     auto pick = [&](int n) { return static_cast<int>(random() % n); };
     auto randomName = [&] {
         std::string name;
-        for (int n = 2 + pick(3); n > 0; --n)
-            name += static_cast<char>((pick(2) ? 'a' : 'A') + pick(8));
+        for (int n = 2 + pick(3); n > 0; --n) {
+            char base = pick(2) ? 'a' : 'A';
+            name += static_cast<char>(base + pick(8));
+        }
         return name;
     };
+    auto randomEntry = [&] { return std::next(model.begin(), pick(int(model.size()))); };
     const Strings exts = {".a", ".A", ".b", ".c", ".d"};
 
     TFileClass index;
@@ -209,42 +214,41 @@ TEST(FileClassIndex, AgreesWithABruteForceModelOverRandomEdits) {
         std::string name = randomName();
         std::string ext = exts[pick(5)];
         if (op < 14) {
-            auto it = find(name);
-            std::string key = it == model.end() ? name : it->name;
+            auto it = model.find(name);
             if (it == model.end())
-                model.push_back({name, {ext}});
-            else if (std::find(it->exts.begin(), it->exts.end(), ext) == it->exts.end())
-                it->exts.push_back(ext);
-            ASSERT_EQ(index.Add(name, ";;" + ext + ";", ext), position(key)) << step;
+                it = model.emplace(name, Entry{name, {}}).first;
+            if (std::find(it->second.exts.begin(), it->second.exts.end(), ext) ==
+                it->second.exts.end())
+                it->second.exts.push_back(ext);
+            ASSERT_EQ(index.Add(name, ";;" + ext + ";", ext), position(name)) << step;
         } else if (op < 16 && !model.empty()) {
-            Model& m = model[pick(static_cast<int>(model.size()))];
-            m.exts.erase(std::remove(m.exts.begin(), m.exts.end(), ext), m.exts.end());
-            index.RemoveClassExtension(Upper(m.name), ext);
+            Entry& e = randomEntry()->second;
+            e.exts.erase(std::remove(e.exts.begin(), e.exts.end(), ext), e.exts.end());
+            index.RemoveClassExtension(Upper(e.name), ext);
         } else if (op < 17 && !model.empty()) {
-            auto it = model.begin() + pick(static_cast<int>(model.size()));
-            index.DeleteClass(Upper(it->name));
+            auto it = randomEntry();
+            index.DeleteClass(Upper(it->first));
             model.erase(it);
         } else if (op < 18 && !model.empty()) {
-            auto it = model.begin() + pick(static_cast<int>(model.size()));
-            index.Delete(position(it->name));
+            auto it = randomEntry();
+            index.Delete(position(it->first));
             model.erase(it);
         } else {
-            auto it = find(name);
+            auto it = model.find(name);
             ASSERT_EQ(index.ClassExtensionCount(name),
-                      it == model.end() ? 0 : int(it->exts.size()));
+                      it == model.end() ? 0 : int(it->second.exts.size()));
             ASSERT_EQ(index.IndexOf(name), it == model.end() ? -1 : position(name));
         }
         ASSERT_EQ(index.Count(), static_cast<int>(model.size()));
     }
     EXPECT_FALSE(index.Updating());
 
-    std::sort(model.begin(), model.end(),
-              [](const Model& a, const Model& b) { return CompareText(a.name, b.name) < 0; });
     Strings names = Names(index);
     ASSERT_EQ(names.size(), model.size());
     ASSERT_GT(names.size(), 1000u);
-    for (std::size_t i = 0; i < model.size(); ++i) {
-        ASSERT_EQ(names[i], model[i].name);
-        ASSERT_EQ(Extensions(index, model[i].name), model[i].exts) << model[i].name;
+    auto it = model.begin();
+    for (std::size_t i = 0; i < names.size(); ++i, ++it) {
+        ASSERT_EQ(names[i], it->second.name);
+        ASSERT_EQ(Extensions(index, it->first), it->second.exts) << it->first;
     }
 }
