@@ -11,11 +11,14 @@
 namespace fake {
 
 // Empties the whole in-memory registry (every root) and clears faults,
-// counters and recorded icon extractions. Open handles become invalid.
+// counters and recorded icon extractions. Open handles become invalid. The
+// platform settings below return to their defaults as well (Windows 2000, no
+// Far East system, the real executable path), so no test inherits another's.
 void ResetRegistry();
 
 enum class Fault { Open, Create, SetValue, DeleteKey, DeleteValue, QueryValue, Enum, QueryInfo };
-// The next call of that kind fails with `error` (once).
+// The next call of that kind fails with `error` (once), before it does
+// anything; calling it twice for a kind fails the next two calls.
 void FailNext(Fault kind, LONG error = ERROR_ACCESS_DENIED);
 
 // Number of Reg* calls made since the last reset (every function counts one).
@@ -25,7 +28,10 @@ long RegistryCallCount();
 void SetVersion(DWORD platformId, DWORD major, DWORD minor, DWORD build, const char* csd,
                 bool ok = true);
 // Shorthand for the systems the program knows: "win95", "win98", "winme",
-// "nt40", "win2k", "winxp", "win2003", "win7".
+// "nt40", "win2k", "winxp", "win2003", "win7", with the records Wine reports
+// for them (std::invalid_argument for another name). A 95/98/ME record also
+// gives the registry that family's rules: no access rights, RegDeleteKeyA
+// deletes whole trees.
 void SetVersion(const std::string& wineName);
 // Whether GetSystemMetrics(SM_DBCSENABLED) reports a Far East system.
 void SetDbcsEnabled(bool on);
@@ -36,7 +42,8 @@ struct IconRequest {
 };
 // Every ExtractIconA call since the last reset.
 const std::vector<IconRequest>& IconRequests();
-// The executable path GetModuleFileNameA reports (default /proc/self/exe).
+// The executable path GetModuleFileNameA reports (default, and for
+// "/proc/self/exe", the real path of the running executable).
 void SetModuleFileName(const std::string& path);
 
 } // namespace fake

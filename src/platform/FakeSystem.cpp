@@ -1,15 +1,260 @@
-#include "platform/FakeWin32.h"
+// The system side of the native stand-in: the version record, screen
+// metrics, icon extraction, the executable's path and the last error. The
+// version records of the named systems are the ones Wine 8 reports when told
+// to pretend that version.
+#include "platform/FakeControl.h"
+#include "platform/FakeInternal.h"
 
-#include <cctype>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <limits.h>
+#include <set>
+#include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
 
-int CompareStringA(LCID, DWORD flags, LPCSTR a, int na, LPCSTR b, int nb) {
-    if (na < 0) na = static_cast<int>(std::strlen(a));
-    if (nb < 0) nb = static_cast<int>(std::strlen(b));
-    for (int i = 0; i < na && i < nb; ++i) {
-        int ca = static_cast<unsigned char>(a[i]), cb = static_cast<unsigned char>(b[i]);
-        if (flags & NORM_IGNORECASE) { ca = std::tolower(ca); cb = std::tolower(cb); }
-        if (ca != cb) return ca < cb ? CSTR_LESS_THAN : CSTR_GREATER_THAN;
-    }
-    return na == nb ? CSTR_EQUAL : (na < nb ? CSTR_LESS_THAN : CSTR_GREATER_THAN);
+namespace {
+
+struct VersionRecord {
+    DWORD platformId;
+    DWORD major;
+    DWORD minor;
+    DWORD build; // 95/98/ME: major.minor in the high word, build in the low word
+    std::string csd;
+    bool ok;
+};
+
+struct NamedVersion {
+    const char* name;
+    VersionRecord record;
+};
+
+const NamedVersion kVersions[] = {
+    {"win95", {VER_PLATFORM_WIN32_WINDOWS, 4, 0, 0x040003B6, "", true}},
+    {"win98", {VER_PLATFORM_WIN32_WINDOWS, 4, 10, 0x040A08AE, " A ", true}},
+    {"winme", {VER_PLATFORM_WIN32_WINDOWS, 4, 90, 0x045A0BB8, " ", true}},
+    {"nt40", {VER_PLATFORM_WIN32_NT, 4, 0, 1381, "Service Pack 6a", true}},
+    {"win2k", {VER_PLATFORM_WIN32_NT, 5, 0, 2195, "Service Pack 4", true}},
+    {"winxp", {VER_PLATFORM_WIN32_NT, 5, 1, 2600, "Service Pack 3", true}},
+    {"win2003", {VER_PLATFORM_WIN32_NT, 5, 2, 3790, "Service Pack 2", true}},
+    {"win7", {VER_PLATFORM_WIN32_NT, 6, 1, 7601, "Service Pack 1", true}},
+};
+
+const VersionRecord& DefaultVersion() {
+    return kVersions[4].record;
+} // win2k
+
+const uintptr_t kOwnModule = 0x00400000;
+
+struct System {
+    VersionRecord version = DefaultVersion();
+    bool dbcs = false;
+    std::vector<fake::IconRequest> iconRequests;
+    std::set<uintptr_t> liveIcons;
+    uintptr_t nextIcon = 0x00010040;
+    std::string moduleFileName; // empty: the real executable
+};
+
+System& Sys() {
+    static System system;
+    return system;
 }
+
+thread_local DWORD lastError = 0;
+
+std::string RealExecutablePath() {
+    char path[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    return n > 0 ? std::string(path, static_cast<size_t>(n)) : std::string("/proc/self/exe");
+}
+
+enum class FileKind { Missing, Executable, IconFile, Other };
+
+FileKind KindOfFile(const char* file) {
+    struct stat info;
+    if (!file || !*file || stat(file, &info) != 0 || !S_ISREG(info.st_mode))
+        return FileKind::Missing;
+    unsigned char head[4] = {0, 0, 0, 0};
+    if (FILE* f = std::fopen(file, "rb")) {
+        size_t n = std::fread(head, 1, sizeof head, f);
+        std::fclose(f);
+        if (n >= 2 && head[0] == 'M' && head[1] == 'Z')
+            return FileKind::Executable;
+        if (n == 4 && head[0] == 0 && head[1] == 0 && head[2] == 1 && head[3] == 0)
+            return FileKind::IconFile;
+        return FileKind::Other;
+    }
+    return FileKind::Missing;
+}
+
+WORD ServicePackMajor(const std::string& csd) {
+    const char prefix[] = "Service Pack ";
+    if (csd.compare(0, sizeof prefix - 1, prefix) != 0)
+        return 0;
+    return static_cast<WORD>(std::atoi(csd.c_str() + sizeof prefix - 1));
+}
+
+} // namespace
+
+BOOL GetVersionExA(LPOSVERSIONINFOA info) {
+    if (!info) {
+        lastError = ERROR_INVALID_PARAMETER;
+        return FALSE;
+    }
+    const DWORD size = info->dwOSVersionInfoSize;
+    if (size != sizeof(OSVERSIONINFOA) && size != sizeof(OSVERSIONINFOEXA)) {
+        lastError = ERROR_INSUFFICIENT_BUFFER;
+        return FALSE;
+    }
+    const VersionRecord& v = Sys().version;
+    if (!v.ok) {
+        lastError = ERROR_INVALID_PARAMETER;
+        return FALSE;
+    }
+    info->dwMajorVersion = v.major;
+    info->dwMinorVersion = v.minor;
+    info->dwBuildNumber = v.build;
+    info->dwPlatformId = v.platformId;
+    std::memset(info->szCSDVersion, 0, sizeof info->szCSDVersion);
+    std::strncpy(info->szCSDVersion, v.csd.c_str(), sizeof info->szCSDVersion - 1);
+    if (size == sizeof(OSVERSIONINFOEXA)) {
+        OSVERSIONINFOEXA* ex = reinterpret_cast<OSVERSIONINFOEXA*>(info);
+        const bool nt = v.platformId == VER_PLATFORM_WIN32_NT;
+        ex->wServicePackMajor = nt ? ServicePackMajor(v.csd) : 0;
+        ex->wServicePackMinor = 0;
+        ex->wSuiteMask = 0;
+        ex->wProductType = !nt                              ? 0
+                           : (v.major == 5 && v.minor == 2) ? VER_NT_SERVER
+                                                            : VER_NT_WORKSTATION;
+        ex->wReserved = 0;
+    }
+    return TRUE;
+}
+
+int GetSystemMetrics(int nIndex) {
+    switch (nIndex) {
+    case SM_CXSCREEN:
+        return 1024;
+    case SM_CYSCREEN:
+        return 768;
+    case SM_DBCSENABLED:
+        return Sys().dbcs ? 1 : 0;
+    default:
+        return 0;
+    }
+}
+
+// The result Windows documents: 0 when the file holds no icon (a missing file
+// included), 1 when it is no executable, library or icon file, else an icon.
+// Any executable is taken to hold an icon at any index; an icon file holds
+// one, at index 0.
+HICON ExtractIconA(HINSTANCE, LPCSTR pszExeFileName, UINT nIconIndex) {
+    System& s = Sys();
+    s.iconRequests.push_back({pszExeFileName ? pszExeFileName : "", nIconIndex});
+    switch (KindOfFile(pszExeFileName)) {
+    case FileKind::Missing:
+        return nullptr;
+    case FileKind::Other:
+        return reinterpret_cast<HICON>(static_cast<uintptr_t>(1));
+    case FileKind::IconFile:
+        if (nIconIndex != 0)
+            return nullptr;
+        break;
+    case FileKind::Executable:
+        break;
+    }
+    uintptr_t icon = s.nextIcon;
+    s.nextIcon += 0x10000;
+    s.liveIcons.insert(icon);
+    return reinterpret_cast<HICON>(icon);
+}
+
+BOOL DestroyIcon(HICON hIcon) {
+    return Sys().liveIcons.erase(reinterpret_cast<uintptr_t>(hIcon)) ? TRUE : FALSE;
+}
+
+HMODULE GetModuleHandleA(LPCSTR lpModuleName) {
+    if (lpModuleName) {
+        lastError = ERROR_MOD_NOT_FOUND;
+        return nullptr;
+    }
+    return reinterpret_cast<HMODULE>(kOwnModule);
+}
+
+// Truncation as on Windows XP (and Wine): a short buffer gets as many
+// characters as fit, without a NUL, and the result is the buffer size.
+DWORD GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize) {
+    if (hModule && reinterpret_cast<uintptr_t>(hModule) != kOwnModule) {
+        lastError = ERROR_MOD_NOT_FOUND;
+        return 0;
+    }
+    const std::string& configured = Sys().moduleFileName;
+    const std::string path = configured.empty() ? RealExecutablePath() : configured;
+    if (nSize == 0 || !lpFilename) {
+        lastError = ERROR_INSUFFICIENT_BUFFER;
+        return 0;
+    }
+    if (path.size() < nSize) {
+        std::memcpy(lpFilename, path.c_str(), path.size() + 1);
+        return static_cast<DWORD>(path.size());
+    }
+    std::memcpy(lpFilename, path.data(), nSize);
+    lastError = ERROR_INSUFFICIENT_BUFFER;
+    return nSize;
+}
+
+DWORD GetLastError() {
+    return lastError;
+}
+
+void SetLastError(DWORD dwErrCode) {
+    lastError = dwErrCode;
+}
+
+namespace fake {
+
+void SetVersion(DWORD platformId, DWORD major, DWORD minor, DWORD build, const char* csd, bool ok) {
+    Sys().version = VersionRecord{platformId, major, minor, build, csd ? csd : "", ok};
+}
+
+void SetVersion(const std::string& wineName) {
+    for (const NamedVersion& v : kVersions) {
+        if (wineName == v.name) {
+            Sys().version = v.record;
+            return;
+        }
+    }
+    throw std::invalid_argument("fake::SetVersion: unknown system " + wineName);
+}
+
+void SetDbcsEnabled(bool on) {
+    Sys().dbcs = on;
+}
+
+const std::vector<IconRequest>& IconRequests() {
+    return Sys().iconRequests;
+}
+
+void SetModuleFileName(const std::string& path) {
+    // "/proc/self/exe" names the real executable, as by default.
+    Sys().moduleFileName = path == "/proc/self/exe" ? std::string() : path;
+}
+
+namespace detail {
+
+bool Windows9x() {
+    return Sys().version.platformId == VER_PLATFORM_WIN32_WINDOWS;
+}
+
+void ResetSystem() {
+    System& s = Sys();
+    s.version = DefaultVersion();
+    s.dbcs = false;
+    s.iconRequests.clear();
+    s.moduleFileName.clear();
+}
+
+} // namespace detail
+} // namespace fake

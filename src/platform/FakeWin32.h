@@ -56,6 +56,24 @@ struct OSVERSIONINFOA {
 };
 typedef OSVERSIONINFOA* LPOSVERSIONINFOA;
 
+// The extended record; GetVersionExA accepts its size as well.
+struct OSVERSIONINFOEXA {
+    DWORD dwOSVersionInfoSize;
+    DWORD dwMajorVersion;
+    DWORD dwMinorVersion;
+    DWORD dwBuildNumber;
+    DWORD dwPlatformId;
+    CHAR szCSDVersion[128];
+    WORD wServicePackMajor;
+    WORD wServicePackMinor;
+    WORD wSuiteMask;
+    BYTE wProductType;
+    BYTE wReserved;
+};
+
+#define VER_NT_WORKSTATION 1
+#define VER_NT_SERVER 3
+
 #define TRUE 1
 #define FALSE 0
 
@@ -75,6 +93,11 @@ typedef OSVERSIONINFOA* LPOSVERSIONINFOA;
 #define ERROR_KEY_DELETED 1018L
 #define ERROR_CHILD_MUST_BE_VOLATILE 1021L
 #define ERROR_KEY_HAS_CHILDREN 1020L
+#define ERROR_INSUFFICIENT_BUFFER 122L
+#define ERROR_MOD_NOT_FOUND 126L
+#define ERROR_BAD_PATHNAME 161L
+#define ERROR_NOACCESS 998L
+#define ERROR_INVALID_FLAGS 1004L
 
 #define REG_NONE 0
 #define REG_SZ 1
@@ -98,6 +121,12 @@ typedef OSVERSIONINFOA* LPOSVERSIONINFOA;
 #define KEY_READ 0x00020019
 #define KEY_WRITE 0x00020006
 #define KEY_ALL_ACCESS 0x000F003F
+#define KEY_EXECUTE 0x00020019
+#define MAXIMUM_ALLOWED 0x02000000u
+#define GENERIC_ALL 0x10000000u
+#define GENERIC_EXECUTE 0x20000000u
+#define GENERIC_WRITE 0x40000000u
+#define GENERIC_READ 0x80000000u
 
 #define VER_PLATFORM_WIN32s 0
 #define VER_PLATFORM_WIN32_WINDOWS 1
@@ -109,6 +138,8 @@ typedef OSVERSIONINFOA* LPOSVERSIONINFOA;
 
 #define LOCALE_USER_DEFAULT 0x0400
 #define NORM_IGNORECASE 0x00000001
+#define NORM_IGNORENONSPACE 0x00000002
+#define SORT_STRINGSORT 0x00001000
 #define CSTR_LESS_THAN 1
 #define CSTR_EQUAL 2
 #define CSTR_GREATER_THAN 3
@@ -147,3 +178,7 @@ HICON ExtractIconA(HINSTANCE hInst, LPCSTR pszExeFileName, UINT nIconIndex);
 BOOL DestroyIcon(HICON hIcon);
 DWORD GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize);
 HMODULE GetModuleHandleA(LPCSTR lpModuleName);
+// The calling thread's last error, as set by GetVersionExA, GetModuleFileNameA
+// and CompareStringA (the registry functions return their codes instead).
+DWORD GetLastError();
+void SetLastError(DWORD dwErrCode);

@@ -1,0 +1,16 @@
+// Links between the units of the native stand-in (not for the core).
+#pragma once
+
+namespace fake {
+namespace detail {
+
+// Restores the platform settings of FakeSystem.cpp to their defaults and
+// forgets the recorded icon extractions (part of fake::ResetRegistry).
+void ResetSystem();
+
+// Whether the version record set is one of the Windows 95/98/ME family, whose
+// registry knows no access rights and deletes keys with all their subkeys.
+bool Windows9x();
+
+} // namespace detail
+} // namespace fake

@@ -1,0 +1,393 @@
+// The advapi32 registry functions of the native stand-in, over the in-memory
+// tree of FakeRegistryTree. Return codes follow Wine 8, checked with small
+// probe programs against Wine's real registry; where the stand-in is stricter
+// (RegQueryInfoKeyA needs KEY_QUERY_VALUE, creating a subkey needs
+// KEY_CREATE_SUB_KEY on the parent handle) it follows Windows' documented
+// access rules. With a 95/98/ME version record set (fake::SetVersion) it acts
+// as that family does under Wine: handles get every right whatever was asked,
+// and RegDeleteKeyA deletes a key with all its subkeys. Single-threaded, as
+// the program is.
+#include "platform/FakeControl.h"
+#include "platform/FakeInternal.h"
+#include "platform/FakeRegistryTree.h"
+
+#include <cstring>
+#include <deque>
+#include <map>
+
+using fake::registry::Key;
+using fake::registry::Value;
+
+namespace {
+
+struct Handle {
+    std::shared_ptr<Key> key;
+    REGSAM access = 0;
+};
+
+const int kRootCount = 4;
+const int kFaultKinds = static_cast<int>(fake::Fault::QueryInfo) + 1;
+
+struct Registry {
+    std::shared_ptr<Key> roots[kRootCount];
+    std::map<uintptr_t, Handle> handles;
+    uintptr_t nextHandle = 0x1000;
+    std::deque<LONG> faults[kFaultKinds];
+    long calls = 0;
+
+    Registry() { MakeRoots(); }
+    void MakeRoots() {
+        const char* names[kRootCount] = {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER",
+                                         "HKEY_LOCAL_MACHINE", "HKEY_USERS"};
+        for (int i = 0; i < kRootCount; ++i)
+            roots[i] = std::make_shared<Key>(names[i]);
+    }
+};
+
+Registry& Reg() {
+    static Registry registry;
+    return registry;
+}
+
+// Counts the call and reports an injected failure of that kind, if any.
+bool Enter(fake::Fault kind, LONG& error) {
+    Registry& r = Reg();
+    ++r.calls;
+    std::deque<LONG>& queue = r.faults[static_cast<int>(kind)];
+    if (queue.empty())
+        return false;
+    error = queue.front();
+    queue.pop_front();
+    return true;
+}
+
+// Generic rights and MAXIMUM_ALLOWED mapped to the key rights they stand for.
+REGSAM MapAccess(REGSAM sam) {
+    if (sam & (GENERIC_ALL | MAXIMUM_ALLOWED))
+        return KEY_ALL_ACCESS;
+    REGSAM access = sam & KEY_ALL_ACCESS;
+    if (sam & GENERIC_READ)
+        access |= KEY_READ;
+    if (sam & GENERIC_WRITE)
+        access |= KEY_WRITE;
+    if (sam & GENERIC_EXECUTE)
+        access |= KEY_EXECUTE;
+    return access;
+}
+
+bool IsPredefinedValue(uintptr_t value) {
+    return value >= 0x80000000u && value < 0x80000000u + kRootCount;
+}
+
+// The key and rights behind a handle: the predefined roots have every right.
+LONG Resolve(HKEY hKey, Handle& out) {
+    Registry& r = Reg();
+    uintptr_t value = reinterpret_cast<uintptr_t>(hKey);
+    if (IsPredefinedValue(value)) {
+        out.key = r.roots[value - 0x80000000u];
+        out.access = KEY_ALL_ACCESS;
+        return ERROR_SUCCESS;
+    }
+    auto it = r.handles.find(value);
+    if (it == r.handles.end())
+        return ERROR_INVALID_HANDLE;
+    out = it->second;
+    return out.key->IsDeleted() ? ERROR_KEY_DELETED : ERROR_SUCCESS;
+}
+
+LONG ResolveWith(HKEY hKey, REGSAM needed, Handle& out) {
+    LONG rc = Resolve(hKey, out);
+    if (rc == ERROR_SUCCESS && (out.access & needed) != needed)
+        rc = ERROR_ACCESS_DENIED;
+    return rc;
+}
+
+bool IsPredefined(HKEY hKey) {
+    return IsPredefinedValue(reinterpret_cast<uintptr_t>(hKey));
+}
+
+HKEY NewHandle(std::shared_ptr<Key> key, REGSAM sam) {
+    Registry& r = Reg();
+    uintptr_t value = r.nextHandle;
+    r.nextHandle += 4; // handle values are never reused
+    // The 95/98/ME registry has no security: every handle may do everything.
+    REGSAM access = fake::detail::Windows9x() ? KEY_ALL_ACCESS : MapAccess(sam);
+    r.handles[value] = Handle{std::move(key), access};
+    return reinterpret_cast<HKEY>(value);
+}
+
+// Follows `components` from `start` as far as they exist; `depth` tells how
+// many were found.
+std::shared_ptr<Key> Walk(std::shared_ptr<Key> start, const std::vector<std::string>& components,
+                          size_t& depth) {
+    depth = 0;
+    while (depth < components.size()) {
+        std::shared_ptr<Key> next = start->FindSubKey(components[depth]);
+        if (!next)
+            break;
+        start = std::move(next);
+        ++depth;
+    }
+    return start;
+}
+
+std::string NameOf(LPCSTR name) {
+    return name ? name : "";
+}
+
+} // namespace
+
+LSTATUS RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, REGSAM samDesired, PHKEY phkResult) {
+    LONG error;
+    if (phkResult)
+        *phkResult = nullptr;
+    if (Enter(fake::Fault::Open, error))
+        return error;
+    if (!phkResult)
+        return ERROR_INVALID_PARAMETER;
+    Handle base;
+    if (LONG rc = Resolve(hKey, base))
+        return rc;
+    // NT lets a path below HKEY_CLASSES_ROOT start with one backslash.
+    if (hKey == HKEY_CLASSES_ROOT && !fake::detail::Windows9x() && lpSubKey && *lpSubKey == '\\')
+        ++lpSubKey;
+    std::vector<std::string> components;
+    if (!fake::registry::SplitPath(lpSubKey, components))
+        return ERROR_BAD_PATHNAME;
+    // A predefined root opened with an empty path gives the root back.
+    if (components.empty() && IsPredefined(hKey)) {
+        *phkResult = hKey;
+        return ERROR_SUCCESS;
+    }
+    size_t depth;
+    std::shared_ptr<Key> key = Walk(base.key, components, depth);
+    if (depth < components.size())
+        return ERROR_FILE_NOT_FOUND;
+    *phkResult = NewHandle(std::move(key), samDesired);
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, LPSTR, DWORD, REGSAM samDesired,
+                        LPSECURITY_ATTRIBUTES, PHKEY phkResult, LPDWORD lpdwDisposition) {
+    LONG error;
+    if (phkResult)
+        *phkResult = nullptr;
+    if (Enter(fake::Fault::Create, error))
+        return error;
+    if (!phkResult)
+        return ERROR_INVALID_PARAMETER;
+    Handle base;
+    if (LONG rc = Resolve(hKey, base))
+        return rc;
+    std::vector<std::string> components;
+    if (!fake::registry::SplitPath(lpSubKey, components))
+        return ERROR_BAD_PATHNAME;
+    size_t depth;
+    std::shared_ptr<Key> key = Walk(base.key, components, depth);
+    if (depth < components.size() && !(base.access & KEY_CREATE_SUB_KEY))
+        return ERROR_ACCESS_DENIED;
+    for (size_t i = depth; i < components.size(); ++i)
+        key = key->AddSubKey(components[i]);
+    // Wine reports an empty path as a created key as well.
+    if (lpdwDisposition)
+        *lpdwDisposition = depth < components.size() || components.empty()
+                               ? REG_CREATED_NEW_KEY
+                               : REG_OPENED_EXISTING_KEY;
+    *phkResult = NewHandle(std::move(key), samDesired);
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegCloseKey(HKEY hKey) {
+    Registry& r = Reg();
+    ++r.calls;
+    if (IsPredefined(hKey))
+        return ERROR_SUCCESS;
+    return r.handles.erase(reinterpret_cast<uintptr_t>(hKey)) ? ERROR_SUCCESS
+                                                              : ERROR_INVALID_HANDLE;
+}
+
+LSTATUS RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
+    LONG error;
+    if (Enter(fake::Fault::DeleteKey, error))
+        return error;
+    if (!lpSubKey)
+        return ERROR_INVALID_PARAMETER;
+    // The parent handle needs no particular right: the key itself is opened
+    // for deletion, as Windows and Wine do.
+    Handle base;
+    if (LONG rc = Resolve(hKey, base))
+        return rc;
+    std::vector<std::string> components;
+    if (!fake::registry::SplitPath(lpSubKey, components))
+        return ERROR_BAD_PATHNAME;
+    size_t depth;
+    std::shared_ptr<Key> key = Walk(base.key, components, depth);
+    if (depth < components.size())
+        return ERROR_FILE_NOT_FOUND;
+    if (key->IsRoot())
+        return ERROR_ACCESS_DENIED;
+    // 95/98/ME delete the whole tree; NT refuses a key that has subkeys.
+    if (fake::detail::Windows9x()) {
+        key->DeleteTree();
+        return ERROR_SUCCESS;
+    }
+    if (key->SubKeyCount() > 0)
+        return ERROR_ACCESS_DENIED;
+    key->Delete();
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
+    LONG error;
+    if (Enter(fake::Fault::DeleteValue, error))
+        return error;
+    Handle handle;
+    if (LONG rc = ResolveWith(hKey, KEY_SET_VALUE, handle))
+        return rc;
+    return handle.key->DeleteValue(NameOf(lpValueName)) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+}
+
+LSTATUS RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved,
+                      LPSTR lpClass, LPDWORD lpcchClass, PFILETIME lpftLastWriteTime) {
+    LONG error;
+    if (Enter(fake::Fault::Enum, error))
+        return error;
+    if (lpReserved)
+        return ERROR_INVALID_PARAMETER;
+    Handle handle;
+    if (LONG rc = ResolveWith(hKey, KEY_ENUMERATE_SUB_KEYS, handle))
+        return rc;
+    if (dwIndex >= handle.key->SubKeyCount())
+        return ERROR_NO_MORE_ITEMS;
+    if (!lpName || !lpcchName || (lpClass && !lpcchClass))
+        return ERROR_INVALID_PARAMETER;
+    const Key& subKey = handle.key->SubKeyAt(dwIndex);
+    const std::string& name = subKey.Name();
+    // A short buffer leaves the buffer and the length untouched (Wine); the
+    // caller sizes its buffer from RegQueryInfoKeyA.
+    if (name.size() >= *lpcchName || (lpClass && *lpcchClass == 0))
+        return ERROR_MORE_DATA;
+    std::memcpy(lpName, name.c_str(), name.size() + 1);
+    *lpcchName = static_cast<DWORD>(name.size());
+    if (lpClass) {
+        lpClass[0] = '\0';
+        *lpcchClass = 0;
+    }
+    if (lpftLastWriteTime)
+        *lpftLastWriteTime = subKey.LastWriteTime();
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegQueryInfoKeyA(HKEY hKey, LPSTR lpClass, LPDWORD lpcchClass, LPDWORD lpReserved,
+                         LPDWORD lpcSubKeys, LPDWORD lpcbMaxSubKeyLen, LPDWORD lpcbMaxClassLen,
+                         LPDWORD lpcValues, LPDWORD lpcbMaxValueNameLen, LPDWORD lpcbMaxValueLen,
+                         LPDWORD lpcbSecurityDescriptor, PFILETIME lpftLastWriteTime) {
+    LONG error;
+    if (Enter(fake::Fault::QueryInfo, error))
+        return error;
+    if (lpReserved || (lpClass && !lpcchClass))
+        return ERROR_INVALID_PARAMETER;
+    // Windows asks for KEY_QUERY_VALUE here; Wine does not check it.
+    Handle handle;
+    if (LONG rc = ResolveWith(hKey, KEY_QUERY_VALUE, handle))
+        return rc;
+    const Key& key = *handle.key;
+    if (lpClass) {
+        if (*lpcchClass == 0)
+            return ERROR_MORE_DATA;
+        lpClass[0] = '\0';
+    }
+    if (lpcchClass)
+        *lpcchClass = 0;
+    if (lpcSubKeys)
+        *lpcSubKeys = static_cast<DWORD>(key.SubKeyCount());
+    if (lpcbMaxSubKeyLen)
+        *lpcbMaxSubKeyLen = key.MaxSubKeyNameLength();
+    if (lpcbMaxClassLen)
+        *lpcbMaxClassLen = 0;
+    if (lpcValues)
+        *lpcValues = static_cast<DWORD>(key.ValueCount());
+    if (lpcbMaxValueNameLen)
+        *lpcbMaxValueNameLen = key.MaxValueNameLength();
+    if (lpcbMaxValueLen)
+        *lpcbMaxValueLen = key.MaxValueDataSize();
+    if (lpcbSecurityDescriptor)
+        *lpcbSecurityDescriptor = 0;
+    if (lpftLastWriteTime)
+        *lpftLastWriteTime = key.LastWriteTime();
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
+                         LPBYTE lpData, LPDWORD lpcbData) {
+    LONG error;
+    if (Enter(fake::Fault::QueryValue, error))
+        return error;
+    if (lpReserved || (lpData && !lpcbData))
+        return ERROR_INVALID_PARAMETER;
+    Handle handle;
+    if (LONG rc = ResolveWith(hKey, KEY_QUERY_VALUE, handle))
+        return rc;
+    const Value* value = handle.key->FindValue(NameOf(lpValueName));
+    if (!value)
+        return ERROR_FILE_NOT_FOUND;
+    if (lpType)
+        *lpType = value->type;
+    const DWORD size = static_cast<DWORD>(value->data.size());
+    if (lpData) {
+        if (*lpcbData < size) {
+            *lpcbData = size; // the buffer stays untouched
+            return ERROR_MORE_DATA;
+        }
+        if (size)
+            std::memcpy(lpData, value->data.data(), size);
+        // A string stored without its NUL gets one in the buffer when there
+        // is room, not counted in the size (NT and Wine).
+        if (fake::registry::IsStringType(value->type) && size && value->data[size - 1] &&
+            *lpcbData > size)
+            lpData[size] = 0;
+    }
+    if (lpcbData)
+        *lpcbData = size;
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const BYTE* lpData,
+                       DWORD cbData) {
+    LONG error;
+    if (Enter(fake::Fault::SetValue, error))
+        return error;
+    Handle handle;
+    if (LONG rc = ResolveWith(hKey, KEY_SET_VALUE, handle))
+        return rc;
+    if (!lpData && cbData)
+        return ERROR_NOACCESS;
+    // NT counts a forgotten NUL of a string: when the byte after the given
+    // size is a NUL, it is stored too. Like NT, this reads that byte.
+    if (fake::registry::IsStringType(dwType) && cbData && lpData[cbData - 1] && !lpData[cbData])
+        ++cbData;
+    handle.key->SetValue(NameOf(lpValueName), dwType, lpData, cbData);
+    return ERROR_SUCCESS;
+}
+
+namespace fake {
+
+void ResetRegistry() {
+    Registry& r = Reg();
+    r.handles.clear();
+    r.MakeRoots();
+    for (auto& queue : r.faults)
+        queue.clear();
+    r.calls = 0;
+    detail::ResetSystem();
+}
+
+void FailNext(Fault kind, LONG error) {
+    Reg().faults[static_cast<int>(kind)].push_back(error);
+}
+
+long RegistryCallCount() {
+    return Reg().calls;
+}
+
+} // namespace fake
