@@ -24,6 +24,8 @@ class TMainMenu;
 class TMenuItem {
 public:
     const std::string& Name() const { return name_; }
+    // The command id the item sends (WM_COMMAND, WM_MENUSELECT).
+    UINT Id() const { return id_; }
     const std::string& Caption() const { return caption_; }
     const std::string& Hint() const { return hint_; }
     const TShortCut& ShortCut() const { return shortcut_; }

@@ -1,0 +1,133 @@
+// The two views of the main window: switching, rescanning, menu states,
+// help and hints.
+#include "UiTestSupport.h"
+
+namespace {
+
+void PutAssociations() {
+    PutString(".txt", "", "txtfile");
+    PutString("txtfile", "", "Text Document");
+    PutString(".log", "", "txtfile");
+    PutString(".htm", "", "htmlfile");
+    PutString("htmlfile", "", "HTML Document");
+    PutKey(".zzz");
+}
+
+std::string Selected(TMainForm& form) {
+    const int index = form.ListBox.ItemIndex();
+    return index < 0 ? "<none>" : form.ListBox.Items()[index];
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, SwitchingViewsRebuildsTheListAndReselectsTheLastItem) {
+    PutAssociations();
+    QuietGate();
+    TMainForm& form = Open();
+    ClickItem(".txt");
+    EXPECT_EQ(form.CurrentExt, ".txt");
+    EXPECT_EQ(form.laHint.Text(), "");
+    ClickItem(".zzz");
+    EXPECT_EQ(form.laHint.Text(), "not associated to a fileclass");
+
+    ClickTab(1);
+    EXPECT_EQ(form.ListBox.Items().ToVector(),
+              (std::vector<std::string>{"", "htmlfile", "txtfile"}));
+    EXPECT_EQ(Selected(form), ""); // nothing shown yet in this view: the first item
+    ClickItem("txtfile");
+    EXPECT_TRUE(form.ClassPanel.Visible());
+    EXPECT_FALSE(form.ExtPanel.Visible());
+
+    ClickTab(0);
+    EXPECT_EQ(Selected(form), ".zzz");
+    ClickTab(1);
+    EXPECT_EQ(Selected(form), "txtfile");
+
+    // Clicking the selected tab again rebuilds nothing; the rescan does.
+    PutString(".abc", "", "txtfile");
+    ClickTab(1);
+    EXPECT_EQ(form.ListBox.Items().Count(), 3);
+    EXPECT_EQ(form.StatusBar.PanelText(0), "4/3");
+    SetFocus(form.ListBox.Handle());
+    PostMessageA(form.ListBox.Handle(), WM_KEYDOWN, VK_F5, 0); // the shortcut of "(Re-)scan"
+    Application.ProcessMessages();
+    EXPECT_EQ(form.StatusBar.PanelText(0), "5/3");
+    EXPECT_EQ(Selected(form), "txtfile");
+    ClickTab(0);
+    EXPECT_EQ(form.ListBox.Items().Count(), 5);
+    EXPECT_EQ(Selected(form), ".zzz");
+}
+
+TEST_F(MainWindowTest, MenuStatesFollowTheViewAndTheGate) {
+    PutAssociations();
+    QuietGate();
+    TMainForm& form = Create();
+    form.Show();
+    EXPECT_FALSE(form.NewExtensionItem.Enabled());
+    EXPECT_FALSE(form.DeleteExtensionItem.Enabled());
+    EXPECT_FALSE(form.DeleteFileclassItem.Enabled());
+    EXPECT_FALSE(form.NewMenuItem.Enabled());
+    EXPECT_FALSE(form.OpenWithListsItem.Enabled());
+    EXPECT_FALSE(form.SelectProgramItem.Enabled());
+    EXPECT_FALSE(form.tbtnNew.Enabled());
+    EXPECT_TRUE(form.tbtnScan.Enabled());
+
+    // With changes allowed (as on Windows 2000 without safe mode):
+    form.AllowChanges = true;
+    ClickTab(1);
+    EXPECT_TRUE(form.NewFileclassItem.Enabled());
+    EXPECT_FALSE(form.NewFileclassItem.Visible());
+    EXPECT_FALSE(form.NewExtensionItem.Enabled());
+    EXPECT_FALSE(form.DeleteExtensionItem.Enabled());
+    ClickItem("htmlfile");
+    EXPECT_TRUE(form.DeleteFileclassItem.Enabled());
+    ClickItem(""); // no key of its own
+    EXPECT_FALSE(form.DeleteFileclassItem.Enabled());
+    ClickTab(0);
+    EXPECT_TRUE(form.NewExtensionItem.Enabled());
+    EXPECT_TRUE(form.DeleteExtensionItem.Enabled());
+    EXPECT_FALSE(form.NewFileclassItem.Enabled());
+    EXPECT_FALSE(form.DeleteFileclassItem.Enabled());
+}
+
+TEST_F(MainWindowTest, HelpAsksForTheTopicOfTheView) {
+    QuietGate();
+    TMainForm& form = Open();
+    dialogs_.Forget();
+    SendMessageA(form.btnHelp.Handle(), BM_CLICK, 0, 0);
+    ClickTab(1);
+    SendMessageA(form.btnHelp.Handle(), BM_CLICK, 0, 0);
+    form.HelpItem.Click();
+    form.tbtnHelp.Click();
+    EXPECT_EQ(dialogs_.HelpCalls(), (std::vector<std::pair<UINT, ULONG_PTR>>{
+                                        {HELP_CONTEXT, 100}, {HELP_CONTEXT, 200}, {15, 0}, {15, 0}}));
+}
+
+TEST_F(MainWindowTest, HintsOfMenuItemsAndControlsGoToStatusPanelOne) {
+    QuietGate();
+    TMainForm& form = Open();
+    SendMessageA(form.Handle(), WM_MENUSELECT, MAKEWPARAM(form.ConfigurationItem.Id(), MF_STRING),
+                 reinterpret_cast<LPARAM>(GetMenu(form.Handle())));
+    EXPECT_EQ(form.StatusBar.PanelText(1), "Configurate the program");
+    SendMessageA(form.Handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    EXPECT_EQ(form.StatusBar.PanelText(1), "");
+
+    // The pointer over the first tool bar button.
+    RECT r;
+    SendMessageA(form.ToolBar.Handle(), TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+    POINT p = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(form.ToolBar.Handle(), &p);
+    SetCursorPos(p.x, p.y);
+    PostMessageA(form.ToolBar.Handle(), WM_MOUSEMOVE, 0, 0);
+    Application.ProcessMessages();
+    EXPECT_EQ(form.StatusBar.PanelText(1), "(Re-)scan the registry");
+}
+
+TEST_F(MainWindowTest, ExitClosesTheWindowAndSavesItsState) {
+    QuietGate();
+    TMainForm& form = Open();
+    ClickTab(1);
+    form.ExitItem.Click();
+    EXPECT_EQ(Get("MainForm", "Tab"), "1");
+    EXPECT_EQ(form.ExitItem.ShortCut().Text(), "Ctrl+Q");
+}

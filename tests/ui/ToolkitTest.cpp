@@ -1,0 +1,302 @@
+// The GUI layer on real windows: message boxes and the dialog seam, the
+// default error handling, the assertion error, hints, shortcuts, layout and
+// the controls' events.
+#include <stdexcept>
+
+#include "UiTestSupport.h"
+#include "support/StringList.h"
+#include "toolkit/Assert.h"
+#include "toolkit/Dialogs.h"
+
+namespace {
+
+std::vector<std::string> Captions(const TMessageForm& box) {
+    std::vector<std::string> result;
+    for (const TButton* b : box.Buttons())
+        result.push_back(b->Text());
+    return result;
+}
+
+// A form with a few controls, a menu and a panel, for the tests below.
+class TTestForm : public TForm {
+public:
+    TTestForm() : TForm({"TestForm", "Test", 400, 300}) {
+        menu.Build({
+            {&fileMenu, 0, "FileMenu", "&File"},
+            {&scanItem, 1, "ScanItem", "(Re-)&scan", {VK_F5}, "(Re-)scan the registry"},
+            {&offItem, 1, "OffItem", "Off", {VK_F6}, "never", false},
+        });
+        SetMenu(&menu);
+        CreateControls({
+            {&top, "Top", "", {0, 0, 10, 30}, this, "", TAlign::Top},
+            {&bottom, "Bottom", "", {0, 0, 10, 20}, this, "", TAlign::Bottom},
+            {&left, "Left", "", {0, 0, 50, 10}, this, "", TAlign::Left},
+            {&client, "Client", "", {0, 0, 10, 10}, this, "panel hint", TAlign::Client},
+            {&label, "Label", "Fileclass:", {8, 12, 0, 0}, &client},
+            {&button, "Button", "Help", {8, 40, 75, 21}, &client, "Do you need Help?"},
+            {&check, "Check", "Show Actions", {8, 70, 97, 17}, &client},
+            {&combo, "Combo", "", {8, 100, 150, 21}, &client},
+            {&list, "List", "", {8, 130, 100, 80}, &client, "", TAlign::None, LBS_SORT},
+        });
+        Show();
+    }
+    TMainMenu menu;
+    TMenuItem fileMenu, scanItem, offItem;
+    TPanel top, bottom, left;
+    TPanel client{TBevelCut::Lowered, TBevelCut::Raised};
+    TLabel label;
+    TButton button;
+    TCheckBox check;
+    TComboBox combo;
+    TListBox list;
+};
+
+POINT CentreOnScreen(const TWindow& w) {
+    RECT r;
+    GetWindowRect(w.Handle(), &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+// Moves the pointer over a window and lets the application see it move.
+void MovePointerOver(const TWindow& w, POINT at) {
+    SetCursorPos(at.x, at.y);
+    PostMessageA(w.Handle(), WM_MOUSEMOVE, 0, 0);
+    Application.ProcessMessages();
+}
+
+} // namespace
+
+TEST(MessageBoxes, GermanFrameTextsAndButtonsOnEverySystem) {
+    struct Case {
+        TDialogKind kind;
+        const char* caption;
+    } cases[] = {{TDialogKind::Warning, "Warnung"},
+                 {TDialogKind::Error, "Fehler"},
+                 {TDialogKind::Information, "Information"},
+                 {TDialogKind::Confirmation, "Bestätigen"}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(DialogCaption(c.kind), c.caption);
+        TMessageForm box(c.kind, DialogCaption(c.kind), "text", mbOK);
+        EXPECT_EQ(box.Text(), c.caption);
+    }
+    // The umlaut is the Windows-1252 byte, as the ANSI interface shows it.
+    EXPECT_EQ(DialogCaption(TDialogKind::Confirmation), "Best\xE4tigen");
+    EXPECT_EQ(DialogCaption(TDialogKind::Plain), "Corvix - Adaptation of Extensions");
+
+    TMessageForm question(TDialogKind::Confirmation, "Bestätigen", "Sure?", mbYes | mbNo);
+    EXPECT_EQ(Captions(question), (std::vector<std::string>{"&Ja", "&Nein"}));
+    TMessageForm all(TDialogKind::Warning, "Warnung", "x", mbYes | mbNo | mbOK | mbCancel);
+    EXPECT_EQ(Captions(all), (std::vector<std::string>{"&Ja", "&Nein", "OK", "Abbrechen"}));
+    EXPECT_EQ(question.Message().Text(), "Sure?");
+    // A long text stays whole: the box grows with it.
+    TMessageForm wide(TDialogKind::Plain, "t", std::string(60, 'W') + "\r\nsecond line", mbOK);
+    EXPECT_GE(wide.Message().Width(), 300);
+    EXPECT_GE(wide.Message().Height(), 26);
+}
+
+TEST(MessageBoxes, RealBoxAnswersEnterEscapeAndClose) {
+    // No handler: the real box runs its own loop. A timer presses a key (or
+    // closes the box) once it is up.
+    TDialogHandler* saved = Application.SetDialogHandler(nullptr);
+    struct Press {
+        static void CALLBACK Enter(HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            PostMessageA(GetActiveWindow(), WM_COMMAND, IDOK, 0);
+        }
+        static void CALLBACK Escape(HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            PostMessageA(GetActiveWindow(), WM_COMMAND, IDCANCEL, 0);
+        }
+        static void CALLBACK Close(HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            PostMessageA(GetActiveWindow(), WM_CLOSE, 0, 0);
+        }
+    };
+    SetTimer(nullptr, 0, 200, Press::Enter);
+    EXPECT_EQ(MessageDlg("Enter", TDialogKind::Confirmation, mbYes | mbNo), mrYes);
+    SetTimer(nullptr, 0, 200, Press::Escape);
+    EXPECT_EQ(MessageDlg("Escape", TDialogKind::Confirmation, mbYes | mbNo), mrNo);
+    SetTimer(nullptr, 0, 200, Press::Close);
+    EXPECT_EQ(MessageDlg("Closed", TDialogKind::Confirmation, mbYes | mbNo), mrNo);
+    SetTimer(nullptr, 0, 200, Press::Escape);
+    EXPECT_EQ(MessageDlg("Escape", TDialogKind::Warning, mbOK | mbCancel), mrCancel);
+    Application.SetDialogHandler(saved);
+}
+
+TEST(DialogSeam, ScriptsAnswersRecordsRequestsAndRefusesTheUnexpected) {
+    ScriptedDialogs dialogs;
+    dialogs.Expect(TDialogKind::Confirmation, mrNo);
+    dialogs.Expect(TDialogKind::Plain, mrOk);
+    EXPECT_EQ(MessageDlg("Sure?", TDialogKind::Confirmation, mbYes | mbNo), mrNo);
+    ShowMessage("Sorry has to be done in futur");
+    ASSERT_EQ(dialogs.Asked().size(), 2u);
+    EXPECT_EQ(dialogs.Asked()[0].caption, "Bestätigen");
+    EXPECT_EQ(dialogs.Asked()[0].text, "Sure?");
+    EXPECT_EQ(dialogs.Asked()[1].kind, TDialogKind::Plain);
+    EXPECT_EQ(dialogs.Asked()[1].caption, "Corvix - Adaptation of Extensions");
+
+    // Not scripted: refused at once, recorded.
+    EXPECT_THROW(MessageDlg("Again?", TDialogKind::Warning, mbOK), EUnexpectedDialog);
+    ASSERT_EQ(dialogs.Unexpected().size(), 1u);
+    EXPECT_EQ(dialogs.Unexpected()[0].text, "Again?");
+
+    // A modal form is handed to the script, which answers for the user.
+    TForm modal({"Modal", "Modal form", 200, 100, TBorderStyle::Dialog});
+    dialogs.ExpectModal([](TForm& form) {
+        EXPECT_EQ(form.Text(), "Modal form");
+        return static_cast<int>(mrOk);
+    });
+    EXPECT_EQ(modal.ShowModal(), mrOk);
+
+    // Help goes through the same place.
+    Application.HelpContext(100);
+    Application.HelpCommand(15, 0);
+    ASSERT_EQ(dialogs.HelpCalls().size(), 2u);
+    EXPECT_EQ(dialogs.HelpCalls()[0], std::make_pair(UINT(HELP_CONTEXT), ULONG_PTR(100)));
+    EXPECT_EQ(dialogs.HelpCalls()[1], std::make_pair(UINT(15), ULONG_PTR(0)));
+}
+
+TEST(DefaultErrorHandling, AnErrorInAHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
+    ScriptedDialogs dialogs;
+    TTestForm form;
+    int clicks = 0;
+    form.button.onClick = [&] {
+        ++clicks;
+        if (clicks == 1)
+            throw Exception("Konnte Daten für 'x' nicht holen");
+        if (clicks == 2)
+            throw std::runtime_error("plain error");
+    };
+    dialogs.Expect(TDialogKind::Error, mrOk);
+    dialogs.Expect(TDialogKind::Error, mrOk);
+    for (int i = 0; i < 3; ++i)
+        SendMessageA(form.button.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 3);
+    ASSERT_EQ(dialogs.Asked().size(), 2u);
+    EXPECT_EQ(dialogs.Asked()[0].caption, "Fehler");
+    EXPECT_EQ(dialogs.Asked()[0].text, "Konnte Daten für 'x' nicht holen");
+    EXPECT_EQ(dialogs.Asked()[1].text, "plain error");
+
+    // The error box itself failing (here: not scripted) is swallowed.
+    form.button.onClick = [] { throw Exception("again"); };
+    SendMessageA(form.button.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(dialogs.Unexpected().size(), 1u);
+    EXPECT_TRUE(IsWindow(form.Handle()));
+}
+
+TEST(AssertionError, MessageFileAndLineInGerman) {
+    Assert(true, "never raised");
+    const int line = __LINE__ + 2;
+    try {
+        Assert(false, "There should be a fileclass selected.");
+        FAIL() << "no error raised";
+    } catch (const EAssertionFailed& e) {
+        EXPECT_EQ(std::string(e.what()), "There should be a fileclass selected. (ToolkitTest.cpp, Zeile " +
+                                             std::to_string(line) + ")");
+    }
+    EXPECT_EQ(AssertionText("m", "C:\\src\\MainUnit.pas", 7), "m (MainUnit.pas, Zeile 7)");
+}
+
+TEST(Hints, MenuItemsAndControlsUnderThePointerReachTheHintHandler) {
+    TTestForm form;
+    std::vector<std::string> seen;
+    Application.onHint = [&] { seen.push_back(Application.Hint()); };
+
+    SendMessageA(form.Handle(), WM_MENUSELECT, MAKEWPARAM(form.scanItem.Id(), MF_STRING),
+                 reinterpret_cast<LPARAM>(GetMenu(form.Handle())));
+    EXPECT_EQ(Application.Hint(), "(Re-)scan the registry");
+    SendMessageA(form.Handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0); // menu closed
+    EXPECT_EQ(Application.Hint(), "");
+
+    MovePointerOver(form.button, CentreOnScreen(form.button));
+    EXPECT_EQ(Application.Hint(), "Do you need Help?");
+    // A control without a hint shows its parent's; a disabled one too.
+    MovePointerOver(form.check, CentreOnScreen(form.check));
+    EXPECT_EQ(Application.Hint(), "panel hint");
+    form.button.SetEnabled(false);
+    MovePointerOver(form.client, CentreOnScreen(form.button));
+    EXPECT_EQ(Application.Hint(), "Do you need Help?");
+    MovePointerOver(form.top, CentreOnScreen(form.top));
+    EXPECT_EQ(Application.Hint(), "");
+    EXPECT_EQ(seen, (std::vector<std::string>{"(Re-)scan the registry", "", "Do you need Help?",
+                                              "panel hint", "Do you need Help?", ""}));
+    Application.onHint = nullptr;
+}
+
+TEST(Shortcuts, MenuShortcutsRunTheirItemUnlessDisabled) {
+    TTestForm form;
+    int scans = 0, offs = 0;
+    form.scanItem.onClick = [&] { ++scans; };
+    form.offItem.onClick = [&] { ++offs; };
+    SetFocus(form.list.Handle());
+    PostMessageA(form.list.Handle(), WM_KEYDOWN, VK_F5, 0);
+    PostMessageA(form.list.Handle(), WM_KEYDOWN, VK_F6, 0);
+    Application.ProcessMessages();
+    EXPECT_EQ(scans, 1);
+    EXPECT_EQ(offs, 0);
+    form.offItem.SetEnabled(true);
+    PostMessageA(form.list.Handle(), WM_KEYDOWN, VK_F6, 0);
+    Application.ProcessMessages();
+    EXPECT_EQ(offs, 1);
+    EXPECT_EQ(form.scanItem.ShortCut().Text(), "F5");
+    EXPECT_EQ((TShortCut{'Q', FCONTROL}).Text(), "Ctrl+Q");
+}
+
+TEST(Layout, AlignedChildrenShareTheParentAndPanelsKeepTheirBevels) {
+    TTestForm form;
+    const int w = form.ClientWidth(), h = form.ClientHeight();
+    EXPECT_EQ(form.top.Bounds(), (TBounds{0, 0, w, 30}));
+    EXPECT_EQ(form.bottom.Bounds(), (TBounds{0, h - 20, w, 20}));
+    EXPECT_EQ(form.left.Bounds(), (TBounds{0, 30, 50, h - 50}));
+    EXPECT_EQ(form.client.Bounds(), (TBounds{50, 30, w - 50, h - 50}));
+    // A hidden aligned child gives its room to the others.
+    form.left.SetVisible(false);
+    EXPECT_EQ(form.client.Bounds(), (TBounds{0, 30, w, h - 50}));
+    EXPECT_EQ(form.client.BevelSize(), 2);
+
+    // Labels size themselves to their text.
+    EXPECT_EQ(form.label.Height(), LineHeight());
+    const int narrow = form.label.Width();
+    form.label.SetText("Fileclass: a longer text");
+    EXPECT_GT(form.label.Width(), narrow);
+}
+
+TEST(Controls, EventsAndListsBehaveAsTheProgramExpects) {
+    TTestForm form;
+    // Setting a check box to a new state runs its click, as a click would.
+    int checks = 0;
+    form.check.onClick = [&] { ++checks; };
+    form.check.SetChecked(true);
+    form.check.SetChecked(true);
+    EXPECT_TRUE(form.check.Checked());
+    EXPECT_EQ(checks, 1);
+    SendMessageA(form.check.Handle(), BM_CLICK, 0, 0);
+    EXPECT_FALSE(form.check.Checked());
+    EXPECT_EQ(checks, 2);
+
+    // A sorted list box sorts with the platform's word sort; lookups ignore case.
+    TStringList names;
+    for (const char* n : {".b", ".a-b", ".ab", ".TXT"})
+        names.Add(n);
+    form.list.Items().Assign(names);
+    EXPECT_EQ(form.list.Items().ToVector(),
+              (std::vector<std::string>{".ab", ".a-b", ".b", ".TXT"}));
+    EXPECT_EQ(form.list.Items().IndexOf(".txt"), 3);
+    EXPECT_EQ(form.list.Items().IndexOf(".none"), -1);
+    EXPECT_EQ(form.list.ItemIndex(), -1);
+    form.list.SetItemIndex(2);
+    EXPECT_EQ(form.list.ItemIndex(), 2);
+
+    // Choosing an entry of a combo box: the text is the entry when onChange runs.
+    form.combo.Items().Add("txtfile");
+    form.combo.Items().Add("htmlfile");
+    std::string seen;
+    form.combo.onChange = [&] { seen = form.combo.Text(); };
+    form.combo.SetItemIndex(1);
+    SendMessageA(form.client.Handle(), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(form.combo.Handle()), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(form.combo.Handle()));
+    EXPECT_EQ(seen, "htmlfile");
+    form.combo.SetItemIndex(-1);
+    EXPECT_EQ(form.combo.Text(), "");
+}

@@ -1,0 +1,148 @@
+#include "UiTestSupport.h"
+
+#include "support/ZQIniFiles.h"
+#include "support/ZQRoutines.h"
+
+// --- ScriptedDialogs
+
+ScriptedDialogs::ScriptedDialogs() : previous_(Application.SetDialogHandler(this)) {}
+
+ScriptedDialogs::~ScriptedDialogs() { Application.SetDialogHandler(previous_); }
+
+void ScriptedDialogs::Expect(TDialogKind kind, int answer) {
+    script_.push_back({kind, answer, nullptr});
+}
+
+void ScriptedDialogs::ExpectModal(std::function<int(TForm&)> fill) {
+    script_.push_back({TDialogKind::Modal, mrNone, std::move(fill)});
+}
+
+int ScriptedDialogs::Answer(const TDialogRequest& request) {
+    if (request.kind == TDialogKind::Help) {
+        help_.emplace_back(request.helpCommand, request.helpData);
+        return 1;
+    }
+    TAsked asked{request.kind, request.caption, request.text};
+    asked_.push_back(asked);
+    if (script_.empty() || script_.front().kind != request.kind) {
+        unexpected_.push_back(asked);
+        throw EUnexpectedDialog("unexpected dialog \"" + request.caption + "\": " + request.text);
+    }
+    TStep step = std::move(script_.front());
+    script_.pop_front();
+    if (step.fill)
+        return step.fill(*request.form);
+    return step.answer;
+}
+
+void ScriptedDialogs::Forget() {
+    asked_.clear();
+    unexpected_.clear();
+    help_.clear();
+}
+
+// --- TempFolder
+
+TempFolder::TempFolder() {
+    static int counter = 0;
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    path_ = std::string(temp) + "corvix-ui-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++counter);
+    CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+TempFolder::~TempFolder() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                const std::string file = path_ + "\\" + found.cFileName;
+                SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(file.c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(path_.c_str());
+}
+
+int LineHeight() {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, Application.DefaultFont());
+    TEXTMETRICA tm = {};
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return tm.tmHeight;
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+// --- MainWindowTest
+
+void MainWindowTest::TearDown() {
+    form_.reset();
+    EXPECT_TRUE(dialogs_.Unexpected().empty())
+        << "unexpected: " << dialogs_.Unexpected().front().text;
+    EXPECT_EQ(dialogs_.Pending(), 0u) << "scripted answers left unused";
+}
+
+void MainWindowTest::Set(const std::string& section, const std::string& key,
+                         const std::string& value) {
+    TZQIniFile(SettingsPath()).WriteString(section, key, value);
+}
+
+std::string MainWindowTest::Get(const std::string& section, const std::string& key) const {
+    return TZQIniFile(SettingsPath()).ReadString(section, key, "<none>");
+}
+
+void MainWindowTest::ExpectGateWarning() {
+    if (GetOSVersionCode() != 8)
+        dialogs_.Expect(TDialogKind::Warning, mrOk);
+}
+
+TMainForm& MainWindowTest::Create() {
+    form_.reset(); // one main window at a time, as in the program
+    form_ = std::make_unique<TMainForm>(SettingsPath());
+    Application.SetMainForm(form_.get());
+    return *form_;
+}
+
+TMainForm& MainWindowTest::Open() {
+    Create();
+    form_->Show();
+    Pump();
+    return *form_;
+}
+
+void MainWindowTest::CloseAndDestroy() {
+    form_->Close();
+    form_.reset();
+}
+
+void MainWindowTest::ClickTab(int index) {
+    TTabControl& tabs = form_->TabControl;
+    tabs.SetTabIndex(index);
+    NMHDR header = {tabs.Handle(), static_cast<UINT_PTR>(GetDlgCtrlID(tabs.Handle())),
+                    static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageA(GetParent(tabs.Handle()), WM_NOTIFY, header.idFrom,
+                 reinterpret_cast<LPARAM>(&header));
+}
+
+void MainWindowTest::ClickItem(const std::string& text) {
+    TListBox& list = form_->ListBox;
+    const int index = list.Items().IndexOf(text);
+    ASSERT_GE(index, 0) << text << " is not listed";
+    list.SetItemIndex(index);
+    SendMessageA(GetParent(list.Handle()), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(list.Handle()), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list.Handle()));
+}

@@ -1,0 +1,115 @@
+// Helpers of the UI tests: scripted answers for message boxes and modal
+// dialogs, a settings file in a folder of its own, and the fixture that opens
+// the real main window on a scratch registry.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "mainwindow/MainUnit.h"
+#include "support/Exception.h"
+#include "support/ScratchRegistry.h"
+#include "toolkit/Application.h"
+
+// What the program asked.
+struct TAsked {
+    TDialogKind kind;
+    std::string caption;
+    std::string text;
+};
+
+// Raised for a box or dialog the test did not script: the test fails at
+// once instead of waiting for a user.
+class EUnexpectedDialog : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// Answers every box and modal dialog while it lives. Each Expect queues one
+// answer; a request of another kind, or one more than queued, is recorded as
+// unexpected and raises EUnexpectedDialog. Help calls are recorded and
+// succeed.
+class ScriptedDialogs : public TDialogHandler {
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    void Expect(TDialogKind kind, int answer);
+    // A modal form: `fill` works on the form and gives its modal result.
+    void ExpectModal(std::function<int(TForm&)> fill);
+
+    int Answer(const TDialogRequest& request) override;
+
+    const std::vector<TAsked>& Asked() const { return asked_; }
+    const std::vector<TAsked>& Unexpected() const { return unexpected_; }
+    size_t Pending() const { return script_.size(); }
+    // Help calls: command and data.
+    const std::vector<std::pair<UINT, ULONG_PTR>>& HelpCalls() const { return help_; }
+    void Forget();
+
+private:
+    struct TStep {
+        TDialogKind kind;
+        int answer;
+        std::function<int(TForm&)> fill;
+    };
+    TDialogHandler* previous_;
+    std::deque<TStep> script_;
+    std::vector<TAsked> asked_;
+    std::vector<TAsked> unexpected_;
+    std::vector<std::pair<UINT, ULONG_PTR>> help_;
+};
+
+// A folder of its own below the temporary folder, removed with its files.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+// Height of a line of the dialog font: 13 pixels for Tahoma 8 pt (other
+// fonts, where a Wine prefix lacks Tahoma, differ).
+int LineHeight();
+
+// Gives the messages waiting in the queue to their windows.
+void Pump();
+
+// Opens the main window on a scratch registry with a settings file of the
+// test's own. Boxes are scripted; a test ends with none unexpected or left.
+class MainWindowTest : public RegistryTest {
+protected:
+    void TearDown() override;
+
+    std::string SettingsPath() const { return folder_.File("settings.ini"); }
+    void Set(const std::string& section, const std::string& key, const std::string& value);
+    std::string Get(const std::string& section, const std::string& key) const;
+    // Switches off the untested-system warning (the gate is tested apart).
+    void QuietGate() { Set("config", "VersionWarn", "0"); }
+    // Queues the warning the gate shows on any system but Windows 2000.
+    void ExpectGateWarning();
+
+    // Creates the window (FormCreate) without showing it.
+    TMainForm& Create();
+    // Creates and shows it (FormShow).
+    TMainForm& Open();
+    // Closes it (FormClose) and destroys it (FormDestroy).
+    void CloseAndDestroy();
+    // Selects a tab as the user does.
+    void ClickTab(int index);
+    // Selects an item of the item list as the user does.
+    void ClickItem(const std::string& text);
+
+    TempFolder folder_;
+    ScriptedDialogs dialogs_;
+    std::unique_ptr<TMainForm> form_;
+};
