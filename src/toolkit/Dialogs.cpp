@@ -86,8 +86,7 @@ TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const s
     LPCSTR iconName = IconOf(kind);
     const int textLeft = iconName ? kMargin + kIconSize + kMargin : kMargin;
     const SIZE size = TextSize(text, GetSystemMetrics(SM_CXSCREEN) / 2);
-    // A little room beyond the measured width, so the static never clips the text.
-    const int textWidth = size.cx + 8, textHeight = size.cy;
+    const int textWidth = size.cx, textHeight = size.cy;
     int count = 0;
     for (const TButtonKind& b : kButtons)
         count += (buttons & b.flag) ? 1 : 0;
@@ -102,7 +101,9 @@ TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const s
         {&icon_, "Image", "", {kMargin, kMargin, kIconSize, kIconSize}},
         {&message_, "Message", "", {textLeft, kMargin, textWidth, textHeight}},
     });
+    // Lines longer than half the screen break at words, as measured above.
     message_.SetAutoSize(false);
+    message_.SetWordWrap(true);
     message_.SetText(text);
     message_.SetBounds({textLeft, kMargin, textWidth, textHeight});
     if (iconName)
