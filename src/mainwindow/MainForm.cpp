@@ -32,6 +32,8 @@ TMainForm::TMainForm(const std::string& settingsPath)
          &ShortInfoPanel},
     });
     CreateToolBar();
+    pmListBox.Build({});
+    ListBox.SetPopupMenu(&pmListBox);
     StatusBar.SetPanelWidths({75, 300, 50});
     laHint.SetFontColor(RGB(255, 0, 0));
     ClassPanel.SetVisible(false);

@@ -122,6 +122,7 @@ public:
     TStatusBar StatusBar;
     TTabControl TabControl;
     TListBox ListBox;
+    TPopupMenu pmListBox; // the item list's context menu, without entries
     TPanel ZQSplitter1{TBevelCut::None};
     TPanel MainPanel{TBevelCut::None};
     TPanel BottomPanel;

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-struct TMainMenu::TNode {
+struct TMenu::TNode {
     TMenuItem* item = nullptr;
     std::vector<TNode> children;
 };
@@ -33,7 +33,7 @@ void TMenuItem::SetEnabled(bool enabled) {
         return;
     enabled_ = enabled;
     if (menu_)
-        menu_->UpdateState(*this);
+        menu_->ItemChanged(*this, false);
 }
 
 void TMenuItem::SetVisible(bool visible) {
@@ -41,7 +41,7 @@ void TMenuItem::SetVisible(bool visible) {
         return;
     visible_ = visible;
     if (menu_)
-        menu_->Rebuild();
+        menu_->ItemChanged(*this, true);
 }
 
 void TMenuItem::Click() {
@@ -49,14 +49,10 @@ void TMenuItem::Click() {
         onClick();
 }
 
-TMainMenu::TMainMenu() = default;
+TMenu::TMenu() = default;
+TMenu::~TMenu() = default;
 
-TMainMenu::~TMainMenu() {
-    if (window_ && IsWindow(window_) && GetMenu(window_) == menu_.Get())
-        SetMenu(window_, nullptr);
-}
-
-void TMainMenu::Build(const std::vector<TMenuRow>& rows) {
+void TMenu::Build(const std::vector<TMenuRow>& rows) {
     static UINT nextId = 0xA000;
     roots_.clear();
     std::vector<ACCEL> accel;
@@ -89,15 +85,19 @@ void TMainMenu::Build(const std::vector<TMenuRow>& rows) {
     accelerators_.Reset(accel.empty() ? nullptr
                                       : CreateAcceleratorTableA(accel.data(),
                                                                 static_cast<int>(accel.size())));
-    Rebuild();
+    Refresh();
 }
 
-void TMainMenu::AttachTo(HWND window) {
-    window_ = window;
-    Rebuild();
+HMENU TMenu::MakeMenu(bool bar) const { return MakeMenu(roots_, bar); }
+
+bool TMenu::IsTopLevel(const TMenuItem& item) const {
+    for (const TNode& root : roots_)
+        if (root.item == &item)
+            return true;
+    return false;
 }
 
-HMENU TMainMenu::MakeMenu(const std::vector<TNode>& nodes, bool bar) const {
+HMENU TMenu::MakeMenu(const std::vector<TNode>& nodes, bool bar) const {
     HMENU menu = bar ? CreateMenu() : CreatePopupMenu();
     for (const TNode& node : nodes) {
         const TMenuItem& item = *node.item;
@@ -121,8 +121,18 @@ HMENU TMainMenu::MakeMenu(const std::vector<TNode>& nodes, bool bar) const {
     return menu;
 }
 
+TMainMenu::~TMainMenu() {
+    if (window_ && IsWindow(window_) && GetMenu(window_) == menu_.Get())
+        SetMenu(window_, nullptr);
+}
+
+void TMainMenu::AttachTo(HWND window) {
+    window_ = window;
+    Rebuild();
+}
+
 void TMainMenu::Rebuild() {
-    TMenuHandle fresh(MakeMenu(roots_, true));
+    TMenuHandle fresh(MakeMenu(true));
     if (window_)
         SetMenu(window_, fresh.Get());
     menu_ = std::move(fresh); // the previous menu is detached now and destroyed here
@@ -130,27 +140,33 @@ void TMainMenu::Rebuild() {
         DrawMenuBar(window_);
 }
 
-void TMainMenu::UpdateState(TMenuItem& item) {
-    if (!menu_)
-        return;
+void TMainMenu::ItemChanged(TMenuItem& item, bool visibility) {
     // Menus of the bar carry their sub-menu's handle instead of an id; they
-    // are rebuilt, the items are changed in place.
-    for (const TNode& root : roots_)
-        if (root.item == &item) {
-            Rebuild();
-            return;
-        }
-    EnableMenuItem(menu_.Get(), item.id_, MF_BYCOMMAND | (item.enabled_ ? MF_ENABLED : MF_GRAYED));
+    // are rebuilt like a change of visibility, the items change in place.
+    if (visibility || !menu_ || IsTopLevel(item)) {
+        Rebuild();
+        return;
+    }
+    EnableMenuItem(menu_.Get(), item.Id(),
+                   MF_BYCOMMAND | (item.Enabled() ? MF_ENABLED : MF_GRAYED));
 }
 
-TMenuItem* TMainMenu::ItemById(UINT id) const {
+void TPopupMenu::Popup(HWND owner, POINT at) {
+    TMenuHandle menu(MakeMenu(false));
+    const UINT id = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                   at.x, at.y, 0, owner, nullptr);
+    if (TMenuItem* item = id ? ItemById(id) : nullptr)
+        item->Click();
+}
+
+TMenuItem* TMenu::ItemById(UINT id) const {
     for (TMenuItem* item : items_)
         if (item->id_ == id)
             return item;
     return nullptr;
 }
 
-TMenuItem* TMainMenu::ItemByName(const std::string& name) const {
+TMenuItem* TMenu::ItemByName(const std::string& name) const {
     for (TMenuItem* item : items_)
         if (!name.empty() && item->name_ == name)
             return item;

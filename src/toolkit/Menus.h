@@ -1,7 +1,7 @@
-// The main menu, built from a table of rows: menus and their items with
-// captions, shortcuts (keyboard accelerators) and hints. An item keeps its
-// state (enabled, visible, checked) itself; an invisible item is left out of
-// the menu bar until it is shown again.
+// Menus built from a table of rows: the main menu (menus and their items with
+// captions, shortcuts as keyboard accelerators, and hints) and pop-up menus.
+// An item keeps its state (enabled, visible) itself; an invisible item is
+// left out of the menu until it is shown again.
 #pragma once
 
 #include <memory>
@@ -19,7 +19,7 @@ struct TShortCut {
     std::string Text() const;
 };
 
-class TMainMenu;
+class TMenu;
 
 class TMenuItem {
 public:
@@ -39,8 +39,8 @@ public:
     TNotifyEvent onClick;
 
 private:
-    friend class TMainMenu;
-    TMainMenu* menu_ = nullptr;
+    friend class TMenu;
+    TMenu* menu_ = nullptr;
     UINT id_ = 0;
     bool enabled_ = true;
     bool visible_ = true;
@@ -64,32 +64,62 @@ struct TMenuRow {
     bool visible = true;
 };
 
-class TMainMenu {
+// The items of a menu table and the menu made of them.
+class TMenu {
 public:
-    TMainMenu();
-    ~TMainMenu();
-    TMainMenu(const TMainMenu&) = delete;
-    TMainMenu& operator=(const TMainMenu&) = delete;
+    TMenu();
+    virtual ~TMenu();
+    TMenu(const TMenu&) = delete;
+    TMenu& operator=(const TMenu&) = delete;
 
     void Build(const std::vector<TMenuRow>& rows);
-    // Puts the menu on a window's bar (rebuilt there after changes).
-    void AttachTo(HWND window);
     HACCEL Accelerators() const { return accelerators_.Get(); }
     // The item with a command id, or null.
     TMenuItem* ItemById(UINT id) const;
     TMenuItem* ItemByName(const std::string& name) const;
 
+protected:
+    struct TNode;
+    // A menu of the visible items (a bar or a pop-up); the caller owns it.
+    HMENU MakeMenu(bool bar) const;
+    // Called when an item changed its state, and after Build.
+    virtual void ItemChanged(TMenuItem& item, bool visibility) = 0;
+    virtual void Refresh() {}
+    bool IsTopLevel(const TMenuItem& item) const;
+
 private:
     friend class TMenuItem;
-    struct TNode;
-    void Rebuild();
-    void UpdateState(TMenuItem& item);
     HMENU MakeMenu(const std::vector<TNode>& nodes, bool bar) const;
 
     std::vector<TNode> roots_;
     std::vector<std::unique_ptr<TMenuItem>> unnamed_;
     std::vector<TMenuItem*> items_;
+    TAccelHandle accelerators_;
+};
+
+// The menu bar of a form.
+class TMainMenu : public TMenu {
+public:
+    ~TMainMenu() override;
+    // Puts the menu on a window's bar (rebuilt there after changes).
+    void AttachTo(HWND window);
+
+protected:
+    void ItemChanged(TMenuItem& item, bool visibility) override;
+    void Refresh() override { Rebuild(); }
+
+private:
+    void Rebuild();
     HWND window_ = nullptr;
     TMenuHandle menu_;
-    TAccelHandle accelerators_;
+};
+
+// A context menu: shown where the user asks for it, made afresh each time.
+class TPopupMenu : public TMenu {
+public:
+    // Shows the menu at a screen point and runs the item chosen, if any.
+    void Popup(HWND owner, POINT screenPoint);
+
+protected:
+    void ItemChanged(TMenuItem&, bool) override {}
 };

@@ -6,6 +6,7 @@
 
 #include "support/Exception.h"
 #include "toolkit/Application.h"
+#include "toolkit/Menus.h"
 
 namespace {
 
@@ -157,6 +158,17 @@ LRESULT TWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 ::SetCursor(target->cursor_);
                 return TRUE;
             }
+        break;
+    case WM_CONTEXTMENU:
+        if (popupMenu_ && reinterpret_cast<HWND>(wParam) == hwnd_) {
+            POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (at.x == -1 && at.y == -1) { // from the keyboard: at the window's corner
+                at = {0, 0};
+                ClientToScreen(hwnd_, &at);
+            }
+            popupMenu_->Popup(hwnd_, at);
+            return 0;
+        }
         break;
     case WM_SIZE: {
         LRESULT result = DefaultMessage(msg, wParam, lParam);

@@ -24,6 +24,8 @@
 #include "platform/Win32.h"
 #include <commctrl.h>
 
+class TPopupMenu;
+
 using TNotifyEvent = std::function<void()>;
 
 enum class TAlign { None, Top, Bottom, Left, Right, Client };
@@ -108,6 +110,8 @@ public:
     bool Focused() const;
     // A cursor shown over the window (null: the class's cursor).
     void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
+    // The context menu of the window (null: none).
+    void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
 
     // Raised after the window changed its size and laid out its children.
     TNotifyEvent onResize;
@@ -151,6 +155,7 @@ private:
     std::string hint_;
     TAlign align_ = TAlign::None;
     HCURSOR cursor_ = nullptr;
+    TPopupMenu* popupMenu_ = nullptr;
     bool aligning_ = false;
     std::vector<TWindow*> children_;
     TWindow* parentWindow_ = nullptr;
