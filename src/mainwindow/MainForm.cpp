@@ -25,10 +25,17 @@ TMainForm::TMainForm(const std::string& settingsPath)
         {&ClassPanel, "ClassPanel", "", {0, 0, 241, 294}, &MainPanel, "", TAlign::Client},
         {&ShortInfoPanel, "ShortInfoPanel", "", {0, 0, 241, 294}, &MainPanel, "", TAlign::Client},
         {&lShortInfo, "lShortInfo", "", {8, 8, 0, 13}, &ShortInfoPanel},
-        {&btnReg, "btnReg", "Register fileclass ...", {120, 24, 113, 21}, &ShortInfoPanel,
+        {&btnReg,
+         "btnReg",
+         "Register fileclass ...",
+         {120, 24, 113, 21},
+         &ShortInfoPanel,
          "Register the current fileclass"},
         {&lbShortInfo, "lbShortInfo", "", {8, 24, 105, 81}, &ShortInfoPanel},
-        {&btnShortInfoViewExt, "btnShortInfoViewExt", "View this extension", {120, 84, 113, 21},
+        {&btnShortInfoViewExt,
+         "btnShortInfoViewExt",
+         "View this extension",
+         {120, 84, 113, 21},
          &ShortInfoPanel},
     });
     CreateToolBar();
@@ -57,7 +64,9 @@ TMainForm::TMainForm(const std::string& settingsPath)
     FormCreate();
 }
 
-TMainForm::~TMainForm() { FormDestroy(); }
+TMainForm::~TMainForm() {
+    FormDestroy();
+}
 
 void TMainForm::CreateMenu() {
     const TShortCut none;
@@ -96,9 +105,9 @@ void TMainForm::CreateMenu() {
 void TMainForm::CreateToolBar() {
     // The images: a strip of seven 20 x 20 pictures on magenta. Without the
     // resource the buttons stay without images.
-    TBitmapHandle strip(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                                        MAKEINTRESOURCEA(IDB_TOOLBAR),
-                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    TBitmapHandle strip(
+        static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TOOLBAR),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     ToolBar.SetImages(strip.Get(), TBIMG_SIZE, TBIMG_SIZE, RGB(255, 0, 255));
     ToolBar.SetButtonSize(27, 27);
     ToolBar.AddButtons({

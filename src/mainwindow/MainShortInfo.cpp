@@ -101,9 +101,13 @@ void TMainForm::ShortInfoPanelResize() {
     btnShortInfoViewExt.SetBounds(placed.btnViewExt);
 }
 
-void TMainForm::lbShortInfoClick() { btnShortInfoViewExt.SetEnabled(lbShortInfo.ItemIndex() >= 0); }
+void TMainForm::lbShortInfoClick() {
+    btnShortInfoViewExt.SetEnabled(lbShortInfo.ItemIndex() >= 0);
+}
 
-void TMainForm::lbShortInfoDblClick() { btnShortInfoViewExtClick(); }
+void TMainForm::lbShortInfoDblClick() {
+    btnShortInfoViewExtClick();
+}
 
 void TMainForm::btnShortInfoViewExtClick() {
     for (int tab = 0; tab < TabControl.TabCount(); ++tab) {

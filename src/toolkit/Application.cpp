@@ -8,7 +8,9 @@
 
 TApplication Application;
 
-void TApplication::SetTitle(const std::string& title) { title_ = title; }
+void TApplication::SetTitle(const std::string& title) {
+    title_ = title;
+}
 
 void TApplication::SetHint(const std::string& hint) {
     if (hint == hint_)

@@ -55,7 +55,9 @@ TCreateParams TToolBar::KindParams() const {
     return p;
 }
 
-void TToolBar::AfterCreate() { SendMessageA(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0); }
+void TToolBar::AfterCreate() {
+    SendMessageA(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+}
 
 void TToolBar::SetImages(HBITMAP strip, int imageWidth, int imageHeight, COLORREF transparent) {
     SendMessageA(Handle(), TB_SETBITMAPSIZE, 0, MAKELONG(imageWidth, imageHeight));
@@ -69,7 +71,9 @@ void TToolBar::SetImages(HBITMAP strip, int imageWidth, int imageHeight, COLORRE
     SendMessageA(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Get()));
 }
 
-int TToolBar::ImageCount() const { return images_ ? ImageList_GetImageCount(images_.Get()) : 0; }
+int TToolBar::ImageCount() const {
+    return images_ ? ImageList_GetImageCount(images_.Get()) : 0;
+}
 
 void TToolBar::SetButtonSize(int width, int height) {
     SendMessageA(Handle(), TB_SETBUTTONSIZE, 0, MAKELONG(width, height));
@@ -103,8 +107,8 @@ void TToolBar::AddButtons(const std::vector<TToolButtonRow>& rows) {
 }
 
 TToolButton* TToolBar::ButtonAt(POINT clientPoint) const {
-    const auto index =
-        static_cast<int>(SendMessageA(Handle(), TB_HITTEST, 0, reinterpret_cast<LPARAM>(&clientPoint)));
+    const auto index = static_cast<int>(
+        SendMessageA(Handle(), TB_HITTEST, 0, reinterpret_cast<LPARAM>(&clientPoint)));
     if (index < 0)
         return nullptr;
     TBBUTTON b = {};

@@ -120,7 +120,9 @@ int TTabControl::TabIndex() const {
     return static_cast<int>(SendMessageA(Handle(), TCM_GETCURSEL, 0, 0));
 }
 
-void TTabControl::SetTabIndex(int index) { SendMessageA(Handle(), TCM_SETCURSEL, index, 0); }
+void TTabControl::SetTabIndex(int index) {
+    SendMessageA(Handle(), TCM_SETCURSEL, index, 0);
+}
 
 bool TTabControl::OnNotify(NMHDR& header, LRESULT& result) {
     if (header.code != static_cast<UINT>(TCN_SELCHANGE))

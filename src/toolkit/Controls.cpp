@@ -152,8 +152,12 @@ TCreateParams TEdit::KindParams() const {
     return p;
 }
 
-bool TEdit::ReadOnly() const { return (GetWindowLongA(Handle(), GWL_STYLE) & ES_READONLY) != 0; }
-void TEdit::SetReadOnly(bool on) { SendMessageA(Handle(), EM_SETREADONLY, on ? TRUE : FALSE, 0); }
+bool TEdit::ReadOnly() const {
+    return (GetWindowLongA(Handle(), GWL_STYLE) & ES_READONLY) != 0;
+}
+void TEdit::SetReadOnly(bool on) {
+    SendMessageA(Handle(), EM_SETREADONLY, on ? TRUE : FALSE, 0);
+}
 
 void TEdit::SetColor(COLORREF color) {
     color_ = color;

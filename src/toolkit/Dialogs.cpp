@@ -76,7 +76,9 @@ int MessageDlg(const std::string& text, TDialogKind kind, unsigned buttons) {
     return Application.Ask(request);
 }
 
-void ShowMessage(const std::string& text) { MessageDlg(text, TDialogKind::Plain, mbOK); }
+void ShowMessage(const std::string& text) {
+    MessageDlg(text, TDialogKind::Plain, mbOK);
+}
 
 TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const std::string& text,
                            unsigned buttons)
@@ -117,8 +119,11 @@ TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const s
             continue;
         buttons_.push_back(std::make_unique<TButton>());
         TButton& button = *buttons_.back();
-        button.Create({&button, kindOfButton.caption, kindOfButton.caption,
-                       {left, buttonTop, kButtonWidth, kButtonHeight}, this});
+        button.Create({&button,
+                       kindOfButton.caption,
+                       kindOfButton.caption,
+                       {left, buttonTop, kButtonWidth, kButtonHeight},
+                       this});
         button.SetModalResult(kindOfButton.result);
         left += kButtonWidth + kButtonGap;
     }

@@ -77,7 +77,9 @@ void TForm::Show() {
     Realign();
 }
 
-void TForm::Hide() { ShowWindow(Handle(), SW_HIDE); }
+void TForm::Hide() {
+    ShowWindow(Handle(), SW_HIDE);
+}
 
 void TForm::BringToFront() {
     if (!IsWindowVisible(Handle()))
@@ -127,7 +129,9 @@ void TForm::SetMenu(TMainMenu* menu) {
         menu_->AttachTo(Handle());
 }
 
-HACCEL TForm::Accelerators() const { return menu_ ? menu_->Accelerators() : nullptr; }
+HACCEL TForm::Accelerators() const {
+    return menu_ ? menu_->Accelerators() : nullptr;
+}
 
 void TForm::SetDefaultButton(TButton* button) {
     if (defaultButton_)

@@ -57,8 +57,12 @@ void TItems::Insert(int index, const std::string& text) {
     SendMessageA(hwnd_, m_.insertString, index, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void TItems::Delete(int index) { SendMessageA(hwnd_, m_.deleteString, index, 0); }
-void TItems::Clear() { SendMessageA(hwnd_, m_.resetContent, 0, 0); }
+void TItems::Delete(int index) {
+    SendMessageA(hwnd_, m_.deleteString, index, 0);
+}
+void TItems::Clear() {
+    SendMessageA(hwnd_, m_.resetContent, 0, 0);
+}
 
 int TItems::IndexOf(const std::string& text) const {
     const int n = Count();
@@ -93,14 +97,18 @@ TCreateParams TListBox::KindParams() const {
     return p;
 }
 
-TItems TListBox::Items() const { return TItems(Handle(), kListBoxMessages); }
+TItems TListBox::Items() const {
+    return TItems(Handle(), kListBoxMessages);
+}
 
 int TListBox::ItemIndex() const {
     LRESULT i = SendMessageA(Handle(), LB_GETCURSEL, 0, 0);
     return i == LB_ERR ? -1 : static_cast<int>(i);
 }
 
-void TListBox::SetItemIndex(int index) { SendMessageA(Handle(), LB_SETCURSEL, index, 0); }
+void TListBox::SetItemIndex(int index) {
+    SendMessageA(Handle(), LB_SETCURSEL, index, 0);
+}
 
 bool TListBox::OnCommand(WORD code, WORD) {
     if (code == LBN_SELCHANGE && onClick)
@@ -155,14 +163,18 @@ void TComboBox::AfterCreate() {
         edit_ = std::make_unique<TEditPart>(info.hwndItem, *this);
 }
 
-TItems TComboBox::Items() const { return TItems(Handle(), kComboBoxMessages); }
+TItems TComboBox::Items() const {
+    return TItems(Handle(), kComboBoxMessages);
+}
 
 int TComboBox::ItemIndex() const {
     LRESULT i = SendMessageA(Handle(), CB_GETCURSEL, 0, 0);
     return i == CB_ERR ? -1 : static_cast<int>(i);
 }
 
-void TComboBox::SetItemIndex(int index) { SendMessageA(Handle(), CB_SETCURSEL, index, 0); }
+void TComboBox::SetItemIndex(int index) {
+    SendMessageA(Handle(), CB_SETCURSEL, index, 0);
+}
 
 bool TComboBox::OnCommand(WORD code, WORD) {
     if (code == CBN_SELCHANGE) {

@@ -72,8 +72,8 @@ void TMenu::Build(const std::vector<TMenuRow>& rows) {
         item->visible_ = row.visible;
         items_.push_back(item);
         if (row.shortcut.key)
-            accel.push_back({static_cast<BYTE>(FVIRTKEY | row.shortcut.modifiers),
-                             row.shortcut.key, static_cast<WORD>(item->id_)});
+            accel.push_back({static_cast<BYTE>(FVIRTKEY | row.shortcut.modifiers), row.shortcut.key,
+                             static_cast<WORD>(item->id_)});
         std::vector<TNode>* level = &roots_;
         for (int i = 0; i < row.level; ++i) {
             if (level->empty())
@@ -82,13 +82,15 @@ void TMenu::Build(const std::vector<TMenuRow>& rows) {
         }
         level->push_back(TNode{item, {}});
     }
-    accelerators_.Reset(accel.empty() ? nullptr
-                                      : CreateAcceleratorTableA(accel.data(),
-                                                                static_cast<int>(accel.size())));
+    accelerators_.Reset(
+        accel.empty() ? nullptr
+                      : CreateAcceleratorTableA(accel.data(), static_cast<int>(accel.size())));
     Refresh();
 }
 
-HMENU TMenu::MakeMenu(bool bar) const { return MakeMenu(roots_, bar); }
+HMENU TMenu::MakeMenu(bool bar) const {
+    return MakeMenu(roots_, bar);
+}
 
 bool TMenu::IsTopLevel(const TMenuItem& item) const {
     for (const TNode& root : roots_)
@@ -153,8 +155,8 @@ void TMainMenu::ItemChanged(TMenuItem& item, bool visibility) {
 
 void TPopupMenu::Popup(HWND owner, POINT at) {
     TMenuHandle menu(MakeMenu(false));
-    const UINT id = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
-                                   at.x, at.y, 0, owner, nullptr);
+    const UINT id = TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x,
+                                   at.y, 0, owner, nullptr);
     if (TMenuItem* item = id ? ItemById(id) : nullptr)
         item->Click();
 }

@@ -10,7 +10,9 @@
 
 namespace {
 
-bool IsOwnClass(const char* className) { return std::strncmp(className, "Corvix", 6) == 0; }
+bool IsOwnClass(const char* className) {
+    return std::strncmp(className, "Corvix", 6) == 0;
+}
 
 } // namespace
 
@@ -47,8 +49,8 @@ void TWindow::CreateHandle(const TCreateParams& p) {
         RegisterOwnClass(p.className);
     const int x = p.useDefaultPosition ? CW_USEDEFAULT : p.bounds.left;
     const int y = p.useDefaultPosition ? CW_USEDEFAULT : p.bounds.top;
-    HMENU menuOrId = (p.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(p.id))
-                                          : nullptr;
+    HMENU menuOrId =
+        (p.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(p.id)) : nullptr;
     HWND hwnd = CreateWindowExA(p.exStyle, p.className, p.caption.c_str(), p.style, x, y,
                                 p.bounds.width, p.bounds.height, p.parent, menuOrId,
                                 GetModuleHandleA(nullptr), own ? this : nullptr);
@@ -183,9 +185,15 @@ LRESULT TWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefaultMessage(msg, wParam, lParam);
 }
 
-bool TWindow::OnCommand(WORD, WORD) { return false; }
-bool TWindow::OnNotify(NMHDR&, LRESULT&) { return false; }
-HBRUSH TWindow::OnCtlColor(HDC) { return nullptr; }
+bool TWindow::OnCommand(WORD, WORD) {
+    return false;
+}
+bool TWindow::OnNotify(NMHDR&, LRESULT&) {
+    return false;
+}
+HBRUSH TWindow::OnCtlColor(HDC) {
+    return nullptr;
+}
 
 RECT TWindow::AlignRect() const {
     RECT r = {0, 0, 0, 0};
@@ -232,7 +240,9 @@ void TWindow::Realign() {
     aligning_ = false;
 }
 
-TWindow* TWindow::Parent() const { return parentWindow_; }
+TWindow* TWindow::Parent() const {
+    return parentWindow_;
+}
 
 TBounds TWindow::Bounds() const {
     RECT r = {0, 0, 0, 0};
@@ -282,7 +292,9 @@ int TWindow::ClientHeight() const {
     return r.bottom;
 }
 
-bool TWindow::Visible() const { return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+bool TWindow::Visible() const {
+    return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
 
 void TWindow::SetVisible(bool visible) {
     if (visible == Visible())
@@ -292,8 +304,12 @@ void TWindow::SetVisible(bool visible) {
         parentWindow_->Realign();
 }
 
-bool TWindow::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
-void TWindow::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+bool TWindow::Enabled() const {
+    return IsWindowEnabled(hwnd_) != FALSE;
+}
+void TWindow::SetEnabled(bool enabled) {
+    EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
 
 std::string TWindow::Text() const {
     const int length = GetWindowTextLengthA(hwnd_);
@@ -303,9 +319,13 @@ std::string TWindow::Text() const {
     return text;
 }
 
-void TWindow::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+void TWindow::SetText(const std::string& text) {
+    SetWindowTextA(hwnd_, text.c_str());
+}
 
-std::string TWindow::HintAt(POINT) const { return hint_; }
+std::string TWindow::HintAt(POINT) const {
+    return hint_;
+}
 
 void TWindow::SetAlign(TAlign align) {
     align_ = align;
@@ -313,5 +333,9 @@ void TWindow::SetAlign(TAlign align) {
         parentWindow_->Realign();
 }
 
-void TWindow::SetFocus() { ::SetFocus(hwnd_); }
-bool TWindow::Focused() const { return hwnd_ && GetFocus() == hwnd_; }
+void TWindow::SetFocus() {
+    ::SetFocus(hwnd_);
+}
+bool TWindow::Focused() const {
+    return hwnd_ && GetFocus() == hwnd_;
+}

@@ -56,12 +56,12 @@ TEST(ShortInfoLayout, DesignValues) {
 }
 
 TEST_F(MainWindowTest, ShortInfoModesOfTheClassView) {
-    PutKey(".aaa");                       // no class
-    PutString(".bbb", "", "ghostclass");  // a class without a key
+    PutKey(".aaa");                      // no class
+    PutString(".bbb", "", "ghostclass"); // a class without a key
     PutString(".bb2", "", "ghostclass");
-    PutString(".ccc", "", "txtfile");     // a registered class
+    PutString(".ccc", "", "txtfile"); // a registered class
     PutString("txtfile", "", "Text Document");
-    PutString(".ddd", "", "bad\\name");   // no valid class name
+    PutString(".ddd", "", "bad\\name"); // no valid class name
     QuietGate();
     TMainForm& form = Open();
     ClickTab(1);

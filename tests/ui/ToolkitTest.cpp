@@ -191,8 +191,9 @@ TEST(AssertionError, MessageFileAndLineInGerman) {
         Assert(false, "There should be a fileclass selected.");
         FAIL() << "no error raised";
     } catch (const EAssertionFailed& e) {
-        EXPECT_EQ(std::string(e.what()), "There should be a fileclass selected. (ToolkitTest.cpp, Zeile " +
-                                             std::to_string(line) + ")");
+        EXPECT_EQ(std::string(e.what()),
+                  "There should be a fileclass selected. (ToolkitTest.cpp, Zeile " +
+                      std::to_string(line) + ")");
     }
     EXPECT_EQ(AssertionText("m", "C:\\src\\MainUnit.pas", 7), "m (MainUnit.pas, Zeile 7)");
 }

@@ -8,8 +8,8 @@
 #include "toolkit/Application.h"
 
 int main(int argc, char** argv) {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES |
-                                                          ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX controls = {sizeof controls,
+                                     ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     Application.SetTitle("Corvix - Adaptation of Extensions");
     Application.SetHelpFile("Corvix.hlp");

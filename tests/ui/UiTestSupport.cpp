@@ -7,7 +7,9 @@
 
 ScriptedDialogs::ScriptedDialogs() : previous_(Application.SetDialogHandler(this)) {}
 
-ScriptedDialogs::~ScriptedDialogs() { Application.SetDialogHandler(previous_); }
+ScriptedDialogs::~ScriptedDialogs() {
+    Application.SetDialogHandler(previous_);
+}
 
 void ScriptedDialogs::Expect(TDialogKind kind, int answer) {
     script_.push_back({kind, answer, nullptr});
