@@ -4,7 +4,12 @@
 // the registry afresh; nothing is cached.
 #pragma once
 
+#include "association/Actions.h"
+#include "association/ClassRecord.h"
+#include "association/EditFlags.h"
 #include "association/Errors.h"
+#include "association/ExtensionRecord.h"
 #include "association/LayerRegistry.h"
 #include "association/Lookups.h"
 #include "association/Names.h"
+#include "association/Visibility.h"

@@ -1,0 +1,191 @@
+#include "association/ExtensionRecord.h"
+
+#include "association/Errors.h"
+#include "association/LayerRegistry.h"
+#include "association/Lookups.h"
+#include "association/Names.h"
+#include "association/SubkeyRegistry.h"
+#include "association/VersionRules.h"
+#include "support/StringList.h"
+
+const char* const PerceivedTypeNames[PerceivedTypeCount] = {"Image", "Text",       "Audio",
+                                                            "Video", "Compressed", "System"};
+
+namespace {
+
+bool HasEntries(const TStringList* list) {
+    return list && list->Count() > 0;
+}
+
+// A name that becomes exactly one subkey: not empty and without backslash
+// (a backslash would create nested keys, a leading one a key at the root).
+bool IsSingleKeyName(const std::string& name) {
+    return !name.empty() && name.find('\\') == std::string::npos;
+}
+
+void CheckProgramNames(const TStringList* list) {
+    if (!list)
+        return;
+    for (const std::string& name : *list)
+        if (!IsSingleKeyName(name))
+            throw EValidError(name + " is not a valid name of a program.");
+}
+
+void CheckClassNames(const TStringList* list) {
+    if (!list)
+        return;
+    for (const std::string& name : *list)
+        if (!IsValidFileClass(name) || !IsSingleKeyName(name))
+            throw EValidError::ForFileClass(name);
+}
+
+// Deletes the subkey `name` of the key `ext` has open, with all its own
+// subkeys. The writing operations work with KEY_WRITE, which can't list
+// subkeys, and the NT family refuses to delete a key that still has some; an
+// object that may also read empties it first.
+void DeleteSubtree(const TRegistry& ext, const char* name) {
+    RegistryBelow(ext, KEY_READ | KEY_WRITE).DeleteKey(name);
+}
+
+// Adds one subkey per list entry below the subkey `name` of the extension key
+// (creating it); an empty or missing list deletes that subkey with its
+// contents instead. A subkey that can't be opened is skipped.
+void WriteKeyList(const TRegistry& ext, const char* name, const TStringList* list) {
+    if (!HasEntries(list)) {
+        DeleteSubtree(ext, name);
+        return;
+    }
+    TRegistry reg = RegistryBelow(ext, KEY_WRITE);
+    if (!reg.OpenKey(name, true))
+        return;
+    for (const std::string& entry : *list)
+        reg.CreateKey(entry);
+}
+
+void WriteShellNew(const TRegistry& ext, TShellNewKind kind, const std::string& data) {
+    if (kind == snkNone) {
+        DeleteSubtree(ext, "ShellNew");
+        return;
+    }
+    TRegistry reg = RegistryBelow(ext, KEY_WRITE);
+    if (!reg.OpenKey("ShellNew", true))
+        return;
+    switch (kind) {
+    case snkCommand:
+        reg.WriteString("Command", data);
+        break;
+    case snkFileName:
+        reg.WriteString("FileName", data);
+        break;
+    case snkNullFile:
+        reg.WriteString("NullFile", "");
+        break;
+    default:
+        break; // the subkey alone
+    }
+}
+
+} // namespace
+
+void RegisterExtension(const std::string& ext, std::string& className,
+                       const std::string& contentType, const TEditFlags& editFlags, bool noOpen,
+                       const std::string& noOpenText, TPerceivedType perceivedType,
+                       TShellNewKind shellNewKind, const std::string& shellNewData,
+                       const TStringList* openWithList, const TStringList* openWithProgIDs) {
+    if (!IsValidExtension(ext))
+        throw EValidError::ForExtension(ext);
+    if (className.empty())
+        className = ext.substr(1) + "_auto_file";
+    if (!IsValidFileClass(className))
+        throw EValidError::ForFileClass(className);
+    CheckProgramNames(openWithList);
+    CheckClassNames(openWithProgIDs);
+    if (perceivedType < 0 || perceivedType >= PerceivedTypeCount)
+        throw EValidError(std::to_string(static_cast<int>(perceivedType)) +
+                          " is not a valid perceived type.");
+
+    TRegistry reg = ClassesRootRegistry(KEY_WRITE);
+    if (!reg.OpenKey(ExtensionKey(ext), true))
+        return;
+    reg.WriteString("", className);
+
+    if (!contentType.empty())
+        reg.WriteString("Content Type", contentType);
+    else
+        reg.DeleteValue("Content Type");
+
+    const uint32_t flags = EditFlagsToInt(editFlags);
+    if (flags != 0)
+        reg.WriteInteger("EditFlags", static_cast<int32_t>(flags));
+    else
+        reg.DeleteValue("EditFlags");
+
+    if (noOpen)
+        reg.WriteString("NoOpen", noOpenText);
+    else
+        reg.DeleteValue("NoOpen");
+
+    const bool xp = KeepsXPExtensionEntries();
+    if (xp)
+        reg.WriteString("PerceivedType", PerceivedTypeNames[perceivedType]);
+
+    // The subkeys are reached from the open extension key.
+    WriteShellNew(reg, shellNewKind, shellNewData);
+    WriteKeyList(reg, "OpenWithList", openWithList);
+    if (xp)
+        WriteKeyList(reg, "OpenWithProgIDs", openWithProgIDs);
+}
+
+bool AssociateExtension(const std::string& ext, const std::string& className, bool canCreate) {
+    if (!IsValidExtension(ext))
+        throw EValidError::ForExtension(ext);
+    if (!IsValidFileClass(className))
+        throw EValidError::ForFileClass(className);
+    TRegistry reg = ClassesRootRegistry(KEY_WRITE);
+    if (!reg.OpenKey(ExtensionKey(ext), canCreate))
+        return false;
+    reg.WriteString("", className);
+    return true;
+}
+
+void DissociateExtension(const std::string& ext) {
+    if (!IsValidExtension(ext))
+        throw EValidError::ForExtension(ext);
+    TRegistry reg = ClassesRootRegistry(KEY_WRITE);
+    if (reg.OpenKey(ExtensionKey(ext), false))
+        reg.DeleteValue("");
+}
+
+void DeleteExtension(const std::string& ext) {
+    if (!IsValidExtension(ext))
+        throw EValidError::ForExtension(ext);
+    if (ExtensionExists(ext))
+        ClassesRootRegistry(KEY_READ).DeleteKey(ExtensionKey(ext));
+}
+
+std::string GetContentType(const std::string& ext) {
+    if (!IsValidExtension(ext))
+        return std::string();
+    TRegistry reg = ClassesRootRegistry(KEY_READ);
+    if (!reg.OpenKey(ExtensionKey(ext), false))
+        return std::string();
+    return reg.ReadString("Content Type");
+}
+
+bool QueryShellNew(const std::string& ext) {
+    if (!IsValidExtension(ext))
+        return false;
+    TRegistry reg = ClassesRootRegistry(KEY_READ);
+    if (!reg.OpenKey(ExtensionKey(ext), false))
+        return false;
+    if (reg.KeyExists("ShellNew"))
+        return true;
+    // The class link is only followed when it is text naming one subkey; a
+    // default value of another type is no link (and no reason to fail).
+    const TRegDataType type = reg.GetDataType("");
+    if (type != rdString && type != rdExpandString)
+        return false;
+    const std::string className = reg.ReadString("");
+    return IsValidFileClass(className) && IsSingleKeyName(className) &&
+           reg.OpenKey(className, false) && reg.KeyExists("ShellNew");
+}

@@ -1,0 +1,17 @@
+// The per-user switch that hides the extensions of known file types
+// everywhere: the value "HideFileExt" of the user's Explorer settings key,
+// HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Advanced.
+// Only read.
+#pragma once
+
+// True when the user has extensions of known types hidden (1), false when
+// they are shown (0). Strict about every way the setting can be absent or
+// malformed:
+// - the key missing, or not openable with full access: EExistensError;
+// - the value missing: EValExistensError (a kind of EExistensError);
+// - the value not a REG_DWORD: ERegistryException "Ungültiger Datentyp für
+//   'HideFileExt'" (or "Konnte Daten für 'HideFileExt' nicht holen" for data
+//   longer than 4 bytes);
+// - a number other than 0 or 1: EValueError.
+// Nothing is changed in the registry.
+bool GetHideFileExt();
