@@ -22,6 +22,9 @@ cleanup() {
 }
 trap cleanup EXIT
 "$CORVIX_ROOT/tests/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true # creates the prefix once
+# Let that Wine server end: one still running would keep the desktop it made
+# without a display, and every window of the tests would fail to open.
+WINEPREFIX="$CORVIX_TEST_PREFIX" wineserver -w
 wine_ctest="cd '$CORVIX_ROOT/build/win32' && ctest --output-on-failure -j 2"
 if [ -n "${DISPLAY:-}" ]; then
     bash -c "$wine_ctest" || status=1

@@ -27,11 +27,13 @@ install_build_tools() {
         googletest libgtest-dev libbenchmark-dev wine wine32:i386 xvfb xauth x11-utils imagemagick
 }
 
-# build_tree NAME [cmake args...]: configures and builds build/NAME.
+# build_tree NAME [cmake args...]: configures and builds build/NAME; only the
+# targets named in CORVIX_BUILD_TARGETS (blank-separated) when it is set.
 build_tree() {
     local name=$1; shift
     cmake -S "$CORVIX_ROOT" -B "$CORVIX_ROOT/build/$name" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-    cmake --build "$CORVIX_ROOT/build/$name" -j "$(nproc)"
+    # shellcheck disable=SC2086 # the target list splits at blanks
+    cmake --build "$CORVIX_ROOT/build/$name" -j "$(nproc)" ${CORVIX_BUILD_TARGETS:+--target $CORVIX_BUILD_TARGETS}
 }
 
 build_native() { build_tree native; }

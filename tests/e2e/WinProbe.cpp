@@ -1,0 +1,460 @@
+// winprobe: drives a Windows GUI program from outside, for the end-to-end
+// test and the run command. It runs under Wine beside the program (both
+// processes talk to the same wineserver) and prints what it finds as
+// key=value lines.
+//
+//   winprobe launch EXE [--caption TEXT] [--timeout SEC] [--dismiss CAPTION]
+//                       [--no-status] [--close]
+//       starts EXE (working folder: the exe's folder), answers every dialog
+//       captioned CAPTION with its "OK" button, waits until a visible
+//       top-level window of the process has the caption and, unless
+//       --no-status, until panel 0 of its status bar reads "N/M" and its item
+//       list is filled. Prints pid, the milliseconds from launch to the
+//       visible window and to the filled list, and the status text. With
+//       --close it then closes the window and waits for the process to end.
+//   winprobe close PID [--caption TEXT] [--timeout SEC]
+//       posts WM_CLOSE to the process's window and waits for the process.
+//   winprobe status PID [--caption TEXT]
+//       prints the status bar's panel 0.
+//   winprobe version FILE
+//       prints the twelve strings of FILE's version record as the program's
+//       about box reads them (bytes outside ASCII as \xNN).
+//   winprobe counts
+//       prints what a scan of HKEY_CLASSES_ROOT should count, found here
+//       with the plain registry API: the keys named like an extension and
+//       the distinct class names (case-insensitive, the empty name
+//       included) in their default values.
+//
+// Under Wine the started program holds on to winprobe's standard output (the
+// Unix descriptor passes to it), so a shell should send winprobe's output to a
+// file, not read it through a pipe that stays open while the program runs.
+//
+// Exit status: 0 done, 2 usage, 3 failure (process ended, no such window),
+// 4 timeout. On failure the visible windows of the process are listed.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kMainCaption = "Corvix - Adaptation of Extensions";
+
+struct Options {
+    std::string caption = kMainCaption;
+    std::vector<std::string> dismiss;
+    DWORD timeoutMs = 60000;
+    bool waitForStatus = true;
+    bool close = false;
+};
+
+class Handle {
+public:
+    explicit Handle(HANDLE h = nullptr) : h_(h) {}
+    ~Handle() {
+        if (h_) CloseHandle(h_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return h_; }
+
+private:
+    HANDLE h_;
+};
+
+class Clock {
+public:
+    Clock() {
+        QueryPerformanceFrequency(&freq_);
+        QueryPerformanceCounter(&start_);
+    }
+    long ms() const {
+        LARGE_INTEGER now;
+        QueryPerformanceCounter(&now);
+        return static_cast<long>((now.QuadPart - start_.QuadPart) * 1000 / freq_.QuadPart);
+    }
+
+private:
+    LARGE_INTEGER freq_, start_;
+};
+
+std::string windowText(HWND hwnd) {
+    char buf[1024] = "";
+    GetWindowTextA(hwnd, buf, sizeof buf);
+    return buf;
+}
+
+std::string className(HWND hwnd) {
+    char buf[256] = "";
+    GetClassNameA(hwnd, buf, sizeof buf);
+    return buf;
+}
+
+bool sameText(const std::string& a, const std::string& b) {
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+struct WindowSearch {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectProcessWindow(HWND hwnd, LPARAM lp) {
+    auto* search = reinterpret_cast<WindowSearch*>(lp);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == search->pid && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
+    return TRUE;
+}
+
+BOOL CALLBACK collectChild(HWND hwnd, LPARAM lp) {
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+
+// Visible top-level windows of one process.
+std::vector<HWND> processWindows(DWORD pid) {
+    WindowSearch search{pid, {}};
+    EnumWindows(collectProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND findWindow(DWORD pid, const std::string& caption) {
+    for (HWND hwnd : processWindows(pid))
+        if (windowText(hwnd) == caption) return hwnd;
+    return nullptr;
+}
+
+std::vector<HWND> children(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(parent, collectChild, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The text of a status bar panel of a window in another process. SB_GETTEXT
+// writes into a buffer of the caller, which must lie in the status bar's own
+// address space: the buffer is allocated there and read back.
+bool statusText(HANDLE process, HWND window, int panel, std::string& text) {
+    HWND bar = nullptr;
+    for (HWND child : children(window)) {
+        std::string cls = className(child);
+        for (char& c : cls) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (cls.find("statusbar") != std::string::npos) {
+            bar = child;
+            break;
+        }
+    }
+    if (!bar) return false;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(bar, SB_GETTEXTLENGTHA, panel, 0, SMTO_ABORTIFHUNG, 2000, &result))
+        return false;
+    const SIZE_T size = LOWORD(result) + 1;
+    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return false;
+    std::vector<char> buf(size + 1, '\0');
+    SIZE_T read = 0;
+    bool ok = SendMessageTimeoutA(bar, SB_GETTEXTA, panel, reinterpret_cast<LPARAM>(remote),
+                                  SMTO_ABORTIFHUNG, 2000, &result) &&
+              ReadProcessMemory(process, remote, buf.data(), size, &read);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (ok) text = buf.data();
+    return ok;
+}
+
+// The largest item count of the window's visible list boxes.
+int listCount(HWND window) {
+    int most = 0;
+    for (HWND child : children(window)) {
+        if (!sameText(className(child), "ListBox") || !IsWindowVisible(child)) continue;
+        DWORD_PTR count = 0;
+        if (SendMessageTimeoutA(child, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count) &&
+            static_cast<int>(count) > most)
+            most = static_cast<int>(count);
+    }
+    return most;
+}
+
+// "N/M" with two decimal numbers; N is returned.
+bool parseCounts(const std::string& text, long& extensions) {
+    const char* p = text.c_str();
+    char* end = nullptr;
+    if (!std::isdigit(static_cast<unsigned char>(*p))) return false;
+    extensions = std::strtol(p, &end, 10);
+    if (*end != '/' || !std::isdigit(static_cast<unsigned char>(end[1]))) return false;
+    std::strtol(end + 1, &end, 10);
+    return *end == '\0';
+}
+
+std::string oneLine(const std::string& s) {
+    std::string out;
+    for (char c : s) {
+        if (c == '\r') continue;
+        out += c == '\n' ? ' ' : c;
+    }
+    return out;
+}
+
+void listWindows(DWORD pid) {
+    for (HWND hwnd : processWindows(pid)) {
+        std::printf("window=%s [%s]", oneLine(windowText(hwnd)).c_str(), className(hwnd).c_str());
+        for (HWND child : children(hwnd)) {
+            std::string t = windowText(child);
+            if (!t.empty()) std::printf(" | %s", oneLine(t).c_str());
+        }
+        std::printf("\n");
+    }
+}
+
+// Answers a dialog: prints its texts and presses its "OK" button (or closes it).
+void dismissDialog(HWND dialog) {
+    std::string texts;
+    HWND ok = nullptr;
+    for (HWND child : children(dialog)) {
+        std::string t = windowText(child);
+        if (sameText(className(child), "Button") && (t == "OK" || t == "&OK")) ok = child;
+        else if (!t.empty()) texts += (texts.empty() ? "" : " | ") + oneLine(t);
+    }
+    std::printf("dialog=%s: %s\n", windowText(dialog).c_str(), texts.c_str());
+    std::fflush(stdout);
+    DWORD_PTR ignored;
+    if (ok) SendMessageTimeoutA(ok, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+    else PostMessageA(dialog, WM_CLOSE, 0, 0);
+}
+
+int closeAndWait(HANDLE process, DWORD pid, const Options& opt) {
+    HWND window = findWindow(pid, opt.caption);
+    if (!window) {
+        std::printf("error=no visible window \"%s\" in process %lu\n", opt.caption.c_str(),
+                    static_cast<unsigned long>(pid));
+        listWindows(pid);
+        return 3;
+    }
+    Clock clock;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process, opt.timeoutMs) != WAIT_OBJECT_0) {
+        std::printf("error=the process did not end within %lu ms after WM_CLOSE\n",
+                    static_cast<unsigned long>(opt.timeoutMs));
+        listWindows(pid);
+        return 4;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    std::printf("closed_ms=%ld\nexit_code=%lu\n", clock.ms(), static_cast<unsigned long>(code));
+    return 0;
+}
+
+int launch(const std::string& exe, const Options& opt) {
+    std::string folder = exe.substr(0, exe.find_last_of("\\/") == std::string::npos
+                                           ? 0
+                                           : exe.find_last_of("\\/"));
+    std::string commandLine = "\"" + exe + "\"";
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    Clock clock;
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &si, &pi)) {
+        std::printf("error=cannot start %s (error %lu)\n", exe.c_str(),
+                    static_cast<unsigned long>(GetLastError()));
+        return 3;
+    }
+    Handle process(pi.hProcess), thread(pi.hThread);
+    std::printf("pid=%lu\n", static_cast<unsigned long>(pi.dwProcessId));
+    std::fflush(stdout);
+
+    long visibleMs = -1;
+    std::vector<HWND> answered;
+    for (;;) {
+        if (WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0) {
+            DWORD code = 0;
+            GetExitCodeProcess(process.get(), &code);
+            std::printf("error=the program ended (exit code %lu) before its window was ready\n",
+                        static_cast<unsigned long>(code));
+            return 3;
+        }
+        for (HWND hwnd : processWindows(pi.dwProcessId)) {
+            std::string caption = windowText(hwnd);
+            for (const std::string& d : opt.dismiss) {
+                bool seen = false;
+                for (HWND a : answered) seen = seen || a == hwnd;
+                if (caption == d && !seen) {
+                    answered.push_back(hwnd);
+                    dismissDialog(hwnd);
+                }
+            }
+        }
+        HWND window = findWindow(pi.dwProcessId, opt.caption);
+        if (window && visibleMs < 0) {
+            visibleMs = clock.ms();
+            std::printf("window_ms=%ld\n", visibleMs);
+            std::fflush(stdout);
+        }
+        if (window && !opt.waitForStatus) break;
+        std::string status;
+        long extensions = 0;
+        if (window && statusText(process.get(), window, 0, status) &&
+            parseCounts(status, extensions) && (extensions == 0 || listCount(window) > 0)) {
+            std::printf("ready_ms=%ld\nstatus=%s\nlist_items=%d\nscreen=%dx%d\n", clock.ms(),
+                        status.c_str(), listCount(window), GetSystemMetrics(SM_CXSCREEN),
+                        GetSystemMetrics(SM_CYSCREEN));
+            break;
+        }
+        if (clock.ms() > static_cast<long>(opt.timeoutMs)) {
+            std::printf("error=timeout after %lu ms waiting for %s\n",
+                        static_cast<unsigned long>(opt.timeoutMs),
+                        window ? "the status bar's count text" : "the window");
+            if (window) std::printf("status=%s\n", status.c_str());
+            listWindows(pi.dwProcessId);
+            return 4;
+        }
+        Sleep(20);
+    }
+    std::fflush(stdout);
+    return opt.close ? closeAndWait(process.get(), pi.dwProcessId, opt) : 0;
+}
+
+int withProcess(const char* pidText, const Options& opt, bool close) {
+    DWORD pid = std::strtoul(pidText, nullptr, 10);
+    Handle process(OpenProcess(PROCESS_ALL_ACCESS, FALSE, pid));
+    if (!process.get()) {
+        std::printf("error=no process %lu\n", static_cast<unsigned long>(pid));
+        return 3;
+    }
+    if (close) return closeAndWait(process.get(), pid, opt);
+    HWND window = findWindow(pid, opt.caption);
+    std::string status;
+    if (!window || !statusText(process.get(), window, 0, status)) {
+        std::printf("error=no status bar in a window \"%s\"\n", opt.caption.c_str());
+        return 3;
+    }
+    std::printf("status=%s\n", status.c_str());
+    return 0;
+}
+
+int version(const char* file) {
+    static const char* const names[] = {
+        "CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
+        "LegalTrademarks", "OriginalFilename", "ProductName", "ProductVersion", "Comments",
+        "Homepage", "E-mail"};
+    DWORD ignored = 0;
+    DWORD size = GetFileVersionInfoSizeA(file, &ignored);
+    std::vector<char> block(size ? size : 1);
+    if (!size || !GetFileVersionInfoA(file, 0, size, block.data())) {
+        std::printf("error=no version record in %s\n", file);
+        return 3;
+    }
+    WORD* translation = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+                        reinterpret_cast<void**>(&translation), &length) ||
+        length < 4) {
+        std::printf("error=no translation table\n");
+        return 3;
+    }
+    char language[16];
+    std::snprintf(language, sizeof language, "%04X%04X", translation[0], translation[1]);
+    std::printf("Translation=%s\n", language);
+    for (const char* name : names) {
+        std::string path = std::string("\\StringFileInfo\\") + language + "\\" + name;
+        char* value = nullptr;
+        std::string shown;
+        if (VerQueryValueA(block.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) &&
+            value) {
+            for (const char* p = value; *p; ++p) {
+                unsigned char c = static_cast<unsigned char>(*p);
+                char esc[8];
+                std::snprintf(esc, sizeof esc, "\\x%02X", c);
+                shown += c < 0x80 ? std::string(1, *p) : std::string(esc);
+            }
+        }
+        std::printf("%s=%s\n", name, shown.c_str());
+    }
+    return 0;
+}
+
+// An extension name: a point, then at least one character that is no point,
+// blank or one of the characters Windows forbids in file names.
+bool isExtensionName(const std::string& name) {
+    if (name.size() < 2 || name[0] != '.') return false;
+    return name.find_first_of(". \"*/:<>?\\|", 1) == std::string::npos;
+}
+
+int counts() {
+    std::vector<std::string> classes;
+    long extensions = 0;
+    char name[1024];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = sizeof name;
+        LONG rc = RegEnumKeyExA(HKEY_CLASSES_ROOT, i, name, &length, nullptr, nullptr, nullptr,
+                                nullptr);
+        if (rc == ERROR_NO_MORE_ITEMS) break;
+        if (rc != ERROR_SUCCESS) {
+            std::printf("error=cannot list HKEY_CLASSES_ROOT (error %ld)\n", rc);
+            return 3;
+        }
+        if (!isExtensionName(name)) continue;
+        ++extensions;
+        std::string cls;
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, name, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+            char value[1024] = "";
+            DWORD size = sizeof value - 1, type = 0;
+            if (RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value),
+                                 &size) == ERROR_SUCCESS &&
+                (type == REG_SZ || type == REG_EXPAND_SZ))
+                cls.assign(value, strnlen(value, size));
+            RegCloseKey(key);
+        }
+        bool known = false;
+        for (const std::string& c : classes)
+            known = known || CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, c.c_str(), -1,
+                                            cls.c_str(), -1) == CSTR_EQUAL;
+        if (!known) classes.push_back(cls);
+    }
+    std::printf("extensions=%ld\nclasses=%lu\nstatus=%ld/%lu\n", extensions,
+                static_cast<unsigned long>(classes.size()), extensions,
+                static_cast<unsigned long>(classes.size()));
+    return 0;
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: winprobe launch EXE [--caption TEXT] [--timeout SEC] "
+                         "[--dismiss CAPTION] [--no-status] [--close]\n"
+                         "       winprobe close PID [--caption TEXT] [--timeout SEC]\n"
+                         "       winprobe status PID [--caption TEXT]\n"
+                         "       winprobe version FILE\n"
+                         "       winprobe counts\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == "counts") return counts();
+    if (argc < 3) return usage();
+    std::string command = argv[1];
+    Options opt;
+    for (int i = 3; i < argc; ++i) {
+        std::string a = argv[i];
+        bool hasValue = i + 1 < argc;
+        if (a == "--caption" && hasValue) opt.caption = argv[++i];
+        else if (a == "--timeout" && hasValue) opt.timeoutMs = std::strtoul(argv[++i], nullptr, 10) * 1000;
+        else if (a == "--dismiss" && hasValue) opt.dismiss.push_back(argv[++i]);
+        else if (a == "--no-status") opt.waitForStatus = false;
+        else if (a == "--close") opt.close = true;
+        else return usage();
+    }
+    int rc;
+    if (command == "launch") rc = launch(argv[2], opt);
+    else if (command == "close") rc = withProcess(argv[2], opt, true);
+    else if (command == "status") rc = withProcess(argv[2], opt, false);
+    else if (command == "version") rc = version(argv[2]);
+    else rc = usage();
+    std::fflush(stdout);
+    return rc;
+}

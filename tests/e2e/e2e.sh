@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# e2e.sh CASE CORVIX_EXE WINPROBE_EXE: one end-to-end case. corvix.exe runs as
+# a program of its own under Wine (the test run's prefix, CORVIX_TEST_PREFIX,
+# see tests/wine-run.sh) from a copy in a temporary folder, so its
+# "settings.ini" is written there; winprobe.exe finds and drives its window.
+#
+#   main_window      Windows 2000, the default associations imported: the
+#                    window comes up with the scan's "N/M" in the status bar
+#                    (checked against the registry) and a filled list; closing
+#                    it writes the window state; a second start restores the
+#                    selected extension from "settings.ini".
+#   untested_system  Windows XP: the untested-system warning comes first,
+#                    then the window; closing still writes "settings.ini".
+#   version_record   the twelve strings of the version record as the about
+#                    box reads them, the copyright sign included.
+set -euo pipefail
+case_name=$1
+corvix=$2
+probe=$3
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+wine_run="$root/tests/wine-run.sh"
+caption="Corvix - Adaptation of Extensions"
+
+# Windows need an X display; ctest normally runs under xvfb-run already.
+if [ -z "${DISPLAY:-}" ] && [ "$case_name" != version_record ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+work=$(mktemp -d /tmp/corvix-e2e.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    for f in "$work"/*.out "$work/settings.ini"; do
+        [ -f "$f" ] && { echo "--- $(basename "$f")" >&2; cat "$f" >&2; }
+    done
+    exit 1
+}
+winpath() { local p=${1//\//\\}; echo "Z:$p"; }
+
+# probe OUT ARGS...: runs winprobe with its output in $work/OUT.out. (Under Wine
+# the started program keeps winprobe's output open, so no pipe is used.)
+probe() {
+    local out="$work/$1.out"
+    shift
+    "$wine_run" "$probe" "$@" >"$out" 2>/dev/null
+}
+field() { sed -n "s/^$2=//p" "$work/$1.out" | tr -d '\r' | head -n 1; }
+ini_value() { tr -d '\r' <"$work/settings.ini" | sed -n "/^\[$1\]/,/^\[/s/^$2=//p" | head -n 1; }
+
+# A copy of the program with a name of its own, so that the Windows version
+# set for it does not touch other programs of the prefix.
+exe_name="corvix_e2e_$case_name.exe"
+cp "$corvix" "$work/$exe_name"
+exe=$(winpath "$work/$exe_name")
+set_windows() {
+    "$wine_run" reg add "HKCU\\Software\\Wine\\AppDefaults\\$exe_name" /v Version /d "$1" /f \
+        >/dev/null 2>&1
+}
+
+case "$case_name" in
+main_window)
+    "$wine_run" regedit /S "$(winpath "$root/tools/default-associations.reg")" >/dev/null 2>&1 ||
+        fail "importing the default associations"
+    set_windows win2k
+    probe counts counts || fail "winprobe counts"
+    expected=$(field counts status)
+    [ "$(field counts extensions)" -ge 250 ] || fail "the default associations are missing"
+
+    probe first launch "$exe" --timeout 120 --close || fail "first start"
+    [ "$(field first status)" = "$expected" ] ||
+        fail "status bar shows '$(field first status)', the registry holds $expected"
+    [ "$(field first list_items)" = "$(field counts extensions)" ] ||
+        fail "the list shows $(field first list_items) extensions, not $(field counts extensions)"
+    [ "$(field first exit_code)" = 0 ] || fail "exit code $(field first exit_code)"
+    [ -f "$work/settings.ini" ] || fail "no settings.ini beside the program"
+    grep -q '^\[MainForm\]' "$work/settings.ini" || fail "settings.ini has no [MainForm] section"
+    # First start: 385 x 465, centred on the 1024 x 768 screen, first tab.
+    [ "$(ini_value MainForm Width)" = 385 ] || fail "Width"
+    [ "$(ini_value MainForm Height)" = 465 ] || fail "Height"
+    [ "$(ini_value MainForm Maximized)" = 0 ] || fail "Maximized"
+    [ "$(ini_value MainForm Tab)" = 0 ] || fail "Tab"
+    screen=$(field first screen)
+    [ "$(ini_value MainForm Left)" = $(((${screen%x*} - 385) / 2)) ] || fail "Left on a $screen screen"
+    [ "$(ini_value MainForm Top)" = $(((${screen#*x} - 465) / 2)) ] || fail "Top on a $screen screen"
+    first_ext=$(ini_value MainForm LastExt)
+    [[ "$first_ext" == .* ]] || fail "LastExt '$first_ext' is no extension"
+
+    # Second start: the saved extension is selected again and saved again.
+    sed -i 's/^LastExt=.*/LastExt=.txt/' "$work/settings.ini"
+    probe second launch "$exe" --timeout 120 --close || fail "second start"
+    [ "$(field second status)" = "$expected" ] || fail "second start shows '$(field second status)'"
+    [ "$(ini_value MainForm LastExt)" = .txt ] || fail "LastExt .txt was not restored"
+    echo "start-up: window after $(field first window_ms) ms, list filled after" \
+        "$(field first ready_ms) ms; status $(field first status)"
+    ;;
+untested_system)
+    set_windows winxp
+    probe xp launch "$exe" --timeout 120 --dismiss Warnung --close || fail "start on Windows XP"
+    dialog=$(field xp dialog)
+    [[ "$dialog" == "Warnung: This program was not tested with Whistler, so there is just no"* ]] ||
+        fail "expected the untested-system warning, got '$dialog'"
+    [[ "$dialog" == *"Contact me at "* ]] || fail "the warning names no contact"
+    [[ "$(field xp status)" =~ ^[0-9]+/[0-9]+$ ]] || fail "no scan count after the warning"
+    grep -q '^\[MainForm\]' "$work/settings.ini" || fail "settings.ini has no [MainForm] section"
+    ;;
+version_record)
+    probe version version "$(winpath "$corvix")" || fail "no version record"
+    expected_lines=(
+        "Translation=040704E4"
+        "CompanyName=Corvix"
+        "FileDescription=Corvix - Adaptation of Extensions"
+        "FileVersion=1.0.0.0"
+        "InternalName=corvix"
+        'LegalCopyright=Copyright \xA9 2026 Corvix'
+        "LegalTrademarks="
+        "OriginalFilename=corvix.exe"
+        "ProductName=Corvix"
+        "ProductVersion=1.0"
+        "Homepage=http://www.corvix.de"
+        "E-mail=support@corvix.de"
+    )
+    for line in "${expected_lines[@]}"; do
+        tr -d '\r' <"$work/version.out" | grep -qxF "$line" || fail "version record lacks '$line'"
+    done
+    [ -n "$(field version Comments)" ] || fail "no Comments"
+    ;;
+*)
+    echo "unknown case $case_name" >&2
+    exit 2
+    ;;
+esac
+echo "e2e $case_name: passed"
