@@ -31,6 +31,12 @@ namespace {
 template <typename Table>
 int Search(const Table& table, int lo, int hi, const std::string& name, bool& found) {
     found = false;
+    // A fill in index order (the registry scan) appends: one comparison with
+    // the last name settles it. The comparison costs about a microsecond
+    // under Wine, so this saves most of a scan's comparisons and adds one to
+    // a search that ends elsewhere.
+    if (lo < hi && CompareText(table[hi - 1]->name, name) < 0)
+        return hi;
     while (lo < hi) {
         int mid = lo + (hi - lo) / 2;
         int c = CompareText(table[mid]->name, name);

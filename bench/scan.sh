@@ -1,0 +1,89 @@
+#!/bin/bash
+# scan.sh [ROUNDS]: the registry scan benchmark.
+#
+# Builds the scan program (bench/ScanBench.cpp, Windows tree), generates the
+# large fixture registry (bench/make-scan-registry.sh: 5,000 extension keys
+# naming 2,500 classes, 5,000 class identifiers as noise), imports it into a
+# throw-away 32-bit Wine prefix and then, on that one prefix and with one
+# persistent wine server, alternates the scan program with the platform's own
+# listing of the same associations, "cmd /c assoc". Each round times both
+# whole processes (wall time, start-up included) and prints the two times,
+# their ratio and the scan's registry calls per extension key; the last line
+# is the median of the per-round ratios. ROUNDS (default 9) follow one
+# warm-up round that is not counted.
+#
+# Environment: CORVIX_SCAN_BUILD overrides the Windows build directory
+# (default build/win32, the tree tools/setup.sh builds); CORVIX_SCAN_KEEP=1
+# keeps the prefix for inspection.
+set -euo pipefail
+
+rounds=${1:-9}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../tools/setup.sh"
+
+build_dir=${CORVIX_SCAN_BUILD:-$CORVIX_ROOT/build/win32}
+echo "== building the scan program in $build_dir"
+# Only the scan program: configured like build_win32, but without building
+# the whole tree (the GUI and its tests are not needed here).
+cmake -S "$CORVIX_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$CORVIX_ROOT/cmake/mingw-i686.cmake" >/dev/null
+cmake --build "$build_dir" --target scan_bench -j "$(nproc)" >/dev/null
+scan_exe="$build_dir/bench/scan_bench.exe"
+
+work=$(mktemp -d /tmp/corvix-scan-bench.XXXXXX)
+export WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+export WINEPREFIX="$work/prefix"
+cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ "${CORVIX_SCAN_KEEP:-0}" = 1 ]; then
+        echo "== prefix kept: $WINEPREFIX"
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+
+echo "== generating the fixture registry"
+"$here/make-scan-registry.sh" >"$work/fixture.reg"
+echo "== creating the Wine prefix"
+mkdir -p "$WINEPREFIX"
+wineboot -i >/dev/null 2>&1
+wineserver -w
+# From here on one server serves every process of the run, so that no round
+# pays for starting it.
+wineserver -p
+echo "== importing the fixture"
+wine regedit /S "$(winepath -w "$work/fixture.reg")"
+cp "$scan_exe" "$work/scan_bench.exe"
+
+now_ns() { date +%s%N; }
+ms() { awk -v ns="$1" 'BEGIN { printf "%.0f", ns / 1e6 }'; }
+
+# run_round N: prints one line and appends the ratio to ratios.txt (N > 0).
+run_round() {
+    local round=$1 t0 t1 t2 out
+    t0=$(now_ns)
+    out=$(wine "$work/scan_bench.exe")
+    t1=$(now_ns)
+    wine cmd /c assoc >/dev/null
+    t2=$(now_ns)
+    local scan=$((t1 - t0)) assoc=$((t2 - t1))
+    local per_key
+    per_key=$(printf '%s\n' "$out" | sed -n 's/.*, \([0-9.]*\) calls per extension key.*/\1/p')
+    local ratio
+    ratio=$(awk -v s="$scan" -v a="$assoc" 'BEGIN { printf "%.3f", s / a }')
+    if [ "$round" -eq 0 ]; then
+        echo "warm-up: $out"
+        return
+    fi
+    printf 'round %d: scan %s ms, assoc %s ms, ratio %s, %s calls per extension key\n' \
+        "$round" "$(ms "$scan")" "$(ms "$assoc")" "$ratio" "$per_key"
+    echo "$ratio" >>"$work/ratios.txt"
+}
+
+echo "== $rounds rounds after a warm-up: scan program, then cmd /c assoc"
+for ((round = 0; round <= rounds; round++)); do
+    run_round "$round"
+done
+echo "scan/assoc median ratio: $(sort -n "$work/ratios.txt" |
+    awk '{ r[NR] = $1 } END { if (NR % 2) print r[(NR + 1) / 2]; else printf "%.3f\n", (r[NR / 2] + r[NR / 2 + 1]) / 2 }')"

@@ -1,0 +1,68 @@
+// Registry calls of a scan. Under Wine every call is a round trip to the wine
+// server, so the scan is held to its economy: the root's subkeys enumerated
+// once, each extension key opened, read and closed once, each class key once
+// more (plus one "FriendlyTypeName" read on Windows 2000 and XP).
+#include "index/FileClassScan.h"
+#include "platform/FakeControl.h"
+#include "registry/Registry5LE.h"
+#include "support/ScratchRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kExtensions = 200;
+constexpr int kClasses = 100;
+
+std::string Numbered(const char* format, int n) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, n);
+    return text;
+}
+
+// Two extensions per class, the pairs spread over the classes; every class with
+// description and an open command, every other one with a friendly name (a
+// class without one costs a second read on Windows 2000 and XP); class
+// identifiers below CLSID as noise, as in a real HKEY_CLASSES_ROOT.
+void PutLargeRegistry() {
+    for (int c = 0; c < kClasses; ++c) {
+        const std::string cls = Numbered("Bench.Class%03d", c);
+        PutString(cls, "", "Bench document " + std::to_string(c));
+        if (c % 2)
+            PutString(cls, "FriendlyTypeName", "Friendly bench document " + std::to_string(c));
+        PutString(cls + "\\shell\\open\\command", "", "bench.exe \"%1\"");
+    }
+    for (int e = 0; e < kExtensions; ++e)
+        PutString(Numbered(".b%03d", e), "", Numbered("Bench.Class%03d", (e * 37) % kClasses));
+    for (int g = 0; g < 200; ++g) {
+        const std::string key = Numbered("CLSID\\{%08X-0000-0000-C000-000000000046}", g);
+        PutString(key, "", "Object");
+        PutString(key + "\\InprocServer32", "", "bench.dll");
+    }
+}
+
+} // namespace
+
+using ScanCallCountTest = RegistryTest;
+
+TEST_F(ScanCallCountTest, AtMostSixPointOneCallsPerExtensionKey) {
+    PutLargeRegistry();
+    for (const char* version : {"win95", "win98", "winme", "nt40", "win2k", "winxp", "win7"}) {
+        fake::SetVersion(version);
+        const bool friendly = std::string(version) == "win2k" || std::string(version) == "winxp";
+        const long fakeStart = fake::RegistryCallCount();
+        const long ownStart = RegistryCallCount();
+        TFileClass index;
+        TScanResult result = ScanFileClasses(index);
+        const long calls = fake::RegistryCallCount() - fakeStart;
+
+        EXPECT_EQ(result.Extensions, kExtensions) << version;
+        EXPECT_EQ(result.Classes, kClasses) << version;
+        // The counter a benchmark reads under Wine sees every call.
+        EXPECT_EQ(RegistryCallCount() - ownStart, calls) << version;
+        const double allowance = friendly ? double(kClasses) / kExtensions : 0.0;
+        EXPECT_LE(double(calls) / kExtensions, 6.1 + allowance) << version << ": " << calls;
+    }
+}
