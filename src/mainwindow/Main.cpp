@@ -8,9 +8,14 @@
 #include "toolkit/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES |
-                                                          ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX controls = {sizeof controls,
+                                     ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
+    // Module start-up: the per-user extension visibility switch is read once.
+    // Nothing reads the answer later; the system settings dialog reads the
+    // switch itself.
+    const bool extensionsHidden = StartupHideFileExt();
+    (void)extensionsHidden;
     Application.SetTitle("Corvix - Adaptation of Extensions");
     Application.SetHelpFile("Corvix.hlp");
     try {

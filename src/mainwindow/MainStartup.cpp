@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "association/DataType.h"
 #include "index/ZQFileAssoc.h"
+#include "registry/Registry5LE.h"
 #include "support/ZQIniFiles.h"
 #include "toolkit/Application.h"
 
@@ -21,6 +23,18 @@ TBounds PlaceOnScreen(TBounds b, int screenWidth, int screenHeight) {
     b.left = std::max(0, std::min(b.left, screenWidth - b.width));
     b.top = std::max(0, std::min(b.top, screenHeight - b.height));
     return b;
+}
+
+bool StartupHideFileExt() {
+    // A fresh user profile (a new Wine prefix among them) has no Explorer
+    // settings key at all; the program must start all the same.
+    try {
+        return GetHideFileExt();
+    } catch (const EExistensError&) {
+    } catch (const EValueError&) {
+    } catch (const ERegistryException&) {
+    }
+    return false;
 }
 
 void TMainForm::FormCreate() {
@@ -105,7 +119,9 @@ void TMainForm::FormDestroy() {
     FileClasses_.reset();
 }
 
-void TMainForm::ApplicationHint() { StatusBar.SetPanelText(1, Application.Hint()); }
+void TMainForm::ApplicationHint() {
+    StatusBar.SetPanelText(1, Application.Hint());
+}
 
 std::string TMainForm::SelectedTabCaption() const {
     return TabControl.TabCaption(TabControl.TabIndex());

@@ -3,6 +3,7 @@
 #include "mainwindow/MainUnit.h"
 
 #include "association/DataType.h"
+#include "index/FileClassScan.h"
 #include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
 #include "toolkit/Application.h"
@@ -14,37 +15,13 @@ const UINT kHelpTopics = 15;
 const int kExtensionViewHelp = 100;
 const int kClassViewHelp = 200;
 
-// Holds the index's update bracket for one scope.
-class TIndexUpdate {
-public:
-    explicit TIndexUpdate(TFileClass& index) : index_(index) { index_.BeginUpdate(); }
-    ~TIndexUpdate() { index_.EndUpdate(); }
-    TIndexUpdate(const TIndexUpdate&) = delete;
-    TIndexUpdate& operator=(const TIndexUpdate&) = delete;
-
-private:
-    TFileClass& index_;
-};
-
 } // namespace
 
 void TMainForm::ScanRegistry() {
-    TFileClass& index = FileClasses();
-    index.Clear();
-    TStringList extensions;
-    GetExtensions(extensions);
-    const int count = extensions.Count();
-    {
-        TIndexUpdate update(index);
-        // Last extension first: each class then holds its extensions in
-        // descending order.
-        for (int i = count - 1; i >= 0; --i) {
-            const std::string& ext = extensions[i];
-            const std::string className = GetExtensionClass(ext);
-            index.Add(className, GetClassDescription(className), ext);
-        }
-    }
-    StatusBar.SetPanelText(0, std::to_string(count) + "/" + std::to_string(index.Count()));
+    // Extension keys first, classes second: "412/298".
+    const TScanResult found = ScanFileClasses(FileClasses());
+    StatusBar.SetPanelText(0,
+                           std::to_string(found.Extensions) + "/" + std::to_string(found.Classes));
 }
 
 void TMainForm::TabControlChange() {
@@ -107,9 +84,13 @@ void TMainForm::ScanItemClick() {
     TabControlChange();
 }
 
-void TMainForm::ExitItemClick() { Close(); }
+void TMainForm::ExitItemClick() {
+    Close();
+}
 
-void TMainForm::HelpItemClick() { Application.HelpCommand(kHelpTopics, 0); }
+void TMainForm::HelpItemClick() {
+    Application.HelpCommand(kHelpTopics, 0);
+}
 
 void TMainForm::btnHelpClick() {
     if (CurrentView == 0)

@@ -5,8 +5,12 @@
 
 namespace {
 
-int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
-int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+int ScreenWidth() {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+int ScreenHeight() {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
 
 void PutAssociations() {
     PutString(".txt", "", "txtfile");
@@ -167,4 +171,21 @@ TEST_F(MainWindowTest, StartingOnTheClassTabWithoutScanShowsNothingSelected) {
     EXPECT_EQ(form.CurrentView, 1);
     EXPECT_TRUE(form.ShortInfoPanel.Visible());
     EXPECT_EQ(form.lShortInfo.Text(), "No fileclass selected.");
+}
+
+TEST_F(MainWindowTest, StartsWithoutTheExplorerSettingsKey) {
+    const std::string advanced = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+    EXPECT_FALSE(HasKey(advanced, HKEY_CURRENT_USER)); // as in a fresh Wine prefix
+    EXPECT_FALSE(StartupHideFileExt());
+    PutKey(advanced, HKEY_CURRENT_USER);
+    EXPECT_FALSE(StartupHideFileExt()); // no value
+    PutDword(advanced, "HideFileExt", 1, HKEY_CURRENT_USER);
+    EXPECT_TRUE(StartupHideFileExt());
+    PutDword(advanced, "HideFileExt", 2, HKEY_CURRENT_USER);
+    EXPECT_FALSE(StartupHideFileExt());
+    PutString(advanced, "HideFileExt", "1", HKEY_CURRENT_USER);
+    EXPECT_FALSE(StartupHideFileExt());
+    // And the window opens.
+    QuietGate();
+    EXPECT_TRUE(Open().Visible());
 }

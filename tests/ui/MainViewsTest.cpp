@@ -99,8 +99,9 @@ TEST_F(MainWindowTest, HelpAsksForTheTopicOfTheView) {
     SendMessageA(form.btnHelp.Handle(), BM_CLICK, 0, 0);
     form.HelpItem.Click();
     form.tbtnHelp.Click();
-    EXPECT_EQ(dialogs_.HelpCalls(), (std::vector<std::pair<UINT, ULONG_PTR>>{
-                                        {HELP_CONTEXT, 100}, {HELP_CONTEXT, 200}, {15, 0}, {15, 0}}));
+    EXPECT_EQ(dialogs_.HelpCalls(),
+              (std::vector<std::pair<UINT, ULONG_PTR>>{
+                  {HELP_CONTEXT, 100}, {HELP_CONTEXT, 200}, {15, 0}, {15, 0}}));
 }
 
 TEST_F(MainWindowTest, HintsOfMenuItemsAndControlsGoToStatusPanelOne) {
@@ -130,4 +131,27 @@ TEST_F(MainWindowTest, ExitClosesTheWindowAndSavesItsState) {
     form.ExitItem.Click();
     EXPECT_EQ(Get("MainForm", "Tab"), "1");
     EXPECT_EQ(form.ExitItem.ShortCut().Text(), "Ctrl+Q");
+}
+
+TEST_F(MainWindowTest, ScanGoesOnPastAnUnreadableClassAndShowingItReportsTheError) {
+    PutString(".abc", "", "txtfile");
+    PutDword(".zodd", "", 5); // a default value that holds no text
+    QuietGate();
+    TMainForm& form = Open();
+    EXPECT_EQ(form.StatusBar.PanelText(0), "2/2");
+    ClickTab(1);
+    ClickItem("");
+    EXPECT_EQ(form.lbShortInfo.Items().ToVector(), (std::vector<std::string>{".zodd"}));
+
+    // Showing the extension reads its class again; the layer's error goes to
+    // the error box and the window goes on.
+    ClickTab(0);
+    dialogs_.Expect(TDialogKind::Error, mrOk);
+    ClickItem(".zodd");
+    ASSERT_EQ(dialogs_.Asked().size(), 1u);
+    EXPECT_EQ(dialogs_.Asked()[0].caption, "Fehler");
+    EXPECT_EQ(dialogs_.Asked()[0].text.rfind("Ungültiger Datentyp für", 0), 0u)
+        << dialogs_.Asked()[0].text;
+    ClickItem(".abc");
+    EXPECT_EQ(form.CurrentExt, ".abc");
 }
