@@ -56,32 +56,51 @@ echo "== importing the fixture"
 wine regedit /S "$(winepath -w "$work/fixture.reg")"
 cp "$scan_exe" "$work/scan_bench.exe"
 
-now_ns() { date +%s%N; }
 ms() { awk -v ns="$1" 'BEGIN { printf "%.0f", ns / 1e6 }'; }
 
-# run_round N: prints one line and appends the ratio to ratios.txt (N > 0).
+# time_ns OUTPUT COMMAND...: runs the command with its output to the file
+# OUTPUT and prints its wall time in nanoseconds.
+time_ns() {
+    local output=$1 t0 t1
+    shift
+    t0=$(date +%s%N)
+    "$@" >"$output"
+    t1=$(date +%s%N)
+    echo $((t1 - t0))
+}
+
+# The figure "calls per extension key" of a report of the scan program.
+calls_per_key() { sed -n 's/.*, \([0-9.]*\) calls per extension key.*/\1/p' "$1"; }
+
+# run_round N: times both programs once; prints one line and appends the
+# ratio to ratios.txt (N > 0; round 0 is the warm-up). Odd rounds start with
+# the scan, even rounds with assoc, so that neither always follows the other.
 run_round() {
-    local round=$1 t0 t1 t2 out
-    t0=$(now_ns)
-    out=$(wine "$work/scan_bench.exe")
-    t1=$(now_ns)
-    wine cmd /c assoc >/dev/null
-    t2=$(now_ns)
-    local scan=$((t1 - t0)) assoc=$((t2 - t1))
-    local per_key
-    per_key=$(printf '%s\n' "$out" | sed -n 's/.*, \([0-9.]*\) calls per extension key.*/\1/p')
-    local ratio
-    ratio=$(awk -v s="$scan" -v a="$assoc" 'BEGIN { printf "%.3f", s / a }')
+    local round=$1 scan assoc ratio
+    if ((round % 2)); then
+        scan=$(time_ns "$work/scan.out" wine "$work/scan_bench.exe")
+        assoc=$(time_ns /dev/null wine cmd /c assoc)
+    else
+        assoc=$(time_ns /dev/null wine cmd /c assoc)
+        scan=$(time_ns "$work/scan.out" wine "$work/scan_bench.exe")
+    fi
     if [ "$round" -eq 0 ]; then
-        echo "warm-up: $out"
+        cat "$work/scan.out"
+        local extensions
+        extensions=$(sed -n 's/.*, \([0-9]*\) extensions,.*/\1/p' "$work/scan.out")
+        if [ "${extensions:-0}" -lt 5000 ]; then
+            echo "the fixture was not imported: the scan found ${extensions:-no} extensions" >&2
+            exit 1
+        fi
         return
     fi
+    ratio=$(awk -v s="$scan" -v a="$assoc" 'BEGIN { printf "%.3f", s / a }')
     printf 'round %d: scan %s ms, assoc %s ms, ratio %s, %s calls per extension key\n' \
-        "$round" "$(ms "$scan")" "$(ms "$assoc")" "$ratio" "$per_key"
+        "$round" "$(ms "$scan")" "$(ms "$assoc")" "$ratio" "$(calls_per_key "$work/scan.out")"
     echo "$ratio" >>"$work/ratios.txt"
 }
 
-echo "== $rounds rounds after a warm-up: scan program, then cmd /c assoc"
+echo "== warm-up, then $rounds rounds of the scan program and cmd /c assoc"
 for ((round = 0; round <= rounds; round++)); do
     run_round "$round"
 done

@@ -5,9 +5,13 @@
 #include <algorithm>
 
 void TStringList::Sort() {
-    std::stable_sort(items_.begin(), items_.end(), [](const std::string& a, const std::string& b) {
-        return CompareText(a, b) < 0;
-    });
+    auto less = [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; };
+    // The registry mostly lists names in this order already (the extension
+    // list), and a check costs n - 1 comparisons against the sort's n log n;
+    // each comparison is a locale-aware platform call.
+    if (std::is_sorted(items_.begin(), items_.end(), less))
+        return;
+    std::stable_sort(items_.begin(), items_.end(), less);
 }
 
 int TStringList::IndexOf(const std::string& s) const {
