@@ -11,7 +11,7 @@ build_win32
 
 status=0
 echo "== native tests"
-(cd "$CORVIX_ROOT/build/native" && ctest --output-on-failure) || status=1
+(cd "$CORVIX_ROOT/build/native" && ctest --output-on-failure --timeout 900) || status=1
 
 echo "== Windows tests under Wine"
 CORVIX_TEST_PREFIX=$(mktemp -d /tmp/corvix-tests.XXXXXX)/prefix
@@ -25,7 +25,7 @@ trap cleanup EXIT
 # Let that Wine server end: one still running would keep the desktop it made
 # without a display, and every window of the tests would fail to open.
 WINEPREFIX="$CORVIX_TEST_PREFIX" wineserver -w
-wine_ctest="cd '$CORVIX_ROOT/build/win32' && ctest --output-on-failure -j 2"
+wine_ctest="cd '$CORVIX_ROOT/build/win32' && ctest --output-on-failure --timeout 900 -j 2"
 if [ -n "${DISPLAY:-}" ]; then
     bash -c "$wine_ctest" || status=1
 else

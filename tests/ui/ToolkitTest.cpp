@@ -98,19 +98,33 @@ TEST(MessageBoxes, RealBoxAnswersEnterEscapeAndClose) {
     // No handler: the real box runs its own loop. A timer presses a key (or
     // closes the box) once it is up.
     TDialogHandler* saved = Application.SetDialogHandler(nullptr);
+    // The box is found among this thread's visible windows by its frame text;
+    // until it is up the timer ticks on. (GetActiveWindow is no help: without
+    // a window manager under Xvfb the box need not become the active window.)
     struct Press {
-        static void CALLBACK Enter(HWND, UINT, UINT_PTR id, DWORD) {
-            KillTimer(nullptr, id);
-            PostMessageA(GetActiveWindow(), WM_COMMAND, IDOK, 0);
+        static BOOL CALLBACK IsBox(HWND window, LPARAM found) {
+            char caption[64] = "";
+            GetWindowTextA(window, caption, sizeof caption);
+            const std::string text = caption;
+            if (IsWindowVisible(window) && (text == "Best\xE4tigen" || text == "Warnung")) {
+                *reinterpret_cast<HWND*>(found) = window;
+                return FALSE;
+            }
+            return TRUE;
         }
+        static void Send(UINT_PTR id, UINT message, WPARAM wParam) {
+            HWND box = nullptr;
+            EnumThreadWindows(GetCurrentThreadId(), IsBox, reinterpret_cast<LPARAM>(&box));
+            if (!box)
+                return;
+            KillTimer(nullptr, id);
+            PostMessageA(box, message, wParam, 0);
+        }
+        static void CALLBACK Enter(HWND, UINT, UINT_PTR id, DWORD) { Send(id, WM_COMMAND, IDOK); }
         static void CALLBACK Escape(HWND, UINT, UINT_PTR id, DWORD) {
-            KillTimer(nullptr, id);
-            PostMessageA(GetActiveWindow(), WM_COMMAND, IDCANCEL, 0);
+            Send(id, WM_COMMAND, IDCANCEL);
         }
-        static void CALLBACK Close(HWND, UINT, UINT_PTR id, DWORD) {
-            KillTimer(nullptr, id);
-            PostMessageA(GetActiveWindow(), WM_CLOSE, 0, 0);
-        }
+        static void CALLBACK Close(HWND, UINT, UINT_PTR id, DWORD) { Send(id, WM_CLOSE, 0); }
     };
     SetTimer(nullptr, 0, 200, Press::Enter);
     EXPECT_EQ(MessageDlg("Enter", TDialogKind::Confirmation, mbYes | mbNo), mrYes);
