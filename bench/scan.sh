@@ -9,7 +9,7 @@
 # listing of the same associations, "cmd /c assoc". Each round times both
 # whole processes (wall time, start-up included) and prints the two times,
 # their ratio and the scan's registry calls per extension key; the last line
-# is the median of the per-round ratios. ROUNDS (default 9) follow one
+# is the median of the per-round ratios. ROUNDS (default 11) follow one
 # warm-up round that is not counted.
 #
 # Environment: CORVIX_SCAN_BUILD overrides the Windows build directory
@@ -17,7 +17,7 @@
 # keeps the prefix for inspection.
 set -euo pipefail
 
-rounds=${1:-9}
+rounds=${1:-11}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../tools/setup.sh"
 

@@ -66,3 +66,24 @@ TEST_F(ScanCallCountTest, AtMostSixPointOneCallsPerExtensionKey) {
         EXPECT_LE(double(calls) / kExtensions, 6.1 + allowance) << version << ": " << calls;
     }
 }
+
+// What the scan's figure is made of: one call per key opened, value read and
+// key closed; a text that fits the first buffer is read without asking for its
+// size first.
+TEST_F(ScanCallCountTest, RegistryPrimitivesCostOneCallEach) {
+    PutString(".txt", "", "txtfile");
+    TRegistry reg;
+    reg.SetRootKey(HKEY_CLASSES_ROOT);
+    reg.SetAccess(KEY_READ);
+    auto cost = [](auto&& step) {
+        const long start = fake::RegistryCallCount();
+        step();
+        return fake::RegistryCallCount() - start;
+    };
+    EXPECT_EQ(cost([&] { EXPECT_TRUE(reg.OpenKey(".txt", false)); }), 1);
+    EXPECT_EQ(cost([&] { EXPECT_EQ(reg.ReadString(""), "txtfile"); }), 1);
+    EXPECT_EQ(cost([&] { EXPECT_EQ(reg.ReadString("missing"), ""); }), 1);
+    EXPECT_EQ(cost([&] { EXPECT_TRUE(reg.KeyExists("\\.txt")); }), 2); // open and close
+    EXPECT_EQ(cost([&] { reg.CloseKey(); }), 1);
+    EXPECT_EQ(cost([&] { EXPECT_FALSE(reg.OpenKey(".none", false)); }), 1);
+}
