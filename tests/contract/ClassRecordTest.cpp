@@ -3,6 +3,7 @@
 // tested per version in tests/native and tests/wine.
 #include "association/DataType.h"
 #include "support/KeyChain.h"
+#include "support/ErrorOf.h"
 #include "support/ScratchRegistry.h"
 
 #include <gtest/gtest.h>
@@ -13,29 +14,6 @@
 namespace {
 
 const std::string kGuid = "{0002DF01-0000-0000-C000-000000000046}";
-
-void PutTyped(const std::string& path, const std::string& name, DWORD type,
-              const std::string& bytes) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExA(key, name.c_str(), 0, type,
-                             reinterpret_cast<const BYTE*>(bytes.data()),
-                             static_cast<DWORD>(bytes.size())),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
-}
-
-// The message of the exception `call` raises, or "(no error)".
-template <typename E, typename Fn> std::string ErrorOf(Fn call) {
-    try {
-        call();
-    } catch (const E& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
 
 std::string Dword(DWORD value) {
     return std::string(reinterpret_cast<const char*>(&value), sizeof value);
@@ -73,10 +51,10 @@ TEST_F(ClassRecordTest, GetEditFlagsReadsNumbersAndBinaryLowestByteFirst) {
 
 TEST_F(ClassRecordTest, MalformedEditFlagsRaiseTheirErrors) {
     PutString("text", "EditFlags", "24");
-    PutTyped("multi", "EditFlags", REG_MULTI_SZ, std::string("a\0\0", 3));
-    PutTyped("nonetype", "EditFlags", REG_NONE, "\x01");
+    PutRaw("multi", "EditFlags", REG_MULTI_SZ, std::string("a\0\0", 3));
+    PutRaw("nonetype", "EditFlags", REG_NONE, "\x01");
     PutBinary("bin8", "EditFlags", std::string("\x01\x00\x00\x00\x00\x00\x00\x00", 8));
-    PutTyped("longdword", "EditFlags", REG_DWORD, Dword(8) + Dword(0));
+    PutRaw("longdword", "EditFlags", REG_DWORD, Dword(8) + Dword(0));
 
     for (const char* name : {"text", "multi", "nonetype"})
         EXPECT_EQ(ErrorOf<EDataTypeError>([&] { GetEditFlags(name); }),

@@ -3,6 +3,7 @@
 // "OpenWithProgIDs") are tested per version in tests/native and tests/wine.
 #include "association/DataType.h"
 #include "support/KeyChain.h"
+#include "support/ErrorOf.h"
 #include "support/ScratchRegistry.h"
 #include "support/StringList.h"
 
@@ -25,15 +26,6 @@ TStringList ListOf(std::initializer_list<const char*> items) {
 void RegisterPlain(const std::string& ext, std::string& className, const std::string& contentType) {
     RegisterExtension(ext, className, contentType, TEditFlags{}, false, "", ptText, snkNone, "",
                       nullptr, nullptr);
-}
-
-template <typename E, typename Fn> std::string ErrorOf(Fn call) {
-    try {
-        call();
-    } catch (const E& e) {
-        return e.what();
-    }
-    return "(no error)";
 }
 
 } // namespace

@@ -1,37 +1,12 @@
 // TRegistry's value operations, including the bad inputs: wrong types, data
 // larger than the buffer, missing keys and values, texts without their NUL.
 #include "registry/Registry5LE.h"
+#include "support/ErrorOf.h"
 #include "support/ScratchRegistry.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-
-// The message of the ERegistryException that `op` raises, or "(no error)".
-std::string ErrorOf(const std::function<void()>& op) {
-    try {
-        op();
-    } catch (const ERegistryException& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
-
-// Writes raw bytes of any type, also text without its terminating NUL.
-void PutRaw(const std::string& path, const std::string& name, DWORD type,
-            const std::string& bytes) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExA(key, name.c_str(), 0, type,
-                             reinterpret_cast<const BYTE*>(bytes.data()),
-                             static_cast<DWORD>(bytes.size())),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
-}
 
 class TRegistryValuesTest : public RegistryTest {
 protected:
@@ -137,12 +112,12 @@ TEST_F(TRegistryValuesTest, ReadStringOfOtherTypesIsAnInvalidDataType) {
     PutBinary("k", "binary", std::string(600, '\x7f')); // beyond the first buffer too
     PutRaw("k", "multi", REG_MULTI_SZ, std::string("a\0b\0\0", 5));
     PutDword("k", "", 3);
-    EXPECT_EQ(ErrorOf([&] { reg.ReadString("dword"); }), "Ungültiger Datentyp für 'dword'");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadString("binary"); }), "Ungültiger Datentyp für 'binary'");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadString("multi"); }), "Ungültiger Datentyp für 'multi'");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadString(""); }), "Ungültiger Datentyp für ''");
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadString("dword"); }), "Ungültiger Datentyp für 'dword'");
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadString("binary"); }), "Ungültiger Datentyp für 'binary'");
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadString("multi"); }), "Ungültiger Datentyp für 'multi'");
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadString(""); }), "Ungültiger Datentyp für ''");
     std::string value;
-    EXPECT_EQ(ErrorOf([&] { reg.ReadStringIfExists("dword", value); }),
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadStringIfExists("dword", value); }),
               "Ungültiger Datentyp für 'dword'");
 }
 
@@ -158,12 +133,12 @@ TEST_F(TRegistryValuesTest, IntegersRoundTripAndCheckTheirType) {
     PutBinary("k", "bin4", std::string("\x01\x00\x00\x00", 4));
     PutBinary("k", "bin8", std::string(8, '\0'));
     PutString("k", "text", "1");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadInteger("missing"); }),
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadInteger("missing"); }),
               "Konnte Daten für 'missing' nicht holen");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadInteger("bin4"); }), "Ungültiger Datentyp für 'bin4'");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadInteger("bin8"); }), "Konnte Daten für 'bin8' nicht holen");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadInteger("text"); }), "Ungültiger Datentyp für 'text'");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadInteger(""); }), "Konnte Daten für '' nicht holen");
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadInteger("bin4"); }), "Ungültiger Datentyp für 'bin4'");
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadInteger("bin8"); }), "Konnte Daten für 'bin8' nicht holen");
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadInteger("text"); }), "Ungültiger Datentyp für 'text'");
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadInteger(""); }), "Konnte Daten für '' nicht holen");
 }
 
 TEST_F(TRegistryValuesTest, BinaryDataFitsTheBufferOrIsRefused) {
@@ -174,7 +149,7 @@ TEST_F(TRegistryValuesTest, BinaryDataFitsTheBufferOrIsRefused) {
     PutRaw("k", "none", REG_NONE, std::string("\x09", 1));
 
     unsigned char buffer[4] = {0xEE, 0xEE, 0xEE, 0xEE};
-    EXPECT_EQ(ErrorOf([&] { reg.ReadBinaryData("six", buffer, 4); }),
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadBinaryData("six", buffer, 4); }),
               "Ungültiger Datentyp für 'six'");
     EXPECT_EQ(buffer[0], 0xEE);
     EXPECT_EQ(reg.ReadBinaryData("two", buffer, 4), 2);
@@ -186,11 +161,11 @@ TEST_F(TRegistryValuesTest, BinaryDataFitsTheBufferOrIsRefused) {
     EXPECT_EQ(buffer[0], 0x38);
     EXPECT_EQ(reg.ReadBinaryData("none", buffer, 4), 1); // unknown types read as bytes
     EXPECT_EQ(buffer[0], 0x09);
-    EXPECT_EQ(ErrorOf([&] { reg.ReadBinaryData("text", buffer, 4); }),
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadBinaryData("text", buffer, 4); }),
               "Ungültiger Datentyp für 'text'");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadBinaryData("dword", buffer, 4); }),
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadBinaryData("dword", buffer, 4); }),
               "Ungültiger Datentyp für 'dword'");
-    EXPECT_EQ(ErrorOf([&] { reg.ReadBinaryData("two", buffer, -1); }),
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { reg.ReadBinaryData("two", buffer, -1); }),
               "Ungültiger Datentyp für 'two'");
 }
 
@@ -206,14 +181,14 @@ TEST_F(TRegistryValuesTest, DeleteValueAnswersWhetherItWasThere) {
 
 TEST_F(TRegistryValuesTest, WritesThatFailRaiseWithTheValueName) {
     TRegistry closed;
-    EXPECT_EQ(ErrorOf([&] { closed.WriteString("v", "x"); }), "Konnte Daten für 'v' nicht setzen");
-    EXPECT_EQ(ErrorOf([&] { closed.WriteInteger("", 1); }), "Konnte Daten für '' nicht setzen");
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { closed.WriteString("v", "x"); }), "Konnte Daten für 'v' nicht setzen");
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { closed.WriteInteger("", 1); }), "Konnte Daten für '' nicht setzen");
 
     TRegistry readOnly;
     readOnly.SetRootKey(HKEY_CLASSES_ROOT);
     readOnly.SetAccess(KEY_READ);
     ASSERT_TRUE(readOnly.OpenKey("k", false));
-    EXPECT_EQ(ErrorOf([&] { readOnly.WriteString("v", "x"); }),
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] { readOnly.WriteString("v", "x"); }),
               "Konnte Daten für 'v' nicht setzen");
     EXPECT_FALSE(HasValue("k", "v"));
 }

@@ -1,5 +1,6 @@
 // The strict read of the per-user "HideFileExt" switch.
 #include "association/DataType.h"
+#include "support/ErrorOf.h"
 #include "support/ScratchRegistry.h"
 
 #include <gtest/gtest.h>
@@ -8,14 +9,7 @@ namespace {
 
 const char kAdvanced[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 
-template <typename E> std::string ErrorOfHideFileExt() {
-    try {
-        GetHideFileExt();
-    } catch (const E& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
+template <typename E> std::string ErrorOfHideFileExt() { return ErrorOf<E>(GetHideFileExt); }
 
 } // namespace
 

@@ -101,6 +101,11 @@ void PutBinary(const std::string& path, const std::string& name, const std::stri
     Put(path, name, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()), root);
 }
 
+void PutRaw(const std::string& path, const std::string& name, DWORD type, const std::string& bytes,
+            HKEY root) {
+    Put(path, name, type, bytes.data(), static_cast<DWORD>(bytes.size()), root);
+}
+
 bool HasKey(const std::string& path, HKEY root) {
     HKEY key = OpenForTest(path, root, false);
     if (key)

@@ -39,6 +39,9 @@ void PutDword(const std::string& path, const std::string& name, DWORD value,
               HKEY root = HKEY_CLASSES_ROOT);
 void PutBinary(const std::string& path, const std::string& name, const std::string& bytes,
                HKEY root = HKEY_CLASSES_ROOT);
+// Raw bytes of any type, also text without its terminating NUL.
+void PutRaw(const std::string& path, const std::string& name, DWORD type, const std::string& bytes,
+            HKEY root = HKEY_CLASSES_ROOT);
 bool HasKey(const std::string& path, HKEY root = HKEY_CLASSES_ROOT);
 bool HasValue(const std::string& path, const std::string& name, HKEY root = HKEY_CLASSES_ROOT);
 // The value's type and raw bytes; type REG_NONE and empty when it is missing.
