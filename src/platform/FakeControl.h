@@ -33,7 +33,8 @@ void SetVersion(DWORD platformId, DWORD major, DWORD minor, DWORD build, const c
 // gives the registry that family's rules: no access rights, RegDeleteKeyA
 // deletes whole trees.
 void SetVersion(const std::string& wineName);
-// Whether GetSystemMetrics(SM_DBCSENABLED) reports a Far East system.
+// Whether the system is a Far East one: GetSystemMetrics(SM_DBCSENABLED)
+// reports it, and GetCPInfo gives a double-byte ANSI code page.
 void SetDbcsEnabled(bool on);
 
 struct IconRequest {

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <limits.h>
 #include <set>
 #include <stdexcept>
@@ -144,6 +145,21 @@ int GetSystemMetrics(int nIndex) {
     default:
         return 0;
     }
+}
+
+// The ANSI code page is Windows-1252, or a double-byte one (Shift-JIS's lead
+// byte ranges) on a Far East system.
+BOOL GetCPInfo(UINT, LPCPINFO info) {
+    if (!info)
+        return FALSE;
+    *info = CPINFO{};
+    info->MaxCharSize = Sys().dbcs ? 2 : 1;
+    info->DefaultChar[0] = '?';
+    if (Sys().dbcs) {
+        const BYTE ranges[] = {0x81, 0x9F, 0xE0, 0xFC};
+        std::copy(std::begin(ranges), std::end(ranges), info->LeadByte);
+    }
+    return TRUE;
 }
 
 // The result Windows documents: 0 when the file holds no icon (a missing file

@@ -172,6 +172,17 @@ LSTATUS RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwTy
 
 BOOL GetVersionExA(LPOSVERSIONINFOA lpVersionInformation);
 int GetSystemMetrics(int nIndex);
+
+#define CP_ACP 0
+#define MAX_LEADBYTES 12
+#define MAX_DEFAULTCHAR 2
+struct CPINFO {
+    UINT MaxCharSize;
+    BYTE DefaultChar[MAX_DEFAULTCHAR];
+    BYTE LeadByte[MAX_LEADBYTES];
+};
+typedef CPINFO* LPCPINFO;
+BOOL GetCPInfo(UINT CodePage, LPCPINFO lpCPInfo);
 int CompareStringA(LCID Locale, DWORD dwCmpFlags, LPCSTR lpString1, int cchCount1,
                    LPCSTR lpString2, int cchCount2);
 HICON ExtractIconA(HINSTANCE hInst, LPCSTR pszExeFileName, UINT nIconIndex);

@@ -44,13 +44,17 @@ std::string StripRoot(const std::string& key, bool relative) {
 }
 
 // Far East NT systems report key and value name lengths in bytes of the
-// ANSI form, which may be twice the character count.
+// ANSI form, which may be twice the character count. A Far East system is
+// one whose ANSI code page has double-byte characters; asking kernel32 (not
+// user32's SM_DBCSENABLED, which says the same) keeps the registry unit free
+// of the window libraries.
 bool DoublesNameLengths() {
     OSVERSIONINFOA version;
     std::memset(&version, 0, sizeof version);
     version.dwOSVersionInfoSize = sizeof version;
+    CPINFO codePage;
     return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT &&
-           GetSystemMetrics(SM_DBCSENABLED) != 0;
+           GetCPInfo(CP_ACP, &codePage) && codePage.MaxCharSize > 1;
 }
 
 } // namespace
