@@ -32,10 +32,9 @@ public:
     // Removes every entry.
     void Clear();
 
-    // Bracket around a bulk fill (the registry scan). Content and results are
-    // the same inside and outside; inside, new entries are inserted in batches
-    // so that filling n classes costs far less than n single insertions into
-    // the sorted table. Brackets nest; the last EndUpdate completes the table.
+    // Bracket around a bulk fill (the registry scan): holds the table's change
+    // notification. Content and results are the same inside and outside.
+    // Brackets nest.
     void BeginUpdate();
     void EndUpdate();
     bool Updating() const { return updateCount_ > 0; }
@@ -73,17 +72,10 @@ public:
 
 private:
     struct TEntry;
-    using TTable = std::vector<std::unique_ptr<TEntry>>;
 
-    void Settle() const;
-    void MergePending() const;
     TEntry& At(int Index) const;
 
-    // The sorted table. During an update bracket, names not yet in it wait in
-    // pending_, itself sorted, and are merged in batches; every operation but
-    // Add and Count merges them first. Both are mutable because that merge
-    // changes only the layout, never what the index holds.
-    mutable TTable entries_;
-    mutable TTable pending_;
+    // Sorted by name with CompareText; lookups are binary searches.
+    std::vector<std::unique_ptr<TEntry>> entries_;
     int updateCount_ = 0;
 };
