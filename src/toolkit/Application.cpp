@@ -49,21 +49,20 @@ void TApplication::ProcessMessages() {
     }
 }
 
-bool TApplication::ProcessMessage(MSG& msg) {
+void TApplication::ProcessMessage(MSG& msg) {
     if (msg.message == WM_MOUSEMOVE)
         UpdateHint(msg);
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     if (auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(root))) {
         if (HACCEL table = form->Accelerators())
             if (TranslateAcceleratorA(root, table, &msg))
-                return true;
+                return;
         // Tab, Enter and Escape move between and press controls, as in dialogs.
         if (IsDialogMessageA(root, &msg))
-            return true;
+            return;
     }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
-    return true;
 }
 
 // The hint of the control under the pointer: the innermost window there

@@ -72,8 +72,6 @@ public:
     // The main form: closing it ends the application.
     TForm* MainForm() const { return mainForm_; }
     void SetMainForm(TForm* form) { mainForm_ = form; }
-    // Keyboard shortcuts of the main form's menu.
-    void SetAccelerators(HACCEL table) { accelerators_ = table; }
 
     // Shows the main form and runs the message loop until Terminate.
     void Run();
@@ -107,18 +105,16 @@ public:
     HFONT DefaultFont();
 
 private:
-    bool ProcessMessage(MSG& msg);
+    // One message: the form's shortcuts and dialog keys first, then dispatch.
+    void ProcessMessage(MSG& msg);
     void UpdateHint(const MSG& msg);
-    int ShowMessageForm(const TDialogRequest& request);
 
     std::string title_;
     std::string helpFile_;
     std::string hint_;
     TForm* mainForm_ = nullptr;
-    HACCEL accelerators_ = nullptr;
     bool running_ = false;
     bool terminated_ = false;
-    bool showingError_ = false;
     TDialogHandler* dialogHandler_ = nullptr;
     TFontHandle font_;
 };
