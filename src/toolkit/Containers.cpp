@@ -66,18 +66,15 @@ TCreateParams TGroupBox::KindParams() const {
 }
 
 LRESULT TGroupBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (EraseGroupBackground(Handle(), msg, wParam))
+    // The system's group box paints only its frame and caption; the area
+    // inside is filled here, since its parent clips its children out.
+    if (msg == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(Handle(), &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, GetSysColorBrush(COLOR_BTNFACE));
         return TRUE;
+    }
     return TControl::OnMessage(msg, wParam, lParam);
-}
-
-bool EraseGroupBackground(HWND hwnd, UINT msg, WPARAM wParam) {
-    if (msg != WM_ERASEBKGND)
-        return false;
-    RECT r;
-    GetClientRect(hwnd, &r);
-    FillRect(reinterpret_cast<HDC>(wParam), &r, GetSysColorBrush(COLOR_BTNFACE));
-    return true;
 }
 
 // --- TTabControl

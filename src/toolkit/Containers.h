@@ -39,10 +39,6 @@ protected:
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 
-// The system's group box paints only its frame and caption; the area inside
-// is filled here, since its parent clips its children out.
-bool EraseGroupBackground(HWND hwnd, UINT msg, WPARAM wParam);
-
 // A tab control holding controls below its tabs. Setting the tab index
 // does not run onChange; a click on a tab does.
 class TTabControl : public TControl {

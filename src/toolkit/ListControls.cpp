@@ -3,7 +3,6 @@
 #include "support/StringList.h"
 #include "support/TextCompare.h"
 #include "toolkit/Application.h"
-#include "toolkit/Containers.h"
 
 namespace {
 
@@ -196,17 +195,6 @@ bool TComboBox::OnCommand(WORD code, WORD) {
 
 // --- TRadioGroup
 
-TRadioGroup::TRadioGroup() = default;
-TRadioGroup::~TRadioGroup() = default;
-
-TCreateParams TRadioGroup::KindParams() const {
-    TCreateParams p;
-    p.className = "BUTTON";
-    p.style = BS_GROUPBOX | WS_CLIPCHILDREN;
-    p.exStyle = WS_EX_CONTROLPARENT;
-    return p;
-}
-
 void TRadioGroup::SetItems(const std::vector<std::string>& items) {
     for (HWND b : buttons_)
         DestroyWindow(b);
@@ -261,12 +249,8 @@ LRESULT TRadioGroup::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
     }
-    if (EraseGroupBackground(Handle(), msg, wParam))
-        return TRUE;
-    if (msg == WM_SIZE) {
-        LRESULT result = TControl::OnMessage(msg, wParam, lParam);
+    LRESULT result = TGroupBox::OnMessage(msg, wParam, lParam);
+    if (msg == WM_SIZE)
         ArrangeButtons();
-        return result;
-    }
-    return TControl::OnMessage(msg, wParam, lParam);
+    return result;
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/Controls.h"
+#include "toolkit/Containers.h"
 
 class TStringList;
 
@@ -82,10 +82,8 @@ private:
 
 // A group box with one radio button per item, arranged in a column. onClick
 // runs when the user picks an item.
-class TRadioGroup : public TControl {
+class TRadioGroup : public TGroupBox {
 public:
-    TRadioGroup();
-    ~TRadioGroup() override;
     void SetItems(const std::vector<std::string>& items);
     const std::vector<std::string>& Items() const { return items_; }
     int ItemIndex() const { return itemIndex_; }
@@ -93,7 +91,6 @@ public:
     TNotifyEvent onClick;
 
 protected:
-    TCreateParams KindParams() const override;
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
