@@ -81,12 +81,7 @@ void TMainForm::FormShow() {
         if (ini.ReadBool(kMainForm, "RestoreSelItem", true)) {
             CurrentExt = ini.ReadString(kMainForm, "LastExt", "");
             CurrentClass = ini.ReadString(kMainForm, "LastClass", "");
-            const std::string caption = SelectedTabCaption();
-            int index = -1;
-            if (caption == TabCaptions[0])
-                index = ListBox.Items().IndexOf(CurrentExt);
-            else if (caption == TabCaptions[1])
-                index = ListBox.Items().IndexOf(CurrentClass);
+            const int index = LastShownIndex();
             if (index >= 0)
                 ListBox.SetItemIndex(index);
         }
@@ -125,4 +120,13 @@ void TMainForm::ApplicationHint() {
 
 std::string TMainForm::SelectedTabCaption() const {
     return TabControl.TabCaption(TabControl.TabIndex());
+}
+
+int TMainForm::LastShownIndex() const {
+    const std::string caption = SelectedTabCaption();
+    if (caption == TabCaptions[0])
+        return ListBox.Items().IndexOf(CurrentExt);
+    if (caption == TabCaptions[1])
+        return ListBox.Items().IndexOf(CurrentClass);
+    return -1;
 }

@@ -140,6 +140,9 @@ private:
     void CreateMenu();
     void CreateToolBar();
     std::string SelectedTabCaption() const;
+    // Position in the item list of the item last shown in the selected view
+    // (CurrentExt or CurrentClass), or -1.
+    int LastShownIndex() const;
 
     std::string settingsPath_;
     std::unique_ptr<TFileClass> FileClasses_;

@@ -56,15 +56,9 @@ void TMainForm::ShowView(int view) {
         NewExtensionItem.SetEnabled(false);
         DeleteExtensionItem.SetEnabled(false);
     }
-    TItems items = ListBox.Items();
-    if (items.Count() > 0) {
+    if (ListBox.Items().Count() > 0) {
         // Reselect the item last shown in this view, else the first.
-        const std::string caption = SelectedTabCaption();
-        int index = -1;
-        if (caption == TabCaptions[0])
-            index = items.IndexOf(CurrentExt);
-        else if (caption == TabCaptions[1])
-            index = items.IndexOf(CurrentClass);
+        const int index = LastShownIndex();
         ListBox.SetItemIndex(index >= 0 ? index : 0);
         ListBoxClick();
     }
