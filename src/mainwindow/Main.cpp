@@ -14,8 +14,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Module start-up: the per-user extension visibility switch is read once.
     // Nothing reads the answer later; the system settings dialog reads the
     // switch itself.
-    const bool extensionsHidden = StartupHideFileExt();
-    (void)extensionsHidden;
+    StartupHideFileExt();
     Application.SetTitle("Corvix - Adaptation of Extensions");
     Application.SetHelpFile("Corvix.hlp");
     try {

@@ -49,31 +49,20 @@ void TMainForm::ShowShortInfo(TShortInfoMode mode, std::string text) {
     ExtPanel.SetVisible(false);
     ClassPanel.SetVisible(false);
     ShortInfoPanel.SetVisible(true);
-    TStringList extensions;
-    switch (mode) {
-    case simNothingSelected:
-        btnReg.SetVisible(false);
-        btnShortInfoViewExt.SetVisible(false);
-        lbShortInfo.SetVisible(false);
-        break;
-    case simClassNotRegistered:
-        btnReg.SetVisible(true);
-        btnShortInfoViewExt.SetVisible(true);
-        lbShortInfo.SetVisible(true);
+    // Both modes but "nothing selected" list the extensions filed under the
+    // class `text`; only an unregistered class can be registered from here.
+    const bool listed = mode != simNothingSelected;
+    btnReg.SetVisible(mode == simClassNotRegistered);
+    btnShortInfoViewExt.SetVisible(listed);
+    lbShortInfo.SetVisible(listed);
+    if (listed) {
+        TStringList extensions;
         FileClasses().GetClassExtensions(text, extensions);
         lbShortInfo.Items().Assign(extensions);
         lbShortInfoClick();
-        break;
-    case simExtensionsWithoutClass:
-        btnReg.SetVisible(false);
-        btnShortInfoViewExt.SetVisible(true);
-        lbShortInfo.SetVisible(true);
-        FileClasses().GetClassExtensions(text, extensions);
-        lbShortInfo.Items().Assign(extensions);
-        lbShortInfoClick();
-        text = std::to_string(lbShortInfo.Items().Count());
-        break;
     }
+    if (mode == simExtensionsWithoutClass)
+        text = std::to_string(lbShortInfo.Items().Count());
     lShortInfo.SetText(ShortInfoCaption(mode, text));
     ShortInfoPanelResize();
 }
