@@ -116,19 +116,30 @@ HKEY NewHandle(std::shared_ptr<Key> key, REGSAM sam) {
     return reinterpret_cast<HKEY>(value);
 }
 
-// Follows `components` from `start` as far as they exist; `depth` tells how
-// many were found.
-std::shared_ptr<Key> Walk(std::shared_ptr<Key> start, const std::vector<std::string>& components,
-                          size_t& depth) {
-    depth = 0;
-    while (depth < components.size()) {
-        std::shared_ptr<Key> next = start->FindSubKey(components[depth]);
+// A path followed from a handle as far as its keys exist.
+struct PathWalk {
+    Handle base; // the handle the path starts at
+    std::vector<std::string> components;
+    std::shared_ptr<Key> key; // the last key found
+    size_t depth = 0;         // how many components were found
+    bool Complete() const { return depth == components.size(); }
+};
+
+// Resolves the handle, splits the path and follows it as far as it goes.
+LONG WalkPath(HKEY hKey, LPCSTR path, PathWalk& walk) {
+    if (LONG rc = Resolve(hKey, walk.base))
+        return rc;
+    if (!fake::registry::SplitPath(path, walk.components))
+        return ERROR_BAD_PATHNAME;
+    walk.key = walk.base.key;
+    while (!walk.Complete()) {
+        std::shared_ptr<Key> next = walk.key->FindSubKey(walk.components[walk.depth]);
         if (!next)
             break;
-        start = std::move(next);
-        ++depth;
+        walk.key = std::move(next);
+        ++walk.depth;
     }
-    return start;
+    return ERROR_SUCCESS;
 }
 
 std::string NameOf(LPCSTR name) {
@@ -145,25 +156,20 @@ LSTATUS RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, REGSAM samDesired, PHKE
         return error;
     if (!phkResult)
         return ERROR_INVALID_PARAMETER;
-    Handle base;
-    if (LONG rc = Resolve(hKey, base))
-        return rc;
     // NT lets a path below HKEY_CLASSES_ROOT start with one backslash.
     if (hKey == HKEY_CLASSES_ROOT && !fake::detail::Windows9x() && lpSubKey && *lpSubKey == '\\')
         ++lpSubKey;
-    std::vector<std::string> components;
-    if (!fake::registry::SplitPath(lpSubKey, components))
-        return ERROR_BAD_PATHNAME;
+    PathWalk walk;
+    if (LONG rc = WalkPath(hKey, lpSubKey, walk))
+        return rc;
     // A predefined root opened with an empty path gives the root back.
-    if (components.empty() && IsPredefined(hKey)) {
+    if (walk.components.empty() && IsPredefined(hKey)) {
         *phkResult = hKey;
         return ERROR_SUCCESS;
     }
-    size_t depth;
-    std::shared_ptr<Key> key = Walk(base.key, components, depth);
-    if (depth < components.size())
+    if (!walk.Complete())
         return ERROR_FILE_NOT_FOUND;
-    *phkResult = NewHandle(std::move(key), samDesired);
+    *phkResult = NewHandle(std::move(walk.key), samDesired);
     return ERROR_SUCCESS;
 }
 
@@ -176,24 +182,18 @@ LSTATUS RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, LPSTR, DWORD, REGSAM 
         return error;
     if (!phkResult)
         return ERROR_INVALID_PARAMETER;
-    Handle base;
-    if (LONG rc = Resolve(hKey, base))
+    PathWalk walk;
+    if (LONG rc = WalkPath(hKey, lpSubKey, walk))
         return rc;
-    std::vector<std::string> components;
-    if (!fake::registry::SplitPath(lpSubKey, components))
-        return ERROR_BAD_PATHNAME;
-    size_t depth;
-    std::shared_ptr<Key> key = Walk(base.key, components, depth);
-    if (depth < components.size() && !(base.access & KEY_CREATE_SUB_KEY))
+    if (!walk.Complete() && !(walk.base.access & KEY_CREATE_SUB_KEY))
         return ERROR_ACCESS_DENIED;
-    for (size_t i = depth; i < components.size(); ++i)
-        key = key->AddSubKey(components[i]);
     // Wine reports an empty path as a created key as well.
     if (lpdwDisposition)
-        *lpdwDisposition = depth < components.size() || components.empty()
-                               ? REG_CREATED_NEW_KEY
-                               : REG_OPENED_EXISTING_KEY;
-    *phkResult = NewHandle(std::move(key), samDesired);
+        *lpdwDisposition = !walk.Complete() || walk.components.empty() ? REG_CREATED_NEW_KEY
+                                                                       : REG_OPENED_EXISTING_KEY;
+    for (size_t i = walk.depth; i < walk.components.size(); ++i)
+        walk.key = walk.key->AddSubKey(walk.components[i]);
+    *phkResult = NewHandle(std::move(walk.key), samDesired);
     return ERROR_SUCCESS;
 }
 
@@ -214,16 +214,12 @@ LSTATUS RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
         return ERROR_INVALID_PARAMETER;
     // The parent handle needs no particular right: the key itself is opened
     // for deletion, as Windows and Wine do.
-    Handle base;
-    if (LONG rc = Resolve(hKey, base))
+    PathWalk walk;
+    if (LONG rc = WalkPath(hKey, lpSubKey, walk))
         return rc;
-    std::vector<std::string> components;
-    if (!fake::registry::SplitPath(lpSubKey, components))
-        return ERROR_BAD_PATHNAME;
-    size_t depth;
-    std::shared_ptr<Key> key = Walk(base.key, components, depth);
-    if (depth < components.size())
+    if (!walk.Complete())
         return ERROR_FILE_NOT_FOUND;
+    const std::shared_ptr<Key>& key = walk.key;
     if (key->IsRoot())
         return ERROR_ACCESS_DENIED;
     // 95/98/ME delete the whole tree; NT refuses a key that has subkeys.
