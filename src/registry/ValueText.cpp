@@ -1,9 +1,9 @@
 #include "registry/ValueText.h"
 
+#include "support/DecimalText.h"
 #include "support/Exception.h"
 
 #include <cstring>
-#include <limits>
 
 const char HexDigits[] = "0123456789ABCDEF";
 
@@ -21,28 +21,8 @@ bool IsHexDigit(char c) {
 // optional sign, then digits to the end; false when anything else follows or
 // the number leaves the 32-bit range.
 bool TryStrToInt(const std::string& text, int& value) {
-    std::string::size_type i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    if (i == text.size())
-        return false;
-    long long n = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-        n = n * 10 + (text[i] - '0');
-        if (n > static_cast<long long>(std::numeric_limits<int>::max()) + 1)
-            return false;
-    }
-    if (negative)
-        n = -n;
-    if (n > std::numeric_limits<int>::max())
-        return false;
-    value = static_cast<int>(n);
-    return true;
+    const auto digits = text.find_first_not_of(' ');
+    return digits != std::string::npos && DecimalToInt(text.substr(digits), value);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "support/ZQIniFiles.h"
 
 #include "platform/Win32.h"
+#include "support/DecimalText.h"
 #include "support/Exception.h"
 #include "support/TextCompare.h"
 #include "support/WholeFile.h"
@@ -150,27 +151,7 @@ bool IniTextToInteger(const std::string& input, int& value) {
         value = static_cast<int32_t>(bits);
         return true;
     }
-    size_t i = 0;
-    bool negative = false;
-    if (text[0] == '+' || text[0] == '-') {
-        negative = text[0] == '-';
-        i = 1;
-    }
-    if (i == text.size())
-        return false;
-    int64_t magnitude = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-        magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > 2147483648LL)
-            return false;
-    }
-    int64_t result = negative ? -magnitude : magnitude;
-    if (result > INT32_MAX)
-        return false;
-    value = static_cast<int>(result);
-    return true;
+    return DecimalToInt(text, value);
 }
 
 TZQIniFile::TZQIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
