@@ -3,10 +3,7 @@
 // --- TStatusBar
 
 TCreateParams TStatusBar::KindParams() const {
-    TCreateParams p;
-    p.className = STATUSCLASSNAMEA;
-    p.style = SBARS_SIZEGRIP;
-    return p;
+    return {STATUSCLASSNAMEA, SBARS_SIZEGRIP};
 }
 
 void TStatusBar::SetPanelWidths(const std::vector<int>& widths) {
@@ -48,11 +45,8 @@ void TToolButton::Click() {
 // --- TToolBar
 
 TCreateParams TToolBar::KindParams() const {
-    TCreateParams p;
-    p.className = TOOLBARCLASSNAMEA;
     // The bar is laid out by its parent like any aligned control.
-    p.style = TBSTYLE_FLAT | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN;
-    return p;
+    return {TOOLBARCLASSNAMEA, TBSTYLE_FLAT | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN};
 }
 
 void TToolBar::AfterCreate() {

@@ -5,11 +5,7 @@
 // --- TPanel
 
 TCreateParams TPanel::KindParams() const {
-    TCreateParams p;
-    p.className = "CorvixPanel";
-    p.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    p.exStyle = WS_EX_CONTROLPARENT;
-    return p;
+    return {"CorvixPanel", WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT};
 }
 
 void TPanel::SetBevels(TBevelCut outer, TBevelCut inner) {
@@ -58,11 +54,7 @@ LRESULT TPanel::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 // --- TGroupBox
 
 TCreateParams TGroupBox::KindParams() const {
-    TCreateParams p;
-    p.className = "BUTTON";
-    p.style = BS_GROUPBOX | WS_CLIPCHILDREN;
-    p.exStyle = WS_EX_CONTROLPARENT;
-    return p;
+    return {"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
 }
 
 LRESULT TGroupBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -80,11 +72,7 @@ LRESULT TGroupBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 // --- TTabControl
 
 TCreateParams TTabControl::KindParams() const {
-    TCreateParams p;
-    p.className = WC_TABCONTROLA;
-    p.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP;
-    p.exStyle = WS_EX_CONTROLPARENT;
-    return p;
+    return {WC_TABCONTROLA, WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP, WS_EX_CONTROLPARENT};
 }
 
 void TTabControl::SetTabs(const std::vector<std::string>& captions) {

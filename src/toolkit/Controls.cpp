@@ -33,10 +33,7 @@ void TControl::Create(const TControlRow& row) {
 // --- TLabel
 
 TCreateParams TLabel::KindParams() const {
-    TCreateParams p;
-    p.className = "STATIC";
-    p.style = SS_LEFT | (wordWrap_ ? 0 : SS_LEFTNOWORDWRAP);
-    return p;
+    return TCreateParams("STATIC", SS_LEFT | (wordWrap_ ? 0 : SS_LEFTNOWORDWRAP));
 }
 
 void TLabel::SetText(const std::string& text) {
@@ -88,10 +85,7 @@ HBRUSH TLabel::OnCtlColor(HDC dc) {
 // --- TButton
 
 TCreateParams TButton::KindParams() const {
-    TCreateParams p;
-    p.className = "BUTTON";
-    p.style = BS_PUSHBUTTON | WS_TABSTOP;
-    return p;
+    return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
 }
 
 bool TButton::OnCommand(WORD code, WORD) {
@@ -116,10 +110,7 @@ void TButton::SetDefault(bool on) {
 // --- TCheckBox
 
 TCreateParams TCheckBox::KindParams() const {
-    TCreateParams p;
-    p.className = "BUTTON";
-    p.style = BS_AUTOCHECKBOX | WS_TABSTOP;
-    return p;
+    return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
 }
 
 bool TCheckBox::Checked() const {
@@ -145,11 +136,7 @@ bool TCheckBox::OnCommand(WORD code, WORD) {
 // --- TEdit
 
 TCreateParams TEdit::KindParams() const {
-    TCreateParams p;
-    p.className = "EDIT";
-    p.style = ES_AUTOHSCROLL | ES_LEFT | WS_TABSTOP;
-    p.exStyle = WS_EX_CLIENTEDGE;
-    return p;
+    return {"EDIT", ES_AUTOHSCROLL | ES_LEFT | WS_TABSTOP, WS_EX_CLIENTEDGE};
 }
 
 bool TEdit::ReadOnly() const {
@@ -183,9 +170,7 @@ HBRUSH TEdit::OnCtlColor(HDC dc) {
 // --- TBevel
 
 TCreateParams TBevel::KindParams() const {
-    TCreateParams p;
-    p.className = "STATIC";
-    return p;
+    return {"STATIC"};
 }
 
 void TBevel::AfterCreate() {
@@ -198,11 +183,8 @@ void TBevel::AfterCreate() {
 // --- TImage
 
 TCreateParams TImage::KindParams() const {
-    TCreateParams p;
-    p.className = "STATIC";
     // SS_CENTERIMAGE keeps the control's size instead of fitting it to the icon.
-    p.style = SS_ICON | SS_CENTERIMAGE | SS_NOTIFY;
-    return p;
+    return {"STATIC", SS_ICON | SS_CENTERIMAGE | SS_NOTIFY};
 }
 
 void TImage::SetIcon(TIconHandle icon) {

@@ -30,10 +30,7 @@ DWORD ExStyleOf(TBorderStyle border) {
 } // namespace
 
 TForm::TForm(const TFormArgs& args) {
-    TCreateParams p;
-    p.className = "CorvixForm";
-    p.style = StyleOf(args.border) | WS_CLIPCHILDREN;
-    p.exStyle = ExStyleOf(args.border);
+    TCreateParams p("CorvixForm", StyleOf(args.border) | WS_CLIPCHILDREN, ExStyleOf(args.border));
     p.name = args.name;
     p.caption = args.caption;
     p.bounds = {0, 0, args.width, args.height};

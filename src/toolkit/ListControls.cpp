@@ -89,11 +89,8 @@ std::vector<std::string> TItems::ToVector() const {
 // --- TListBox
 
 TCreateParams TListBox::KindParams() const {
-    TCreateParams p;
-    p.className = "LISTBOX";
-    p.style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP;
-    p.exStyle = WS_EX_CLIENTEDGE;
-    return p;
+    return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+            WS_EX_CLIENTEDGE};
 }
 
 TItems TListBox::Items() const {
@@ -143,10 +140,7 @@ TComboBox::TComboBox() = default;
 TComboBox::~TComboBox() = default;
 
 TCreateParams TComboBox::KindParams() const {
-    TCreateParams p;
-    p.className = "COMBOBOX";
-    p.style = CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP;
-    return p;
+    return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
 }
 
 void TComboBox::AfterCreate() {

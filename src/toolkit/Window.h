@@ -45,11 +45,14 @@ struct TBounds {
     bool operator!=(const TBounds& o) const { return !(*this == o); }
 };
 
-// What a window is made of; filled by each kind of window.
+// What a window is made of. Each kind of window names its class and styles
+// (`return {"BUTTON", BS_PUSHBUTTON}`); creation fills in the rest.
 struct TCreateParams {
-    const char* className = nullptr;
-    DWORD style = 0;
-    DWORD exStyle = 0;
+    TCreateParams(const char* kindClass = nullptr, DWORD kindStyle = 0, DWORD kindExStyle = 0)
+        : className(kindClass), style(kindStyle), exStyle(kindExStyle) {}
+    const char* className;
+    DWORD style;
+    DWORD exStyle;
     std::string name;
     std::string caption;
     TBounds bounds;
