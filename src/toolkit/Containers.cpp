@@ -35,14 +35,10 @@ LRESULT TPanel::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         RECT r;
         GetClientRect(Handle(), &r);
         // One-pixel edges: the outer one first, the inner one inside it.
-        if (outer_ != TBevelCut::None) {
-            DrawEdge(dc, &r, outer_ == TBevelCut::Raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER,
-                     BF_RECT | BF_ADJUST);
-        }
-        if (inner_ != TBevelCut::None) {
-            DrawEdge(dc, &r, inner_ == TBevelCut::Raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER,
-                     BF_RECT | BF_ADJUST);
-        }
+        for (TBevelCut cut : {outer_, inner_})
+            if (cut != TBevelCut::None)
+                DrawEdge(dc, &r, cut == TBevelCut::Raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER,
+                         BF_RECT | BF_ADJUST);
         EndPaint(Handle(), &ps);
         return 0;
     }
