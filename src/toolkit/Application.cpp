@@ -205,3 +205,14 @@ HFONT TApplication::DefaultFont() {
     ReleaseDC(nullptr, dc);
     return font_.Get();
 }
+
+SIZE TApplication::TextExtent(const std::string& text, int width, bool wordBreak) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, DefaultFont());
+    RECT r = {0, 0, width, 0};
+    DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &r,
+              DT_CALCRECT | DT_LEFT | (wordBreak ? DT_WORDBREAK : 0));
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return {r.right, r.bottom};
+}

@@ -103,6 +103,9 @@ public:
 
     // "MS Shell Dlg" / Tahoma 8 pt, the font of every window.
     HFONT DefaultFont();
+    // The size of a text in the default font; with `wordBreak` broken at
+    // words to fit `width`. An empty text is as high as one line.
+    SIZE TextExtent(const std::string& text, int width, bool wordBreak);
 
 private:
     // One message: the form's shortcuts and dialog keys first, then dispatch.

@@ -61,18 +61,12 @@ void TLabel::SetWordWrap(bool on) {
 void TLabel::AdjustSize() {
     if (!autoSize_ || !Handle())
         return;
-    HDC dc = GetDC(Handle());
-    HGDIOBJ old = SelectObject(dc, Application.DefaultFont());
-    std::string text = Text();
-    RECT r = {0, 0, wordWrap_ ? Width() : 0, 0};
-    UINT flags = DT_CALCRECT | DT_LEFT | (wordWrap_ ? DT_WORDBREAK : 0);
+    const std::string text = Text();
     // An empty label keeps the height of one line, as a text would have.
-    DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &r, flags);
-    SelectObject(dc, old);
-    ReleaseDC(Handle(), dc);
+    const SIZE size = Application.TextExtent(text, wordWrap_ ? Width() : 0, wordWrap_);
     TBounds b = Bounds();
-    b.width = text.empty() && !wordWrap_ ? 0 : r.right;
-    b.height = r.bottom;
+    b.width = text.empty() && !wordWrap_ ? 0 : size.cx;
+    b.height = size.cy;
     SetBounds(b);
 }
 

@@ -39,17 +39,6 @@ LPCSTR IconOf(TDialogKind kind) {
     }
 }
 
-// Size of a text in the dialog font, broken at words beyond `maxWidth`.
-SIZE TextSize(const std::string& text, int maxWidth) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Application.DefaultFont());
-    RECT r = {0, 0, maxWidth, 0};
-    DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return {r.right, r.bottom};
-}
-
 } // namespace
 
 std::string DialogCaption(TDialogKind kind) {
@@ -87,7 +76,7 @@ TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const s
         buttons = mbOK;
     LPCSTR iconName = IconOf(kind);
     const int textLeft = iconName ? kMargin + kIconSize + kMargin : kMargin;
-    const SIZE size = TextSize(text, GetSystemMetrics(SM_CXSCREEN) / 2);
+    const SIZE size = Application.TextExtent(text, GetSystemMetrics(SM_CXSCREEN) / 2, true);
     const int textWidth = size.cx, textHeight = size.cy;
     int count = 0;
     for (const TButtonKind& b : kButtons)
