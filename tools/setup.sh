@@ -19,12 +19,15 @@ install_packages() {
         dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
     fi
     as_root apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    # With the recommended packages: Wine's fonts (fonts-wine) and its X
+    # extension libraries come as recommendations, and the windows' looks
+    # and text metrics depend on them.
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
 install_build_tools() {
     install_packages cmake make g++ g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686 \
-        googletest libgtest-dev libbenchmark-dev wine wine32:i386 xvfb xauth x11-utils imagemagick
+        googletest libgtest-dev libbenchmark-dev wine wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick
 }
 
 # build_tree NAME [cmake args...]: configures and builds build/NAME; only the
