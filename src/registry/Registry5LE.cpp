@@ -227,17 +227,10 @@ bool TRegistry::DeleteKey(const std::string& key) {
                 HKEY oldKey;
                 ~Restore() { reg.SetCurrentKey(oldKey); }
             } restore{*this, oldKey};
-            TRegKeyInfo info;
-            if (GetKeyInfo(info)) {
-                std::vector<char> name(static_cast<size_t>(info.MaxSubKeyLen) + 1);
-                for (DWORD i = info.NumSubKeys; i-- > 0;) {
-                    DWORD len = static_cast<DWORD>(name.size());
-                    if (Reg(RegEnumKeyExA, currentKey_.Get(), i, name.data(), &len,
-                            LPDWORD(nullptr), LPSTR(nullptr), LPDWORD(nullptr),
-                            PFILETIME(nullptr)) == ERROR_SUCCESS)
-                        DeleteKey(NameOf(name, len));
-                }
-            }
+            TStringList names;
+            GetKeyNames(names);
+            for (int i = names.Count(); i-- > 0;)
+                DeleteKey(names[i]);
         }
     }
     return Reg(RegDeleteKeyA, GetBaseKey(relative), path.c_str()) == ERROR_SUCCESS;
