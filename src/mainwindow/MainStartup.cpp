@@ -45,46 +45,41 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FormShow() {
-    {
-        TZQIniFile ini(settingsPath_);
-        OptimizeSystem = ini.ReadBool(kConfig, "OptimizeSystem", true);
-        AlwaysAsk = ini.ReadBool(kConfig, "AlwaysAsk", true);
-        if (ini.ReadBool(kConfig, "StartupScan", true))
-            ScanRegistry();
-        if (ini.ReadBool(kMainForm, "RestoreWnd", true)) {
-            if (ini.ReadBool(kMainForm, "Maximized", false)) {
-                SetMaximized(true);
-            } else {
-                const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-                const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-                TBounds b;
-                b.height = ini.ReadInteger(kMainForm, "Height", 465);
-                b.width = ini.ReadInteger(kMainForm, "Width", 385);
-                b.top = ini.ReadInteger(kMainForm, "Top", (screenHeight - b.height) / 2);
-                b.left = ini.ReadInteger(kMainForm, "Left", (screenWidth - b.width) / 2);
-                // Stored bounds from another screen (or of a minimized
-                // window) are brought back onto this one.
-                SetBounds(PlaceOnScreen(b, screenWidth, screenHeight));
-            }
+    TZQIniFile ini(settingsPath_);
+    OptimizeSystem = ini.ReadBool(kConfig, "OptimizeSystem", true);
+    AlwaysAsk = ini.ReadBool(kConfig, "AlwaysAsk", true);
+    if (ini.ReadBool(kConfig, "StartupScan", true))
+        ScanRegistry();
+    if (ini.ReadBool(kMainForm, "RestoreWnd", true)) {
+        if (ini.ReadBool(kMainForm, "Maximized", false)) {
+            SetMaximized(true);
+        } else {
+            const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+            const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+            TBounds b;
+            b.height = ini.ReadInteger(kMainForm, "Height", 465);
+            b.width = ini.ReadInteger(kMainForm, "Width", 385);
+            b.top = ini.ReadInteger(kMainForm, "Top", (screenHeight - b.height) / 2);
+            b.left = ini.ReadInteger(kMainForm, "Left", (screenWidth - b.width) / 2);
+            // Stored bounds from another screen (or of a minimized window)
+            // are brought back onto this one.
+            SetBounds(PlaceOnScreen(b, screenWidth, screenHeight));
         }
-        if (ini.ReadBool(kMainForm, "RestoreTab", true)) {
-            // Only 0 and 1 name a tab; anything else reads as the first.
-            const int tab = ini.ReadInteger(kMainForm, "Tab", 0);
-            TabControl.SetTabIndex(tab == 0 || tab == 1 ? tab : 0);
-            CurrentView = TabControl.TabIndex();
-        }
-        ForceViewUpdate = true;
     }
+    if (ini.ReadBool(kMainForm, "RestoreTab", true)) {
+        // Only 0 and 1 name a tab; anything else reads as the first.
+        const int tab = ini.ReadInteger(kMainForm, "Tab", 0);
+        TabControl.SetTabIndex(tab == 0 || tab == 1 ? tab : 0);
+        CurrentView = TabControl.TabIndex();
+    }
+    ForceViewUpdate = true;
     TabControlChange();
-    {
-        TZQIniFile ini(settingsPath_);
-        if (ini.ReadBool(kMainForm, "RestoreSelItem", true)) {
-            CurrentExt = ini.ReadString(kMainForm, "LastExt", "");
-            CurrentClass = ini.ReadString(kMainForm, "LastClass", "");
-            const int index = LastShownIndex();
-            if (index >= 0)
-                ListBox.SetItemIndex(index);
-        }
+    if (ini.ReadBool(kMainForm, "RestoreSelItem", true)) {
+        CurrentExt = ini.ReadString(kMainForm, "LastExt", "");
+        CurrentClass = ini.ReadString(kMainForm, "LastClass", "");
+        const int index = LastShownIndex();
+        if (index >= 0)
+            ListBox.SetItemIndex(index);
     }
     ListBoxClick();
 }
