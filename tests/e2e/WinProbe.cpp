@@ -34,6 +34,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -93,6 +94,10 @@ std::string className(HWND hwnd) {
     char buf[256] = "";
     GetClassNameA(hwnd, buf, sizeof buf);
     return buf;
+}
+
+template <typename T> bool contains(const std::vector<T>& items, const T& item) {
+    return std::find(items.begin(), items.end(), item) != items.end();
 }
 
 bool sameText(const std::string& a, const std::string& b) {
@@ -249,9 +254,8 @@ int closeAndWait(HANDLE process, DWORD pid, const Options& opt) {
 }
 
 int launch(const std::string& exe, const Options& opt) {
-    std::string folder = exe.substr(0, exe.find_last_of("\\/") == std::string::npos
-                                           ? 0
-                                           : exe.find_last_of("\\/"));
+    const auto slash = exe.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? std::string() : exe.substr(0, slash);
     std::string commandLine = "\"" + exe + "\"";
     STARTUPINFOA si{};
     si.cb = sizeof si;
@@ -278,15 +282,9 @@ int launch(const std::string& exe, const Options& opt) {
             return 3;
         }
         for (HWND hwnd : processWindows(pi.dwProcessId)) {
-            std::string caption = windowText(hwnd);
-            for (const std::string& d : opt.dismiss) {
-                bool seen = false;
-                for (HWND a : answered) seen = seen || a == hwnd;
-                if (caption == d && !seen) {
-                    answered.push_back(hwnd);
-                    dismissDialog(hwnd);
-                }
-            }
+            if (!contains(opt.dismiss, windowText(hwnd)) || contains(answered, hwnd)) continue;
+            answered.push_back(hwnd);
+            dismissDialog(hwnd);
         }
         HWND window = findWindow(pi.dwProcessId, opt.caption);
         if (window && visibleMs < 0) {
