@@ -32,6 +32,7 @@
 // Exit status: 0 done, 2 usage, 3 failure (process ended, no such window),
 // 4 timeout. On failure the visible windows of the process are listed.
 #include <windows.h>
+// commctrl.h builds on windows.h, so it comes second.
 #include <commctrl.h>
 
 #include <algorithm>
@@ -58,7 +59,8 @@ class Handle {
 public:
     explicit Handle(HANDLE h = nullptr) : h_(h) {}
     ~Handle() {
-        if (h_) CloseHandle(h_);
+        if (h_)
+            CloseHandle(h_);
     }
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
@@ -113,7 +115,8 @@ BOOL CALLBACK collectProcessWindow(HWND hwnd, LPARAM lp) {
     auto* search = reinterpret_cast<WindowSearch*>(lp);
     DWORD owner = 0;
     GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == search->pid && IsWindowVisible(hwnd)) search->found.push_back(hwnd);
+    if (owner == search->pid && IsWindowVisible(hwnd))
+        search->found.push_back(hwnd);
     return TRUE;
 }
 
@@ -131,7 +134,8 @@ std::vector<HWND> processWindows(DWORD pid) {
 
 HWND findWindow(DWORD pid, const std::string& caption) {
     for (HWND hwnd : processWindows(pid))
-        if (windowText(hwnd) == caption) return hwnd;
+        if (windowText(hwnd) == caption)
+            return hwnd;
     return nullptr;
 }
 
@@ -148,26 +152,30 @@ bool statusText(HANDLE process, HWND window, int panel, std::string& text) {
     HWND bar = nullptr;
     for (HWND child : children(window)) {
         std::string cls = className(child);
-        for (char& c : cls) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : cls)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (cls.find("statusbar") != std::string::npos) {
             bar = child;
             break;
         }
     }
-    if (!bar) return false;
+    if (!bar)
+        return false;
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutA(bar, SB_GETTEXTLENGTHA, panel, 0, SMTO_ABORTIFHUNG, 2000, &result))
         return false;
     const SIZE_T size = LOWORD(result) + 1;
     void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-    if (!remote) return false;
+    if (!remote)
+        return false;
     std::vector<char> buf(size + 1, '\0');
     SIZE_T read = 0;
     bool ok = SendMessageTimeoutA(bar, SB_GETTEXTA, panel, reinterpret_cast<LPARAM>(remote),
                                   SMTO_ABORTIFHUNG, 2000, &result) &&
               ReadProcessMemory(process, remote, buf.data(), size, &read);
     VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    if (ok) text = buf.data();
+    if (ok)
+        text = buf.data();
     return ok;
 }
 
@@ -175,7 +183,8 @@ bool statusText(HANDLE process, HWND window, int panel, std::string& text) {
 int listCount(HWND window) {
     int most = 0;
     for (HWND child : children(window)) {
-        if (!sameText(className(child), "ListBox") || !IsWindowVisible(child)) continue;
+        if (!sameText(className(child), "ListBox") || !IsWindowVisible(child))
+            continue;
         DWORD_PTR count = 0;
         if (SendMessageTimeoutA(child, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 2000, &count) &&
             static_cast<int>(count) > most)
@@ -188,9 +197,11 @@ int listCount(HWND window) {
 bool parseCounts(const std::string& text, long& extensions) {
     const char* p = text.c_str();
     char* end = nullptr;
-    if (!std::isdigit(static_cast<unsigned char>(*p))) return false;
+    if (!std::isdigit(static_cast<unsigned char>(*p)))
+        return false;
     extensions = std::strtol(p, &end, 10);
-    if (*end != '/' || !std::isdigit(static_cast<unsigned char>(end[1]))) return false;
+    if (*end != '/' || !std::isdigit(static_cast<unsigned char>(end[1])))
+        return false;
     std::strtol(end + 1, &end, 10);
     return *end == '\0';
 }
@@ -198,7 +209,8 @@ bool parseCounts(const std::string& text, long& extensions) {
 std::string oneLine(const std::string& s) {
     std::string out;
     for (char c : s) {
-        if (c == '\r') continue;
+        if (c == '\r')
+            continue;
         out += c == '\n' ? ' ' : c;
     }
     return out;
@@ -209,7 +221,8 @@ void listWindows(DWORD pid) {
         std::printf("window=%s [%s]", oneLine(windowText(hwnd)).c_str(), className(hwnd).c_str());
         for (HWND child : children(hwnd)) {
             std::string t = windowText(child);
-            if (!t.empty()) std::printf(" | %s", oneLine(t).c_str());
+            if (!t.empty())
+                std::printf(" | %s", oneLine(t).c_str());
         }
         std::printf("\n");
     }
@@ -221,14 +234,18 @@ void dismissDialog(HWND dialog) {
     HWND ok = nullptr;
     for (HWND child : children(dialog)) {
         std::string t = windowText(child);
-        if (sameText(className(child), "Button") && (t == "OK" || t == "&OK")) ok = child;
-        else if (!t.empty()) texts += (texts.empty() ? "" : " | ") + oneLine(t);
+        if (sameText(className(child), "Button") && (t == "OK" || t == "&OK"))
+            ok = child;
+        else if (!t.empty())
+            texts += (texts.empty() ? "" : " | ") + oneLine(t);
     }
     std::printf("dialog=%s: %s\n", windowText(dialog).c_str(), texts.c_str());
     std::fflush(stdout);
     DWORD_PTR ignored;
-    if (ok) SendMessageTimeoutA(ok, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
-    else PostMessageA(dialog, WM_CLOSE, 0, 0);
+    if (ok)
+        SendMessageTimeoutA(ok, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+    else
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
 }
 
 int closeAndWait(HANDLE process, DWORD pid, const Options& opt) {
@@ -282,7 +299,8 @@ int launch(const std::string& exe, const Options& opt) {
             return 3;
         }
         for (HWND hwnd : processWindows(pi.dwProcessId)) {
-            if (!contains(opt.dismiss, windowText(hwnd)) || contains(answered, hwnd)) continue;
+            if (!contains(opt.dismiss, windowText(hwnd)) || contains(answered, hwnd))
+                continue;
             answered.push_back(hwnd);
             dismissDialog(hwnd);
         }
@@ -292,7 +310,8 @@ int launch(const std::string& exe, const Options& opt) {
             std::printf("window_ms=%ld\n", visibleMs);
             std::fflush(stdout);
         }
-        if (window && !opt.waitForStatus) break;
+        if (window && !opt.waitForStatus)
+            break;
         std::string status;
         long extensions = 0;
         if (window && statusText(process.get(), window, 0, status) &&
@@ -306,7 +325,8 @@ int launch(const std::string& exe, const Options& opt) {
             std::printf("error=timeout after %lu ms waiting for %s\n",
                         static_cast<unsigned long>(opt.timeoutMs),
                         window ? "the status bar's count text" : "the window");
-            if (window) std::printf("status=%s\n", status.c_str());
+            if (window)
+                std::printf("status=%s\n", status.c_str());
             listWindows(pi.dwProcessId);
             return 4;
         }
@@ -323,7 +343,8 @@ int withProcess(const char* pidText, const Options& opt, bool close) {
         std::printf("error=no process %lu\n", static_cast<unsigned long>(pid));
         return 3;
     }
-    if (close) return closeAndWait(process.get(), pid, opt);
+    if (close)
+        return closeAndWait(process.get(), pid, opt);
     HWND window = findWindow(pid, opt.caption);
     std::string status;
     if (!window || !statusText(process.get(), window, 0, status)) {
@@ -335,10 +356,10 @@ int withProcess(const char* pidText, const Options& opt, bool close) {
 }
 
 int version(const char* file) {
-    static const char* const names[] = {
-        "CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
-        "LegalTrademarks", "OriginalFilename", "ProductName", "ProductVersion", "Comments",
-        "Homepage", "E-mail"};
+    static const char* const names[] = {"CompanyName",      "FileDescription", "FileVersion",
+                                        "InternalName",     "LegalCopyright",  "LegalTrademarks",
+                                        "OriginalFilename", "ProductName",     "ProductVersion",
+                                        "Comments",         "Homepage",        "E-mail"};
     DWORD ignored = 0;
     DWORD size = GetFileVersionInfoSizeA(file, &ignored);
     std::vector<char> block(size ? size : 1);
@@ -378,7 +399,8 @@ int version(const char* file) {
 // An extension name: a point, then at least one character that is no point,
 // blank or one of the characters Windows forbids in file names.
 bool isExtensionName(const std::string& name) {
-    if (name.size() < 2 || name[0] != '.') return false;
+    if (name.size() < 2 || name[0] != '.')
+        return false;
     return name.find_first_of(". \"*/:<>?\\|", 1) == std::string::npos;
 }
 
@@ -388,14 +410,16 @@ int counts() {
     char name[1024];
     for (DWORD i = 0;; ++i) {
         DWORD length = sizeof name;
-        LONG rc = RegEnumKeyExA(HKEY_CLASSES_ROOT, i, name, &length, nullptr, nullptr, nullptr,
-                                nullptr);
-        if (rc == ERROR_NO_MORE_ITEMS) break;
+        LONG rc =
+            RegEnumKeyExA(HKEY_CLASSES_ROOT, i, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (rc == ERROR_NO_MORE_ITEMS)
+            break;
         if (rc != ERROR_SUCCESS) {
             std::printf("error=cannot list HKEY_CLASSES_ROOT (error %ld)\n", rc);
             return 3;
         }
-        if (!isExtensionName(name)) continue;
+        if (!isExtensionName(name))
+            continue;
         ++extensions;
         std::string cls;
         HKEY key;
@@ -412,7 +436,8 @@ int counts() {
         for (const std::string& c : classes)
             known = known || CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, c.c_str(), -1,
                                             cls.c_str(), -1) == CSTR_EQUAL;
-        if (!known) classes.push_back(cls);
+        if (!known)
+            classes.push_back(cls);
     }
     std::printf("extensions=%ld\nclasses=%lu\nstatus=%ld/%lu\n", extensions,
                 static_cast<unsigned long>(classes.size()), extensions,
@@ -433,26 +458,39 @@ int usage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::string(argv[1]) == "counts") return counts();
-    if (argc < 3) return usage();
+    if (argc == 2 && std::string(argv[1]) == "counts")
+        return counts();
+    if (argc < 3)
+        return usage();
     std::string command = argv[1];
     Options opt;
     for (int i = 3; i < argc; ++i) {
         std::string a = argv[i];
         bool hasValue = i + 1 < argc;
-        if (a == "--caption" && hasValue) opt.caption = argv[++i];
-        else if (a == "--timeout" && hasValue) opt.timeoutMs = std::strtoul(argv[++i], nullptr, 10) * 1000;
-        else if (a == "--dismiss" && hasValue) opt.dismiss.push_back(argv[++i]);
-        else if (a == "--no-status") opt.waitForStatus = false;
-        else if (a == "--close") opt.close = true;
-        else return usage();
+        if (a == "--caption" && hasValue)
+            opt.caption = argv[++i];
+        else if (a == "--timeout" && hasValue)
+            opt.timeoutMs = std::strtoul(argv[++i], nullptr, 10) * 1000;
+        else if (a == "--dismiss" && hasValue)
+            opt.dismiss.push_back(argv[++i]);
+        else if (a == "--no-status")
+            opt.waitForStatus = false;
+        else if (a == "--close")
+            opt.close = true;
+        else
+            return usage();
     }
     int rc;
-    if (command == "launch") rc = launch(argv[2], opt);
-    else if (command == "close") rc = withProcess(argv[2], opt, true);
-    else if (command == "status") rc = withProcess(argv[2], opt, false);
-    else if (command == "version") rc = version(argv[2]);
-    else rc = usage();
+    if (command == "launch")
+        rc = launch(argv[2], opt);
+    else if (command == "close")
+        rc = withProcess(argv[2], opt, true);
+    else if (command == "status")
+        rc = withProcess(argv[2], opt, false);
+    else if (command == "version")
+        rc = version(argv[2]);
+    else
+        rc = usage();
     std::fflush(stdout);
     return rc;
 }
