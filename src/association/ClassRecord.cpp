@@ -62,9 +62,12 @@ void RegisterFileClass(const std::string& className, const std::string& descript
     if (!curVer.empty() && !IsValidFileClass(curVer))
         throw EValidError::ForFileClass(curVer);
 
+    // A class key that can't be opened or created is reported rather than
+    // passed over in silence: the caller would take the refused write for
+    // done.
     TRegistry reg = ClassesRootRegistry(KEY_WRITE);
     if (!reg.OpenKey(FileClassKey(className), true))
-        return;
+        throw ERegistryException("Erzeugung von Schlüssel " + className + " misslungen");
 
     if (!description.empty()) {
         reg.WriteString("", description);

@@ -28,7 +28,8 @@ TEditFlags GetEditFlags(const std::string& className);
 // - defaultIcon: default value of the subkey "DefaultIcon"; empty deletes it.
 // className and a non-empty curVer must be valid class names: EValidError is
 // raised for either before anything is written. When the class key can't be
-// opened or created, nothing is written and no error raised; a "CurVer" or
+// opened or created, nothing is written and ERegistryException
+// "Erzeugung von Schlüssel %s misslungen" is raised (%s the class); a "CurVer" or
 // "DefaultIcon" subkey that can't be opened is skipped. A value that can't be
 // written raises ERegistryException; what was written before stays.
 void RegisterFileClass(const std::string& className, const std::string& description,

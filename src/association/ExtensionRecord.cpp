@@ -104,9 +104,12 @@ void RegisterExtension(const std::string& ext, std::string& className,
         throw EValidError(std::to_string(static_cast<int>(perceivedType)) +
                           " is not a valid perceived type.");
 
+    // An extension key that can't be opened or created is reported rather
+    // than passed over in silence: the caller would take the refused write
+    // for done.
     TRegistry reg = ClassesRootRegistry(KEY_WRITE);
     if (!reg.OpenKey(ExtensionKey(ext), true))
-        return;
+        throw ERegistryException("Erzeugung von Schlüssel " + ext + " misslungen");
     reg.WriteString("", className);
 
     if (!contentType.empty())

@@ -48,7 +48,8 @@ constexpr TShellNewKind snkNullFile = 4;
 // extension, the class name, each program name (not empty, no backslash),
 // each class of openWithProgIDs (a valid class name without backslash, so a
 // single subkey), and the perceived type (one of the six). When the extension
-// key can't be opened or created, nothing is written and no error raised; a
+// key can't be opened or created, nothing is written and ERegistryException
+// "Erzeugung von Schlüssel %s misslungen" is raised (%s the extension); a
 // subkey that can't be opened is skipped and the later steps still run. A
 // value that can't be written raises ERegistryException, a list entry whose
 // subkey can't be created raises "Erzeugung von Schlüssel %s misslungen";

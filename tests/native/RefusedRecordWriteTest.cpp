@@ -1,0 +1,27 @@
+// A record whose key the registry refuses to create is reported, not passed
+// over as if it had been written.
+#include "association/DataType.h"
+#include "platform/FakeControl.h"
+#include "support/ErrorOf.h"
+#include "support/ScratchRegistry.h"
+
+#include <gtest/gtest.h>
+
+using RefusedRecordWriteTest = RegistryTest;
+
+TEST_F(RefusedRecordWriteTest, RefusedClassOrExtensionKeyRaisesAndWritesNothing) {
+    fake::FailNext(fake::Fault::Create);
+    EXPECT_EQ(ErrorOf<ERegistryException>(
+                  [] { RegisterFileClass("txtfile", "Text", TEditFlags{efNone}, "", "", ""); }),
+              "Erzeugung von Schlüssel txtfile misslungen");
+    EXPECT_FALSE(HasKey("txtfile"));
+
+    std::string className = "txtfile";
+    fake::FailNext(fake::Fault::Create);
+    EXPECT_EQ(ErrorOf<ERegistryException>([&] {
+                  RegisterExtension(".txt", className, "text/plain", TEditFlags{}, false, "",
+                                    ptText, 0, "", nullptr, nullptr);
+              }),
+              "Erzeugung von Schlüssel .txt misslungen");
+    EXPECT_FALSE(HasKey(".txt"));
+}
