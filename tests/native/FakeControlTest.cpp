@@ -3,6 +3,7 @@
 // rules where it knowingly differs from Wine.
 #include "platform/FakeControl.h"
 #include "support/ScratchRegistry.h"
+#include "support/WineVersionRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -233,31 +234,17 @@ TEST_F(FakeControlTest, SubkeysEnumerateInWinesOrderForEveryCharacter) {
 }
 
 TEST(FakeSystem, NamedVersionsReportWhatWineReports) {
-    struct Case {
-        const char* name;
-        DWORD platform, major, minor, build;
-        const char* csd;
-    } cases[] = {
-        {"win95", VER_PLATFORM_WIN32_WINDOWS, 4, 0, 0x040003B6, ""},
-        {"win98", VER_PLATFORM_WIN32_WINDOWS, 4, 10, 0x040A08AE, " A "},
-        {"winme", VER_PLATFORM_WIN32_WINDOWS, 4, 90, 73010104, " "},
-        {"nt40", VER_PLATFORM_WIN32_NT, 4, 0, 1381, "Service Pack 6a"},
-        {"win2k", VER_PLATFORM_WIN32_NT, 5, 0, 2195, "Service Pack 4"},
-        {"winxp", VER_PLATFORM_WIN32_NT, 5, 1, 2600, "Service Pack 3"},
-        {"win2003", VER_PLATFORM_WIN32_NT, 5, 2, 3790, "Service Pack 2"},
-        {"win7", VER_PLATFORM_WIN32_NT, 6, 1, 7601, "Service Pack 1"},
-    };
-    for (const Case& c : cases) {
-        fake::SetVersion(c.name);
+    for (const TWineVersionRecord& c : kWineVersionRecords) {
+        fake::SetVersion(c.winver);
         OSVERSIONINFOA info;
         std::memset(&info, 0xCC, sizeof info);
         info.dwOSVersionInfoSize = sizeof info;
-        ASSERT_TRUE(GetVersionExA(&info)) << c.name;
-        EXPECT_EQ(info.dwPlatformId, c.platform) << c.name;
-        EXPECT_EQ(info.dwMajorVersion, c.major) << c.name;
-        EXPECT_EQ(info.dwMinorVersion, c.minor) << c.name;
-        EXPECT_EQ(info.dwBuildNumber, c.build) << c.name;
-        EXPECT_STREQ(info.szCSDVersion, c.csd) << c.name;
+        ASSERT_TRUE(GetVersionExA(&info)) << c.winver;
+        EXPECT_EQ(info.dwPlatformId, c.platform) << c.winver;
+        EXPECT_EQ(info.dwMajorVersion, c.major) << c.winver;
+        EXPECT_EQ(info.dwMinorVersion, c.minor) << c.winver;
+        EXPECT_EQ(info.dwBuildNumber, c.build) << c.winver;
+        EXPECT_STREQ(info.szCSDVersion, c.csd) << c.winver;
     }
     EXPECT_THROW(fake::SetVersion("win31"), std::invalid_argument);
     fake::ResetRegistry(); // back to the default, Windows 2000

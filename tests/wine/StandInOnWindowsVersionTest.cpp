@@ -3,6 +3,7 @@
 // version (its version records and the registry rules of the 95/98/ME family;
 // tests/native/FakeControlTest.cpp checks the stand-in against the same).
 #include "support/ScratchRegistry.h"
+#include "support/WineVersionRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -12,28 +13,11 @@
 
 namespace {
 
-struct Record {
-    const char* winver;
-    DWORD platform, major, minor, build;
-    const char* csd;
-};
-
-const Record kRecords[] = {
-    {"win95", VER_PLATFORM_WIN32_WINDOWS, 4, 0, 0x040003B6, ""},
-    {"win98", VER_PLATFORM_WIN32_WINDOWS, 4, 10, 0x040A08AE, " A "},
-    {"winme", VER_PLATFORM_WIN32_WINDOWS, 4, 90, 0x045A0BB8, " "},
-    {"nt40", VER_PLATFORM_WIN32_NT, 4, 0, 1381, "Service Pack 6a"},
-    {"win2k", VER_PLATFORM_WIN32_NT, 5, 0, 2195, "Service Pack 4"},
-    {"winxp", VER_PLATFORM_WIN32_NT, 5, 1, 2600, "Service Pack 3"},
-    {"win2003", VER_PLATFORM_WIN32_NT, 5, 2, 3790, "Service Pack 2"},
-    {"win7", VER_PLATFORM_WIN32_NT, 6, 1, 7601, "Service Pack 1"},
-};
-
-const Record* Expected() {
+const TWineVersionRecord* Expected() {
     const char* winver = std::getenv("CORVIX_EXPECT_WINVER");
     if (!winver)
         return nullptr;
-    for (const Record& r : kRecords)
+    for (const TWineVersionRecord& r : kWineVersionRecords)
         if (winver == std::string(r.winver))
             return &r;
     ADD_FAILURE() << "no record for " << winver;
@@ -47,7 +31,7 @@ using StandInOnWindowsVersionRegistry = RegistryTest;
 TEST(StandInOnWindowsVersion, VersionRecordIsTheOneTheStandInReports) {
     if (!std::getenv("CORVIX_EXPECT_WINVER"))
         GTEST_SKIP() << "CORVIX_EXPECT_WINVER is not set";
-    const Record* expected = Expected();
+    const TWineVersionRecord* expected = Expected();
     ASSERT_NE(expected, nullptr);
     OSVERSIONINFOA info;
     std::memset(&info, 0, sizeof info);
@@ -65,7 +49,7 @@ TEST(StandInOnWindowsVersion, VersionRecordIsTheOneTheStandInReports) {
 TEST_F(StandInOnWindowsVersionRegistry, DeletionAndRightsFollowTheFamily) {
     if (!std::getenv("CORVIX_EXPECT_WINVER"))
         GTEST_SKIP() << "CORVIX_EXPECT_WINVER is not set";
-    const Record* expected = Expected();
+    const TWineVersionRecord* expected = Expected();
     ASSERT_NE(expected, nullptr);
     const bool family9x = expected->platform == VER_PLATFORM_WIN32_WINDOWS;
 
