@@ -9,8 +9,12 @@ DWORD StyleOf(TBorderStyle border) {
     switch (border) {
     case TBorderStyle::Dialog:
         return WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    case TBorderStyle::DialogMinimizeBox:
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME;
     case TBorderStyle::SizeToolWindow:
         return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+    case TBorderStyle::ToolWindow:
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU;
     default:
         return WS_OVERLAPPEDWINDOW;
     }
@@ -19,8 +23,10 @@ DWORD StyleOf(TBorderStyle border) {
 DWORD ExStyleOf(TBorderStyle border) {
     switch (border) {
     case TBorderStyle::Dialog:
+    case TBorderStyle::DialogMinimizeBox:
         return WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
     case TBorderStyle::SizeToolWindow:
+    case TBorderStyle::ToolWindow:
         return WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;
     default:
         return WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
@@ -34,11 +40,36 @@ TForm::TForm(const TFormArgs& args) {
     p.name = args.name;
     p.caption = args.caption;
     p.bounds = {0, 0, args.width, args.height};
-    p.useDefaultPosition = args.border == TBorderStyle::Sizeable;
+    p.useDefaultPosition =
+        args.border == TBorderStyle::Sizeable && args.position == TPosition::Designed;
     p.parent = args.owner;
     if (!p.parent && args.border != TBorderStyle::Sizeable && Application.MainForm())
         p.parent = Application.MainForm()->Handle();
     CreateHandle(p);
+    if (args.clientWidth > 0 && args.clientHeight > 0)
+        SetClientSize(args.clientWidth, args.clientHeight);
+    if (args.position == TPosition::ScreenCenter)
+        CenterOnScreen();
+}
+
+void TForm::SetClientSize(int width, int height) {
+    // The outer size for a client size depends on the styles and the menu;
+    // a menu bar that wraps is not accounted for (our forms' menus fit).
+    RECT r{0, 0, width, height};
+    const HWND h = Handle();
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(h, GWL_STYLE)), GetMenu(h) != nullptr,
+                       static_cast<DWORD>(GetWindowLongA(h, GWL_EXSTYLE)));
+    TBounds b = Bounds();
+    b.width = r.right - r.left;
+    b.height = r.bottom - r.top;
+    SetBounds(b);
+}
+
+void TForm::CenterOnScreen() {
+    TBounds b = Bounds();
+    b.left = (GetSystemMetrics(SM_CXSCREEN) - b.width) / 2;
+    b.top = (GetSystemMetrics(SM_CYSCREEN) - b.height) / 2;
+    SetBounds(b);
 }
 
 TForm::~TForm() {

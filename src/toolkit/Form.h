@@ -17,9 +17,17 @@ class TMainMenu;
 class TButton;
 
 enum class TBorderStyle {
-    Sizeable,       // a normal resizable window
-    Dialog,         // fixed size, caption and close box (dialogs, message boxes)
-    SizeToolWindow, // a resizable tool window with a small caption
+    Sizeable,          // a normal resizable window
+    Dialog,            // fixed size, caption and close box (dialogs, message boxes)
+    DialogMinimizeBox, // fixed size, system menu and minimize box only
+    SizeToolWindow,    // a resizable tool window with a small caption
+    ToolWindow,        // a fixed-size tool window with a small caption
+};
+
+// Where a form first appears.
+enum class TPosition {
+    Designed,     // at the given left and top (sizeable forms: where the system puts them)
+    ScreenCenter, // centred on the primary screen
 };
 
 struct TFormArgs {
@@ -27,7 +35,12 @@ struct TFormArgs {
     std::string caption;
     int width = 0; // outer size in pixels
     int height = 0;
+    // When set (> 0), the client area's size; the outer size follows from
+    // the border, caption and menu and replaces width and height.
+    int clientWidth = 0;
+    int clientHeight = 0;
     TBorderStyle border = TBorderStyle::Sizeable;
+    TPosition position = TPosition::Designed;
     // Owner window of a dialog (null: the main form, when there is one).
     HWND owner = nullptr;
 };
@@ -49,6 +62,11 @@ public:
     bool Modal() const { return modal_; }
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }
+
+    // Sets the client area's size, keeping the window's left and top.
+    void SetClientSize(int width, int height);
+    // Centres the window on the primary screen (truncated toward zero).
+    void CenterOnScreen();
 
     bool Maximized() const;
     // Before the first showing, the form opens maximized (or not).

@@ -315,3 +315,21 @@ TEST(Controls, EventsAndListsBehaveAsTheProgramExpects) {
     form.combo.SetItemIndex(-1);
     EXPECT_EQ(form.combo.Text(), "");
 }
+
+TEST(Forms, ClientSizeAndScreenCentreForEveryBorderKind) {
+    const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
+    for (TBorderStyle border : {TBorderStyle::Sizeable, TBorderStyle::Dialog,
+                                TBorderStyle::DialogMinimizeBox, TBorderStyle::SizeToolWindow,
+                                TBorderStyle::ToolWindow}) {
+        TFormArgs args{"ClientForm", "Client size"};
+        args.clientWidth = 297;
+        args.clientHeight = 143;
+        args.border = border;
+        args.position = TPosition::ScreenCenter;
+        TForm form(args);
+        EXPECT_EQ(297, form.ClientWidth()) << static_cast<int>(border);
+        EXPECT_EQ(143, form.ClientHeight()) << static_cast<int>(border);
+        EXPECT_EQ((screenW - form.Width()) / 2, form.Left()) << static_cast<int>(border);
+        EXPECT_EQ((screenH - form.Height()) / 2, form.Top()) << static_cast<int>(border);
+    }
+}
