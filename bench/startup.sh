@@ -1,0 +1,129 @@
+#!/bin/bash
+# startup.sh [--keys N] [ROUNDS]: the start-up benchmark.
+#
+# How long a user waits for Corvix, against the bare scan of the same
+# registry. Builds corvix.exe, the scan program (bench/ScanBench.cpp) and
+# winprobe, generates the fixture of bench/scan.sh (N extension keys, default
+# 5,000, naming N/2 classes, 5,000 class identifiers as noise), imports it
+# into a throw-away 32-bit Wine prefix and then, with one persistent wine
+# server, alternates per round:
+#   scan     winprobe run scan_bench.exe: launch until the process has ended;
+#   startup  winprobe launch corvix.exe: launch until the main window shows
+#            the filled list and the counts (as run.sh measures it), then the
+#            window is closed again; "window" is the time until it was first
+#            visible.
+# Both times are taken by winprobe from the same CreateProcess, so Wine's
+# start of a process counts on both sides. Each round prints both times and
+# their ratio; then come the median time until the window was visible and,
+# as the last line, the median of the per-round ratios. ROUNDS (default 21)
+# follow one warm-up round that is not counted. Odd rounds start with the
+# scan, even rounds with corvix.exe.
+#
+# Only ratios of one run mean something: on a shared machine the absolute
+# times move with the load of the other core.
+#
+# Without a display the script runs itself again under Xvfb. Environment:
+# CORVIX_STARTUP_BUILD overrides the Windows build directory (default
+# build/win32); CORVIX_STARTUP_KEEP=1 keeps the prefix for inspection.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+keys=5000
+rounds=21
+args=("$@")
+while [ $# -gt 0 ]; do
+    case $1 in
+    --keys) [ $# -ge 2 ] || { echo "startup.sh: --keys needs a number" >&2; exit 2; }; keys=$2; shift 2 ;;
+    --keys=*) keys=${1#--keys=}; shift ;;
+    [0-9]*) rounds=$1; shift ;;
+    *) echo "usage: startup.sh [--keys N] [ROUNDS]" >&2; exit 2 ;;
+    esac
+done
+
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "${args[@]}"
+fi
+
+source "$here/../tools/setup.sh"
+build_dir=${CORVIX_STARTUP_BUILD:-$CORVIX_ROOT/build/win32}
+echo "== building corvix.exe, the scan program and winprobe in $build_dir"
+cmake -S "$CORVIX_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$CORVIX_ROOT/cmake/mingw-i686.cmake" >/dev/null
+cmake --build "$build_dir" --target corvix scan_bench winprobe -j "$(nproc)" >/dev/null
+
+work=$(mktemp -d /tmp/corvix-startup-bench.XXXXXX)
+export WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+export WINEPREFIX="$work/prefix"
+cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ "${CORVIX_STARTUP_KEEP:-0}" = 1 ]; then
+        echo "== prefix kept: $WINEPREFIX"
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+
+echo "== generating the fixture registry: $keys extension keys"
+"$here/make-scan-registry.sh" "$keys" $((keys / 2)) >"$work/fixture.reg"
+echo "== creating the Wine prefix"
+mkdir -p "$WINEPREFIX"
+wineboot -i >/dev/null 2>&1
+wineserver -w
+if [ -d /usr/share/wine/fonts ]; then
+    cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+fi
+wineserver -p
+echo "== importing the fixture"
+wine regedit /S "$(winepath -w "$work/fixture.reg")"
+
+# The programs in C:\bench; corvix.exe without the untested-system warning.
+bench_dir="$WINEPREFIX/drive_c/bench"
+mkdir -p "$bench_dir"
+cp "$build_dir/corvix.exe" "$build_dir/bench/scan_bench.exe" "$build_dir/tests/e2e/winprobe.exe" \
+    "$bench_dir/"
+printf '[config]\r\nVersionWarn=0\r\n' >"$bench_dir/settings.ini"
+probe='C:\bench\winprobe.exe'
+
+field() { sed -n "s/^$1=//p" "$2" | tr -d '\r' | head -n 1; }
+median() {
+    sort -n "$1" | awk '{ r[NR] = $1 } END { if (NR % 2) print r[(NR + 1) / 2]; else printf "%.3f\n", (r[NR / 2] + r[NR / 2 + 1]) / 2 }'
+}
+
+time_scan() {
+    wine "$probe" run 'C:\bench\scan_bench.exe' --timeout 600 >"$work/scan.out"
+    scan_ms=$(field exit_ms "$work/scan.out")
+}
+time_startup() {
+    wine "$probe" launch 'C:\bench\corvix.exe' --timeout 600 --close >"$work/startup.out"
+    startup_ms=$(field ready_ms "$work/startup.out")
+    window_ms=$(field window_ms "$work/startup.out")
+    if [ -z "$startup_ms" ]; then
+        echo "corvix.exe did not come up:" >&2
+        tr -d '\r' <"$work/startup.out" >&2
+        exit 1
+    fi
+}
+
+echo "== warm-up, then $rounds rounds of scan_bench.exe and corvix.exe"
+for ((round = 0; round <= rounds; round++)); do
+    if ((round % 2)); then
+        time_scan
+        time_startup
+    else
+        time_startup
+        time_scan
+    fi
+    if [ "$round" -eq 0 ]; then
+        grep -v '=' "$work/scan.out" | tr -d '\r'
+        echo "corvix.exe: status $(field status "$work/startup.out"), $(field list_items "$work/startup.out") items listed"
+        continue
+    fi
+    ratio=$(awk -v s="$scan_ms" -v t="$startup_ms" 'BEGIN { printf "%.3f", t / s }')
+    printf 'round %d: scan %s ms, startup %s ms (window visible after %s ms), ratio %s\n' \
+        "$round" "$scan_ms" "$startup_ms" "$window_ms" "$ratio"
+    echo "$ratio" >>"$work/ratios.txt"
+    echo "$window_ms" >>"$work/window.txt"
+done
+echo "window visible median: $(median "$work/window.txt") ms"
+echo "startup/scan median ratio: $(median "$work/ratios.txt")"
