@@ -10,8 +10,7 @@
 #include <vector>
 
 // The result is the index that visiting the extensions from the last to the
-// first and filing each with Add(class, description, extension) would build,
-// with each class's description read once, when its entry is created. It is
+// first and filing each with Add(class, "", extension) would build. It is
 // built in three steps so that the platform's text comparison, which costs
 // about a microsecond per call under Wine, runs a few times per class
 // instead of two binary searches per extension:
@@ -23,7 +22,9 @@
 //     spelling with that spelling's description, and append its extensions
 //     in visiting order.
 // The registry is read exactly as often as by the plain loop: each extension
-// key once, each class key once.
+// key once. Class keys are not read at all: the index never hands a
+// description back, so the entries are created with an empty one, and the
+// class view reads a class's description when it shows the class.
 
 namespace {
 
@@ -53,18 +54,6 @@ bool ReadExtensionClass(const std::string& ext, std::string& className) {
     }
 }
 
-// The description of a class for a new entry. A description that holds no
-// text gives the empty one and is not counted: the class's extensions are
-// still filed where they belong, and the index never hands a description
-// back, so the scan's picture of the associations is complete all the same.
-std::string ReadClassDescription(const std::string& className) {
-    try {
-        return GetClassDescription(className);
-    } catch (const ERegistryException&) {
-        return std::string();
-    }
-}
-
 // One spelling of a class name and the extensions naming it so, by their
 // position in visiting order.
 struct TSpelling {
@@ -74,7 +63,7 @@ struct TSpelling {
 
 } // namespace
 
-TScanResult ScanFileClasses(TFileClass& index) {
+TScanResult ScanFileClasses(TFileClass& index, const TScanProgress& progress) {
     TScanResult result;
     index.Clear();
     TStringList extensions;
@@ -83,6 +72,11 @@ TScanResult ScanFileClasses(TFileClass& index) {
     result.Extensions = count;
     // The last extension is visited first.
     auto visited = [&](int visit) -> const std::string& { return extensions[count - 1 - visit]; };
+    auto goOn = [&](int read) { return !progress || progress(read, count); };
+    if (!goOn(0)) {
+        result.Stopped = true;
+        return result;
+    }
 
     // 1. Spellings in the order they are first met.
     std::vector<TSpelling> spellings;
@@ -96,6 +90,10 @@ TScanResult ScanFileClasses(TFileClass& index) {
             if (found.second)
                 spellings.push_back({className, {}});
             spellings[found.first->second].visits.push_back(visit);
+            if (!goOn(visit + 1)) {
+                result.Stopped = true;
+                return result;
+            }
         }
     }
 
@@ -108,8 +106,7 @@ TScanResult ScanFileClasses(TFileClass& index) {
     });
 
     // 3. One entry per run of equal names. Every entry is new (the index was
-    // cleared and the runs hold different names), so each description read
-    // is one Add uses.
+    // cleared and the runs hold different names).
     TFileClassUpdate update(index);
     std::vector<int> visits;
     for (std::size_t first = 0, next; first < order.size(); first = next) {
@@ -121,8 +118,7 @@ TScanResult ScanFileClasses(TFileClass& index) {
                           spellings[order[next]].visits.end());
         if (next - first > 1)
             std::sort(visits.begin(), visits.end());
-        const int entry =
-            index.Add(spelling.name, ReadClassDescription(spelling.name), visited(visits[0]));
+        const int entry = index.Add(spelling.name, std::string(), visited(visits[0]));
         for (std::size_t k = 1; k < visits.size(); ++k)
             index.AddExtension(entry, visited(visits[k]));
     }

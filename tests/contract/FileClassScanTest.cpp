@@ -162,3 +162,39 @@ TEST_F(FileClassScanTest, MatchesFilingOneExtensionAtATime) {
     EXPECT_EQ(result.Classes, 21);   // 20 classes and the empty name
     EXPECT_EQ(Dump(index), Dump(expected));
 }
+
+// The progress a scan reports, and a scan stopped by its caller: the index
+// is left empty (an index half read would show a wrong picture) and the
+// result says so.
+TEST_F(FileClassScanTest, ReportsItsProgressAndStopsWhenTold) {
+    PutExtension(".a", "afile");
+    PutExtension(".b", "afile");
+    PutExtension(".c", "cfile");
+    PutKey("afile");
+
+    struct Case {
+        int stopAfter; // reads after which the callback says stop; -1 never
+        std::vector<int> reported;
+        bool stopped;
+        int classes;
+    };
+    const Case cases[] = {
+        {-1, {0, 1, 2, 3}, false, 2},
+        {0, {0}, true, 0},
+        {2, {0, 1, 2}, true, 0},
+    };
+    for (const Case& c : cases) {
+        TFileClass index;
+        index.Add("stale", "", ".old");
+        std::vector<int> reported;
+        const TScanResult result = ScanFileClasses(index, [&](int read, int total) {
+            EXPECT_EQ(total, 3);
+            reported.push_back(read);
+            return read != c.stopAfter;
+        });
+        EXPECT_EQ(reported, c.reported) << c.stopAfter;
+        EXPECT_EQ(result.Stopped, c.stopped) << c.stopAfter;
+        EXPECT_EQ(index.Count(), c.classes) << c.stopAfter;
+        EXPECT_EQ(result.Extensions, 3) << c.stopAfter;
+    }
+}
