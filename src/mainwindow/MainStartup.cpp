@@ -45,11 +45,37 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FormShow() {
-    TZQIniFile ini(settingsPath_);
-    OptimizeSystem = ini.ReadBool(kConfig, "OptimizeSystem", true);
-    AlwaysAsk = ini.ReadBool(kConfig, "AlwaysAsk", true);
-    if (ini.ReadBool(kConfig, "StartupScan", true))
+    bool startupScan = false;
+    {
+        TZQIniFile ini(settingsPath_);
+        OptimizeSystem = ini.ReadBool(kConfig, "OptimizeSystem", true);
+        AlwaysAsk = ini.ReadBool(kConfig, "AlwaysAsk", true);
+        startupScan = ini.ReadBool(kConfig, "StartupScan", true);
+        RestoreWindow(ini);
+    }
+    if (startupScan) {
+        // The window appears, restored and painted, before the scan, which
+        // shows its progress in it.
+        Show();
+        Application.ProcessPaintMessages();
         ScanRegistry();
+        if (closed_)
+            return; // closed during the scan
+    }
+    ForceViewUpdate = true;
+    TabControlChange();
+    TZQIniFile ini(settingsPath_);
+    if (ini.ReadBool(kMainForm, "RestoreSelItem", true)) {
+        CurrentExt = ini.ReadString(kMainForm, "LastExt", "");
+        CurrentClass = ini.ReadString(kMainForm, "LastClass", "");
+        const int index = LastShownIndex();
+        if (index >= 0)
+            ListBox.SetItemIndex(index);
+    }
+    ListBoxClick();
+}
+
+void TMainForm::RestoreWindow(TZQIniFile& ini) {
     if (ini.ReadBool(kMainForm, "RestoreWnd", true)) {
         if (ini.ReadBool(kMainForm, "Maximized", false)) {
             SetMaximized(true);
@@ -72,19 +98,10 @@ void TMainForm::FormShow() {
         TabControl.SetTabIndex(tab == 0 || tab == 1 ? tab : 0);
         CurrentView = TabControl.TabIndex();
     }
-    ForceViewUpdate = true;
-    TabControlChange();
-    if (ini.ReadBool(kMainForm, "RestoreSelItem", true)) {
-        CurrentExt = ini.ReadString(kMainForm, "LastExt", "");
-        CurrentClass = ini.ReadString(kMainForm, "LastClass", "");
-        const int index = LastShownIndex();
-        if (index >= 0)
-            ListBox.SetItemIndex(index);
-    }
-    ListBoxClick();
 }
 
 void TMainForm::FormClose() {
+    closed_ = true; // a scan that is running stops
     Application.HelpCommand(HELP_QUIT, 0);
     TZQIniFile ini(settingsPath_);
     if (ini.ReadBool(kMainForm, "RestoreWnd", true)) {

@@ -6,7 +6,8 @@
 // The form is split by concern: MainForm.cpp (controls, menu, tool bar),
 // MainStartup.cpp (creation, first showing, closing, settings), MainGate.cpp
 // (modification gate), MainViews.cpp (tabs, item list, scan) and
-// MainShortInfo.cpp (the short-info panel and its layout).
+// MainShortInfo.cpp (the short-info panel and its layout), MainScan.cpp (the
+// registry scan with its progress).
 #pragma once
 
 #include <memory>
@@ -19,6 +20,7 @@
 #include "toolkit/Menus.h"
 
 class TFileClass;
+class TZQIniFile;
 
 // The captions of the two tabs; the views are told apart by them.
 extern const char* const TabCaptions[2];
@@ -72,6 +74,10 @@ public:
     bool AlwaysAsk = false;
     std::string CurrentExt;
     std::string CurrentClass;
+    // Milliseconds a scan runs before it shows its progress and lets the
+    // window work between its reads (until then it looks as it always did;
+    // a progress text shown for less would only flicker). Tests set 0.
+    unsigned ScanProgressDelay = 300;
 
     // Life of the window.
     void FormCreate();
@@ -139,6 +145,8 @@ public:
 private:
     void CreateMenu();
     void CreateToolBar();
+    // Bounds and tab as the settings file keeps them (when it keeps them).
+    void RestoreWindow(TZQIniFile& ini);
     std::string SelectedTabCaption() const;
     // Position in the item list of the item last shown in the selected view
     // (CurrentExt or CurrentClass), or -1.
@@ -146,4 +154,6 @@ private:
 
     std::string settingsPath_;
     std::unique_ptr<TFileClass> FileClasses_;
+    // FormClose has run: the program is ending.
+    bool closed_ = false;
 };

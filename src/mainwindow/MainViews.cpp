@@ -1,9 +1,8 @@
-// TMainForm: the two views (tabs and item list), the registry scan and the
-// commands of the File and Help menus.
+// TMainForm: the two views (tabs and item list) and the commands of the File
+// and Help menus.
 #include "mainwindow/MainUnit.h"
 
 #include "association/DataType.h"
-#include "index/FileClassScan.h"
 #include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
 #include "toolkit/Application.h"
@@ -16,13 +15,6 @@ const int kExtensionViewHelp = 100;
 const int kClassViewHelp = 200;
 
 } // namespace
-
-void TMainForm::ScanRegistry() {
-    // Extension keys first, classes second: "412/298".
-    const TScanResult found = ScanFileClasses(FileClasses());
-    StatusBar.SetPanelText(0,
-                           std::to_string(found.Extensions) + "/" + std::to_string(found.Classes));
-}
 
 void TMainForm::TabControlChange() {
     const std::string caption = SelectedTabCaption();
@@ -70,12 +62,6 @@ void TMainForm::ListBoxClick() {
         ShowExtensionDetails(ListBox.ItemIndex());
     else if (CurrentView == 1)
         ShowClassDetails(ListBox.ItemIndex());
-}
-
-void TMainForm::ScanItemClick() {
-    ScanRegistry();
-    ForceViewUpdate = true;
-    TabControlChange();
 }
 
 void TMainForm::ExitItemClick() {

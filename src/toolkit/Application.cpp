@@ -49,6 +49,15 @@ void TApplication::ProcessMessages() {
     }
 }
 
+void TApplication::ProcessPaintMessages() {
+    // A window that does not validate what it paints would come back at
+    // once; a bounded number of rounds keeps that from holding us here.
+    MSG msg;
+    for (int round = 0; round < 256 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT);
+         ++round)
+        DispatchMessageA(&msg);
+}
+
 void TApplication::ProcessMessage(MSG& msg) {
     if (msg.message == WM_MOUSEMOVE)
         UpdateHint(msg);
@@ -91,6 +100,16 @@ void TApplication::UpdateHint(const MSG& msg) {
             break;
     }
     SetHint(hint);
+}
+
+TBusyCursor::TBusyCursor() {
+    if (Application.busyCount_++ == 0)
+        SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+}
+
+TBusyCursor::~TBusyCursor() {
+    if (--Application.busyCount_ == 0)
+        SetCursor(LoadCursorA(nullptr, IDC_ARROW));
 }
 
 void TApplication::HandleException() {

@@ -80,6 +80,12 @@ public:
     bool Terminated() const { return terminated_; }
     // Handles the messages waiting in the queue, then returns.
     void ProcessMessages();
+    // Paints the windows that wait to be painted, and handles no input; a
+    // long operation shows its window this way before it starts.
+    void ProcessPaintMessages();
+
+    // While busy (see TBusyCursor) the program's forms show the busy cursor.
+    bool Busy() const { return busyCount_ > 0; }
 
     // The default error handling, called inside a catch block: shows the
     // error box with the message of the exception being handled.
@@ -120,6 +126,18 @@ private:
     bool terminated_ = false;
     TDialogHandler* dialogHandler_ = nullptr;
     TFontHandle font_;
+    int busyCount_ = 0;
+    friend class TBusyCursor;
 };
 
 extern TApplication Application;
+
+// Shows the busy cursor over the program's windows while it lives (nested
+// ones count); the windows can still be moved and used.
+class TBusyCursor {
+public:
+    TBusyCursor();
+    ~TBusyCursor();
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+};

@@ -197,6 +197,13 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 }
         }
         break;
+    case WM_SETCURSOR:
+        // Child windows ask their parents first, so this covers the controls.
+        if (Application.Busy()) {
+            SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+            return TRUE;
+        }
+        break;
     case DM_GETDEFID:
         if (defaultButton_)
             return MAKELONG(GetDlgCtrlID(defaultButton_->Handle()), DC_HASDEFID);

@@ -50,7 +50,8 @@ public:
     explicit TForm(const TFormArgs& args);
     ~TForm() override;
 
-    // Makes the window visible; the first time, onShow runs before.
+    // Makes the window visible; the first time, onShow runs before. Called
+    // from onShow, it makes the window visible at once (onShow runs once).
     void Show();
     void Hide();
     void Close();

@@ -1,0 +1,104 @@
+// TMainForm: the registry scan and the rescan command. A long scan keeps the
+// window alive: it shows its progress in the status bar and handles the
+// window's messages between its reads, with the commands that need the index
+// disabled until the index is filled again.
+#include "mainwindow/MainUnit.h"
+
+#include <vector>
+
+#include "index/FileClassScan.h"
+#include "index/ZQFileAssoc.h"
+#include "toolkit/Application.h"
+
+namespace {
+
+// Reading time between two rounds of messages: short enough that the window
+// follows the mouse, long enough that the rounds cost nothing noticeable.
+const DWORD kMessageInterval = 50;
+
+// The status bar's count text: extension keys first, classes second, "412/298".
+std::string CountText(int extensions, int classes) {
+    return std::to_string(extensions) + "/" + std::to_string(classes);
+}
+
+// Disables the commands that need the index while it lives and gives each
+// its state back afterwards: the rescan itself, the menu commands that
+// change associations, and the tab control with the item list and the
+// panels (the views show and edit the index).
+class TIndexCommandsOff {
+public:
+    explicit TIndexCommandsOff(TMainForm& form)
+        : menuItems_{&form.ScanItem, &form.NewExtensionItem, &form.DeleteExtensionItem,
+                     &form.NewFileclassItem, &form.DeleteFileclassItem},
+          scanButton_(form.tbtnScan), views_(form.TabControl) {
+        for (TMenuItem* item : menuItems_) {
+            menuStates_.push_back(item->Enabled());
+            item->SetEnabled(false);
+        }
+        scanButtonState_ = scanButton_.Enabled();
+        scanButton_.SetEnabled(false);
+        viewsState_ = views_.Enabled();
+        views_.SetEnabled(false);
+    }
+    ~TIndexCommandsOff() {
+        for (size_t i = 0; i < menuItems_.size(); ++i)
+            menuItems_[i]->SetEnabled(menuStates_[i]);
+        scanButton_.SetEnabled(scanButtonState_);
+        views_.SetEnabled(viewsState_);
+    }
+    TIndexCommandsOff(const TIndexCommandsOff&) = delete;
+    TIndexCommandsOff& operator=(const TIndexCommandsOff&) = delete;
+
+private:
+    std::vector<TMenuItem*> menuItems_;
+    std::vector<bool> menuStates_;
+    TToolButton& scanButton_;
+    bool scanButtonState_ = false;
+    TWindow& views_;
+    bool viewsState_ = false;
+};
+
+} // namespace
+
+void TMainForm::ScanRegistry() {
+    TBusyCursor busy;
+    // The scan's own rounds of messages start once it has run for
+    // ScanProgressDelay; until then nothing but the cursor changes.
+    std::unique_ptr<TIndexCommandsOff> commandsOff;
+    const std::string countsBefore = StatusBar.PanelText(0);
+    const DWORD started = GetTickCount();
+    DWORD lastRound = started;
+    auto progress = [&](int read, int total) {
+        const DWORD now = GetTickCount();
+        if (!commandsOff) {
+            if (now - started < ScanProgressDelay)
+                return true;
+            commandsOff = std::make_unique<TIndexCommandsOff>(*this);
+        } else if (now - lastRound < kMessageInterval) {
+            return true;
+        }
+        lastRound = now;
+        StatusBar.SetPanelText(0, std::to_string(read) + " of " + std::to_string(total));
+        Application.ProcessMessages();
+        // Closing the window ends the program; the scan stops with it.
+        return !closed_;
+    };
+    TScanResult found;
+    try {
+        found = ScanFileClasses(FileClasses(), progress);
+    } catch (...) {
+        // A failed scan leaves the counts of the last one in the status bar.
+        StatusBar.SetPanelText(0, countsBefore);
+        throw;
+    }
+    StatusBar.SetPanelText(0, found.Stopped ? countsBefore
+                                            : CountText(found.Extensions, found.Classes));
+}
+
+void TMainForm::ScanItemClick() {
+    ScanRegistry();
+    if (closed_)
+        return;
+    ForceViewUpdate = true;
+    TabControlChange();
+}
