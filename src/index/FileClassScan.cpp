@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <numeric>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 // The result is the index that visiting the extensions from the last to the
@@ -63,9 +64,12 @@ struct TSpelling {
 
 } // namespace
 
-TScanResult ScanFileClasses(TFileClass& index, const TScanProgress& progress) {
+TScanResult ScanFileClasses(TFileClass& index, const TScanProgress& progress,
+                            TStringList* extensionsRead) {
     TScanResult result;
     index.Clear();
+    if (extensionsRead)
+        extensionsRead->Clear();
     TStringList extensions;
     GetExtensions(extensions);
     const int count = extensions.Count();
@@ -123,5 +127,7 @@ TScanResult ScanFileClasses(TFileClass& index, const TScanProgress& progress) {
             index.AddExtension(entry, visited(visits[k]));
     }
     result.Classes = index.Count();
+    if (extensionsRead)
+        std::swap(*extensionsRead, extensions);
     return result;
 }

@@ -40,4 +40,9 @@ using TScanProgress = std::function<bool(int read, int total)>;
 // An unreadable value does not end the scan (see TScanResult::Unreadable).
 // Any other error passes to the caller; the index then keeps what was filed
 // so far and its update bracket is closed.
-TScanResult ScanFileClasses(TFileClass& index, const TScanProgress& progress = nullptr);
+//
+// When `extensions` is given, it receives the extension keys the scan read,
+// in the order of GetExtensions (sorted), so that a view listing them right
+// after the scan needs no second enumeration; a stopped scan leaves it empty.
+TScanResult ScanFileClasses(TFileClass& index, const TScanProgress& progress = nullptr,
+                            TStringList* extensions = nullptr);

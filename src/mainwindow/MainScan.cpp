@@ -8,6 +8,7 @@
 
 #include "index/FileClassScan.h"
 #include "index/ZQFileAssoc.h"
+#include "support/StringList.h"
 #include "toolkit/Application.h"
 
 namespace {
@@ -61,6 +62,10 @@ private:
 } // namespace
 
 void TMainForm::ScanRegistry() {
+    ScanRegistry(nullptr);
+}
+
+void TMainForm::ScanRegistry(TStringList* extensions) {
     TBusyCursor busy;
     // The scan's own rounds of messages start once it has run for
     // ScanProgressDelay; until then nothing but the cursor changes.
@@ -85,7 +90,7 @@ void TMainForm::ScanRegistry() {
     };
     TScanResult found;
     try {
-        found = ScanFileClasses(FileClasses(), progress);
+        found = ScanFileClasses(FileClasses(), progress, extensions);
     } catch (...) {
         // A failed scan leaves the counts of the last one in the status bar.
         StatusBar.SetPanelText(0, countsBefore);
@@ -96,9 +101,20 @@ void TMainForm::ScanRegistry() {
 }
 
 void TMainForm::ScanItemClick() {
-    ScanRegistry();
-    if (closed_)
-        return;
+    TStringList extensions;
+    ScanRegistry(&extensions);
+    if (!closed_)
+        ShowViewAfterScan(extensions);
+}
+
+void TMainForm::ShowViewAfterScan(const TStringList& scanned) {
+    // The list is the one GetExtensions would give a moment later; it is
+    // only used for this one rebuild.
+    struct TForget {
+        const TStringList*& list;
+        ~TForget() { list = nullptr; }
+    } forget{scannedExtensions_};
+    scannedExtensions_ = &scanned;
     ForceViewUpdate = true;
     TabControlChange();
 }

@@ -7,6 +7,7 @@
 #include "association/DataType.h"
 #include "index/ZQFileAssoc.h"
 #include "registry/Registry5LE.h"
+#include "support/StringList.h"
 #include "support/ZQIniFiles.h"
 #include "toolkit/Application.h"
 
@@ -58,12 +59,15 @@ void TMainForm::FormShow() {
         // shows its progress in it.
         Show();
         Application.ProcessPaintMessages();
-        ScanRegistry();
+        TStringList extensions;
+        ScanRegistry(&extensions);
         if (closed_)
             return; // closed during the scan
+        ShowViewAfterScan(extensions);
+    } else {
+        ForceViewUpdate = true;
+        TabControlChange();
     }
-    ForceViewUpdate = true;
-    TabControlChange();
     TZQIniFile ini(settingsPath_);
     if (ini.ReadBool(kMainForm, "RestoreSelItem", true)) {
         CurrentExt = ini.ReadString(kMainForm, "LastExt", "");

@@ -21,6 +21,7 @@
 
 class TFileClass;
 class TZQIniFile;
+class TStringList;
 
 // The captions of the two tabs; the views are told apart by them.
 extern const char* const TabCaptions[2];
@@ -147,6 +148,11 @@ private:
     void CreateToolBar();
     // Bounds and tab as the settings file keeps them (when it keeps them).
     void RestoreWindow(TZQIniFile& ini);
+    // The scan; `extensions` (when given) receives the extension keys read.
+    void ScanRegistry(TStringList* extensions);
+    // Rebuilds the selected view after a scan, the extension view from the
+    // extensions the scan has just read.
+    void ShowViewAfterScan(const TStringList& scanned);
     std::string SelectedTabCaption() const;
     // Position in the item list of the item last shown in the selected view
     // (CurrentExt or CurrentClass), or -1.
@@ -156,4 +162,6 @@ private:
     std::unique_ptr<TFileClass> FileClasses_;
     // FormClose has run: the program is ending.
     bool closed_ = false;
+    // While a view is rebuilt right after a scan: the extensions it read.
+    const TStringList* scannedExtensions_ = nullptr;
 };

@@ -34,8 +34,10 @@ void TMainForm::ShowView(int view) {
     if (view == 0) {
         ExtPanel.SetVisible(true);
         ClassPanel.SetVisible(false);
-        GetExtensions(names);
-        ListBox.Items().Assign(names);
+        // Right after a scan its list is as fresh as a new enumeration.
+        if (!scannedExtensions_)
+            GetExtensions(names);
+        ListBox.Items().Assign(scannedExtensions_ ? *scannedExtensions_ : names);
         NewExtensionItem.SetEnabled(AllowChanges);
         NewFileclassItem.SetEnabled(false);
         DeleteFileclassItem.SetEnabled(false);

@@ -6,12 +6,21 @@
 
 namespace {
 
-const TListMessages kListBoxMessages = {LB_ADDSTRING,    LB_INSERTSTRING, LB_DELETESTRING,
-                                        LB_RESETCONTENT, LB_GETCOUNT,     LB_GETTEXT,
-                                        LB_GETTEXTLEN,   LB_ERR};
-const TListMessages kComboBoxMessages = {CB_ADDSTRING,    CB_INSERTSTRING, CB_DELETESTRING,
-                                         CB_RESETCONTENT, CB_GETCOUNT,     CB_GETLBTEXT,
-                                         CB_GETLBTEXTLEN, CB_ERR};
+const TListMessages kListBoxMessages = {
+    LB_ADDSTRING,  LB_INSERTSTRING,    LB_DELETESTRING, LB_RESETCONTENT, LB_GETCOUNT, LB_GETTEXT,
+    LB_GETTEXTLEN, LB_FINDSTRINGEXACT, LB_INITSTORAGE,  LB_ERR,          LBS_SORT};
+const TListMessages kComboBoxMessages = {
+    CB_ADDSTRING,   CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT,
+    CB_GETCOUNT,    CB_GETLBTEXT,    CB_GETLBTEXTLEN, CB_FINDSTRINGEXACT,
+    CB_INITSTORAGE, CB_ERR,          CBS_SORT};
+
+// Whether every text sorts strictly after the one before it.
+bool InStrictOrder(const TStringList& list) {
+    for (int i = 1; i < list.Count(); ++i)
+        if (CompareText(list[i - 1], list[i]) >= 0)
+            return false;
+    return true;
+}
 
 // Holds a window's redrawing off for a bulk change.
 class TRedrawLock {
@@ -64,18 +73,41 @@ void TItems::Clear() {
 }
 
 int TItems::IndexOf(const std::string& text) const {
-    const int n = Count();
-    for (int i = 0; i < n; ++i)
-        if (SameText((*this)[i], text))
-            return i;
-    return -1;
+    // Wine's controls never find the empty text (the class view lists the
+    // empty class name); it is looked for entry by entry.
+    if (text.empty()) {
+        const int n = Count();
+        for (int i = 0; i < n; ++i)
+            if (SendMessageA(hwnd_, m_.getTextLen, i, 0) == 0)
+                return i;
+        return -1;
+    }
+    // The control compares as SameText does (ignoring case, in the user's
+    // locale), and a sorted one searches binary; one message instead of
+    // reading every entry.
+    const LRESULT i =
+        SendMessageA(hwnd_, m_.findStringExact, WPARAM(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    return i == m_.error || i < 0 ? -1 : static_cast<int>(i);
 }
 
 void TItems::Assign(const TStringList& list) {
     TRedrawLock lock(hwnd_);
     Clear();
+    size_t bytes = 0;
     for (const std::string& s : list)
-        Add(s);
+        bytes += s.size() + 1;
+    SendMessageA(hwnd_, m_.initStorage, list.Count(), static_cast<LPARAM>(bytes));
+    // Adding to a sorted control searches each entry's place; inserting at
+    // the end does not sort, which is right for a list in the control's
+    // order. Equal neighbours keep the control's own placing.
+    const bool sorted = (GetWindowLongA(hwnd_, GWL_STYLE) & m_.sortStyle) != 0;
+    if (sorted && InStrictOrder(list)) {
+        for (const std::string& s : list)
+            Insert(-1, s);
+    } else {
+        for (const std::string& s : list)
+            Add(s);
+    }
 }
 
 std::vector<std::string> TItems::ToVector() const {

@@ -11,10 +11,13 @@
 
 class TStringList;
 
-// The messages of one kind of list control, with its "no entry" answer.
+// The messages of one kind of list control, with its "no entry" answer and
+// the style bit of a sorted one.
 struct TListMessages {
-    UINT addString, insertString, deleteString, resetContent, getCount, getText, getTextLen;
-    LRESULT error; // LB_ERR / CB_ERR
+    UINT addString, insertString, deleteString, resetContent, getCount, getText, getTextLen,
+        findStringExact, initStorage;
+    LRESULT error;   // LB_ERR / CB_ERR
+    DWORD sortStyle; // LBS_SORT / CBS_SORT
 };
 
 class TItems {
@@ -29,7 +32,10 @@ public:
     void Clear();
     // Position of the first entry equal to text ignoring case (SameText), or -1.
     int IndexOf(const std::string& text) const;
-    // Replaces the entries by those of list (sorted lists sort them again).
+    // Replaces the entries by those of list, with the control's redrawing
+    // off and its storage reserved. A sorted control sorts them; a list
+    // already in its order (ascending by CompareText, which is the control's
+    // comparison) is taken as it stands.
     void Assign(const TStringList& list);
     std::vector<std::string> ToVector() const;
 

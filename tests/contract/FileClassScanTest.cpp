@@ -78,7 +78,12 @@ TEST_F(FileClassScanTest, FilesEveryExtensionUnderItsClass) {
 
     TFileClass index;
     index.Add("stale", "", ".old"); // a scan replaces everything
-    TScanResult result = ScanFileClasses(index);
+    TStringList read;
+    read.Add(".stale");
+    TScanResult result = ScanFileClasses(index, nullptr, &read);
+    TStringList listed;
+    GetExtensions(listed);
+    EXPECT_EQ(read.Items(), listed.Items()); // what a view would list afresh
 
     EXPECT_EQ(result.Extensions, 16);
     EXPECT_EQ(result.Classes, 7);

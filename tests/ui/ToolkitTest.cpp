@@ -316,11 +316,52 @@ TEST(Controls, EventsAndListsBehaveAsTheProgramExpects) {
     EXPECT_EQ(form.combo.Text(), "");
 }
 
+// Filling a list at once: a sorted list box ends sorted whatever order the
+// texts come in (a list already in its order is taken as it stands, so a
+// wrong check of that order would show here), an unsorted combo box keeps the
+// order given; lookups ignore case in both.
+TEST(Controls, AssignedListsEndInTheControlsOrder) {
+    TTestForm form;
+    struct Case {
+        bool list; // the sorted list box, else the unsorted combo box
+        std::vector<std::string> given;
+        std::vector<std::string> shown;
+    };
+    const Case cases[] = {
+        {true, {"", ".a", ".ab", ".a-b", ".b"}, {"", ".a", ".ab", ".a-b", ".b"}},
+        {true, {".b", ".a-b", ".ab", ""}, {"", ".ab", ".a-b", ".b"}},
+        {true, {".ab", ".b", ".a-b"}, {".ab", ".a-b", ".b"}},
+        {true, {}, {}},
+        {false, {"txtfile", "htmlfile", "TXTFILE"}, {"txtfile", "htmlfile", "TXTFILE"}},
+    };
+    for (const Case& c : cases) {
+        TStringList names;
+        for (const std::string& n : c.given)
+            names.Add(n);
+        TItems items = c.list ? form.list.Items() : form.combo.Items();
+        items.Add("stale");
+        items.Assign(names);
+        EXPECT_EQ(items.ToVector(), c.shown) << c.given.size();
+        for (size_t i = 0; i < c.shown.size(); ++i) {
+            std::string upper = c.shown[i];
+            for (char& ch : upper)
+                ch = static_cast<char>(toupper(static_cast<unsigned char>(ch)));
+            // The first entry equal to it ignoring case.
+            size_t first = 0;
+            while (lstrcmpiA(c.shown[first].c_str(), upper.c_str()) != 0)
+                ++first;
+            EXPECT_EQ(items.IndexOf(upper), int(first)) << upper;
+        }
+        EXPECT_EQ(items.IndexOf(".none"), -1);
+        EXPECT_EQ(items.IndexOf("stale"), -1);
+    }
+}
+
 TEST(Forms, ClientSizeAndScreenCentreForEveryBorderKind) {
     const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
-    for (TBorderStyle border : {TBorderStyle::Sizeable, TBorderStyle::Dialog,
-                                TBorderStyle::DialogMinimizeBox, TBorderStyle::SizeToolWindow,
-                                TBorderStyle::ToolWindow}) {
+    for (TBorderStyle border :
+         {TBorderStyle::Sizeable, TBorderStyle::Dialog, TBorderStyle::DialogMinimizeBox,
+          TBorderStyle::SizeToolWindow, TBorderStyle::ToolWindow}) {
         TFormArgs args{"ClientForm", "Client size"};
         args.clientWidth = 297;
         args.clientHeight = 143;
