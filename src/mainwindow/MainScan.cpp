@@ -59,6 +59,37 @@ private:
     bool viewsState_ = false;
 };
 
+// Shows a scan's progress, "read of total", in status panel 0. A panel too
+// narrow for the longest such text (20,000 keys and more) is widened while
+// the progress shows and gets its width back afterwards.
+class TProgressPanel {
+public:
+    TProgressPanel(TStatusBar& bar, int total) : bar_(bar), widths_(bar.PanelWidths()) {
+        // The panel draws its text with a small margin on both sides.
+        const int needed = Application.TextExtent(Text(total, total), 0, false).cx + 8;
+        if (!widths_.empty() && needed > widths_[0]) {
+            std::vector<int> wider = widths_;
+            wider[0] = needed;
+            bar_.SetPanelWidths(wider);
+        }
+    }
+    ~TProgressPanel() {
+        if (bar_.PanelWidths() != widths_)
+            bar_.SetPanelWidths(widths_);
+    }
+    TProgressPanel(const TProgressPanel&) = delete;
+    TProgressPanel& operator=(const TProgressPanel&) = delete;
+
+    void Show(int read, int total) { bar_.SetPanelText(0, Text(read, total)); }
+
+private:
+    static std::string Text(int read, int total) {
+        return std::to_string(read) + " of " + std::to_string(total);
+    }
+    TStatusBar& bar_;
+    std::vector<int> widths_;
+};
+
 } // namespace
 
 void TMainForm::ScanRegistry() {
@@ -70,6 +101,7 @@ void TMainForm::ScanRegistry(TStringList* extensions) {
     // The scan's own rounds of messages start once it has run for
     // ScanProgressDelay; until then nothing but the cursor changes.
     std::unique_ptr<TIndexCommandsOff> commandsOff;
+    std::unique_ptr<TProgressPanel> progressPanel;
     const std::string countsBefore = StatusBar.PanelText(0);
     const DWORD started = GetTickCount();
     DWORD lastRound = started;
@@ -79,11 +111,12 @@ void TMainForm::ScanRegistry(TStringList* extensions) {
             if (now - started < ScanProgressDelay)
                 return true;
             commandsOff = std::make_unique<TIndexCommandsOff>(*this);
+            progressPanel = std::make_unique<TProgressPanel>(StatusBar, total);
         } else if (now - lastRound < kMessageInterval) {
             return true;
         }
         lastRound = now;
-        StatusBar.SetPanelText(0, std::to_string(read) + " of " + std::to_string(total));
+        progressPanel->Show(read, total);
         Application.ProcessMessages();
         // Closing the window ends the program; the scan stops with it.
         return !closed_;

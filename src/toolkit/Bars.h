@@ -13,6 +13,7 @@
 class TStatusBar : public TControl {
 public:
     void SetPanelWidths(const std::vector<int>& widths);
+    const std::vector<int>& PanelWidths() const { return widths_; }
     int PanelCount() const { return static_cast<int>(widths_.size()); }
     std::string PanelText(int index) const;
     void SetPanelText(int index, const std::string& text);
