@@ -3,9 +3,9 @@
 #include "association/DataType.h"
 
 TActionForm::TActionForm(const std::string& settingsPath)
-    : TClassToolForm(
-          {"ActionForm", "", 285, 300, 0, 0, TBorderStyle::SizeToolWindow, TPosition::ScreenCenter},
-          settingsPath) {
+    : TClassToolForm({"ActionForm", "", 285, 300, TBorderStyle::SizeToolWindow, nullptr, 0, 0,
+                      TPosition::ScreenCenter},
+                     settingsPath) {
     CreateControls({
         {&Panel2, "Panel2", "", {0, 237, 277, 36}, this, "", TAlign::Bottom},
         {&btnHelp, "btnHelp", "Help", {8, 7, 75, 21}, &Panel2, "Do you need Help?"},

@@ -9,9 +9,9 @@ const int kHelpContext = 60;
 } // namespace
 
 TAdvOptionForm::TAdvOptionForm(const std::string& settingsPath)
-    : TClassToolForm(
-          {"AdvOptionForm", "", 0, 0, 386, 317, TBorderStyle::ToolWindow, TPosition::ScreenCenter},
-          settingsPath) {
+    : TClassToolForm({"AdvOptionForm", "", 0, 0, TBorderStyle::ToolWindow, nullptr, 386, 317,
+                      TPosition::ScreenCenter},
+                     settingsPath) {
     CreateControls({
         {&Panel2, "Panel2", "", {0, 281, 386, 36}, this, "", TAlign::Bottom},
         {&btnHelp, "btnHelp", "Help", {8, 7, 75, 21}, &Panel2, "Do you need Help?"},

@@ -36,7 +36,7 @@ TSelectQueryLayout ArrangeSelectQuery(TSelectQueryLayout l) {
 }
 
 TSelectQuery::TSelectQuery()
-    : TForm({"SelectQuery", "SelectQuery", 0, 0, 312, 108, TBorderStyle::Dialog,
+    : TForm({"SelectQuery", "SelectQuery", 0, 0, TBorderStyle::Dialog, nullptr, 312, 108,
              TPosition::ScreenCenter}) {
     CreateControls({
         {&laPrompt, "laPrompt", "", {8, 12, 0, 13}},

@@ -11,8 +11,8 @@ namespace {
 class TWatchedForm : public TForm {
 public:
     explicit TWatchedForm(bool* destroyed)
-        : TForm({"Watched", "Watched", 200, 100, 0, 0, TBorderStyle::ToolWindow}),
-          destroyed_(destroyed) {}
+        : TForm({"Watched", "Watched", 200, 100, TBorderStyle::ToolWindow}), destroyed_(destroyed) {
+    }
     ~TWatchedForm() override { *destroyed_ = true; }
 
 private:
@@ -74,7 +74,7 @@ TEST(CloseActions, RefuseHideOrFreeAfterTheCloseHandlingHasReturned) {
 }
 
 TEST(CloseActions, AModalFormThatRefusesStaysInItsLoop) {
-    TForm modal({"Modal", "Modal", 200, 100, 0, 0, TBorderStyle::Dialog});
+    TForm modal({"Modal", "Modal", 200, 100, TBorderStyle::Dialog});
     int closes = 0;
     modal.onClose = [&] {
         if (++closes == 1)

@@ -155,7 +155,7 @@ TEST(DialogSeam, ScriptsAnswersRecordsRequestsAndRefusesTheUnexpected) {
     EXPECT_EQ(dialogs.Unexpected()[0].text, "Again?");
 
     // A modal form is handed to the script, which answers for the user.
-    TForm modal({"Modal", "Modal form", 200, 100, 0, 0, TBorderStyle::Dialog});
+    TForm modal({"Modal", "Modal form", 200, 100, TBorderStyle::Dialog});
     dialogs.ExpectModal([](TForm& form) {
         EXPECT_EQ(form.Text(), "Modal form");
         return static_cast<int>(mrOk);
@@ -318,9 +318,9 @@ TEST(Controls, EventsAndListsBehaveAsTheProgramExpects) {
 
 TEST(Forms, ClientSizeAndScreenCentreForEveryBorderKind) {
     const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
-    for (TBorderStyle border :
-         {TBorderStyle::Sizeable, TBorderStyle::Dialog, TBorderStyle::DialogMinimizeBox,
-          TBorderStyle::SizeToolWindow, TBorderStyle::ToolWindow}) {
+    for (TBorderStyle border : {TBorderStyle::Sizeable, TBorderStyle::Dialog,
+                                TBorderStyle::DialogMinimizeBox, TBorderStyle::SizeToolWindow,
+                                TBorderStyle::ToolWindow}) {
         TFormArgs args{"ClientForm", "Client size"};
         args.clientWidth = 297;
         args.clientHeight = 143;
