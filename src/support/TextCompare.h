@@ -10,3 +10,7 @@
 int CompareText(const std::string& a, const std::string& b);
 // Equal ignoring case in the user's locale.
 inline bool SameText(const std::string& a, const std::string& b) { return CompareText(a, b) == 0; }
+
+// The text with the letters a to z in upper case; every other character,
+// umlauts among them, stays as it is.
+std::string UpperCaseAZ(std::string text);
