@@ -44,6 +44,9 @@ void TMainForm::ShowView(int view) {
         ClassPanel.SetVisible(false);
         GetExtensions(names);
         ListBox.Items().Assign(names);
+        TStringList classNames;
+        FileClasses().GetClassNames(classNames);
+        cbClasses.Items().Assign(classNames);
         NewExtensionItem.SetEnabled(AllowChanges);
         NewFileclassItem.SetEnabled(false);
         DeleteFileclassItem.SetEnabled(false);
