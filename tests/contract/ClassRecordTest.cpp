@@ -2,8 +2,8 @@
 // extension visibility. The Windows-version rule of "FriendlyTypeName" is
 // tested per version in tests/native and tests/wine.
 #include "association/DataType.h"
-#include "support/KeyChain.h"
 #include "support/ErrorOf.h"
+#include "support/KeyChain.h"
 #include "support/ScratchRegistry.h"
 
 #include <gtest/gtest.h>
