@@ -17,14 +17,6 @@ const char* const kMainForm = "MainForm";
 
 } // namespace
 
-TBounds PlaceOnScreen(TBounds b, int screenWidth, int screenHeight) {
-    b.width = std::min(b.width, screenWidth);
-    b.height = std::min(b.height, screenHeight);
-    b.left = std::max(0, std::min(b.left, screenWidth - b.width));
-    b.top = std::max(0, std::min(b.top, screenHeight - b.height));
-    return b;
-}
-
 bool StartupHideFileExt() {
     // A fresh user profile (a new Wine prefix among them) has no Explorer
     // settings key at all; the program must start all the same.

@@ -15,6 +15,7 @@
 
 class TMainMenu;
 class TButton;
+class TToolTips;
 
 enum class TBorderStyle {
     Sizeable,          // a normal resizable window
@@ -79,6 +80,10 @@ public:
     void SetDefaultButton(TButton* button);
     void SetCancelButton(TButton* button) { cancelButton_ = button; }
 
+    // The tool tips that show the hints of the form's controls (null: none).
+    TToolTips* ToolTips() const { return toolTips_; }
+    void SetToolTips(TToolTips* tips) { toolTips_ = tips; }
+
     // Creates the controls of a table, in order (parents before children).
     void CreateControls(std::initializer_list<TControlRow> rows);
 
@@ -97,4 +102,5 @@ private:
     TMainMenu* menu_ = nullptr;
     TButton* defaultButton_ = nullptr;
     TButton* cancelButton_ = nullptr;
+    TToolTips* toolTips_ = nullptr;
 };

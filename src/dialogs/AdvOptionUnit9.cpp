@@ -1,0 +1,84 @@
+#include "dialogs/AdvOptionUnit9.h"
+
+#include "association/ClassRecord.h"
+#include "dialogs/ToolWindowPlacement.h"
+#include "support/ZQIniFiles.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/ScreenPlacement.h"
+
+namespace {
+
+const TToolWindowPlacement kPlacement = {"AdvOptionForm", false, 0, 0};
+
+} // namespace
+
+TAdvOptionForm::TAdvOptionForm(const std::string& settingsPath)
+    : TForm({"AdvOptionForm", "", 0, 0, TBorderStyle::ToolWindow, nullptr, 386, 317}),
+      ToolTips(*this), settingsPath_(settingsPath) {
+    CreateControls({
+        {&gbExtOptions, "gbExtOptions", " Options ", {0, 0, 386, 281}, this, "", TAlign::Client},
+        {&Panel2, "Panel2", "", {0, 281, 386, 36}, this, "", TAlign::Bottom},
+        {&btnOK, "btnOK", "OK", {304, 7, 75, 21}, &Panel2, "Confirm your changes"},
+        {&btnHelp, "btnHelp", "Help", {8, 7, 75, 21}, &Panel2, "Do you need Help?"},
+    });
+    for (int i = 0; i < FlagBoxCount; ++i) {
+        const TFlagBox& box = FlagBoxes[i];
+        TControlRow row;
+        row.control = &CheckBoxes[i];
+        row.name = box.name;
+        row.caption = box.caption;
+        row.bounds = box.bounds;
+        row.parent = &gbExtOptions;
+        row.hint = box.hint;
+        CheckBoxes[i].Create(row);
+        ToolTips.Add(CheckBoxes[i]);
+    }
+    ToolTips.Add(btnOK);
+    ToolTips.Add(btnHelp);
+    // The exclusion flag is shown, never changed.
+    CheckBox(1).SetEnabled(false);
+    SetDefaultButton(&btnOK);
+
+    onShow = Handler(this, &TAdvOptionForm::FormShow);
+    onClose = Handler(this, &TAdvOptionForm::FormClose);
+    btnOK.onClick = Handler(this, &TAdvOptionForm::btnOKClick);
+    btnHelp.onClick = Handler(this, &TAdvOptionForm::btnHelpClick);
+}
+
+void TAdvOptionForm::ShowFileClass(const std::string& className) {
+    SetFileClass(className);
+    Show();
+    BringToFront();
+}
+
+void TAdvOptionForm::SetFileClass(const std::string& className) {
+    FileClassName = className;
+    SetCaption(className);
+    if (className.empty()) {
+        gbExtOptions.SetVisible(false);
+        SetCaption("no fileclass selected");
+        return;
+    }
+    gbExtOptions.SetVisible(true);
+    // Read first: an unreadable value leaves the boxes as they were.
+    const TEditFlags flags = GetEditFlags(className);
+    for (int i = 0; i < FlagBoxCount; ++i)
+        CheckBoxes[i].SetChecked(flags.contains(FlagBoxes[i].element));
+}
+
+void TAdvOptionForm::FormShow() {
+    SetBounds(ReadToolWindowBounds(TZQIniFile(settingsPath_), kPlacement, Bounds(), ScreenWidth(),
+                                   ScreenHeight()));
+}
+
+void TAdvOptionForm::FormClose() {
+    WriteToolWindowBounds(TZQIniFile(settingsPath_), kPlacement, Bounds());
+}
+
+void TAdvOptionForm::btnOKClick() {
+    ShowMessage("Sorry has to be done in futur");
+}
+
+void TAdvOptionForm::btnHelpClick() {
+    Application.HelpContext(HelpContextNumber);
+}
