@@ -1,36 +1,83 @@
 #include "toolkit/SpeedButton.h"
 
+#include "toolkit/Application.h"
+
 TCreateParams TSpeedButton::KindParams() const {
-    return {"BUTTON", BS_PUSHBUTTON};
-}
-
-LRESULT TSpeedButton::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    // The system's button takes the focus while it is pressed (and lets go
-    // of the press when it loses it); once released, the focus goes back to
-    // the control that had it.
-    if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK) {
-        HWND focused = GetFocus();
-        if (focused != Handle())
-            returnFocus_ = focused;
-    }
-    const LRESULT result = TControl::OnMessage(msg, wParam, lParam);
-    if (msg == WM_LBUTTONUP || msg == WM_CAPTURECHANGED) {
-        HWND back = returnFocus_;
-        returnFocus_ = nullptr;
-        if (back && IsWindow(back) && GetFocus() == Handle())
-            ::SetFocus(back);
-    }
-    return result;
-}
-
-bool TSpeedButton::OnCommand(WORD code, WORD) {
-    if (code != BN_CLICKED)
-        return false;
-    Click();
-    return true;
+    return {"CorvixSpeedButton", 0};
 }
 
 void TSpeedButton::Click() {
     if (onClick)
         onClick();
+}
+
+void TSpeedButton::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Handle(), &ps);
+    RECT r;
+    GetClientRect(Handle(), &r);
+    const bool enabled = Enabled();
+    DrawFrameControl(dc, &r, DFC_BUTTON,
+                     DFCS_BUTTONPUSH | (Down() ? DFCS_PUSHED : 0) | (enabled ? 0 : DFCS_INACTIVE));
+    if (Down())
+        OffsetRect(&r, 1, 1);
+    HGDIOBJ oldFont = SelectObject(dc, Application.DefaultFont());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    const std::string caption = Text();
+    DrawTextA(dc, caption.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+    EndPaint(Handle(), &ps);
+}
+
+LRESULT TSpeedButton::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // the frame covers the whole button
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        SetCapture(Handle());
+        pressed_ = inside_ = true;
+        InvalidateRect(Handle(), nullptr, FALSE);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (pressed_) {
+            RECT r;
+            GetClientRect(Handle(), &r);
+            const POINT at = {static_cast<short>(LOWORD(lParam)),
+                              static_cast<short>(HIWORD(lParam))};
+            const bool inside = PtInRect(&r, at) != FALSE;
+            if (inside != inside_) {
+                inside_ = inside;
+                InvalidateRect(Handle(), nullptr, FALSE);
+            }
+        }
+        break;
+    case WM_LBUTTONUP:
+        if (pressed_) {
+            const bool click = inside_;
+            pressed_ = false;
+            if (GetCapture() == Handle())
+                ReleaseCapture();
+            InvalidateRect(Handle(), nullptr, FALSE);
+            if (click)
+                Click();
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (pressed_) {
+            pressed_ = false;
+            InvalidateRect(Handle(), nullptr, FALSE);
+        }
+        break;
+    case WM_ENABLE:
+        InvalidateRect(Handle(), nullptr, FALSE);
+        break;
+    default:
+        break;
+    }
+    return TControl::OnMessage(msg, wParam, lParam);
 }

@@ -46,11 +46,18 @@ std::string TToolTips::TipOf(const TWindow& control) const {
     TOOLINFOA info = ToolOf(control);
     if (!SendMessageA(hwnd_, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)))
         return std::string();
-    // Older tip windows take no buffer size and copy the whole text; our
-    // hints are far shorter than the buffer.
-    char text[1024] = "";
-    info.lpszText = text;
-    SendMessageA(hwnd_, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
+    // The ANSI message gives at most 80 characters; the wide one the whole
+    // text (our hints are far shorter than the buffer).
+    WCHAR wide[1024] = L"";
+    TTTOOLINFOW infoW = {};
+    infoW.cbSize = sizeof infoW;
+    infoW.hwnd = info.hwnd;
+    infoW.uId = info.uId;
+    infoW.lpszText = wide;
+    SendMessageA(hwnd_, TTM_GETTEXTW, sizeof wide / sizeof wide[0],
+                 reinterpret_cast<LPARAM>(&infoW));
+    char text[2048] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
     return text;
 }
 
