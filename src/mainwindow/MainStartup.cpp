@@ -2,13 +2,12 @@
 // window state kept in the settings file.
 #include "mainwindow/MainUnit.h"
 
-#include <algorithm>
-
 #include "association/DataType.h"
 #include "index/ZQFileAssoc.h"
 #include "registry/Registry5LE.h"
 #include "support/ZQIniFiles.h"
 #include "toolkit/Application.h"
+#include "toolkit/ScreenPlacement.h"
 
 namespace {
 

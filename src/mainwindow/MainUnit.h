@@ -49,10 +49,6 @@ struct TShortInfoLayout {
 };
 TShortInfoLayout ArrangeShortInfo(TShortInfoLayout layout);
 
-// Window bounds brought onto a screen of the given size: no larger than the
-// screen, and moved so that no edge lies outside it.
-TBounds PlaceOnScreen(TBounds bounds, int screenWidth, int screenHeight);
-
 // The text of the warning shown on a system the program was not tested with.
 std::string UntestedSystemWarning(const std::string& systemName);
 

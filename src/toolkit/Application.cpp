@@ -80,8 +80,8 @@ void TApplication::ProcessMessage(MSG& msg) {
         UpdateHint(msg);
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     if (auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(root))) {
-        if (form->ToolTips() && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST)
-            form->ToolTips()->Relay(msg);
+        if (form->ToolTipsWindow() && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST)
+            form->ToolTipsWindow()->Relay(msg);
         // A window without menu of its own (a tool window) takes the main
         // form's shortcuts, which then act on the main form. A modal form
         // keeps its own keys: the main form waits meanwhile.

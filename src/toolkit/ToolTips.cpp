@@ -24,12 +24,12 @@ TToolTips::TToolTips(TForm& form) : form_(form) {
     if (!hwnd_)
         throw Exception("Fenster ToolTips kann nicht erzeugt werden");
     SendMessageA(hwnd_, TTM_SETMAXTIPWIDTH, 0, MaxTipWidth);
-    form_.SetToolTips(this);
+    form_.SetToolTipsWindow(this);
 }
 
 TToolTips::~TToolTips() {
-    if (form_.ToolTips() == this)
-        form_.SetToolTips(nullptr);
+    if (form_.ToolTipsWindow() == this)
+        form_.SetToolTipsWindow(nullptr);
     if (IsWindow(hwnd_))
         DestroyWindow(hwnd_);
 }

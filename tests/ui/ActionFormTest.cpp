@@ -1,7 +1,7 @@
 // The action window: loading a class (tree, bold default verb, caption),
 // showing a verb, the layout, its buttons and its bounds in the settings file.
 #include "ToolWindowSupport.h"
-#include "dialogs/ActionUnit9.h"
+#include "dialogs/ActionUnit.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ TEST_F(ToolWindowTest, ActionWindowListsTheVerbsWithTheDefaultInBold) {
     PutString("umlaut\\shell", "", "\xc4ndern"); // "Ändern" in Windows-1252
     PutVerbs("umlaut", {"\xe4ndern", "open"});
     PutString(".txt", "", "ghost"); // used by an extension, no key of its own
-    const std::string before = RegistryListing();
+    const TRegistrySnapshot before = TakeRegistrySnapshot();
 
     const std::vector<std::string> filled(5, "kept");
     const std::vector<std::string> empty(5, "");
@@ -86,7 +86,7 @@ TEST_F(ToolWindowTest, ActionWindowListsTheVerbsWithTheDefaultInBold) {
         EXPECT_EQ(form.TreeNTActions.Selected(), -1) << c.name; // loading selects nothing
         EXPECT_EQ(Fields(form), c.fields) << c.name;
     }
-    EXPECT_EQ(RegistryListing(), before);
+    EXPECT_EQ(TakeRegistrySnapshot(), before);
 }
 
 TEST_F(ToolWindowTest, SelectingAVerbShowsItsCommandAndDdeSettings) {
@@ -100,7 +100,7 @@ TEST_F(ToolWindowTest, SelectingAVerbShowsItsCommandAndDdeSettings) {
     PutString("cls\\shell\\print\\ddeexec\\application", "", "Viewer");
     PutKey("cls\\shell\\preview"); // neither command nor ddeexec
     PutRaw("bad\\shell\\open\\command", "", REG_DWORD, std::string("\x01\x00\x00\x00", 4));
-    const std::string before = RegistryListing();
+    const TRegistrySnapshot before = TakeRegistrySnapshot();
 
     TActionForm form(SettingsPath());
     form.ShowFileClass("cls");
@@ -128,12 +128,12 @@ TEST_F(ToolWindowTest, SelectingAVerbShowsItsCommandAndDdeSettings) {
     form.TreeNTActions.SetSelected(0); // reported by the tree's notification handling
     ASSERT_EQ(dialogs_.Asked().size(), 1u);
     EXPECT_EQ(dialogs_.Asked()[0].kind, TDialogKind::Error);
-    EXPECT_EQ(RegistryListing(), before);
+    EXPECT_EQ(TakeRegistrySnapshot(), before);
 }
 
 TEST_F(ToolWindowTest, ActionWindowButtonsAndFieldsChangeNothing) {
     PutVerbs("cls", {"open", "print"});
-    const std::string before = RegistryListing();
+    const TRegistrySnapshot before = TakeRegistrySnapshot();
     TActionForm form(SettingsPath());
     form.ShowFileClass("cls");
     form.TreeNTActions.SetSelected(1);
@@ -159,7 +159,7 @@ TEST_F(ToolWindowTest, ActionWindowButtonsAndFieldsChangeNothing) {
     EXPECT_EQ(form.ToolTips.TipOf(form.btnOK), "Confirm your changes");
     EXPECT_EQ(form.ToolTips.TipOf(form.btnHelp), "Do you need Help?");
     form.Close();
-    EXPECT_EQ(RegistryListing(), before);
+    EXPECT_EQ(TakeRegistrySnapshot(), before);
 }
 
 TEST_F(ToolWindowTest, ActionWindowKeepsItsSevenPixelGapsAtEverySize) {

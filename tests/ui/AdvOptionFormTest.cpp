@@ -1,7 +1,7 @@
 // The flags window: its boxes, tips and places, the flags it ticks for a
 // class, its buttons and its place in the settings file.
 #include "ToolWindowSupport.h"
-#include "dialogs/AdvOptionUnit9.h"
+#include "dialogs/AdvOptionUnit.h"
 
 namespace {
 
@@ -70,8 +70,9 @@ TEST_F(ToolWindowTest, FlagsWindowShowsNineteenBoxesWithTheirTipsAtTheirPlaces) 
         EXPECT_EQ(form.ToolTips.TipOf(box), box.Hint()) << n;
         EXPECT_EQ(!box.Hint().empty(), row.hasHint) << n;
         // Tab order: box after box.
-        if (previous)
+        if (previous) {
             EXPECT_EQ(GetWindow(previous, GW_HWNDNEXT), box.Handle()) << n;
+        }
         previous = box.Handle();
     }
     EXPECT_EQ(form.CheckBox(17).Hint(),
@@ -93,7 +94,7 @@ TEST_F(ToolWindowTest, FlagsWindowTicksTheBoxesOfTheClassFlags) {
     PutDword("exclude", "EditFlags", 0x1);
     PutDword("all", "EditFlags", 0xFFFFFFFF);
     PutString("noflags", "", "No flags");
-    const std::string before = RegistryListing();
+    const TRegistrySnapshot before = TakeRegistrySnapshot();
 
     struct Case {
         const char* name;
@@ -121,10 +122,11 @@ TEST_F(ToolWindowTest, FlagsWindowTicksTheBoxesOfTheClassFlags) {
         EXPECT_EQ(form.Text(), c.caption) << c.name;
         EXPECT_EQ(form.FileClassName, c.name);
         EXPECT_EQ(form.gbExtOptions.Visible(), c.boxesShown) << c.name;
-        if (c.boxesShown)
+        if (c.boxesShown) {
             EXPECT_EQ(Ticked(form), c.ticked) << c.name;
+        }
     }
-    EXPECT_EQ(RegistryListing(), before);
+    EXPECT_EQ(TakeRegistrySnapshot(), before);
 }
 
 TEST_F(ToolWindowTest, FlagsOfAnotherTypeRaiseAndLeaveTheBoxesAsTheyWere) {
@@ -146,7 +148,7 @@ TEST_F(ToolWindowTest, FlagsOfAnotherTypeRaiseAndLeaveTheBoxesAsTheyWere) {
 
 TEST_F(ToolWindowTest, FlagsWindowButtonsChangeNothing) {
     PutDword("cls", "EditFlags", 0x10000);
-    const std::string before = RegistryListing();
+    const TRegistrySnapshot before = TakeRegistrySnapshot();
     TAdvOptionForm form(SettingsPath());
     form.ShowFileClass("cls");
     Pump();
@@ -165,7 +167,7 @@ TEST_F(ToolWindowTest, FlagsWindowButtonsChangeNothing) {
     ASSERT_EQ(dialogs_.HelpCalls().size(), 1u);
     EXPECT_EQ(dialogs_.HelpCalls()[0], (std::pair<UINT, ULONG_PTR>{HELP_CONTEXT, 60}));
     form.Close();
-    EXPECT_EQ(RegistryListing(), before);
+    EXPECT_EQ(TakeRegistrySnapshot(), before);
 }
 
 TEST_F(ToolWindowTest, FlagsWindowOpensCentredAndWhereItWasClosed) {

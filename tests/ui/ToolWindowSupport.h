@@ -1,15 +1,11 @@
 // Helpers of the tool window tests: a fixture with a scratch registry, a
-// settings file of its own and scripted boxes, and a listing of the whole
-// registry below HKEY_CLASSES_ROOT to compare before and after.
+// settings file of its own and scripted boxes.
 #pragma once
 
 #include <string>
 
+#include "RegistrySnapshot.h"
 #include "UiTestSupport.h"
-
-// Every key and value below HKEY_CLASSES_ROOT (the test's scratch root), one
-// line each, values with their type and bytes in hexadecimal.
-std::string RegistryListing();
 
 class ToolWindowTest : public RegistryTest {
 protected:
