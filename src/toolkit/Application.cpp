@@ -82,6 +82,9 @@ void TApplication::ProcessMessage(MSG& msg) {
     if (auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(root))) {
         if (form->ToolTipsWindow() && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST)
             form->ToolTipsWindow()->Relay(msg);
+        if (msg.message == WM_KEYDOWN && form->onShortCut &&
+            form->onShortCut(static_cast<WORD>(msg.wParam)))
+            return;
         // A window without menu of its own (a tool window) takes the main
         // form's shortcuts, which then act on the main form. A modal form
         // keeps its own keys: the main form waits meanwhile.
