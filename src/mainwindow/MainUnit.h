@@ -6,7 +6,8 @@
 // The form is split by concern: MainForm.cpp (controls, menu, tool bar),
 // MainStartup.cpp (creation, first showing, closing, settings), MainGate.cpp
 // (modification gate), MainViews.cpp (tabs, item list, scan) and
-// MainShortInfo.cpp (the short-info panel and its layout).
+// MainShortInfo.cpp (the short-info panel and its layout) and
+// MainCreateDelete.cpp (registering and deleting extensions and classes).
 #pragma once
 
 #include <memory>
@@ -50,6 +51,10 @@ TBounds PlaceOnScreen(TBounds bounds, int screenWidth, int screenHeight);
 
 // The text of the warning shown on a system the program was not tested with.
 std::string UntestedSystemWarning(const std::string& systemName);
+
+// Tells the shell that file associations changed, so that it shows the new
+// icons and types.
+void NotifyShellOfAssociations();
 
 // The start-up read of the per-user "HideFileExt" switch; a missing key or
 // value, or one that can't be read, counts as "not hidden" and the program
@@ -105,6 +110,16 @@ public:
     void lbShortInfoDblClick();
     void btnShortInfoViewExtClick();
 
+    // Create and delete commands.
+    void NewExtensionItemClick();
+    void DeleteExtensionItemClick();
+    void NewFileclassItemClick();
+    void DeleteFileclassItemClick();
+    void btnRegClick();
+    void NewMenuBtnClick();
+    // Commands of features still to come: they say so.
+    void NotYetClick();
+
     const std::string& SettingsPath() const { return settingsPath_; }
 
     // Controls.
@@ -143,6 +158,13 @@ private:
     // Position in the item list of the item last shown in the selected view
     // (CurrentExt or CurrentClass), or -1.
     int LastShownIndex() const;
+    // Rebuilds the current view after a change, selecting the item last shown.
+    void ShowViewAgain();
+    // Offers to delete `className` when a change leaves it without use:
+    // asked only when OptimizeSystem is on, the class has a key and
+    // `countHolds`; on yes the key and the index entry go.
+    void OfferClassCleanUp(const std::string& className, bool countHolds,
+                           const std::string& question);
 
     std::string settingsPath_;
     std::unique_ptr<TFileClass> FileClasses_;

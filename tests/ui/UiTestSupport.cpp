@@ -88,6 +88,62 @@ void Pump() {
     }
 }
 
+namespace {
+
+void Notify(const TWindow& control, WORD code) {
+    SendMessageA(GetParent(control.Handle()), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(control.Handle()), code),
+                 reinterpret_cast<LPARAM>(control.Handle()));
+}
+
+BOOL CALLBACK CollectTabStop(HWND hwnd, LPARAM param) {
+    auto* names = reinterpret_cast<std::vector<std::string>*>(param);
+    if (GetWindowLongA(hwnd, GWL_STYLE) & WS_TABSTOP)
+        if (TWindow* window = TWindow::FromHandle(hwnd))
+            if (!window->Name().empty()) // not a part of a control
+                names->push_back(window->Name());
+    return TRUE;
+}
+
+} // namespace
+
+void ClickButton(const TWindow& button) {
+    if (button.Enabled())
+        Notify(button, BN_CLICKED);
+}
+
+void TypeText(TWindow& field, const std::string& text) {
+    field.SetText(text);
+    // An edit field reports the change itself; a combo box only for typing.
+    if (auto* combo = dynamic_cast<TComboBox*>(&field))
+        Notify(*combo, CBN_EDITCHANGE);
+}
+
+void ChooseEntry(TComboBox& combo, int index) {
+    combo.SetItemIndex(index);
+    Notify(combo, CBN_SELCHANGE);
+}
+
+void PressEnter(TForm& form) {
+    SendMessageA(form.Handle(), WM_COMMAND, IDOK, 0);
+}
+
+void PressEscape(TForm& form) {
+    SendMessageA(form.Handle(), WM_COMMAND, IDCANCEL, 0);
+}
+
+void CloseBox(TForm& form) {
+    SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+}
+
+std::vector<std::string> TabOrder(const TForm& form) {
+    // Depth first in z-order, as the dialog manager walks controls that
+    // hold controls (WS_EX_CONTROLPARENT).
+    std::vector<std::string> names;
+    EnumChildWindows(form.Handle(), CollectTabStop, reinterpret_cast<LPARAM>(&names));
+    return names;
+}
+
 // --- MainWindowTest
 
 void MainWindowTest::TearDown() {
