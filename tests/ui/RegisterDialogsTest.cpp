@@ -304,7 +304,7 @@ TEST_F(RegisterDialogTest, RegisterExtensionWithEveryAnswerToTheFollowOnQuestion
     };
     for (const TRegExtCase& c : cases) {
         SCOPED_TRACE(c.name);
-        ScratchRegistry scratch;
+        EmptyClassesRoot();
         PutString(".txt", "", "txtfile");
         PutString("txtfile", "", "Text Document");
         TTestHost host;

@@ -67,6 +67,32 @@ TRegistryPicture PictureOfClassesRoot() {
     return picture;
 }
 
+namespace {
+
+// Deletes the subkeys of a key, depth first; false when one stays.
+bool EmptyKey(HKEY key) {
+    char name[512];
+    for (;;) {
+        DWORD length = sizeof name;
+        if (RegEnumKeyExA(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            return true;
+        HKEY child = nullptr;
+        if (RegOpenKeyExA(key, name, 0, KEY_ALL_ACCESS, &child) != ERROR_SUCCESS)
+            return false;
+        const bool emptied = EmptyKey(child);
+        RegCloseKey(child);
+        if (!emptied || RegDeleteKeyA(key, name) != ERROR_SUCCESS)
+            return false;
+    }
+}
+
+} // namespace
+
+void EmptyClassesRoot() {
+    EmptyKey(HKEY_CLASSES_ROOT);
+}
+
 std::vector<std::string> Difference(const TRegistryPicture& before, const TRegistryPicture& after) {
     std::vector<std::string> lines;
     for (const std::string& line : before)

@@ -15,6 +15,10 @@ using TRegistryPicture = std::set<std::string>;
 
 TRegistryPicture PictureOfClassesRoot();
 
+// Deletes every key below HKEY_CLASSES_ROOT (the test's scratch root), so a
+// table of cases can start each from an empty registry.
+void EmptyClassesRoot();
+
 // Lines only in `after` with "+ ", lines only in `before` with "- ", the
 // removed ones first, each group sorted.
 std::vector<std::string> Difference(const TRegistryPicture& before, const TRegistryPicture& after);
