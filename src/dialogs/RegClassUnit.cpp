@@ -22,8 +22,8 @@ TIconHandle ExtractIconOf(const std::string& fileName, int index) {
 } // namespace
 
 TRegClassForm::TRegClassForm(TRegisterHost& host)
-    : TForm({"RegClassForm", "Register new fileclass", 0, 0, 297, 192, TBorderStyle::ToolWindow,
-             TPosition::ScreenCenter}),
+    : TForm({"RegClassForm", "Register new fileclass", 0, 0, TBorderStyle::ToolWindow, nullptr, 297,
+             192, TPosition::ScreenCenter}),
       host_(host) {
     // Parents before children; the order of siblings is the tab order.
     CreateControls({

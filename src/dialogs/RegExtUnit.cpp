@@ -17,8 +17,8 @@ const int kHelpContext = 0;
 } // namespace
 
 TRegExtForm::TRegExtForm(TRegisterHost& host)
-    : TForm({"RegExtForm", "Register new extension", 0, 0, 297, 143, TBorderStyle::ToolWindow,
-             TPosition::ScreenCenter}),
+    : TForm({"RegExtForm", "Register new extension", 0, 0, TBorderStyle::ToolWindow, nullptr, 297,
+             143, TPosition::ScreenCenter}),
       host_(host) {
     // Parents before children; the order of siblings is the tab order.
     CreateControls({

@@ -155,7 +155,7 @@ TEST(DialogSeam, ScriptsAnswersRecordsRequestsAndRefusesTheUnexpected) {
     EXPECT_EQ(dialogs.Unexpected()[0].text, "Again?");
 
     // A modal form is handed to the script, which answers for the user.
-    TForm modal({"Modal", "Modal form", 200, 100, 0, 0, TBorderStyle::Dialog});
+    TForm modal({"Modal", "Modal form", 200, 100, TBorderStyle::Dialog});
     dialogs.ExpectModal([](TForm& form) {
         EXPECT_EQ(form.Text(), "Modal form");
         return static_cast<int>(mrOk);
@@ -339,7 +339,8 @@ namespace {
 // A dialog with an OK button (result mrOk) and a Cancel button (mrCancel).
 class TOkCancelForm : public TForm {
 public:
-    TOkCancelForm() : TForm({"OkCancel", "Ok or cancel", 0, 0, 200, 60, TBorderStyle::ToolWindow}) {
+    TOkCancelForm()
+        : TForm({"OkCancel", "Ok or cancel", 0, 0, TBorderStyle::ToolWindow, nullptr, 200, 60}) {
         CreateControls({
             {&ok, "ok", "OK", {8, 8, 75, 21}},
             {&cancel, "cancel", "Cancel", {100, 8, 75, 21}},

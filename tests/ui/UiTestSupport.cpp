@@ -113,10 +113,16 @@ void ClickButton(const TWindow& button) {
 }
 
 void TypeText(TWindow& field, const std::string& text) {
-    field.SetText(text);
-    // An edit field reports the change itself; a combo box only for typing.
-    if (auto* combo = dynamic_cast<TComboBox*>(&field))
-        Notify(*combo, CBN_EDITCHANGE);
+    // Into the edit field itself (of a combo box: its edit part), replacing
+    // its whole text as typing does, so it reports the change: an edit part
+    // of a combo box reports none for a text set with WM_SETTEXT.
+    HWND edit = field.Handle();
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    if (dynamic_cast<TComboBox*>(&field) && GetComboBoxInfo(edit, &info) && info.hwndItem)
+        edit = info.hwndItem;
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void ChooseEntry(TComboBox& combo, int index) {
