@@ -50,6 +50,9 @@ TRegClassForm::TRegClassForm(TRegisterHost& host)
          "Register the fileclass with the given settings"},
     });
     imgIcon.SetCursor(LoadCursor(nullptr, IDC_HAND));
+    // The shell's dialog is owned by this dialog, which waits while it is
+    // open (the main window is already waiting for this one).
+    ZQShChangeIconDialog1.Owner = Handle();
     btnCancel.SetModalResult(mrCancel);
     btnOK.SetModalResult(mrOk);
     SetDefaultButton(&btnOK);

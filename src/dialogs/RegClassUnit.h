@@ -4,9 +4,9 @@
 // the class and has the opener's index rebuilt.
 #pragma once
 
-#include <functional>
 #include <string>
 
+#include "support/ZQWinDialogs.h"
 #include "toolkit/Containers.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListControls.h"
@@ -33,14 +33,7 @@ public:
     void btnOKClick();
     void btnHelpClick();
 
-    // The shell's change-icon dialog: start values in, the choice out; true
-    // when the user confirmed.
-    struct TIconChoice {
-        std::string FileName;
-        int IconIndex = 0;
-        std::function<bool(std::string& fileName, int& iconIndex)> Pick;
-        bool Execute() { return Pick && Pick(FileName, IconIndex); }
-    } ZQShChangeIconDialog1;
+    TZQShChangeIconDialog ZQShChangeIconDialog1;
 
     TPanel Panel1;
     TPanel Panel2{TBevelCut::Lowered, TBevelCut::Raised};

@@ -3,8 +3,6 @@
 // bridge that lets the register dialogs use the window's index.
 #include "mainwindow/MainUnit.h"
 
-#include <shlobj.h>
-
 #include "association/DataType.h"
 #include "dialogs/RegClassUnit.h"
 #include "dialogs/RegExtUnit.h"
@@ -25,7 +23,7 @@ public:
     explicit TMainRegisterHost(TMainForm& form) : form_(form) {}
     void GetClassNames(TStringList& list) override { form_.FileClasses().GetClassNames(list); }
     void ScanRegistry() override {
-        NotifyShellOfAssociations();
+        form_.NotifyAssociationsChanged();
         form_.ScanRegistry();
     }
     bool OptimizeSystem() const override { return form_.OptimizeSystem; }
@@ -45,21 +43,9 @@ std::string NeighbourOf(const TListBox& list, int index) {
 
 } // namespace
 
-void NotifyShellOfAssociations() {
-    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
-}
-
 void TMainForm::ShowViewAgain() {
     ForceViewUpdate = true;
     TabControlChange();
-}
-
-void TMainForm::OfferClassCleanUp(const std::string& className, bool countHolds,
-                                  const std::string& question) {
-    if (!OptimizeSystem || !FileClassExists(className) || !countHolds || !Confirm(question))
-        return;
-    DeleteFileClass(className);
-    FileClasses().DeleteClass(className);
 }
 
 void TMainForm::NewExtensionItemClick() {
@@ -83,12 +69,12 @@ void TMainForm::DeleteExtensionItemClick() {
         return;
     if (!Confirm("Are you sure to delete '" + ext + "'?"))
         return;
-    OfferClassCleanUp(className, FileClasses().ClassExtensionCount(className) == 1,
-                      "The fileclass will not be used by any other extension.\r\nShould '" +
-                          className + "' be deleted?");
+    DeleteOrphanedClass(className, FileClasses().ClassExtensionCount(className) == 1,
+                        "The fileclass will not be used by any other extension.\r\nShould '" +
+                            className + "' be deleted?");
     DeleteExtension(ext);
     FileClasses().RemoveClassExtension(className, ext);
-    NotifyShellOfAssociations();
+    NotifyAssociationsChanged();
     CurrentExt = NeighbourOf(ListBox, index);
     ShowViewAgain();
 }
@@ -120,7 +106,7 @@ void TMainForm::DeleteFileclassItemClick() {
     }
     DeleteFileClass(className);
     FileClasses().DeleteClass(className);
-    NotifyShellOfAssociations();
+    NotifyAssociationsChanged();
     CurrentClass = NeighbourOf(ListBox, index);
     ShowViewAgain();
 }

@@ -5,14 +5,17 @@
 //
 // The form is split by concern: MainForm.cpp (controls, menu, tool bar),
 // MainStartup.cpp (creation, first showing, closing, settings), MainGate.cpp
-// (modification gate), MainViews.cpp (tabs, item list, scan) and
-// MainShortInfo.cpp (the short-info panel and its layout) and
+// (modification gate), MainViews.cpp (tabs, item list, scan),
+// MainShortInfo.cpp (the short-info panel and its layout), MainClassPanel.cpp
+// (the class view's panel and its tool windows), MainAssociate.cpp (the
+// commands that link and unlink extensions and classes) and
 // MainCreateDelete.cpp (registering and deleting extensions and classes).
 #pragma once
 
 #include <memory>
 #include <string>
 
+#include "support/ZQWinDialogs.h"
 #include "toolkit/Bars.h"
 #include "toolkit/Containers.h"
 #include "toolkit/Form.h"
@@ -20,6 +23,8 @@
 #include "toolkit/Menus.h"
 
 class TFileClass;
+class TActionForm;
+class TAdvOptionForm;
 
 // The captions of the two tabs; the views are told apart by them.
 extern const char* const TabCaptions[2];
@@ -51,10 +56,6 @@ TBounds PlaceOnScreen(TBounds bounds, int screenWidth, int screenHeight);
 
 // The text of the warning shown on a system the program was not tested with.
 std::string UntestedSystemWarning(const std::string& systemName);
-
-// Tells the shell that file associations changed, so that it shows the new
-// icons and types.
-void NotifyShellOfAssociations();
 
 // The start-up read of the per-user "HideFileExt" switch; a missing key or
 // value, or one that can't be read, counts as "not hidden" and the program
@@ -110,6 +111,20 @@ public:
     void lbShortInfoDblClick();
     void btnShortInfoViewExtClick();
 
+    // Class view panel.
+    void cbAdvOptionClick();
+    void cbShowActionsClick();
+
+    // Shared by the commands that change the registry. When OptimizeSystem
+    // is on, the class's key exists and the change leaves it `unused`, asks
+    // Confirm(question) and on Yes deletes the class from the registry and
+    // the index; true when it was deleted.
+    bool DeleteOrphanedClass(const std::string& className, bool unused,
+                             const std::string& question);
+    // Tells the shell that associations changed, so that Explorer shows the
+    // new icons and links; run after every change of the registry.
+    void NotifyAssociationsChanged();
+
     // Create and delete commands.
     void NewExtensionItemClick();
     void DeleteExtensionItemClick();
@@ -151,20 +166,43 @@ public:
     TListBox lbShortInfo;
     TButton btnShortInfoViewExt;
 
+    // The class view panel's controls.
+    TLabel laClassType;
+    TEdit edtClass_Type;
+    TBevel Bevel1;
+    TImage imgIcon;
+    TPopupMenu pmIcon;
+    TMenuItem ItemIconChange, ItemIconShell;
+    TEdit edtIconFileName;
+    TRadioGroup rgExtVisibility;
+    TCheckBox cbAdvOption;
+    TCheckBox cbShowActions;
+    TLabel laLinkedExtCount;
+    TListBox lbAssocExt;
+    TButton btnClassAssoc;
+    TButton btnClassDissoc;
+    TButton btnViewExt;
+    TZQShChangeIconDialog ZQShChangeIconDialog1;
+
+    // The class view's tool windows: each exists exactly while its box is
+    // ticked (owned by the application, released when the box is unticked).
+    TAdvOptionForm* AdvOptionForm = nullptr;
+    TActionForm* ActionForm = nullptr;
+
 private:
     void CreateMenu();
     void CreateToolBar();
+    void CreateClassPanel();
+    // The entry selected in the item list, or empty.
+    std::string SelectedItem() const;
+    // Destroys the open tool windows with the main window.
+    void FreeToolWindows();
     std::string SelectedTabCaption() const;
     // Position in the item list of the item last shown in the selected view
     // (CurrentExt or CurrentClass), or -1.
     int LastShownIndex() const;
     // Rebuilds the current view after a change, selecting the item last shown.
     void ShowViewAgain();
-    // Offers to delete `className` when a change leaves it without use:
-    // asked only when OptimizeSystem is on, the class has a key and
-    // `countHolds`; on yes the key and the index entry go.
-    void OfferClassCleanUp(const std::string& className, bool countHolds,
-                           const std::string& question);
 
     std::string settingsPath_;
     std::unique_ptr<TFileClass> FileClasses_;

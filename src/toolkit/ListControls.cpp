@@ -163,7 +163,8 @@ void TComboBox::AfterCreate() {
     // A list-only box has no edit field (some systems name the box itself).
     COMBOBOXINFO info = {};
     info.cbSize = sizeof info;
-    if (GetComboBoxInfo(Handle(), &info) && info.hwndItem && info.hwndItem != Handle())
+    if (style_ != TComboStyle::DropDownList && GetComboBoxInfo(Handle(), &info) && info.hwndItem &&
+        info.hwndItem != Handle())
         edit_ = std::make_unique<TEditPart>(info.hwndItem, *this);
 }
 

@@ -12,6 +12,7 @@
 #include "index/FileClassScan.h"
 #include "support/StringList.h"
 #include "support/ZQRoutines.h"
+#include "support/ZQWinDialogs.h"
 #include "toolkit/Dialogs.h"
 
 namespace {
@@ -35,6 +36,39 @@ public:
     int scans = 0;
     bool optimize = true;
     bool alwaysAsk = true;
+};
+
+// The shell's icon picker as the user answers it: each call records its
+// start values and, when `confirm` holds, answers with the chosen icon.
+struct TIconPicks {
+    struct TStart {
+        std::string file;
+        int index;
+        HWND owner;
+    };
+    std::vector<TStart> starts;
+    bool confirm = true;
+    std::string file;
+    int index = 0;
+} picks;
+
+int WINAPI PickIcon(HWND owner, LPSTR file, UINT capacity, int* index) {
+    picks.starts.push_back({file, *index, owner});
+    if (!picks.confirm)
+        return 0;
+    lstrcpynA(file, picks.file.c_str(), capacity);
+    *index = picks.index;
+    return 1;
+}
+
+// Puts the scripted picker in the shell's place while it lives.
+class TScriptedIconPicker {
+public:
+    TScriptedIconPicker() : saved_(SetPickIconEntries({PickIcon, nullptr})) { picks = {}; }
+    ~TScriptedIconPicker() { SetPickIconEntries(saved_); }
+
+private:
+    TPickIconEntries saved_;
 };
 
 const char* const kFollowOn = "The extension is now registered to the system!\r\nBut there is no "
@@ -479,23 +513,14 @@ TEST_F(RegisterDialogTest, TheChosenIconIsKeptUntilTheUserConfirmsAnother) {
     // A class name that no extension uses yet, but whose key holds an icon.
     PutString("oldfile\\DefaultIcon", "", stored);
     TTestHost host;
-    struct TPick {
-        std::string startFile;
-        int startIndex;
-    };
-    std::vector<TPick> picks;
+    TScriptedIconPicker picker;
+    picks.file = shell32;
+    picks.index = 3;
     const TRegistryPicture before = PictureOfClassesRoot();
+    HWND dialog = nullptr;
     RunRegClass(host, "oldfile", [&](TRegClassForm& form) {
+        dialog = form.Handle();
         EXPECT_NE(form.imgIcon.Icon(), nullptr) << "the stored icon is shown";
-        bool confirm = true;
-        form.ZQShChangeIconDialog1.Pick = [&](std::string& file, int& index) {
-            picks.push_back({file, index});
-            if (!confirm)
-                return false;
-            file = shell32;
-            index = 3;
-            return true;
-        };
         // First click: starts from the stored icon; the user picks index 3.
         form.imgIconClick();
         EXPECT_EQ(form.IconLocation, "\"" + shell32 + "\",3");
@@ -503,18 +528,19 @@ TEST_F(RegisterDialogTest, TheChosenIconIsKeptUntilTheUserConfirmsAnother) {
         EXPECT_NE(chosen, nullptr);
         // Second click, cancelled: the dialog started from the choice, and
         // the choice stays, as the image shows.
-        confirm = false;
+        picks.confirm = false;
         form.imgIconClick();
         EXPECT_EQ(form.IconLocation, "\"" + shell32 + "\",3");
         EXPECT_EQ(form.imgIcon.Icon(), chosen);
         TypeText(form.edtFileType, "Old");
         ClickButton(form.btnOK);
     });
-    ASSERT_EQ(picks.size(), 2u);
-    EXPECT_EQ(picks[0].startFile, shell32);
-    EXPECT_EQ(picks[0].startIndex, 2);
-    EXPECT_EQ(picks[1].startFile, shell32);
-    EXPECT_EQ(picks[1].startIndex, 3);
+    ASSERT_EQ(picks.starts.size(), 2u);
+    EXPECT_EQ(picks.starts[0].file, shell32);
+    EXPECT_EQ(picks.starts[0].index, 2);
+    EXPECT_EQ(picks.starts[1].file, shell32);
+    EXPECT_EQ(picks.starts[1].index, 3);
+    EXPECT_EQ(picks.starts[0].owner, dialog) << "the shell's dialog is owned by this dialog";
     std::vector<std::string> expected = {"+ oldfile\\DefaultIcon\\[]=\"" + shell32 + "\",3",
                                          "+ oldfile\\[]=Old",
                                          "- oldfile\\DefaultIcon\\[]=" + stored};
@@ -529,10 +555,11 @@ TEST_F(RegisterDialogTest, TheChosenIconIsKeptUntilTheUserConfirmsAnother) {
 TEST_F(RegisterDialogTest, WithoutAClickTheShownIconStaysAndACancelledFirstClickKeepsItToo) {
     const std::string stored = "C:\\icons.dll,5";
     PutString("oldfile\\DefaultIcon", "", stored);
+    TScriptedIconPicker picker;
+    picks.confirm = false;
     for (bool click : {false, true}) {
         TTestHost host;
         RunRegClass(host, "oldfile", [&](TRegClassForm& form) {
-            form.ZQShChangeIconDialog1.Pick = [](std::string&, int&) { return false; };
             if (click)
                 form.imgIconClick();
             TypeText(form.edtInfoTip, "a tip");

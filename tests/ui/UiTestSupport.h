@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -102,6 +103,12 @@ void PressEscape(TForm& form);
 void CloseBox(TForm& form);
 // The names of the controls Tab visits, in order (enabled or not).
 std::vector<std::string> TabOrder(const TForm& form);
+
+// The index as class name -> sorted extensions, to compare with a fresh
+// scan of the registry (IndexOfRegistry).
+using TIndexPicture = std::map<std::string, std::vector<std::string>>;
+TIndexPicture PictureOf(const TFileClass& index);
+TIndexPicture IndexOfRegistry();
 
 // Opens the main window on a scratch registry with a settings file of the
 // test's own. Boxes are scripted; a test ends with none unexpected or left.
