@@ -72,6 +72,7 @@ TMainForm::TMainForm(const std::string& settingsPath)
     NewFileclassItem.onClick = Handler(this, &TMainForm::NewFileclassItemClick);
     DeleteFileclassItem.onClick = Handler(this, &TMainForm::DeleteFileclassItemClick);
     btnReg.onClick = Handler(this, &TMainForm::btnRegClick);
+    btnNew_Menu.onClick = Handler(this, &TMainForm::NewMenuBtnClick);
     Systemsettings1.onClick = Handler(this, &TMainForm::NotYetClick);
     ConfigurationItem.onClick = Handler(this, &TMainForm::NotYetClick);
     tbtnConfiguration.onClick = Handler(this, &TMainForm::NotYetClick);

@@ -403,7 +403,8 @@ TEST_F(CreateDeleteTest, EntriesOfFeaturesThatAreNotThereSaySo) {
     dialogs_.Expect(TDialogKind::Plain, mrOk);
     form.NewFileclassItemClick();
     dialogs_.Expect(TDialogKind::Plain, mrOk);
-    form.NewMenuBtnClick();
+    ClickItem(".txt");
+    ClickButton(form.btnNew_Menu);
     EXPECT_EQ(Texts(), (std::vector<std::string>{"This option will never be implemented.",
                                                  "Sorry has to be done in futur"}));
     // Enabled items without their feature yet.
