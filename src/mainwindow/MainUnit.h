@@ -48,6 +48,11 @@ TShortInfoLayout ArrangeShortInfo(TShortInfoLayout layout);
 // screen, and moved so that no edge lies outside it.
 TBounds PlaceOnScreen(TBounds bounds, int screenWidth, int screenHeight);
 
+// What the status bar's hint panel says after a scan that met extension keys
+// whose default value holds no text: "3 extension keys could not be read";
+// empty when it met none.
+std::string UnreadableKeysHint(int count);
+
 // The text of the warning shown on a system the program was not tested with.
 std::string UntestedSystemWarning(const std::string& systemName);
 
