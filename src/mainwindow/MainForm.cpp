@@ -39,6 +39,7 @@ TMainForm::TMainForm(const std::string& settingsPath)
          &ShortInfoPanel},
     });
     CreateToolBar();
+    CreateClassPanel();
     pmListBox.Build({});
     ListBox.SetPopupMenu(&pmListBox);
     StatusBar.SetPanelWidths({75, 300, 50});
