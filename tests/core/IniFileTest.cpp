@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -232,6 +233,16 @@ TEST(SettingsFile, LiesInTheFolderOfTheExecutable) {
     EXPECT_EQ(path.substr(path.size() - name.size()), name);
     const std::string shownFolder = path.substr(0, path.size() - name.size());
     EXPECT_TRUE(shownFolder.back() == '\\' || shownFolder.back() == '/') << path;
+#ifdef _WIN32
+    // Wine's file identities can't tell folders apart; names are compared
+    // as Windows does, without regard to case.
+    std::string a = shownFolder, b = folder + "\\";
+    for (std::string* s : {&a, &b})
+        for (char& c : *s)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(a, b) << path << " is not in " << folder;
+#else
     std::error_code error;
     EXPECT_TRUE(fs::equivalent(shownFolder, folder, error)) << path << " is not in " << folder;
+#endif
 }

@@ -1,6 +1,8 @@
 #include "WindowTable.h"
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -8,6 +10,19 @@
 #include "toolkit/Menus.h"
 
 namespace {
+
+// Whether Tab stops at a control: at the control itself, or at one of the
+// parts it is made of (the first button of a radio group).
+bool IsTabStop(HWND control) {
+    if (GetWindowLongA(control, GWL_STYLE) & WS_TABSTOP)
+        return true;
+    for (HWND part = GetWindow(control, GW_CHILD); part; part = GetWindow(part, GW_HWNDNEXT)) {
+        const TWindow* window = TWindow::FromHandle(part);
+        if ((!window || window->Name().empty()) && (GetWindowLongA(part, GWL_STYLE) & WS_TABSTOP))
+            return true;
+    }
+    return false;
+}
 
 void ReadChildren(HWND parent, std::vector<TControlFacts>& facts) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -21,7 +36,7 @@ void ReadChildren(HWND parent, std::vector<TControlFacts>& facts) {
             f.bounds = window->Bounds();
             f.visible = window->Visible();
             f.enabled = window->Enabled();
-            f.tabStop = (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) != 0;
+            f.tabStop = IsTabStop(child);
             facts.push_back(f);
         }
         ReadChildren(child, facts);
@@ -176,12 +191,22 @@ std::vector<int> ReadPanelWidths(const TStatusBar& bar) {
 std::string CompareControls(const std::vector<TControlFacts>& shown,
                             const std::vector<TControlFacts>& design) {
     TDifferences d;
-    if (Sequence(shown, ControlKey) != Sequence(design, ControlKey))
-        d.Line("order: " + Sequence(shown, ControlKey) +
-               "\n design: " + Sequence(design, ControlKey));
+    // The tab order: the controls Tab stops at, in the order it visits them.
+    std::vector<TControlFacts> shownStops, designStops;
+    std::copy_if(shown.begin(), shown.end(), std::back_inserter(shownStops),
+                 [](const TControlFacts& f) { return f.tabStop; });
+    std::copy_if(design.begin(), design.end(), std::back_inserter(designStops),
+                 [](const TControlFacts& f) { return f.tabStop; });
+    if (Sequence(shownStops, ControlKey) != Sequence(designStops, ControlKey))
+        d.Line("tab order: " + Sequence(shownStops, ControlKey) +
+               "\n design: " + Sequence(designStops, ControlKey));
     std::map<std::string, const TControlFacts*> byName;
     for (const TControlFacts& f : shown)
         byName[f.name] = &f;
+    for (const TControlFacts& f : shown)
+        if (std::none_of(design.begin(), design.end(),
+                         [&](const TControlFacts& want) { return want.name == f.name; }))
+            d.Line(f.name + ": not in the design");
     for (const TControlFacts& want : design) {
         auto found = byName.find(want.name);
         if (found == byName.end()) {

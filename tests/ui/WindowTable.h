@@ -66,6 +66,8 @@ std::vector<TToolButtonFacts> ReadToolBar(const TToolBar& bar);
 class TStatusBar;
 std::vector<int> ReadPanelWidths(const TStatusBar& bar);
 
+// Controls are matched by name; the tab order is the order of the rows with
+// a tab stop, each parent's children in turn.
 // The differences between what a window shows and its design, one line each
 // ("btnHelp: caption \"Hilfe\", design \"Help\""); empty when they agree.
 std::string CompareControls(const std::vector<TControlFacts>& shown,
