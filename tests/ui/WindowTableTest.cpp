@@ -4,13 +4,17 @@
 #include "WindowTable.h"
 #include "UiTestSupport.h"
 
+#include <algorithm>
+
 #include "toolkit/Dialogs.h"
 
 namespace {
 
 // The main window as designed, at its default size on the extension view.
 // Aligned controls follow the window, so only the sizes the design fixes are
-// given: the item list's width, the splitter's, the bottom bar's height.
+// given: the item list's width, the splitter's, the bottom bar's height. The
+// controls of the extension and class panels have their own table
+// (MainPanelsTest.cpp) and are left out here.
 const std::vector<TControlFacts> kMainWindowDesign = {
     // name, parent, caption, hint, {left, top, width, height}, visible, enabled, tab stop
     {"ToolBar", "MainForm", "", "", {0, 0, kAny, kAny}, true, true, false},
@@ -19,45 +23,8 @@ const std::vector<TControlFacts> kMainWindowDesign = {
     {"ListBox", "TabControl", "", "", {kAny, kAny, 121, kAny}, true, true, true},
     {"ZQSplitter1", "TabControl", "", "", {kAny, kAny, 7, kAny}, true, true, false},
     {"MainPanel", "TabControl", "", "", {kAny, kAny, kAny, kAny}, true, true, false},
-    {"BottomPanel", "MainPanel", "", "", {0, kAny, kAny, 36}, true, true, false},
-    {"btnHelp", "BottomPanel", "Help", "", {8, 7, 75, 21}, true, true, true},
-    {"laHint", "BottomPanel", "", "", {96, 12, kAny, kAny}, true, true, false},
     {"ExtPanel", "MainPanel", "", "", {0, 0, kAny, kAny}, true, true, false},
     {"ClassPanel", "MainPanel", "", "", {0, 0, kAny, kAny}, false, true, false},
-    {"laClassType", "ClassPanel", "Filetype:", "", {8, 12, kAny, kAny}, true, true, false},
-    {"edtClass_Type", "ClassPanel", "", "", {80, 8, kAny, kAny}, true, true, true},
-    {"rgExtVisibility", "ClassPanel", " Extension ", "", {8, 88, 169, 81}, true, true, true},
-    {"cbAdvOption", "ClassPanel", "Advanced Options", "", {8, 176, 169, 17}, true, true, true},
-    {"lbAssocExt", "ClassPanel", "", "", {8, 232, 105, 69}, true, true, true},
-    {"btnClassAssoc",
-     "ClassPanel",
-     "Add new Extension ...",
-     "Add new extension to the selected fileclass",
-     {120, 232, 113, 21},
-     true,
-     true,
-     true},
-    {"btnClassDissoc",
-     "ClassPanel",
-     "Dissociate",
-     "Dissociate the selected extension from the fileclass",
-     {120, 256, 113, 21},
-     true,
-     true,
-     true},
-    {"btnViewExt", "ClassPanel", "View this extension", "", {120, 280, 113, 21}, true, true, true},
-    {"edtIconFileName", "ClassPanel", "", "", {80, 47, kAny, kAny}, true, true, true},
-    {"cbShowActions", "ClassPanel", "Show Actions", "", {8, 192, 97, 17}, true, true, true},
-    {"Bevel1", "ClassPanel", "", "", {8, 36, 42, 42}, true, true, false},
-    {"imgIcon",
-     "ClassPanel",
-     "",
-     "Current icon, Click to change",
-     {13, 41, 32, 32},
-     true,
-     true,
-     false},
-    {"laLinkedExtCount", "ClassPanel", "", "", {8, 216, kAny, kAny}, true, true, false},
     {"ShortInfoPanel", "MainPanel", "", "", {0, 0, kAny, kAny}, false, true, false},
     {"lShortInfo", "ShortInfoPanel", "", "", {8, 8, kAny, kAny}, true, true, false},
     {"btnReg",
@@ -77,6 +44,9 @@ const std::vector<TControlFacts> kMainWindowDesign = {
      true,
      true,
      true},
+    {"BottomPanel", "MainPanel", "", "", {0, kAny, kAny, 36}, true, true, false},
+    {"btnHelp", "BottomPanel", "Help", "", {8, 7, 75, 21}, true, true, true},
+    {"laHint", "BottomPanel", "", "", {96, 12, kAny, kAny}, true, true, false},
 };
 
 const std::vector<TMenuFacts> kMainMenuDesign = {
@@ -118,6 +88,17 @@ const std::vector<TToolButtonFacts> kToolBarDesign = {
     {"tbtnHelp", "&Help", "Do you need Help?", 6, 27, 27, true},
 };
 
+// The main window without the contents of its two view panels.
+std::vector<TControlFacts> FrameOf(const TMainForm& form) {
+    std::vector<TControlFacts> facts = ReadControls(form);
+    facts.erase(std::remove_if(facts.begin(), facts.end(),
+                               [](const TControlFacts& f) {
+                                   return f.parent == "ExtPanel" || f.parent == "ClassPanel";
+                               }),
+                facts.end());
+    return facts;
+}
+
 } // namespace
 
 TEST_F(MainWindowTest, MainWindowShowsItsDesign) {
@@ -127,7 +108,7 @@ TEST_F(MainWindowTest, MainWindowShowsItsDesign) {
     EXPECT_EQ(form.Text(), "Corvix - Adaptation of Extensions");
     EXPECT_EQ(form.Width(), 385);
     EXPECT_EQ(form.Height(), 465);
-    EXPECT_EQ(CompareControls(ReadControls(form), kMainWindowDesign), "");
+    EXPECT_EQ(CompareControls(FrameOf(form), kMainWindowDesign), "");
     EXPECT_EQ(CompareMenus(ReadMenuBar(form), kMainMenuDesign), "");
     EXPECT_EQ(CompareToolButtons(ReadToolBar(form.ToolBar), kToolBarDesign), "");
     EXPECT_EQ(ReadPanelWidths(form.StatusBar), (std::vector<int>{75, 300, -1}));
@@ -145,10 +126,10 @@ TEST_F(MainWindowTest, TableTestsCatchABrokenText) {
     form.btnHelp.SetText("Hilfe");
     form.btnReg.SetHint("");
     form.btnShortInfoViewExt.SetWidth(100);
-    EXPECT_EQ(CompareControls(ReadControls(form), kMainWindowDesign),
-              "btnHelp: caption \"Hilfe\", design \"Help\"\n"
+    EXPECT_EQ(CompareControls(FrameOf(form), kMainWindowDesign),
               "btnReg: hint \"\", design \"Register the current fileclass\"\n"
-              "btnShortInfoViewExt: place {120, 84, 100, 21}, design {*, *, 113, 21}\n");
+              "btnShortInfoViewExt: place {120, 84, 100, 21}, design {*, *, 113, 21}\n"
+              "btnHelp: caption \"Hilfe\", design \"Help\"\n");
     std::vector<TMenuFacts> menu = kMainMenuDesign;
     std::swap(menu[1], menu[3]);
     EXPECT_NE(CompareMenus(ReadMenuBar(form), menu), "");
