@@ -88,10 +88,6 @@ std::string AssociateQuestion(const std::string& ext, const std::string& classNa
                               const std::string& oldClass);
 std::string DissociateQuestion(const std::string& ext, const std::string& className);
 
-// Window bounds brought onto a screen of the given size: no larger than the
-// screen, and moved so that no edge lies outside it.
-TBounds PlaceOnScreen(TBounds bounds, int screenWidth, int screenHeight);
-
 // What the status bar's hint panel says after a scan that met extension keys
 // whose default value holds no text: "3 extension keys could not be read";
 // empty when it met none.
