@@ -129,8 +129,14 @@ void TMainForm::ScanRegistry(TStringList* extensions) {
         StatusBar.SetPanelText(0, countsBefore);
         throw;
     }
-    StatusBar.SetPanelText(0, found.Stopped ? countsBefore
-                                            : CountText(found.Extensions, found.Classes));
+    if (found.Stopped) {
+        StatusBar.SetPanelText(0, countsBefore);
+        return;
+    }
+    StatusBar.SetPanelText(0, CountText(found.Extensions, found.Classes));
+    // Keys whose default value holds no text are filed without a class; the
+    // hint panel says how many, until the next hint replaces it.
+    StatusBar.SetPanelText(1, UnreadableKeysHint(found.Unreadable));
 }
 
 void TMainForm::ScanItemClick() {

@@ -16,6 +16,13 @@ const int kClassViewHelp = 200;
 
 } // namespace
 
+std::string UnreadableKeysHint(int count) {
+    if (count <= 0)
+        return std::string();
+    return std::to_string(count) + (count == 1 ? " extension key" : " extension keys") +
+           " could not be read";
+}
+
 void TMainForm::TabControlChange() {
     const std::string caption = SelectedTabCaption();
     for (int view = 0; view <= 1; ++view) {
