@@ -185,6 +185,7 @@ far_east)
     tr -d '\r' <"$ini" | iconv -f CP932 -t UTF-8 | grep -qx 'LastExt=.ソ' ||
         fail "the extension was not listed"
     echo "far east: status $(field first status) (the registry's: $expected), settings.ini in $folder"
+    ;;
 register_and_delete)
     set_windows win2k
     printf '[config]\r\nSaveMode=0\r\n' >"$work/settings.ini"
