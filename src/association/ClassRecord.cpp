@@ -30,6 +30,20 @@ uint32_t BinaryFlagsNumber(TRegistry& reg) {
            uint32_t(bytes[3]) << 24;
 }
 
+// The file with the environment's variables in place of their %NAME%
+// (system classes keep "%SystemRoot%\system32\shell32.dll,-152"); the icon
+// functions take no variables.
+std::string ExpandedFileName(const std::string& file) {
+    if (file.find('%') == std::string::npos)
+        return file;
+    const DWORD size = ExpandEnvironmentStringsA(file.c_str(), nullptr, 0);
+    std::string expanded(size, '\0');
+    if (size == 0 || ExpandEnvironmentStringsA(file.c_str(), &expanded[0], size) > size)
+        return file;
+    expanded.resize(expanded.find('\0'));
+    return expanded;
+}
+
 } // namespace
 
 TEditFlags GetEditFlags(const std::string& className) {
@@ -124,9 +138,10 @@ HICON GetClassIcon(const std::string& className) {
     if (!IsValidFileClass(className))
         return nullptr;
     const std::string location = GetDefaultIcon(className);
-    const std::string file = IconFileOf(location);
+    std::string file = IconFileOf(location);
     if (file == "%1")
         return nullptr;
+    file = ExpandedFileName(file);
     int index = IconIndexOf(location);
     if (index == -1)
         index = 0;

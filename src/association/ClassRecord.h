@@ -55,7 +55,8 @@ void SetDefaultIcon(const std::string& className, const std::string& location);
 
 // The icon of a class, extracted with ExtractIconA from the file and index
 // that GetDefaultIcon names (index -1 is taken as 0; other negative indexes
-// are resource identifiers and passed on). The caller owns a returned icon
+// are resource identifiers and passed on; environment variables in the file,
+// as in "%SystemRoot%\system32\shell32.dll", are expanded). The caller owns a returned icon
 // and frees it with DestroyIcon. Null for an invalid name, for the location
 // "%1" (each document has its own icon), when the file holds no icon at that
 // index, and when it is no executable, library or icon file (ExtractIconA's

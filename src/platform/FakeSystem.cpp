@@ -191,6 +191,26 @@ HICON ExtractIconA(HINSTANCE, LPCSTR pszExeFileName, UINT nIconIndex) {
     return reinterpret_cast<HICON>(icon);
 }
 
+DWORD ExpandEnvironmentStringsA(LPCSTR src, LPSTR dst, DWORD size) {
+    std::string text = src ? src : "", out;
+    for (size_t i = 0; i < text.size();) {
+        const size_t close = text[i] == '%' ? text.find('%', i + 1) : std::string::npos;
+        const char* value = close != std::string::npos
+                                ? std::getenv(text.substr(i + 1, close - i - 1).c_str())
+                                : nullptr;
+        if (value) {
+            out += value;
+            i = close + 1;
+        } else {
+            out += text[i++];
+        }
+    }
+    const DWORD needed = static_cast<DWORD>(out.size() + 1);
+    if (dst && size >= needed)
+        std::memcpy(dst, out.c_str(), needed);
+    return needed;
+}
+
 BOOL DestroyIcon(HICON hIcon) {
     return Sys().liveIcons.erase(reinterpret_cast<uintptr_t>(hIcon)) ? TRUE : FALSE;
 }

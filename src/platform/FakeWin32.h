@@ -186,6 +186,8 @@ BOOL IsDBCSLeadByte(BYTE TestChar);
 int CompareStringA(LCID Locale, DWORD dwCmpFlags, LPCSTR lpString1, int cchCount1, LPCSTR lpString2,
                    int cchCount2);
 HICON ExtractIconA(HINSTANCE hInst, LPCSTR pszExeFileName, UINT nIconIndex);
+// Replaces each %NAME% by the process environment's NAME; unknown names stay.
+DWORD ExpandEnvironmentStringsA(LPCSTR lpSrc, LPSTR lpDst, DWORD nSize);
 BOOL DestroyIcon(HICON hIcon);
 DWORD GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize);
 

@@ -25,6 +25,8 @@
 //   winprobe version FILE
 //       prints the twelve strings of FILE's version record as the program's
 //       about box reads them (bytes outside ASCII as \xNN).
+//   winprobe select|type|press PID ...
+//       work the program's window as a user would (see ProbeDrive.h).
 //   winprobe counts
 //       prints what a scan of HKEY_CLASSES_ROOT should count, found here
 //       with the plain registry API: the keys named like an extension and
@@ -48,6 +50,11 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "ProbeDrive.h"
+#include "ProbeWindows.h"
+
+using namespace probe;
 
 namespace {
 
@@ -91,65 +98,6 @@ public:
 private:
     LARGE_INTEGER freq_, start_;
 };
-
-std::string windowText(HWND hwnd) {
-    char buf[1024] = "";
-    GetWindowTextA(hwnd, buf, sizeof buf);
-    return buf;
-}
-
-std::string className(HWND hwnd) {
-    char buf[256] = "";
-    GetClassNameA(hwnd, buf, sizeof buf);
-    return buf;
-}
-
-template <typename T> bool contains(const std::vector<T>& items, const T& item) {
-    return std::find(items.begin(), items.end(), item) != items.end();
-}
-
-bool sameText(const std::string& a, const std::string& b) {
-    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
-}
-
-struct WindowSearch {
-    DWORD pid;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK collectProcessWindow(HWND hwnd, LPARAM lp) {
-    auto* search = reinterpret_cast<WindowSearch*>(lp);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == search->pid && IsWindowVisible(hwnd))
-        search->found.push_back(hwnd);
-    return TRUE;
-}
-
-BOOL CALLBACK collectChild(HWND hwnd, LPARAM lp) {
-    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
-    return TRUE;
-}
-
-// Visible top-level windows of one process.
-std::vector<HWND> processWindows(DWORD pid) {
-    WindowSearch search{pid, {}};
-    EnumWindows(collectProcessWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND findWindow(DWORD pid, const std::string& caption) {
-    for (HWND hwnd : processWindows(pid))
-        if (windowText(hwnd) == caption)
-            return hwnd;
-    return nullptr;
-}
-
-std::vector<HWND> children(HWND parent) {
-    std::vector<HWND> found;
-    EnumChildWindows(parent, collectChild, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
 
 // The text of a status bar panel of a window in another process. SB_GETTEXT
 // writes into a buffer of the caller, which must lie in the status bar's own
@@ -492,6 +440,8 @@ int usage() {
                          "       winprobe close PID [--caption TEXT] [--timeout SEC]\n"
                          "       winprobe status PID [--caption TEXT]\n"
                          "       winprobe version FILE\n"
+                         "       winprobe select|type PID TEXT\n"
+                         "       winprobe press PID CAPTION [--answer BUTTON]... [--timeout SEC]\n"
                          "       winprobe counts\n");
     return 2;
 }
@@ -501,6 +451,10 @@ int usage() {
 int main(int argc, char** argv) {
     if (argc == 2 && std::string(argv[1]) == "counts")
         return counts();
+    if (argc >= 2 && isDriveCommand(argv[1])) {
+        const int rc = drive(argc, argv);
+        return rc == 2 ? usage() : rc;
+    }
     if (argc < 3)
         return usage();
     std::string command = argv[1];

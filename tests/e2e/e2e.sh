@@ -13,6 +13,10 @@
 #                    then the window; closing still writes "settings.ini".
 #   version_record   the twelve strings of the version record as the about
 #                    box reads them, the copyright sign included.
+#   associate        Windows 2000 with changes allowed: an extension is
+#                    associated with another class and dissociated again
+#                    through the window's box and buttons, the questions
+#                    answered; reg query shows each change.
 #   far_east         a Japanese system (LANG=ja_JP.UTF-8, ANSI code page 932):
 #                    the extension ".ソ" and the class "表示ファイル", whose
 #                    second bytes include "\", are scanned (the status bar's
@@ -181,6 +185,7 @@ far_east)
     tr -d '\r' <"$ini" | iconv -f CP932 -t UTF-8 | grep -qx 'LastExt=.ソ' ||
         fail "the extension was not listed"
     echo "far east: status $(field first status) (the registry's: $expected), settings.ini in $folder"
+    ;;
 register_and_delete)
     set_windows win2k
     printf '[config]\r\nSaveMode=0\r\n' >"$work/settings.ini"
@@ -230,6 +235,43 @@ version_record)
         tr -d '\r' <"$work/version.out" | grep -qxF "$line" || fail "version record lacks '$line'"
     done
     [ -n "$(field version Comments)" ] || fail "no Comments"
+    ;;
+associate)
+    set_windows win2k
+    reg_run() { "$wine_run" reg "$@" 2>/dev/null | tr -d '\r'; }
+    cleanup_keys() {
+        for key in .e2ea .e2eb e2eclass e2eother; do
+            "$wine_run" reg delete "HKCR\\$key" /f >/dev/null 2>&1 || true
+        done
+    }
+    trap 'cleanup_keys; rm -rf "$work"' EXIT
+    cleanup_keys
+    reg_run add 'HKCR\.e2ea' /ve /d e2eclass /f >/dev/null
+    reg_run add 'HKCR\e2eclass' /ve /d "E2E Document" /f >/dev/null
+    reg_run add 'HKCR\.e2eb' /ve /d e2eother /f >/dev/null
+    reg_run add 'HKCR\e2eother' /ve /d "E2E Other" /f >/dev/null
+    printf '[config]\r\nSaveMode=0\r\nAlwaysAsk=1\r\nOptimizeSystem=1\r\n' >"$work/settings.ini"
+
+    probe start launch "$exe" --timeout 120 || fail "start"
+    pid=$(field start pid)
+    probe select select "$pid" .e2ea || fail "selecting .e2ea"
+    probe type type "$pid" e2eother || fail "typing the class"
+    probe assoc press "$pid" Associate --answer '&Ja' --answer '&Nein' || fail "Associate"
+    grep -q "Are you sure to associate '.e2ea' to 'e2eother'? Note: '.e2ea' is currently associated with 'e2eclass'" \
+        "$work/assoc.out" || fail "the question to associate"
+    grep -q "The fileclass 'e2eclass' will not be used by any other extension." "$work/assoc.out" ||
+        fail "the clean-up question"
+    reg_run query 'HKCR\.e2ea' /ve | grep -q 'REG_SZ *e2eother$' || fail "reg query: .e2ea is not linked to e2eother"
+    reg_run query 'HKCR\e2eclass' /ve | grep -q 'E2E Document' || fail "e2eclass went, though kept"
+
+    probe dissoc press "$pid" Dissociate --answer '&Ja' --answer '&Nein' || fail "Dissociate"
+    grep -q "Are you sure to dissociate '.e2ea' from 'e2eother'?" "$work/dissoc.out" ||
+        fail "the question to dissociate"
+    grep -q "Erase extension from registry?" "$work/dissoc.out" || fail "the erase question"
+    reg_run query 'HKCR\.e2ea' >"$work/after.out" || fail "reg query: .e2ea was erased, though kept"
+    ! grep -q e2eother "$work/after.out" || fail "reg query: .e2ea is still linked to e2eother"
+    probe close close "$pid" --timeout 60 || fail "closing"
+    echo "associate: $(grep -c '^dialog=' "$work/assoc.out") + $(grep -c '^dialog=' "$work/dissoc.out") questions answered"
     ;;
 *)
     echo "unknown case $case_name" >&2

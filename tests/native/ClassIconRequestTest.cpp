@@ -38,6 +38,20 @@ TEST_F(ClassIconRequestTest, FileAndIndexAskedFor) {
     EXPECT_EQ(asked[3].index, 0u);
 }
 
+TEST_F(ClassIconRequestTest, EnvironmentVariablesInTheFileAreExpanded) {
+    setenv("CORVIX_ICON_ROOT", "/opt/icons", 1);
+    PutString("sys\\DefaultIcon", "", "%CORVIX_ICON_ROOT%\\shell32.dll,-152");
+    PutString("unknown\\DefaultIcon", "", "%CORVIX_NO_SUCH_VARIABLE%\\x.dll,1");
+    GetClassIcon("sys");
+    GetClassIcon("unknown");
+    ASSERT_EQ(fake::IconRequests().size(), 2u);
+    EXPECT_EQ(fake::IconRequests()[0].file, "/opt/icons\\shell32.dll");
+    EXPECT_EQ(fake::IconRequests()[0].index, static_cast<UINT>(-152));
+    EXPECT_EQ(fake::IconRequests()[1].file, "%CORVIX_NO_SUCH_VARIABLE%\\x.dll");
+    EXPECT_EQ(GetDefaultIcon("sys"), "%CORVIX_ICON_ROOT%\\shell32.dll,-152"); // the text as stored
+    unsetenv("CORVIX_ICON_ROOT");
+}
+
 TEST_F(ClassIconRequestTest, OnlyRealIconsAreHandedOut) {
     const char* exe = "corvix-class-icon-test.exe";
     const char* text = "corvix-class-icon-test.txt";

@@ -57,6 +57,7 @@ int WINAPI PickIcon(HWND, LPWSTR file, UINT capacity, int* index) {
 } // namespace
 
 TEST_F(MainWindowTest, BothPanelsHoldTheirControlsAsDesigned) {
+    PutString(".txt", "", "txtfile");
     QuietGate();
     TMainForm& f = Open();
     const TRow rows[] = {
@@ -64,8 +65,12 @@ TEST_F(MainWindowTest, BothPanelsHoldTheirControlsAsDesigned) {
         {&f.bExt1, "bExt1", "", "", {8, 64, 0, 2}},
         {&f.laContentType, "laContentType", "Content Type:", "", {8, 76, 0, 0}},
         {&f.bExt2, "bExt2", "", "", {8, 104, 0, 2}},
-        {&f.laNew_Menu, "laNew_Menu", "", "", {8, 116, 0, 0}},
-        {&f.btnNew_Menu, "btnNew_Menu", "", "", {8, 136, 169, 21}},
+        {&f.laNew_Menu,
+         "laNew_Menu",
+         "No item in the 'New'-menu for this extension.",
+         "",
+         {8, 116, 0, 0}},
+        {&f.btnNew_Menu, "btnNew_Menu", "Add item to 'New'-menu", "", {8, 136, 169, 21}},
         {&f.btnExtAssoc,
          "btnExtAssoc",
          "Associate",
@@ -84,6 +89,7 @@ TEST_F(MainWindowTest, BothPanelsHoldTheirControlsAsDesigned) {
         {&f.cbAdvOption, "cbAdvOption", "Advanced Options", "", {8, 176, 169, 17}},
         {&f.cbShowActions, "cbShowActions", "Show Actions", "", {8, 192, 97, 17}},
         {&f.laLinkedExtCount, "laLinkedExtCount", "", "", {8, 216, 0, 0}},
+        {&f.laHint, "laHint", "", "", {96, 12, 0, 0}},
         {&f.lbAssocExt, "lbAssocExt", "", "", {8, 232, 0, 69}},
         {&f.btnClassAssoc,
          "btnClassAssoc",
@@ -114,6 +120,14 @@ TEST_F(MainWindowTest, BothPanelsHoldTheirControlsAsDesigned) {
             EXPECT_EQ(b.height, r.design.height);
         }
     }
+    // A control's hint reaches the status bar while the pointer is over it.
+    RECT r;
+    GetWindowRect(f.btnExtDissoc.Handle(), &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    PostMessageA(f.btnExtDissoc.Handle(), WM_MOUSEMOVE, 0, 0);
+    Application.ProcessMessages();
+    EXPECT_EQ(f.StatusBar.PanelText(1), "Dissociate the selected extension from this fileclass");
+
     EXPECT_EQ(f.rgExtVisibility.Items(),
               (std::vector<std::string>{"always show", "like default setting", "never show"}));
     EXPECT_TRUE(f.edtIconFileName.ReadOnly());
