@@ -24,15 +24,15 @@ TKeyImage RichImage() {
         Raw("Inner NUL", REG_EXPAND_SZ, std::string("a\0b\0", 4)),
         Raw("Nothing", REG_SZ, ""),
         Raw("Multi", REG_MULTI_SZ, std::string("one\0two\0\0", 9)),
-        Raw("Dword", REG_DWORD, "\x10\x00\x01\xff"),
-        Raw("Short dword", REG_DWORD, "\x01\x02"),
+        Raw("Dword", REG_DWORD, std::string("\x10\x00\x01\xff", 4)),
+        Raw("Short dword", REG_DWORD, std::string("\x01\x00", 2)),
         Raw("Binary", REG_BINARY, std::string("\x00\xff\x7f", 3)),
         Raw("Empty binary", REG_BINARY, ""),
         Raw("None", REG_NONE, "\x01"),
         Raw("Odd type", 0x2A, "z"),
         Raw("\x01\xff name with \" and \\", REG_SZ, std::string("v\0", 2)),
     };
-    TKeyTree deep{std::string(255, 'd'), {Raw("x", REG_DWORD, "\x01\x00\x00\x00")}, {}};
+    TKeyTree deep{std::string(255, 'd'), {Raw("x", REG_DWORD, std::string("\x01\x00\x00\x00", 4))}, {}};
     TKeyTree middle{"middle", {}, {deep, TKeyTree{"sibling", {}, {}}}};
     image.Tree.SubKeys = {middle, TKeyTree{"last", {Raw("", REG_SZ, std::string("l\0", 2))}, {}}};
     return image;
