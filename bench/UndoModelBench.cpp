@@ -12,7 +12,8 @@
 #include <string>
 
 int main(int argc, char** argv) {
-    const unsigned count = argc > 1 ? static_cast<unsigned>(std::strtoul(argv[1], nullptr, 10)) : 10000;
+    const unsigned count =
+        argc > 1 ? static_cast<unsigned>(std::strtoul(argv[1], nullptr, 10)) : 10000;
     const std::string path = "/tmp/corvix-undo-bench-" + std::to_string(std::rand()) + ".log";
     unsigned failures = 0;
     const auto start = std::chrono::steady_clock::now();

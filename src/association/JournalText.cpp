@@ -15,9 +15,9 @@ struct NamedType {
     const char* name;
 };
 
-const NamedType kTypes[] = {{REG_NONE, "REG_NONE"},     {REG_SZ, "REG_SZ"},
+const NamedType kTypes[] = {{REG_NONE, "REG_NONE"},           {REG_SZ, "REG_SZ"},
                             {REG_EXPAND_SZ, "REG_EXPAND_SZ"}, {REG_BINARY, "REG_BINARY"},
-                            {REG_DWORD, "REG_DWORD"},   {REG_MULTI_SZ, "REG_MULTI_SZ"}};
+                            {REG_DWORD, "REG_DWORD"},         {REG_MULTI_SZ, "REG_MULTI_SZ"}};
 
 std::string Quote(const std::string& text) {
     std::string out = "\"";
@@ -132,7 +132,8 @@ public:
                 text += c;
             } else if (c == 'x' && pos_ + 2 < line_.size() && HexDigit(line_[pos_ + 1]) >= 0 &&
                        HexDigit(line_[pos_ + 2]) >= 0) {
-                text += static_cast<char>(HexDigit(line_[pos_ + 1]) * 16 + HexDigit(line_[pos_ + 2]));
+                text +=
+                    static_cast<char>(HexDigit(line_[pos_ + 1]) * 16 + HexDigit(line_[pos_ + 2]));
                 pos_ += 2;
             } else {
                 return false;

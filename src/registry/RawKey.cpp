@@ -77,8 +77,7 @@ LONG TRawKey::Open(const TRawKey& base, const std::string& path, REGSAM access, 
     });
 }
 
-LONG TRawKey::Create(const TRawKey& base, const std::string& path, REGSAM access,
-                     TRawKey& result) {
+LONG TRawKey::Create(const TRawKey& base, const std::string& path, REGSAM access, TRawKey& result) {
     return Follow(base, path, result, [access](HKEY parent, const std::string& name, HKEY& next) {
         if (name.empty())
             return RegOpenKeyExA(parent, "", 0, access, &next);

@@ -44,7 +44,8 @@ TEST_F(UndoJournalFileTest, TheFileKeepsItsBoundsAndTheNewestEntries) {
     std::vector<std::string> states;
     for (int i = 0; i < 60; ++i) {
         states.push_back(DumpRegistry());
-        Associate(journal, i % 7 == 3 ? ".big" : ".e" + std::to_string(i % 5), "c" + std::to_string(i));
+        Associate(journal, i % 7 == 3 ? ".big" : ".e" + std::to_string(i % 5),
+                  "c" + std::to_string(i));
         const size_t size = FileText(path).size();
         EXPECT_LE(journal.Count(), limits.MaxEntries) << i;
         // Only the entry being written may take the file past the bound.

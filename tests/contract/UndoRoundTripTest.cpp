@@ -101,8 +101,8 @@ const std::vector<Command>& Commands() {
         {"Register extension '.brandnew'",
          [] {
              std::string cls;
-             RegisterExtension(".brandnew", cls, "a/b", TEditFlags{}, false, "", ptText, snkNullFile,
-                               "", nullptr, nullptr);
+             RegisterExtension(".brandnew", cls, "a/b", TEditFlags{}, false, "", ptText,
+                               snkNullFile, "", nullptr, nullptr);
          }},
         {"Register fileclass 'txtfile' anew",
          [] { RegisterFileClass("txtfile", "", TEditFlags{efNone}, "", "", ""); }},
@@ -115,8 +115,8 @@ const std::vector<Command>& Commands() {
          [] { RegisterFileClass("CLSID\\" + kGuid, "Other", TEditFlags{}, "", "", "x.dll,1"); }},
         {"Register fileclass below a new class identifier",
          [] {
-             RegisterFileClass("CLSID\\{11111111-2222-3333-4444-555555555555}", "New",
-                               TEditFlags{}, "", "", "");
+             RegisterFileClass("CLSID\\{11111111-2222-3333-4444-555555555555}", "New", TEditFlags{},
+                               "", "", "");
          }},
         {"Delete fileclass 'txtfile'", [] { DeleteFileClass("txtfile"); }},
         {"Delete fileclass of the class identifier", [] { DeleteFileClass("CLSID\\" + kGuid); }},

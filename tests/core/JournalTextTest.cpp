@@ -32,7 +32,8 @@ TKeyImage RichImage() {
         Raw("Odd type", 0x2A, "z"),
         Raw("\x01\xff name with \" and \\", REG_SZ, std::string("v\0", 2)),
     };
-    TKeyTree deep{std::string(255, 'd'), {Raw("x", REG_DWORD, std::string("\x01\x00\x00\x00", 4))}, {}};
+    TKeyTree deep{
+        std::string(255, 'd'), {Raw("x", REG_DWORD, std::string("\x01\x00\x00\x00", 4))}, {}};
     TKeyTree middle{"middle", {}, {deep, TKeyTree{"sibling", {}, {}}}};
     image.Tree.SubKeys = {middle, TKeyTree{"last", {Raw("", REG_SZ, std::string("l\0", 2))}, {}}};
     return image;
@@ -127,20 +128,23 @@ TEST(JournalTextTest, HandEditsStopTheReadingAtTheSpoiltLine) {
         {"unknown line", head + entry + "hello\n", 1, 4, "line 4: an unknown line"},
         {"image outside an entry", head + "image HKEY_CLASSES_ROOT \".a\" absent\n", 0, 2,
          "line 2: an image outside any entry"},
-        {"unknown root", head + entry + "entry 2 \"Two\"\nimage HKEY_NOWHERE \".a\" absent\n", 2,
-         5, "line 5: a malformed image line"},
+        {"unknown root", head + entry + "entry 2 \"Two\"\nimage HKEY_NOWHERE \".a\" absent\n", 2, 5,
+         "line 5: a malformed image line"},
         {"entry numbers going back", head + entry + "entry 1 \"Again\"\n", 1, 4,
          "line 4: an entry number out of order"},
         {"undone of an unknown entry", head + entry + "undone 9\n", 1, 4,
          "line 4: an undone line for an unknown entry"},
         {"bad hex",
-         head + entry + "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\nvalue \"v\" REG_BINARY hex:0g\nend\n",
+         head + entry +
+             "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\nvalue \"v\" REG_BINARY hex:0g\nend\n",
          1, 4, "line 6: a malformed value line"},
         {"dword of the wrong length",
-         head + entry + "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\nvalue \"v\" REG_DWORD dword:1\nend\n",
+         head + entry +
+             "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\nvalue \"v\" REG_DWORD dword:1\nend\n",
          1, 4, "line 6: a malformed value line"},
         {"text for a binary value",
-         head + entry + "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\nvalue \"v\" REG_BINARY \"t\"\nend\n",
+         head + entry +
+             "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\nvalue \"v\" REG_BINARY \"t\"\nend\n",
          1, 4, "line 6: a malformed value line"},
         {"key too deep",
          head + entry + "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\nkey 2 \"c\"\nend\n", 1, 4,
@@ -150,8 +154,7 @@ TEST(JournalTextTest, HandEditsStopTheReadingAtTheSpoiltLine) {
          4, "line 6: a malformed key line"},
         {"unclosed quote", head + "entry 1 \"One\n", 0, 2, "line 2: a malformed entry line"},
         {"bad escape", head + "entry 1 \"\\q\"\n", 0, 2, "line 2: a malformed entry line"},
-        {"image without end",
-         head + entry + "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\n", 1, 4,
+        {"image without end", head + entry + "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\n", 1, 4,
          "line 6: the last image has no end"},
         {"end without key", head + entry + "image HKEY_CLASSES_ROOT \".b\"\nend\n", 1, 4,
          "line 5: an image without its key"},

@@ -87,9 +87,9 @@ TEST_F(UndoFailureTest, ARestoreRefusedPartWayReportsEachKeyAndKeepsTheEntry) {
     fake::FailNext(fake::Fault::SetValue);
     TRestoreReport report = journal.UndoLast();
     EXPECT_FALSE(report.Complete());
-    EXPECT_EQ(report.Restored, (std::vector<std::string>{"HKEY_CLASSES_ROOT\\.ab1",
-                                                         "HKEY_CLASSES_ROOT\\.ab2",
-                                                         "HKEY_CLASSES_ROOT\\.ab3"}));
+    EXPECT_EQ(report.Restored,
+              (std::vector<std::string>{"HKEY_CLASSES_ROOT\\.ab1", "HKEY_CLASSES_ROOT\\.ab2",
+                                        "HKEY_CLASSES_ROOT\\.ab3"}));
     EXPECT_EQ(report.NotRestored,
               (std::vector<std::string>{"HKEY_CLASSES_ROOT\\abcfile: Could not write value '' of "
                                         "HKEY_CLASSES_ROOT\\abcfile (error 5: access denied)."}));

@@ -53,8 +53,10 @@ void BuildStart(std::mt19937& rng) {
             continue;
         Put(HKEY_CLASSES_ROOT, cls, "", REG_SZ, "Class " + cls + '\0');
         Put(HKEY_CLASSES_ROOT, cls, "EditFlags", REG_DWORD, std::string("\x08\x00\x01\x00", 4));
-        Put(HKEY_CLASSES_ROOT, cls + "\\DefaultIcon", "", REG_EXPAND_SZ, "%1,2" + std::string(1, '\0'));
-        Put(HKEY_CLASSES_ROOT, cls + "\\shell\\open\\command", "", REG_SZ, "x.exe \"%1\"" + std::string(1, '\0'));
+        Put(HKEY_CLASSES_ROOT, cls + "\\DefaultIcon", "", REG_EXPAND_SZ,
+            "%1,2" + std::string(1, '\0'));
+        Put(HKEY_CLASSES_ROOT, cls + "\\shell\\open\\command", "", REG_SZ,
+            "x.exe \"%1\"" + std::string(1, '\0'));
     }
 }
 
@@ -73,14 +75,15 @@ void RunCommand(std::mt19937& rng) {
         TStringList programs;
         if (rng() % 2)
             programs.Add("p" + std::to_string(rng() % 3) + ".exe");
-        RegisterExtension(ext, name, Pick(rng, kTypes), rng() % 2 ? TEditFlags{efNoEdit} : TEditFlags{},
-                          rng() % 2, "warn", ptText, static_cast<TShellNewKind>(rng() % 5), "d",
-                          &programs, nullptr);
+        RegisterExtension(ext, name, Pick(rng, kTypes),
+                          rng() % 2 ? TEditFlags{efNoEdit} : TEditFlags{}, rng() % 2, "warn",
+                          ptText, static_cast<TShellNewKind>(rng() % 5), "d", &programs, nullptr);
         break;
     }
     case 3:
-        RegisterFileClass(cls, rng() % 2 ? "Desc" : "", TEditFlags{efNoRemove}, rng() % 2 ? "tip" : "",
-                          rng() % 3 ? "" : "afile", rng() % 2 ? "i.dll,3" : "");
+        RegisterFileClass(cls, rng() % 2 ? "Desc" : "", TEditFlags{efNoRemove},
+                          rng() % 2 ? "tip" : "", rng() % 3 ? "" : "afile",
+                          rng() % 2 ? "i.dll,3" : "");
         break;
     case 4:
         DeleteExtension(ext);

@@ -23,7 +23,8 @@ void DumpKey(HKEY key, const std::string& path, std::string& out) {
         DWORD nameLen = static_cast<DWORD>(name.size());
         DWORD dataLen = static_cast<DWORD>(data.size());
         DWORD type = 0;
-        LONG rc = RegEnumValueA(key, i, name.data(), &nameLen, nullptr, &type, data.data(), &dataLen);
+        LONG rc =
+            RegEnumValueA(key, i, name.data(), &nameLen, nullptr, &type, data.data(), &dataLen);
         if (rc == ERROR_NO_MORE_ITEMS)
             break;
         if (rc != ERROR_SUCCESS) {
