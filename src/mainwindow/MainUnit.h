@@ -5,13 +5,16 @@
 //
 // The form is split by concern: MainForm.cpp (controls, menu, tool bar),
 // MainStartup.cpp (creation, first showing, closing, settings), MainGate.cpp
-// (modification gate), MainViews.cpp (tabs, item list, scan) and
-// MainShortInfo.cpp (the short-info panel and its layout).
+// (modification gate), MainViews.cpp (tabs, item list, scan),
+// MainShortInfo.cpp (the short-info panel and its layout), MainClassPanel.cpp
+// (the class view's panel and its tool windows) and MainAssociate.cpp (the
+// commands that link and unlink extensions and classes).
 #pragma once
 
 #include <memory>
 #include <string>
 
+#include "support/ZQWinDialogs.h"
 #include "toolkit/Bars.h"
 #include "toolkit/Containers.h"
 #include "toolkit/Form.h"
@@ -19,6 +22,8 @@
 #include "toolkit/Menus.h"
 
 class TFileClass;
+class TActionForm;
+class TAdvOptionForm;
 
 // The captions of the two tabs; the views are told apart by them.
 extern const char* const TabCaptions[2];
@@ -43,6 +48,45 @@ struct TShortInfoLayout {
     bool viewExtVisible = false;
 };
 TShortInfoLayout ArrangeShortInfo(TShortInfoLayout layout);
+
+// Places of the extension panel's controls for a panel width (outer width).
+// The class combo box, the content-type field and the two separators
+// stretch to 11 pixels before the right edge; the three buttons below the
+// combo box end where it ends, or start at the label's left when they don't
+// fit there.
+struct TExtPanelLayout {
+    int panelWidth = 0;
+    TBounds laFileClass;
+    TBounds cbClasses;
+    TBounds btnExtAssoc;
+    TBounds btnExtDissoc;
+    TBounds btnViewClass;
+    TBounds bExt1;
+    TBounds bExt2;
+    TBounds edtContentType;
+};
+TExtPanelLayout ArrangeExtPanel(TExtPanelLayout layout);
+
+// Places of the class panel's controls for a panel width (outer width): the
+// two edit fields and the radio group stretch to 11 pixels before the right
+// edge; the extension list stretches so that its buttons stand 5 pixels
+// beside it and 11 before the edge.
+struct TClassPanelLayout {
+    int panelWidth = 0;
+    TBounds edtClass_Type;
+    TBounds edtIconFileName;
+    TBounds rgExtVisibility;
+    TBounds lbAssocExt;
+    TBounds btnClassAssoc;
+    TBounds btnClassDissoc;
+    TBounds btnViewExt;
+};
+TClassPanelLayout ArrangeClassPanel(TClassPanelLayout layout);
+
+// The questions of the association commands.
+std::string AssociateQuestion(const std::string& ext, const std::string& className,
+                              const std::string& oldClass);
+std::string DissociateQuestion(const std::string& ext, const std::string& className);
 
 // Window bounds brought onto a screen of the given size: no larger than the
 // screen, and moved so that no edge lies outside it.
@@ -96,6 +140,8 @@ public:
     void btnHelpClick();
     void ShowExtensionDetails(int index);
     void ShowClassDetails(int index);
+    // Ctrl+Tab and Ctrl+Shift+Tab switch to the next and the previous view.
+    bool FormShortCut(WORD key);
 
     // Short-info panel.
     void ShowShortInfo(TShortInfoMode mode, std::string text);
@@ -104,6 +150,37 @@ public:
     void lbShortInfoClick();
     void lbShortInfoDblClick();
     void btnShortInfoViewExtClick();
+
+    // Extension view panel.
+    void ExtPanelResize();
+    void cbClassesChange();
+    void cbClassesDblClick();
+    void btnViewClassClick();
+
+    // Class view panel.
+    void ClassPanelResize();
+    void cbAdvOptionClick();
+    void cbShowActionsClick();
+    void lbAssocExtClick();
+    void lbAssocExtDblClick();
+    void btnViewExtClick();
+    void ItemIconChangeClick();
+
+    // Association commands.
+    void btnExtAssocClick();
+    void btnExtDissocClick();
+    void btnClassAssocClick();
+    void btnClassDissocClick();
+
+    // Shared by the commands that change the registry. When OptimizeSystem
+    // is on, the class's key exists and the change leaves it `unused`, asks
+    // Confirm(question) and on Yes deletes the class from the registry and
+    // the index; true when it was deleted.
+    bool DeleteOrphanedClass(const std::string& className, bool unused,
+                             const std::string& question);
+    // Tells the shell that associations changed, so that Explorer shows the
+    // new icons and links; run after every change of the registry.
+    void NotifyAssociationsChanged();
 
     const std::string& SettingsPath() const { return settingsPath_; }
 
@@ -136,9 +213,59 @@ public:
     TListBox lbShortInfo;
     TButton btnShortInfoViewExt;
 
+    // The extension view panel's controls.
+    TLabel laFileClass;
+    TComboBox cbClasses;
+    TButton btnExtAssoc;
+    TButton btnExtDissoc;
+    TButton btnViewClass;
+    TBevel bExt1;
+    TLabel laContentType;
+    TEdit edtContentType;
+    TBevel bExt2;
+    TLabel laNew_Menu;
+    TButton btnNew_Menu;
+
+    // The class view panel's controls.
+    TLabel laClassType;
+    TEdit edtClass_Type;
+    TBevel Bevel1;
+    TImage imgIcon;
+    TPopupMenu pmIcon;
+    TMenuItem ItemIconChange, ItemIconShell;
+    TEdit edtIconFileName;
+    TRadioGroup rgExtVisibility;
+    TCheckBox cbAdvOption;
+    TCheckBox cbShowActions;
+    TLabel laLinkedExtCount;
+    TListBox lbAssocExt;
+    TButton btnClassAssoc;
+    TButton btnClassDissoc;
+    TButton btnViewExt;
+    TZQShChangeIconDialog ZQShChangeIconDialog1;
+
+    // The class view's tool windows: each exists exactly while its box is
+    // ticked (owned by the application, released when the box is unticked).
+    TAdvOptionForm* AdvOptionForm = nullptr;
+    TActionForm* ActionForm = nullptr;
+
 private:
     void CreateMenu();
     void CreateToolBar();
+    void CreateExtPanel();
+    void CreateClassPanel();
+    // The hint line of the bottom bar for the extension shown.
+    void ShowExtensionHint();
+    // The index after a change of E's class: E leaves the entry of `from`
+    // (an entry left without extensions goes with it, as a scan would not
+    // list it) and, unless `to` is null, joins the entry of *to.
+    void MoveInIndex(const std::string& ext, const std::string& from, const std::string* to);
+    // Shows the selected item again after a command changed it.
+    void ShowChangedItem();
+    // The entry selected in the item list, or empty.
+    std::string SelectedItem() const;
+    // Destroys the open tool windows with the main window.
+    void FreeToolWindows();
     std::string SelectedTabCaption() const;
     // Position in the item list of the item last shown in the selected view
     // (CurrentExt or CurrentClass), or -1.

@@ -21,3 +21,10 @@ class EConvertError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// An error of the program's own support library (the change-icon dialog, the
+// file version strings, the link labels).
+class ZQException : public Exception {
+public:
+    using Exception::Exception;
+};
