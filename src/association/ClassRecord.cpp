@@ -117,6 +117,7 @@ void SetDefaultIcon(const std::string& className, const std::string& location) {
         throw EValidError::ForFileClass(className);
     if (location.empty())
         throw EValidError("\"\" is not a valid icon location.");
+    RecordBeforeImage(HKEY_CLASSES_ROOT, FileClassKey(className));
     TRegistry reg = ClassesRootRegistry(KEY_WRITE);
     if (!reg.OpenKey(FileClassKey(className), false))
         throw ERegistryException("Schlüssel " + className + " existiert nicht");
