@@ -106,7 +106,8 @@ const std::vector<Command>& Commands() {
          }},
         {"Register fileclass 'txtfile' anew",
          [] { RegisterFileClass("txtfile", "", TEditFlags{efNone}, "", "", ""); }},
-        {"Change the icon of 'txtfile'",
+        {"Change the icon of 'txtfile'", [] { SetDefaultIcon("txtfile", "C:\\icons\\t.ico,4"); }},
+        {"Register fileclass 'txtfile' with a tip and a version",
          [] {
              RegisterFileClass("txtfile", "Text Document", TEditFlags{efNone}, "tip", "txtfile.2",
                                "C:\\icons\\t.ico,4");

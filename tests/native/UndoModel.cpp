@@ -92,8 +92,7 @@ void RunCommand(std::mt19937& rng) {
         DeleteFileClass(cls);
         break;
     case 6: // the icon change
-        RegisterFileClass(cls, "Class " + cls, TEditFlags{}, "", "",
-                          "icons.dll," + std::to_string(rng() % 10));
+        SetDefaultIcon(cls, "icons.dll," + std::to_string(rng() % 10));
         break;
     default: { // a class deleted with its extensions, one user command
         for (const char* other : kExtensions)
