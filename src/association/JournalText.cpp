@@ -294,7 +294,7 @@ private:
             return "a malformed entry line";
         if (record.Id <= lastId_)
             return "an entry number out of order";
-        lastId_ = record.Id;
+        lastId_ = contents_.LastId = record.Id;
         contents_.Entries.push_back(std::move(record));
         return std::string();
     }

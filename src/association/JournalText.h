@@ -50,6 +50,8 @@ struct TJournalRecord {
 // line number (from 1) and Problem says what was wrong.
 struct TJournalContents {
     std::vector<TJournalRecord> Entries;
+    // The highest entry number read, undone entries included (0 for none).
+    long LastId = 0;
     size_t Whole = 0;
     long DamagedLine = 0;
     std::string Problem;

@@ -53,8 +53,9 @@ void TUndoJournal::Load() {
     for (TJournalRecord& record : contents.Entries)
         if (!record.Images.empty())
             entries_.push_back(std::move(record));
-    if (!contents.Entries.empty())
-        nextId_ = contents.Entries.back().Id + 1;
+    // Numbers of undone entries are not given again: the file still holds
+    // their lines.
+    nextId_ = contents.LastId + 1;
     fileSize_ = text.size();
     if (contents.Whole < text.size())
         SetAside(text, contents);

@@ -11,6 +11,7 @@
 // commands that link and unlink extensions and classes).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,9 @@
 #include "toolkit/Menus.h"
 
 class TFileClass;
+class TUndoJournal;
+class TJournalEntry;
+struct TRestoreReport;
 class TActionForm;
 class TAdvOptionForm;
 
@@ -99,6 +103,9 @@ std::string UntestedSystemWarning(const std::string& systemName);
 // value, or one that can't be read, counts as "not hidden" and the program
 // starts all the same.
 bool StartupHideFileExt();
+
+// The undo journal's file: "undo.log" beside the settings file.
+std::string UndoJournalPath(const std::string& settingsPath);
 
 class TMainForm : public TForm {
 public:
@@ -182,20 +189,43 @@ public:
     // new icons and links; run after every change of the registry.
     void NotifyAssociationsChanged();
 
+    // Undo: one journal entry per command that changes the registry.
+    void UndoItemClick();
+    void ExportBackupItemClick();
+    // The undo menu item and button after the journal changed.
+    void UpdateUndoItem();
+    TUndoJournal& Journal() { return *Journal_; }
+    // Asks for the file a backup is written to; a test may replace it.
+    std::function<bool(std::string& path)> PickBackupFile;
+
+    // While it lives, the registry changes of a command are one journal
+    // entry with this name; afterwards the undo item names it.
+    class TUndoStep {
+    public:
+        TUndoStep(TMainForm& form, const std::string& name);
+        ~TUndoStep();
+        TUndoStep(const TUndoStep&) = delete;
+        TUndoStep& operator=(const TUndoStep&) = delete;
+
+    private:
+        TMainForm& form_;
+        std::unique_ptr<TJournalEntry> entry_;
+    };
+
     const std::string& SettingsPath() const { return settingsPath_; }
 
     // Controls.
     TMainMenu MainMenu;
-    TMenuItem FileMenu, ScanItem, ExitItem;
-    TMenuItem EditMenu, Systemsettings1, NewExtensionItem, DeleteExtensionItem, NewFileclassItem,
-        DeleteFileclassItem;
+    TMenuItem FileMenu, ScanItem, ExportBackupItem, ExitItem;
+    TMenuItem EditMenu, UndoItem, Systemsettings1, NewExtensionItem, DeleteExtensionItem,
+        NewFileclassItem, DeleteFileclassItem;
     TMenuItem AdvancedMenu, NewMenuItem, OpenWithListsItem, SelectProgramItem;
     TMenuItem OptionsMenu, ConfigurationItem;
     TMenuItem HelpMenu, HelpItem, InfoItem;
 
     TToolBar ToolBar;
     TToolButton tbtnScan, tbtnNew, tbtnOpenwithLists, tbtnSelectprogram, tbtnConfiguration,
-        tbtnHelp;
+        tbtnHelp, tbtnUndo;
     TStatusBar StatusBar;
     TTabControl TabControl;
     TListBox ListBox;
@@ -271,6 +301,13 @@ private:
     // (CurrentExt or CurrentClass), or -1.
     int LastShownIndex() const;
 
+    void OpenJournal();
+    // Shows once what was found wrong in the journal file.
+    void ReportJournalDamage();
+    // After an undo: the extension or class the undone command was about.
+    void ShowRestoredItem(const TRestoreReport& report);
+
     std::string settingsPath_;
     std::unique_ptr<TFileClass> FileClasses_;
+    std::unique_ptr<TUndoJournal> Journal_;
 };

@@ -113,6 +113,25 @@ TEST_F(UndoJournalFileTest, DamageIsReportedOnceAndSetAsideWhileTheWholePartStay
     std::remove((path + ".damaged").c_str());
 }
 
+TEST_F(UndoJournalFileTest, EntriesAfterAnUndoInAnEarlierRunGetNewNumbers) {
+    const std::string path = FreshPath("corvix-undo-numbers.log");
+    const std::string start = DumpRegistry();
+    for (int run = 0; run < 3; ++run) {
+        TUndoJournal journal(path);
+        EXPECT_EQ(journal.TakeDamageReport(), "") << run;
+        Associate(journal, ".a", "c" + std::to_string(run));
+        Associate(journal, ".b", "c" + std::to_string(run));
+        EXPECT_TRUE(journal.UndoLast().Complete());
+    }
+    TUndoJournal journal(path);
+    EXPECT_EQ(journal.TakeDamageReport(), "");
+    EXPECT_EQ(journal.Count(), 3u);
+    while (journal.CanUndo())
+        EXPECT_TRUE(journal.UndoLast().Complete());
+    EXPECT_EQ(DumpRegistry(), start);
+    std::remove(path.c_str());
+}
+
 TEST_F(UndoJournalFileTest, AJournalThatCantBeWrittenStopsTheChangeBeforeItIsMade) {
     PutString(".a", "", "afile");
     const std::string before = DumpRegistry();
