@@ -71,6 +71,16 @@ TMainForm::TMainForm(const std::string& settingsPath)
     ExitItem.onClick = Handler(this, &TMainForm::ExitItemClick);
     HelpItem.onClick = Handler(this, &TMainForm::HelpItemClick);
     tbtnHelp.onClick = Handler(this, &TMainForm::HelpItemClick);
+    NewExtensionItem.onClick = Handler(this, &TMainForm::NewExtensionItemClick);
+    DeleteExtensionItem.onClick = Handler(this, &TMainForm::DeleteExtensionItemClick);
+    NewFileclassItem.onClick = Handler(this, &TMainForm::NewFileclassItemClick);
+    DeleteFileclassItem.onClick = Handler(this, &TMainForm::DeleteFileclassItemClick);
+    btnReg.onClick = Handler(this, &TMainForm::btnRegClick);
+    btnNew_Menu.onClick = Handler(this, &TMainForm::NewMenuBtnClick);
+    Systemsettings1.onClick = Handler(this, &TMainForm::NotYetClick);
+    ConfigurationItem.onClick = Handler(this, &TMainForm::NotYetClick);
+    tbtnConfiguration.onClick = Handler(this, &TMainForm::NotYetClick);
+    InfoItem.onClick = Handler(this, &TMainForm::NotYetClick);
 
     FormCreate();
 }
