@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds both trees and runs every test: the core natively (with the
-# sanitizers) and everything as Windows programs under Wine and Xvfb.
+# Builds the trees and runs every test: the core natively (with the
+# sanitizers), the fuzz targets briefly on their saved corpus, and everything
+# as Windows programs under Wine and Xvfb.
 # Exit status 0 only when every test passed.
 set -euo pipefail
 source "$(dirname "$0")/tools/setup.sh"
@@ -8,10 +9,14 @@ source "$(dirname "$0")/tools/setup.sh"
 install_build_tools
 build_native
 build_win32
+build_fuzz
 
 status=0
 echo "== native tests"
 (cd "$CORVIX_ROOT/build/native" && ctest --output-on-failure --timeout 900) || status=1
+
+echo "== fuzz targets on their saved corpus (bench/fuzz.sh makes the long runs)"
+"$CORVIX_ROOT/tests/fuzz/run-corpus.sh" "$CORVIX_ROOT/build/fuzz" 3 || status=1
 
 echo "== Windows tests under Wine"
 CORVIX_TEST_PREFIX=$(mktemp -d /tmp/corvix-tests.XXXXXX)/prefix

@@ -27,7 +27,12 @@ install_packages() {
 
 install_build_tools() {
     install_packages cmake make g++ g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686 \
-        googletest libgtest-dev libbenchmark-dev wine wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick
+        googletest libgtest-dev libbenchmark-dev wine wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick \
+        clang libclang-rt-14-dev llvm-14 locales fonts-vlgothic
+    # The Far East end-to-end case runs Wine on a Japanese system.
+    if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf-\?8'; then
+        as_root localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+    fi
 }
 
 # build_tree NAME [cmake args...]: configures and builds build/NAME; only the
@@ -41,3 +46,10 @@ build_tree() {
 
 build_native() { build_tree native; }
 build_win32() { build_tree win32 -DCMAKE_TOOLCHAIN_FILE="$CORVIX_ROOT/cmake/mingw-i686.cmake"; }
+# The libFuzzer targets of tests/fuzz, built with clang (build/fuzz); with
+# CORVIX_FUZZ_COVERAGE=ON they also record source coverage (build/fuzz-cov).
+build_fuzz() {
+    local tree=fuzz coverage=${CORVIX_FUZZ_COVERAGE:-OFF}
+    [ "$coverage" = ON ] && tree=fuzz-cov
+    CC=clang CXX=clang++ build_tree "$tree" -DCORVIX_FUZZ=ON -DCORVIX_FUZZ_COVERAGE="$coverage"
+}

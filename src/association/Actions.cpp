@@ -4,6 +4,7 @@
 #include "association/LayerRegistry.h"
 #include "association/Names.h"
 #include "association/SubkeyRegistry.h"
+#include "support/AnsiText.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
 
@@ -14,7 +15,7 @@ namespace {
 // An action is one subkey of "shell": its name can't be empty or hold a
 // backslash (which would reach a key further down instead).
 bool IsActionName(const std::string& verb) {
-    return !verb.empty() && verb.find('\\') == std::string::npos;
+    return !verb.empty() && !HasCharOf(verb, "\\");
 }
 
 // Opens the class key of a valid class name and then, one key at a time,

@@ -7,6 +7,7 @@
 #include "association/Names.h"
 #include "association/SubkeyRegistry.h"
 #include "association/VersionRules.h"
+#include "support/AnsiText.h"
 #include "support/StringList.h"
 
 const char* const PerceivedTypeNames[PerceivedTypeCount] = {"Image", "Text",       "Audio",
@@ -21,7 +22,7 @@ bool HasEntries(const TStringList* list) {
 // A name that becomes exactly one subkey: not empty and without backslash
 // (a backslash would create nested keys, a leading one a key at the root).
 bool IsSingleKeyName(const std::string& name) {
-    return !name.empty() && name.find('\\') == std::string::npos;
+    return !name.empty() && !HasCharOf(name, "\\");
 }
 
 void CheckProgramNames(const TStringList* list) {

@@ -1,6 +1,6 @@
 #include "association/Names.h"
 
-#include <cstring>
+#include "support/AnsiText.h"
 
 namespace {
 
@@ -13,14 +13,8 @@ bool IsHexChar(char c) {
 } // namespace
 
 bool IsValidExtension(const std::string& name) {
-    if (name.size() < 2 || name[0] != '.')
-        return false;
-    for (std::string::size_type i = 1; i < name.size(); ++i) {
-        char c = name[i];
-        if (c == '.' || c == ' ' || (c != '\0' && std::strchr("\"*/:<>?\\|", c)))
-            return false;
-    }
-    return true;
+    // By character: the second byte of a Far East character may be "\" or "|".
+    return name.size() >= 2 && name[0] == '.' && !HasCharOf(name.substr(1), ". \"*/:<>?\\|");
 }
 
 bool IsValidGUID(const std::string& text) {
@@ -39,5 +33,5 @@ bool IsValidFileClass(const std::string& name) {
         return false;
     if (name.compare(0, sizeof kClsidPrefix - 1, kClsidPrefix) == 0)
         return IsValidGUID(name.substr(name.find('{')));
-    return name.find('\\') == std::string::npos;
+    return !HasCharOf(name, "\\");
 }

@@ -93,6 +93,11 @@ std::string AssociateQuestion(const std::string& ext, const std::string& classNa
                               const std::string& oldClass);
 std::string DissociateQuestion(const std::string& ext, const std::string& className);
 
+// What the status bar's hint panel says after a scan that met extension keys
+// whose default value holds no text: "3 extension keys could not be read";
+// empty when it met none.
+std::string UnreadableKeysHint(int count);
+
 // The text of the warning shown on a system the program was not tested with.
 std::string UntestedSystemWarning(const std::string& systemName);
 

@@ -17,11 +17,21 @@ const int kClassViewHelp = 200;
 
 } // namespace
 
+std::string UnreadableKeysHint(int count) {
+    if (count <= 0)
+        return std::string();
+    return std::to_string(count) + (count == 1 ? " extension key" : " extension keys") +
+           " could not be read";
+}
+
 void TMainForm::ScanRegistry() {
     // Extension keys first, classes second: "412/298".
     const TScanResult found = ScanFileClasses(FileClasses());
     StatusBar.SetPanelText(0,
                            std::to_string(found.Extensions) + "/" + std::to_string(found.Classes));
+    // Keys whose default value holds no text are filed without a class; the
+    // hint panel says how many, until the next hint replaces it.
+    StatusBar.SetPanelText(1, UnreadableKeysHint(found.Unreadable));
 }
 
 void TMainForm::TabControlChange() {

@@ -45,13 +45,22 @@ void SetVersion(DWORD platformId, DWORD major, DWORD minor, DWORD build, const c
 // deletes whole trees.
 void SetVersion(const std::string& wineName);
 // Whether the system is a Far East one: GetSystemMetrics(SM_DBCSENABLED)
-// reports it, and GetCPInfo gives a double-byte ANSI code page.
+// reports it, GetCPInfo gives a double-byte ANSI code page and IsDBCSLeadByte
+// knows its lead bytes (those of code page 932), and the registry reads key
+// names in that code page (a "\" that ends a two-byte character separates
+// no keys).
 void SetDbcsEnabled(bool on);
 
 struct IconRequest {
     std::string file;
     UINT index;
 };
+// The nth move of a file from now on (MoveFileA or MoveFileExA; 1 is the
+// next) fails with `error` before it does anything. Several may be set.
+void FailMove(int nth, DWORD error = ERROR_ACCESS_DENIED);
+// Moves of files made since the last reset, failed ones included.
+int MoveCount();
+
 // Every ExtractIconA call since the last reset.
 const std::vector<IconRequest>& IconRequests();
 // The executable path GetModuleFileNameA reports (default, and for

@@ -8,6 +8,9 @@ namespace detail {
 // forgets the recorded icon extractions (part of fake::ResetRegistry).
 void ResetSystem();
 
+// Forgets the move faults and count of FakeFiles.cpp (part of ResetSystem).
+void ResetFiles();
+
 // Whether the version record set is one of the Windows 95/98/ME family, whose
 // registry knows no access rights and deletes keys with all their subkeys.
 bool Windows9x();

@@ -52,10 +52,26 @@ FILETIME Now() {
 
 } // namespace
 
+// Whether the byte at `i` and the next one make one character of a Far East
+// code page.
+static bool IsDoubleByte(const char* text, size_t i) {
+    return text[i + 1] != '\0' && IsDBCSLeadByte(static_cast<BYTE>(text[i]));
+}
+
 std::u16string FoldName(const std::string& name) {
-    std::u16string folded(name.size(), u'\0');
-    for (size_t i = 0; i < name.size(); ++i)
-        folded[i] = FoldChar(static_cast<unsigned char>(name[i]));
+    // A two-byte character is one unit that has no case: its second byte may
+    // look like an ASCII letter, but is none.
+    std::u16string folded;
+    folded.reserve(name.size());
+    for (size_t i = 0; i < name.size(); ++i) {
+        if (i + 1 < name.size() && IsDoubleByte(name.c_str(), i)) {
+            folded += static_cast<char16_t>((static_cast<unsigned char>(name[i]) << 8) |
+                                            static_cast<unsigned char>(name[i + 1]));
+            ++i;
+        } else {
+            folded += FoldChar(static_cast<unsigned char>(name[i]));
+        }
+    }
     return folded;
 }
 
@@ -171,6 +187,10 @@ bool SplitPath(const char* path, std::vector<std::string>& components) {
         return false;
     const char* start = path;
     for (const char* p = path;; ++p) {
+        if (*p != '\0' && IsDoubleByte(p, 0)) {
+            ++p; // the second byte of a character ("\\" in ".\x83\\") separates nothing
+            continue;
+        }
         if (*p == '\\' || *p == '\0') {
             if (p > start)
                 components.emplace_back(start, p);

@@ -162,6 +162,10 @@ BOOL GetCPInfo(UINT, LPCPINFO info) {
     return TRUE;
 }
 
+BOOL IsDBCSLeadByte(BYTE c) {
+    return Sys().dbcs && ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) ? TRUE : FALSE;
+}
+
 // The result Windows documents: 0 when the file holds no icon (a missing file
 // included), 1 when it is no executable, library or icon file, else an icon.
 // Any executable is taken to hold an icon at any index; an icon file holds
@@ -270,6 +274,7 @@ void ResetSystem() {
     s.dbcs = false;
     s.iconRequests.clear();
     s.moduleFileName.clear();
+    ResetFiles();
 }
 
 } // namespace detail

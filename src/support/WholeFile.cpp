@@ -1,5 +1,8 @@
 #include "support/WholeFile.h"
 
+#include "support/AnsiText.h"
+#include "support/FileMove.h"
+
 #ifdef _WIN32
 #include "platform/Win32.h"
 #else
@@ -40,8 +43,8 @@ private:
 };
 
 std::string FolderOf(const std::string& path) {
-    size_t slash = path.find_last_of("\\/:");
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    const std::string folder = FolderOfPath(path);
+    return folder.empty() ? std::string(".") : folder;
 }
 
 bool WriteAll(HANDLE h, const std::string& contents) {
@@ -54,23 +57,6 @@ bool WriteAll(HANDLE h, const std::string& contents) {
         done += written;
     }
     return FlushFileBuffers(h) != FALSE;
-}
-
-// Moves `from` over `to`. Windows 95, 98 and ME have no MoveFileExA: there the
-// old file is deleted first; should the move then fail, the new contents stay
-// in `from`.
-bool MoveOver(const std::string& from, const std::string& to, bool& keepSource) {
-    keepSource = false;
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED)
-        return false;
-    if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES && !DeleteFileA(to.c_str()))
-        return false;
-    if (MoveFileA(from.c_str(), to.c_str()))
-        return true;
-    keepSource = true;
-    return false;
 }
 
 } // namespace
@@ -216,9 +202,13 @@ bool ReplaceWholeFile(const std::string& path, const std::string& contents) {
         return false;
     bool written = ::fchmod(file.Get(), mode) == 0 && WriteAll(file.Get(), contents);
     written = file.Close() && written;
-    if (written && ::rename(temp.c_str(), path.c_str()) == 0)
+    // The move is the one of the Windows build, on the stand-in's file
+    // functions, so that its steps are tested natively.
+    bool keepTemp = false;
+    if (written && MoveOver(temp, path, keepTemp))
         return true;
-    ::unlink(temp.c_str());
+    if (!keepTemp)
+        ::unlink(temp.c_str());
     return false;
 }
 

@@ -1,6 +1,6 @@
 // Reading and replacing a small file as a whole. Replacing goes through a
-// temporary file beside the target that is renamed over it, so a write that
-// fails half-way leaves the previous contents in place.
+// temporary file beside the target that is moved over it (MoveOver), so a
+// write that fails half-way leaves the previous contents in place.
 #pragma once
 
 #include <string>

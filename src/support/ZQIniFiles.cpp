@@ -1,6 +1,7 @@
 #include "support/ZQIniFiles.h"
 
 #include "platform/Win32.h"
+#include "support/AnsiText.h"
 #include "support/DecimalText.h"
 #include "support/Exception.h"
 #include "support/TextCompare.h"
@@ -226,7 +227,5 @@ std::string SettingsFilePath() {
         buffer.resize(buffer.size() * 2);
     }
     std::string exe(buffer.data(), std::min<size_t>(length, buffer.size()));
-    size_t slash = exe.find_last_of("\\/:");
-    std::string folder = slash == std::string::npos ? std::string() : exe.substr(0, slash + 1);
-    return folder + "settings.ini";
+    return FolderOfPath(exe) + "settings.ini";
 }

@@ -114,6 +114,13 @@ TToolButton* TToolBar::ButtonAt(POINT clientPoint) const {
     return nullptr;
 }
 
+const TToolButton* TToolBar::ButtonById(int id) const {
+    for (const TToolButton* button : buttons_)
+        if (button->id_ == id)
+            return button;
+    return nullptr;
+}
+
 std::string TToolBar::HintAt(POINT clientPoint) const {
     if (TToolButton* button = ButtonAt(clientPoint))
         return button->Hint();

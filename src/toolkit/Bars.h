@@ -35,6 +35,8 @@ public:
     const std::string& Caption() const { return caption_; }
     const std::string& Hint() const { return hint_; }
     const std::string& Name() const { return name_; }
+    // The command id the button sends.
+    int Id() const { return id_; }
     int ImageIndex() const { return image_; }
     // Runs onClick when the button is enabled.
     void Click();
@@ -71,6 +73,8 @@ public:
     void AddButtons(const std::vector<TToolButtonRow>& rows);
     std::string HintAt(POINT clientPoint) const override;
     int ImageCount() const;
+    // The button that sends a command id, or null.
+    const TToolButton* ButtonById(int id) const;
 
 protected:
     TCreateParams KindParams() const override;

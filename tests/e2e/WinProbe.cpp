@@ -401,7 +401,15 @@ int version(const char* file) {
 bool isExtensionName(const std::string& name) {
     if (name.size() < 2 || name[0] != '.')
         return false;
-    return name.find_first_of(". \"*/:<>?\\|", 1) == std::string::npos;
+    // By character (CharNextA): in a Far East code page the second byte of a
+    // character may be "\" or "|".
+    for (const char* c = name.c_str() + 1; *c;) {
+        const char* next = CharNextA(c);
+        if (next == c + 1 && std::strchr(". \"*/:<>?\\|", *c))
+            return false;
+        c = next;
+    }
+    return true;
 }
 
 int counts() {

@@ -13,6 +13,15 @@
 #                    then the window; closing still writes "settings.ini".
 #   version_record   the twelve strings of the version record as the about
 #                    box reads them, the copyright sign included.
+#   far_east         a Japanese system (LANG=ja_JP.UTF-8, ANSI code page 932):
+#                    the extension ".ソ" and the class "表示ファイル", whose
+#                    second bytes include "\", are scanned (the status bar's
+#                    count is the registry's) and shown in both views (each is
+#                    reselected from "settings.ini" and saved back), and the
+#                    program in the folder "表示ソフト" writes "settings.ini"
+#                    beside itself. With CORVIX_SCREENSHOT=FILE.png set,
+#                    screenshots of the class view (FILE.png) and of the
+#                    extension view (FILE-extensions.png) are written.
 #   register_and_delete  Windows 2000 with changes allowed: "New Extension ..."
 #                    registers .e2eabc with the new class e2eabcfile, Yes to
 #                    the follow-on question registers the class with a
@@ -111,6 +120,67 @@ untested_system)
     [[ "$(field xp status)" =~ ^[0-9]+/[0-9]+$ ]] || fail "no scan count after the warning"
     grep -q '^\[MainForm\]' "$work/settings.ini" || fail "settings.ini has no [MainForm] section"
     ;;
+far_east)
+    # A Japanese system for every Wine program of this case.
+    locale -a 2>/dev/null | grep -qix 'ja_JP.utf-\?8' || fail "the locale ja_JP.UTF-8 is missing"
+    export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+    # A prefix of its own, made on that system, so the names stay out of
+    # the registry the other cases count.
+    export CORVIX_TEST_PREFIX="$work/prefix"
+    trap 'WINEPREFIX="$CORVIX_TEST_PREFIX" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+    reg="$work/far-east.reg"
+    # Registry files of version 5 are UTF-16; regedit stores the names in
+    # Unicode, and the program reads them back in code page 932.
+    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+        '[HKEY_CLASSES_ROOT\.ソ]' '@="表示ファイル"' '' \
+        '[HKEY_CLASSES_ROOT\表示ファイル]' '@="表示のドキュメント"' '' |
+        iconv -f UTF-8 -t UTF-16 >"$reg"
+    "$wine_run" regedit /S "$(winpath "$reg")" >/dev/null 2>&1 || fail "importing $reg"
+    # As on a Japanese Windows, Tahoma (the dialog font) borrows the glyphs
+    # it lacks from a Japanese font.
+    japanese_font=/usr/share/fonts/truetype/vlgothic/VL-Gothic-Regular.ttf
+    if [ -f "$japanese_font" ]; then
+        cp "$japanese_font" "$CORVIX_TEST_PREFIX/drive_c/windows/Fonts/"
+        "$wine_run" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+            /v Tahoma /t REG_MULTI_SZ /d 'VL-Gothic-Regular.ttf,VL Gothic' /f >/dev/null 2>&1
+    fi
+    folder="$work/表示ソフト"
+    mkdir "$folder"
+    cp "$corvix" "$folder/corvix.exe"
+    exe=$(winpath "$folder/corvix.exe")
+    exe_name=corvix.exe
+    set_windows win2k
+    probe counts counts || fail "winprobe counts"
+    expected=$(field counts status)
+    ini="$folder/settings.ini"
+    # Start on the class view with both names to reselect (the file is in
+    # the system's code page).
+    printf '[MainForm]\r\nTab=1\r\nLastExt=.ソ\r\nLastClass=表示ファイル\r\n' |
+        iconv -f UTF-8 -t CP932 >"$ini"
+    probe first launch "$exe" --timeout 120 || fail "start in $folder"
+    [ "$(field first status)" = "$expected" ] ||
+        fail "status bar shows '$(field first status)', the registry holds $expected"
+    if [ -n "${CORVIX_SCREENSHOT:-}" ]; then
+        sleep 1
+        import -window root "$CORVIX_SCREENSHOT"
+    fi
+    probe closed close "$(field first pid)" --timeout 60 || fail "closing"
+    shown=$(tr -d '\r' <"$ini" | iconv -f CP932 -t UTF-8)
+    grep -qx 'LastClass=表示ファイル' <<<"$shown" || fail "the class was not shown: $shown"
+    grep -qx 'LastExt=.ソ' <<<"$shown" || fail "the extension was not kept: $shown"
+    grep -qx 'Tab=1' <<<"$shown" || fail "no tab saved: $shown"
+    # The extension view lists ".ソ" too: started there, it is reselected
+    # (an extension not listed would give way to the first one).
+    sed -i 's/^Tab=1/Tab=0/' "$ini"
+    probe second launch "$exe" --timeout 120 || fail "second start"
+    if [ -n "${CORVIX_SCREENSHOT:-}" ]; then
+        sleep 1
+        import -window root "${CORVIX_SCREENSHOT%.png}-extensions.png"
+    fi
+    probe closed2 close "$(field second pid)" --timeout 60 || fail "closing again"
+    tr -d '\r' <"$ini" | iconv -f CP932 -t UTF-8 | grep -qx 'LastExt=.ソ' ||
+        fail "the extension was not listed"
+    echo "far east: status $(field first status) (the registry's: $expected), settings.ini in $folder"
 register_and_delete)
     set_windows win2k
     printf '[config]\r\nSaveMode=0\r\n' >"$work/settings.ini"

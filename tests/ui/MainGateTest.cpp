@@ -32,7 +32,7 @@ TEST_F(MainWindowTest, GateTableOnWindowsVersion) {
     // Defaults: no run may change anything; the warning shows on every
     // system but Windows 2000.
     if (expected->systemName)
-        dialogs_.Expect(TDialogKind::Warning, mrOk);
+        dialogs_.Expect(TDialogKind::Warning, mbOK, mrOk);
     EXPECT_FALSE(Create().AllowChanges);
     if (expected->systemName) {
         ASSERT_EQ(dialogs_.Asked().size(), 1u);
@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, GateTableOnWindowsVersion) {
     // is not even read. On Windows 2000 only "SaveMode" counts.
     Set("config", "AllowMods", "1");
     if (expected->systemName)
-        dialogs_.Expect(TDialogKind::Warning, mrOk);
+        dialogs_.Expect(TDialogKind::Warning, mbOK, mrOk);
     EXPECT_EQ(Create().AllowChanges, expected->systemName != nullptr);
     Set("config", "VersionWarn", "0");
     EXPECT_FALSE(Create().AllowChanges);
@@ -67,7 +67,7 @@ TEST(UntestedSystemWarning, TextOfTheWarning) {
 TEST_F(MainWindowTest, CanModifyRefusesWithItsMessageAndConfirmAsksOnlyWhenWanted) {
     QuietGate();
     TMainForm& form = Create();
-    dialogs_.Expect(TDialogKind::Plain, mrOk);
+    dialogs_.Expect(TDialogKind::Plain, mbOK, mrOk);
     EXPECT_FALSE(form.CanModify());
     ASSERT_EQ(dialogs_.Asked().size(), 1u);
     EXPECT_EQ(dialogs_.Asked()[0].caption, "Corvix - Adaptation of Extensions");
@@ -81,11 +81,10 @@ TEST_F(MainWindowTest, CanModifyRefusesWithItsMessageAndConfirmAsksOnlyWhenWante
     EXPECT_TRUE(form.Confirm("Are you sure?"));
     EXPECT_EQ(dialogs_.Asked().size(), 1u);
     form.AlwaysAsk = true;
-    dialogs_.Expect(TDialogKind::Confirmation, mrYes);
-    dialogs_.Expect(TDialogKind::Confirmation, mrNo);
-    dialogs_.Expect(TDialogKind::Confirmation, mrCancel);
+    // A question before a change offers Yes and No; closing it is No.
+    dialogs_.Expect(TDialogKind::Confirmation, mbYes | mbNo, mrYes);
+    dialogs_.Expect(TDialogKind::Confirmation, mbYes | mbNo, mrNo);
     EXPECT_TRUE(form.Confirm("Are you sure?"));
-    EXPECT_FALSE(form.Confirm("Are you sure?"));
     EXPECT_FALSE(form.Confirm("Are you sure?"));
     EXPECT_EQ(dialogs_.Asked().back().caption, "Bestätigen");
     EXPECT_EQ(dialogs_.Asked().back().text, "Are you sure?");

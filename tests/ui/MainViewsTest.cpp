@@ -139,6 +139,7 @@ TEST_F(MainWindowTest, ScanGoesOnPastAnUnreadableClassAndShowingItReportsTheErro
     QuietGate();
     TMainForm& form = Open();
     EXPECT_EQ(form.StatusBar.PanelText(0), "2/2");
+    EXPECT_EQ(form.StatusBar.PanelText(1), "1 extension key could not be read");
     ClickTab(1);
     ClickItem("");
     EXPECT_EQ(form.lbShortInfo.Items().ToVector(), (std::vector<std::string>{".zodd"}));
@@ -154,4 +155,21 @@ TEST_F(MainWindowTest, ScanGoesOnPastAnUnreadableClassAndShowingItReportsTheErro
         << dialogs_.Asked()[0].text;
     ClickItem(".abc");
     EXPECT_EQ(form.CurrentExt, ".abc");
+
+    // Each scan says anew how many keys it could not read, and nothing when
+    // it read them all.
+    const struct {
+        std::function<void()> change;
+        const char* hint;
+    } rescans[] = {
+        {[] { PutBinary(".zbin", "", std::string("\x01\x02", 2)); },
+         "2 extension keys could not be read"},
+        {[] { PutString(".zodd", "", "txtfile"); }, "1 extension key could not be read"},
+        {[] { PutString(".zbin", "", "txtfile"); }, ""},
+    };
+    for (const auto& rescan : rescans) {
+        rescan.change();
+        form.ScanItem.Click();
+        EXPECT_EQ(form.StatusBar.PanelText(1), rescan.hint);
+    }
 }

@@ -215,6 +215,7 @@ TEST(AssertionError, MessageFileAndLineInGerman) {
 TEST(Hints, MenuItemsAndControlsUnderThePointerReachTheHintHandler) {
     TTestForm form;
     std::vector<std::string> seen;
+    Application.SetHint(""); // whatever an earlier window left under the pointer
     Application.onHint = [&] { seen.push_back(Application.Hint()); };
 
     SendMessageA(form.Handle(), WM_MENUSELECT, MAKEWPARAM(form.scanItem.Id(), MF_STRING),

@@ -16,12 +16,46 @@ ScriptedDialogs::~ScriptedDialogs() {
     Application.SetDialogHandler(previous_);
 }
 
+namespace {
+
+// The button that gives a modal result.
+unsigned ButtonOf(int result) {
+    switch (result) {
+    case mrYes:
+        return mbYes;
+    case mrNo:
+        return mbNo;
+    case mrOk:
+        return mbOK;
+    case mrCancel:
+        return mbCancel;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+std::string ButtonCaptions(unsigned buttons) {
+    const std::pair<unsigned, const char*> captions[] = {
+        {mbYes, "&Ja"}, {mbNo, "&Nein"}, {mbOK, "OK"}, {mbCancel, "Abbrechen"}};
+    std::string text;
+    for (const auto& c : captions)
+        if (buttons & c.first)
+            text += (text.empty() ? "" : "/") + std::string(c.second);
+    return text;
+}
+
 void ScriptedDialogs::Expect(TDialogKind kind, int answer) {
-    script_.push_back({kind, answer, nullptr});
+    script_.push_back({kind, answer, nullptr, 0});
+}
+
+void ScriptedDialogs::Expect(TDialogKind kind, unsigned buttons, int answer) {
+    script_.push_back({kind, answer, nullptr, buttons});
 }
 
 void ScriptedDialogs::ExpectModal(std::function<int(TForm&)> fill) {
-    script_.push_back({TDialogKind::Modal, mrNone, std::move(fill)});
+    script_.push_back({TDialogKind::Modal, mrNone, std::move(fill), 0});
 }
 
 int ScriptedDialogs::Answer(const TDialogRequest& request) {
@@ -29,11 +63,19 @@ int ScriptedDialogs::Answer(const TDialogRequest& request) {
         help_.emplace_back(request.helpCommand, request.helpData);
         return 1;
     }
-    TAsked asked{request.kind, request.caption, request.text};
+    const bool box = request.kind != TDialogKind::Modal;
+    TAsked asked{request.kind, request.caption, request.text, box ? request.buttons : 0u};
     asked_.push_back(asked);
-    if (script_.empty() || script_.front().kind != request.kind) {
+    bool expected = !script_.empty() && script_.front().kind == request.kind;
+    if (expected && box) {
+        const TStep& step = script_.front();
+        expected = step.buttons ? step.buttons == request.buttons
+                                : (request.buttons & ButtonOf(step.answer)) != 0;
+    }
+    if (!expected) {
         unexpected_.push_back(asked);
-        throw EUnexpectedDialog("unexpected dialog \"" + request.caption + "\": " + request.text);
+        throw EUnexpectedDialog("unexpected dialog \"" + request.caption + "\" (" +
+                                ButtonCaptions(asked.buttons) + "): " + request.text);
     }
     TStep step = std::move(script_.front());
     script_.pop_front();
@@ -195,7 +237,7 @@ std::string MainWindowTest::Get(const std::string& section, const std::string& k
 
 void MainWindowTest::ExpectGateWarning() {
     if (GetOSVersionCode() != 8)
-        dialogs_.Expect(TDialogKind::Warning, mrOk);
+        dialogs_.Expect(TDialogKind::Warning, mbOK, mrOk);
 }
 
 TMainForm& MainWindowTest::Create() {

@@ -19,12 +19,17 @@
 #include "toolkit/Form.h"
 #include "toolkit/ListControls.h"
 
-// What the program asked.
+// What the program asked: the kind of box, its frame text and text, and
+// the buttons it offered (mbYes | mbNo, ...; for a modal form none).
 struct TAsked {
     TDialogKind kind;
     std::string caption;
     std::string text;
+    unsigned buttons = 0;
 };
+
+// The buttons of a box as their captions read: "&Ja/&Nein".
+std::string ButtonCaptions(unsigned buttons);
 
 // Raised for a box or dialog the test did not script: the test fails at
 // once instead of waiting for a user.
@@ -34,15 +39,19 @@ public:
 };
 
 // Answers every box and modal dialog while it lives. Each Expect queues one
-// answer; a request of another kind, or one more than queued, is recorded as
-// unexpected and raises EUnexpectedDialog. Help calls are recorded and
-// succeed.
+// answer; a request of another kind, one that does not offer the answer's
+// button (or, when the step names them, exactly the buttons named), or one
+// more than queued, is recorded as unexpected and raises EUnexpectedDialog.
+// Help calls are recorded and succeed.
 class ScriptedDialogs : public TDialogHandler {
 public:
     ScriptedDialogs();
     ~ScriptedDialogs() override;
 
+    // A box of `kind` that offers the button of `answer` (mrYes: "&Ja", ...).
     void Expect(TDialogKind kind, int answer);
+    // A box of `kind` offering exactly `buttons`, answered with `answer`.
+    void Expect(TDialogKind kind, unsigned buttons, int answer);
     // A modal form: it is shown (its show handling has run), `fill` works on
     // it as the user would. The result is the form's own (set by a button),
     // else the answer of `fill` (how the form was closed).
@@ -62,6 +71,7 @@ private:
         TDialogKind kind;
         int answer;
         std::function<int(TForm&)> fill;
+        unsigned buttons; // 0: any that offer the answer
     };
     TDialogHandler* previous_;
     std::deque<TStep> script_;

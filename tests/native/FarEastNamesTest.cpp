@@ -1,0 +1,96 @@
+// Names in a double-byte ANSI code page (932 here): the second byte of a
+// character may be "\" or "|" and must not count as one. The stand-in plays a
+// Far East system when told to; the same runs under Wine with code page 932
+// (tests/e2e/far-east.sh).
+#include "association/DataType.h"
+#include "index/FileClassScan.h"
+#include "platform/FakeControl.h"
+#include "support/AnsiText.h"
+#include "support/ScratchRegistry.h"
+#include "support/StringList.h"
+#include "support/ZQIniFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Code page 932: "ソ" is 83 5C, "表" 95 5C, "ポ" 83 7C, "示" 8E A6.
+const std::string kSo = "\x83\x5C";
+const std::string kHyo = "\x95\x5C";
+const std::string kPo = "\x83\x7C";
+const std::string kJi = "\x8E\xA6";
+
+class FarEastTest : public RegistryTest {
+protected:
+    void SetUp() override { fake::SetDbcsEnabled(true); }
+};
+
+} // namespace
+
+TEST_F(FarEastTest, NameRulesWalkByCharacter) {
+    const struct {
+        std::string name;
+        bool extension;
+        bool fileClass;
+    } cases[] = {
+        {"." + kSo, true, false},
+        {"." + kPo + kSo, true, false},
+        {".a" + kHyo + "b", true, false},
+        {kHyo + kJi, false, true},
+        {"My " + kSo + " Type", false, true},
+        {"." + kSo + "\\", false, false}, // a backslash of its own after the character
+        {kHyo + "\\" + kJi, false, false},
+        {"." + kSo + "|", false, false},
+        {"." + kSo + ".", false, false},
+        {".\x83", true, false}, // a lead byte at the end is a character
+        {".\x83" + std::string(1, '\0') + "\\", false, false}, // a NUL ends no pair
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsValidExtension(c.name), c.extension) << c.name;
+        EXPECT_EQ(IsValidFileClass(c.name), c.fileClass) << c.name;
+    }
+    // On a Western system the same bytes are two characters, the second "\".
+    fake::SetDbcsEnabled(false);
+    EXPECT_FALSE(IsValidExtension("." + kSo));
+    EXPECT_FALSE(IsValidFileClass(kHyo + kJi));
+}
+
+TEST_F(FarEastTest, ExtensionAndClassWithDoubleByteNamesAreScannedAndFound) {
+    PutString("." + kSo, "", kHyo + kJi);
+    PutString(kHyo + kJi, "", "Hyouji " + kSo);
+    PutString(".txt", "", "txtfile");
+    ASSERT_TRUE(HasKey("." + kSo)); // one key at the root, not "." below ".\x83"
+
+    TStringList extensions;
+    GetExtensions(extensions);
+    EXPECT_EQ(extensions.Items(), (std::vector<std::string>{"." + kSo, ".txt"}));
+    EXPECT_TRUE(ExtensionExists("." + kSo));
+    EXPECT_TRUE(FileClassExists(kHyo + kJi));
+    EXPECT_EQ(GetExtensionClass("." + kSo), kHyo + kJi);
+    EXPECT_EQ(GetClassDescription(kHyo + kJi), "Hyouji " + kSo);
+
+    TFileClass index;
+    const TScanResult found = ScanFileClasses(index);
+    EXPECT_EQ(found.Extensions, 2);
+    EXPECT_EQ(found.Classes, 2);
+    TStringList filed;
+    index.GetClassExtensions(kHyo + kJi, filed);
+    EXPECT_EQ(filed.Items(), (std::vector<std::string>{"." + kSo}));
+}
+
+TEST_F(FarEastTest, SettingsFileLiesInTheProgramsFolder) {
+    const struct {
+        std::string exe;
+        std::string settings;
+    } cases[] = {
+        {"C:\\" + kSo + "\\corvix.exe", "C:\\" + kSo + "\\settings.ini"},
+        {"C:\\Tools\\" + kSo + kPo + ".exe", "C:\\Tools\\settings.ini"},
+        {"C:\\" + kHyo + "\\" + kSo + ".exe", "C:\\" + kHyo + "\\settings.ini"},
+        {kSo + ".exe", "settings.ini"},
+    };
+    for (const auto& c : cases) {
+        fake::SetModuleFileName(c.exe);
+        EXPECT_EQ(SettingsFilePath(), c.settings) << c.exe;
+    }
+    EXPECT_EQ(FolderOfPath("D:" + kSo), "D:");
+}

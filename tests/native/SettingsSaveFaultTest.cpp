@@ -1,0 +1,99 @@
+// Saving the settings file when moving the new file into place fails: on
+// every system the user's settings must survive, under their own name when
+// the old file could be put back, else in the file renamed aside.
+#include "platform/FakeControl.h"
+#include "support/Exception.h"
+#include "support/ZQIniFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string TextOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The files of a folder by name, with their contents.
+std::map<std::string, std::string> FilesOf(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        files[entry.path().filename().string()] = TextOf(entry.path());
+    return files;
+}
+
+const std::string kOld = "[config]\r\nStartupScan=1\r\n";
+const std::string kNew = "[config]\r\nStartupScan=0\r\n";
+
+} // namespace
+
+TEST(SettingsSaveFault, AFailedMoveNeverLosesTheSettings) {
+    const struct {
+        const char* system;
+        std::vector<int> failingMoves; // numbers of the moves that fail
+        bool saved;
+        // The folder afterwards: settings.ini and any other file, by contents;
+        // "<temp>" stands for the temporary file holding the new contents.
+        std::map<std::string, std::string> files;
+        std::string stale; // a file settings.ini.old left from before, or empty
+    } cases[] = {
+        {"win2k", {}, true, {{"settings.ini", kNew}}, ""},
+        {"win2k", {1}, false, {{"settings.ini", kOld}}, ""},
+        {"win98", {}, true, {{"settings.ini", kNew}}, ""},
+        {"win95", {1}, false, {{"settings.ini", kOld}}, ""}, // renaming aside
+        {"win98", {2}, false, {{"settings.ini", kOld}}, ""}, // moving in: put back
+        {"winme", {2, 3}, false, {{"settings.ini.old", kOld}, {"<temp>", kNew}}, ""},
+        {"win98", {}, true, {{"settings.ini", kNew}, {"settings.ini.old", "x"}}, "x"},
+        {"win98", {2}, false, {{"settings.ini", kOld}, {"settings.ini.old", "x"}}, "x"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const fs::path folder =
+            fs::temp_directory_path() /
+            ("corvix-save-" +
+             std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
+             std::to_string(++n));
+        fs::create_directories(folder);
+        const fs::path file = folder / "settings.ini";
+        std::ofstream(file, std::ios::binary) << kOld;
+        if (!c.stale.empty())
+            std::ofstream(folder / "settings.ini.old", std::ios::binary) << c.stale;
+
+        fake::ResetRegistry();
+        fake::SetVersion(c.system);
+        for (int move : c.failingMoves)
+            fake::FailMove(move);
+        bool saved = true;
+        try {
+            TZQIniFile(file.string()).WriteBool("config", "StartupScan", false);
+        } catch (const Exception& e) {
+            saved = false;
+            EXPECT_EQ(e.Message(), "nach " + file.string() + " kann nicht geschrieben werden");
+        }
+        EXPECT_EQ(saved, c.saved) << c.system << " case " << n;
+
+        std::map<std::string, std::string> files = FilesOf(folder);
+        std::map<std::string, std::string> expected = c.files;
+        if (expected.erase("<temp>")) {
+            // The temporary file keeps its own name; only its contents count.
+            for (auto it = files.begin(); it != files.end(); ++it)
+                if (it->first.rfind("settings.ini.", 0) == 0 && it->second == kNew) {
+                    files.erase(it);
+                    break;
+                }
+        }
+        EXPECT_EQ(files, expected) << c.system << " case " << n;
+        fs::remove_all(folder);
+    }
+    fake::ResetRegistry();
+}
