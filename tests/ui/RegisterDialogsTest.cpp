@@ -307,6 +307,7 @@ TEST_F(RegisterDialogTest, PerceivedTypeOnWindowsVersion) {
     std::vector<std::string> expected = {"+ .abc", "+ .abc\\[]=abcfile"};
     if (xp)
         expected.push_back("+ .abc\\[PerceivedType]=Video");
+    std::sort(expected.begin(), expected.end());
     EXPECT_EQ(Difference(before, PictureOfClassesRoot()), expected);
 }
 
