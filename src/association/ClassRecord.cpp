@@ -1,6 +1,7 @@
 #include "association/ClassRecord.h"
 
 #include "association/Errors.h"
+#include "association/JournalHook.h"
 #include "association/LayerRegistry.h"
 #include "association/Lookups.h"
 #include "association/Names.h"
@@ -76,6 +77,7 @@ void RegisterFileClass(const std::string& className, const std::string& descript
     if (!curVer.empty() && !IsValidFileClass(curVer))
         throw EValidError::ForFileClass(curVer);
 
+    RecordBeforeImage(HKEY_CLASSES_ROOT, FileClassKey(className));
     // A class key that can't be opened or created is reported rather than
     // passed over in silence: the caller would take the refused write for
     // done.
@@ -110,6 +112,7 @@ void RegisterFileClass(const std::string& className, const std::string& descript
 void DeleteFileClass(const std::string& className) {
     if (!FileClassExists(className))
         return;
+    RecordBeforeImage(HKEY_CLASSES_ROOT, FileClassKey(className));
     // KEY_READ lets the deletion list the subkeys, so the whole tree goes.
     ClassesRootRegistry(KEY_READ).DeleteKey(FileClassKey(className));
 }
@@ -128,6 +131,7 @@ void SetDefaultIcon(const std::string& className, const std::string& location) {
         throw EValidError::ForFileClass(className);
     if (location.empty())
         throw EValidError("\"\" is not a valid icon location.");
+    RecordBeforeImage(HKEY_CLASSES_ROOT, FileClassKey(className));
     TRegistry reg = ClassesRootRegistry(KEY_WRITE);
     if (!reg.OpenKey(FileClassKey(className), false))
         throw ERegistryException("Schlüssel " + className + " existiert nicht");

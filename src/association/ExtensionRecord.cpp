@@ -1,6 +1,7 @@
 #include "association/ExtensionRecord.h"
 
 #include "association/Errors.h"
+#include "association/JournalHook.h"
 #include "association/LayerRegistry.h"
 #include "association/Lookups.h"
 #include "association/Names.h"
@@ -105,6 +106,7 @@ void RegisterExtension(const std::string& ext, std::string& className,
         throw EValidError(std::to_string(static_cast<int>(perceivedType)) +
                           " is not a valid perceived type.");
 
+    RecordBeforeImage(HKEY_CLASSES_ROOT, ExtensionKey(ext));
     // An extension key that can't be opened or created is reported rather
     // than passed over in silence: the caller would take the refused write
     // for done.
@@ -145,6 +147,7 @@ bool AssociateExtension(const std::string& ext, const std::string& className, bo
         throw EValidError::ForExtension(ext);
     if (!IsValidFileClass(className))
         throw EValidError::ForFileClass(className);
+    RecordBeforeImage(HKEY_CLASSES_ROOT, ExtensionKey(ext));
     TRegistry reg = ClassesRootRegistry(KEY_WRITE);
     if (!reg.OpenKey(ExtensionKey(ext), canCreate))
         return false;
@@ -155,6 +158,7 @@ bool AssociateExtension(const std::string& ext, const std::string& className, bo
 void DissociateExtension(const std::string& ext) {
     if (!IsValidExtension(ext))
         throw EValidError::ForExtension(ext);
+    RecordBeforeImage(HKEY_CLASSES_ROOT, ExtensionKey(ext));
     TRegistry reg = ClassesRootRegistry(KEY_WRITE);
     if (reg.OpenKey(ExtensionKey(ext), false))
         reg.DeleteValue("");
@@ -163,8 +167,10 @@ void DissociateExtension(const std::string& ext) {
 void DeleteExtension(const std::string& ext) {
     if (!IsValidExtension(ext))
         throw EValidError::ForExtension(ext);
-    if (ExtensionExists(ext))
-        ClassesRootRegistry(KEY_READ).DeleteKey(ExtensionKey(ext));
+    if (!ExtensionExists(ext))
+        return;
+    RecordBeforeImage(HKEY_CLASSES_ROOT, ExtensionKey(ext));
+    ClassesRootRegistry(KEY_READ).DeleteKey(ExtensionKey(ext));
 }
 
 std::string GetContentType(const std::string& ext) {

@@ -77,6 +77,7 @@ void TMainForm::btnExtAssocClick() {
         throw EValidError::ForFileClass(className);
     if (!CanModify() || !Confirm(AssociateQuestion(ext, className, oldClass)))
         return;
+    TUndoStep step(*this, "Associate '" + ext + "' with '" + className + "'");
     // The old class goes unused unless it is the new one in another spelling.
     DeleteOrphanedClass(oldClass,
                         FileClasses().ClassExtensionCount(oldClass) == 1 &&
@@ -95,6 +96,7 @@ void TMainForm::btnExtDissocClick() {
     const std::string className = GetExtensionClass(ext);
     if (!CanModify() || !Confirm(DissociateQuestion(ext, className)))
         return;
+    TUndoStep step(*this, "Dissociate '" + ext + "' from '" + className + "'");
     DeleteOrphanedClass(className, FileClasses().ClassExtensionCount(className) == 1,
                         "The fileclass will not be used by any other extension.\r\nShould '" +
                             className + "' be deleted?");
@@ -127,6 +129,7 @@ void TMainForm::btnClassAssocClick() {
         return;
     const std::string ext = extensions[chosen];
     const std::string oldClass = GetExtensionClass(ext);
+    TUndoStep step(*this, "Associate '" + ext + "' with '" + className + "'");
     // The key may have gone since the list was read; then nothing is written.
     if (!AssociateExtension(ext, className, false))
         return;
@@ -141,6 +144,7 @@ void TMainForm::btnClassDissocClick() {
         return;
     const std::string ext = lbAssocExt.Items()[lbAssocExt.ItemIndex()];
     const std::string className = GetExtensionClass(ext);
+    TUndoStep step(*this, "Dissociate '" + ext + "' from '" + className + "'");
     DeleteOrphanedClass(className, lbAssocExt.Items().Count() == 1,
                         "The fileclass will not be used by any other extension.\r\nShould the "
                         "fileclass be deleted?");

@@ -228,6 +228,7 @@ void TMainForm::ItemIconChangeClick() {
         MakeIconLocation(ZQShChangeIconDialog1.FileName, ZQShChangeIconDialog1.IconIndex);
     if (!Confirm("Are you sure to change the icon of '" + className + "' to '" + location + "'?"))
         return;
+    TUndoStep step(*this, "Change the icon of '" + className + "'");
     SetDefaultIcon(className, location);
     NotifyAssociationsChanged();
     // What the registry holds now.

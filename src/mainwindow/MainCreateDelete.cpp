@@ -52,6 +52,7 @@ void TMainForm::NewExtensionItemClick() {
     Assert(CurrentView == 0, "You should be on Extensions-tab.");
     if (!CanModify())
         return;
+    TUndoStep step(*this, "Register new extension");
     TMainRegisterHost host(*this);
     TRegExtForm form(host);
     if (form.ShowModal() != mrOk)
@@ -69,6 +70,7 @@ void TMainForm::DeleteExtensionItemClick() {
         return;
     if (!Confirm("Are you sure to delete '" + ext + "'?"))
         return;
+    TUndoStep step(*this, "Delete extension '" + ext + "'");
     DeleteOrphanedClass(className, FileClasses().ClassExtensionCount(className) == 1,
                         "The fileclass will not be used by any other extension.\r\nShould '" +
                             className + "' be deleted?");
@@ -91,18 +93,23 @@ void TMainForm::DeleteFileclassItemClick() {
         return;
     if (!Confirm("Are you sure to delete '" + className + "'?"))
         return;
+    TStringList linked;
+    bool deleteLinked = false;
     if (OptimizeSystem && FileClasses().ClassExtensionCount(className) > 0) {
-        TStringList linked;
         FileClasses().GetClassExtensions(className, linked);
-        const bool deleteLinked =
+        deleteLinked =
             Confirm("There are " + std::to_string(linked.Count()) + " extensions linked to '" +
                     className + "'.\r\nShould thies extensions also be deleted?");
-        for (int i = linked.Count() - 1; i >= 0; --i) {
-            if (deleteLinked)
-                DeleteExtension(linked[i]);
-            else // kept without a class of their own in the index
-                FileClasses().Add("", "", linked[i]);
-        }
+    }
+    TUndoStep step(*this,
+                   "Delete fileclass '" + className + "'" +
+                       (deleteLinked ? " with " + std::to_string(linked.Count()) + " extensions"
+                                     : std::string()));
+    for (int i = linked.Count() - 1; i >= 0; --i) {
+        if (deleteLinked)
+            DeleteExtension(linked[i]);
+        else // kept without a class of their own in the index
+            FileClasses().Add("", "", linked[i]);
     }
     DeleteFileClass(className);
     FileClasses().DeleteClass(className);
@@ -118,6 +125,7 @@ void TMainForm::btnRegClick() {
     const std::string className = ListBox.Items()[index];
     if (!CanModify())
         return;
+    TUndoStep step(*this, "Register fileclass '" + className + "'");
     TMainRegisterHost host(*this);
     TRegClassForm form(host);
     if (form.Execute(className) != mrOk)

@@ -2,6 +2,7 @@
 #include "mainwindow/MainUnit.h"
 
 #include "../../res/resource.h"
+#include "association/UndoJournal.h"
 #include "index/ZQFileAssoc.h"
 #include "toolkit/Application.h"
 
@@ -64,6 +65,9 @@ TMainForm::TMainForm(const std::string& settingsPath)
     btnShortInfoViewExt.onClick = Handler(this, &TMainForm::btnShortInfoViewExtClick);
     ScanItem.onClick = Handler(this, &TMainForm::ScanItemClick);
     tbtnScan.onClick = Handler(this, &TMainForm::ScanItemClick);
+    UndoItem.onClick = Handler(this, &TMainForm::UndoItemClick);
+    tbtnUndo.onClick = Handler(this, &TMainForm::UndoItemClick);
+    ExportBackupItem.onClick = Handler(this, &TMainForm::ExportBackupItemClick);
     ExitItem.onClick = Handler(this, &TMainForm::ExitItemClick);
     HelpItem.onClick = Handler(this, &TMainForm::HelpItemClick);
     tbtnHelp.onClick = Handler(this, &TMainForm::HelpItemClick);
@@ -90,9 +94,13 @@ void TMainForm::CreateMenu() {
     MainMenu.Build({
         {&FileMenu, 0, "FileMenu", "&File"},
         {&ScanItem, 1, "ScanItem", "(Re-)&scan", {VK_F5}, "(Re-)scan the registry"},
+        {&ExportBackupItem, 1, "ExportBackupItem", "Export &backup ...", none,
+         "Write the changed keys or all file types to a REGEDIT4 file"},
         {nullptr, 1, "", "-"},
         {&ExitItem, 1, "ExitItem", "E&xit", {'Q', FCONTROL}, "Exit the program"},
         {&EditMenu, 0, "EditMenu", "&Edit"},
+        {&UndoItem, 1, "UndoItem", "&Undo", {'Z', FCONTROL}, "Take back the last change", false},
+        {nullptr, 1, "", "-"},
         {&Systemsettings1, 1, "Systemsettings1", "Systemsettings ...", none,
          "Change global system settings"},
         {nullptr, 1, "", "-"},
@@ -129,6 +137,7 @@ void TMainForm::CreateToolBar() {
     ToolBar.SetButtonSize(27, 27);
     ToolBar.AddButtons({
         {&tbtnScan, "tbtnScan", "Registry&scan", "(Re-)scan the registry", TBIMG_SCAN},
+        {&tbtnUndo, "tbtnUndo", "&Undo", "Take back the last change", TBIMG_UNDO, false},
         {},
         {&tbtnNew, "tbtnNew", "", "", TBIMG_NEW, false},
         {&tbtnOpenwithLists, "tbtnOpenwithLists", "", "", TBIMG_OPENWITHLISTS, false},

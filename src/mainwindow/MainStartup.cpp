@@ -34,6 +34,7 @@ void TMainForm::FormCreate() {
     Application.onHint = Handler(this, &TMainForm::ApplicationHint);
     TabControl.SetTabs({TabCaptions[0], TabCaptions[1]});
     FileClasses_ = std::make_unique<TFileClass>();
+    OpenJournal();
 }
 
 void TMainForm::FormShow() {
@@ -68,6 +69,7 @@ void TMainForm::FormShow() {
             ListBox.SetItemIndex(index);
     }
     ListBoxClick();
+    ReportJournalDamage();
 }
 
 void TMainForm::RestoreWindow(TZQIniFile& ini) {

@@ -13,6 +13,7 @@
 // and classes).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -26,6 +27,9 @@
 class TFileClass;
 class TZQIniFile;
 class TStringList;
+class TUndoJournal;
+class TJournalEntry;
+struct TRestoreReport;
 class TActionForm;
 class TAdvOptionForm;
 
@@ -104,6 +108,9 @@ std::string UntestedSystemWarning(const std::string& systemName);
 // value, or one that can't be read, counts as "not hidden" and the program
 // starts all the same.
 bool StartupHideFileExt();
+
+// The undo journal's file: "undo.log" beside the settings file.
+std::string UndoJournalPath(const std::string& settingsPath);
 
 class TMainForm : public TForm {
 public:
@@ -201,20 +208,43 @@ public:
     // Commands of features still to come: they say so.
     void NotYetClick();
 
+    // Undo: one journal entry per command that changes the registry.
+    void UndoItemClick();
+    void ExportBackupItemClick();
+    // The undo menu item and button after the journal changed.
+    void UpdateUndoItem();
+    TUndoJournal& Journal() { return *Journal_; }
+    // Asks for the file a backup is written to; a test may replace it.
+    std::function<bool(std::string& path)> PickBackupFile;
+
+    // While it lives, the registry changes of a command are one journal
+    // entry with this name; afterwards the undo item names it.
+    class TUndoStep {
+    public:
+        TUndoStep(TMainForm& form, const std::string& name);
+        ~TUndoStep();
+        TUndoStep(const TUndoStep&) = delete;
+        TUndoStep& operator=(const TUndoStep&) = delete;
+
+    private:
+        TMainForm& form_;
+        std::unique_ptr<TJournalEntry> entry_;
+    };
+
     const std::string& SettingsPath() const { return settingsPath_; }
 
     // Controls.
     TMainMenu MainMenu;
-    TMenuItem FileMenu, ScanItem, ExitItem;
-    TMenuItem EditMenu, Systemsettings1, NewExtensionItem, DeleteExtensionItem, NewFileclassItem,
-        DeleteFileclassItem;
+    TMenuItem FileMenu, ScanItem, ExportBackupItem, ExitItem;
+    TMenuItem EditMenu, UndoItem, Systemsettings1, NewExtensionItem, DeleteExtensionItem,
+        NewFileclassItem, DeleteFileclassItem;
     TMenuItem AdvancedMenu, NewMenuItem, OpenWithListsItem, SelectProgramItem;
     TMenuItem OptionsMenu, ConfigurationItem;
     TMenuItem HelpMenu, HelpItem, InfoItem;
 
     TToolBar ToolBar;
     TToolButton tbtnScan, tbtnNew, tbtnOpenwithLists, tbtnSelectprogram, tbtnConfiguration,
-        tbtnHelp;
+        tbtnHelp, tbtnUndo;
     TStatusBar StatusBar;
     TTabControl TabControl;
     TListBox ListBox;
@@ -299,10 +329,17 @@ private:
     // Rebuilds the current view after a change, selecting the item last shown.
     void ShowViewAgain();
 
+    void OpenJournal();
+    // Shows once what was found wrong in the journal file.
+    void ReportJournalDamage();
+    // After an undo: the extension or class the undone command was about.
+    void ShowRestoredItem(const TRestoreReport& report);
+
     std::string settingsPath_;
     std::unique_ptr<TFileClass> FileClasses_;
     // FormClose has run: the program is ending.
     bool closed_ = false;
     // While a view is rebuilt right after a scan: the extensions it read.
     const TStringList* scannedExtensions_ = nullptr;
+    std::unique_ptr<TUndoJournal> Journal_;
 };

@@ -16,7 +16,18 @@ namespace fake {
 // Far East system, the real executable path), so no test inherits another's.
 void ResetRegistry();
 
-enum class Fault { Open, Create, SetValue, DeleteKey, DeleteValue, QueryValue, Enum, QueryInfo };
+// Enum is RegEnumKeyExA, EnumValue RegEnumValueA.
+enum class Fault {
+    Open,
+    Create,
+    SetValue,
+    DeleteKey,
+    DeleteValue,
+    QueryValue,
+    Enum,
+    QueryInfo,
+    EnumValue
+};
 // The next call of that kind fails with `error` (once), before it does
 // anything; calling it twice for a kind fails the next two calls.
 void FailNext(Fault kind, LONG error = ERROR_ACCESS_DENIED);

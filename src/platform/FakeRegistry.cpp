@@ -26,7 +26,7 @@ struct Handle {
 };
 
 const int kRootCount = 4;
-const int kFaultKinds = static_cast<int>(fake::Fault::QueryInfo) + 1;
+const int kFaultKinds = static_cast<int>(fake::Fault::EnumValue) + 1;
 
 struct Registry {
     std::shared_ptr<Key> roots[kRootCount];
@@ -271,6 +271,38 @@ LSTATUS RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName,
     }
     if (lpftLastWriteTime)
         *lpftLastWriteTime = subKey.LastWriteTime();
+    return ERROR_SUCCESS;
+}
+
+LSTATUS RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName,
+                      LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
+    LONG error;
+    if (Enter(fake::Fault::EnumValue, error))
+        return error;
+    if (lpReserved || !lpValueName || !lpcchValueName || (lpData && !lpcbData))
+        return ERROR_INVALID_PARAMETER;
+    Handle handle;
+    if (LONG rc = ResolveWith(hKey, KEY_QUERY_VALUE, handle))
+        return rc;
+    if (dwIndex >= handle.key->ValueCount())
+        return ERROR_NO_MORE_ITEMS;
+    const Value& value = handle.key->ValueAt(dwIndex);
+    const DWORD size = static_cast<DWORD>(value.data.size());
+    // As RegEnumKeyExA: a short name buffer is left untouched.
+    if (value.name.size() >= *lpcchValueName)
+        return ERROR_MORE_DATA;
+    if (lpData && *lpcbData < size) {
+        *lpcbData = size;
+        return ERROR_MORE_DATA;
+    }
+    std::memcpy(lpValueName, value.name.c_str(), value.name.size() + 1);
+    *lpcchValueName = static_cast<DWORD>(value.name.size());
+    if (lpType)
+        *lpType = value.type;
+    if (lpData && size)
+        std::memcpy(lpData, value.data.data(), size);
+    if (lpcbData)
+        *lpcbData = size;
     return ERROR_SUCCESS;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <iterator>
 
 namespace fake {
 namespace registry {
@@ -127,6 +128,12 @@ void Key::DeleteTree() {
 const Value* Key::FindValue(const std::string& name) const {
     auto it = values_.find(FoldName(name));
     return it == values_.end() ? nullptr : &it->second;
+}
+
+const Value& Key::ValueAt(size_t index) const {
+    auto it = values_.begin();
+    std::advance(it, index);
+    return it->second;
 }
 
 void Key::SetValue(const std::string& name, DWORD type, const BYTE* data, size_t size) {

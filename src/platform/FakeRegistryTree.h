@@ -59,6 +59,8 @@ public:
     void SetValue(const std::string& name, DWORD type, const BYTE* data, size_t size);
     bool DeleteValue(const std::string& name);
     size_t ValueCount() const { return values_.size(); }
+    // The value at `index` in the order of the folded names (index < ValueCount()).
+    const Value& ValueAt(size_t index) const;
     // Longest subkey name and value name in characters, without NUL, and the
     // largest value data in bytes as stored.
     DWORD MaxSubKeyNameLength() const;

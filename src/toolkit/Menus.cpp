@@ -44,6 +44,14 @@ void TMenuItem::SetVisible(bool visible) {
         menu_->ItemChanged(*this, true);
 }
 
+void TMenuItem::SetCaption(const std::string& caption) {
+    if (caption_ == caption)
+        return;
+    caption_ = caption;
+    if (menu_)
+        menu_->ItemChanged(*this, true);
+}
+
 void TMenuItem::Click() {
     if (enabled_ && onClick)
         onClick();

@@ -33,6 +33,8 @@ public:
     void SetEnabled(bool enabled);
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
+    // A new caption; the menu shows it at once.
+    void SetCaption(const std::string& caption);
     bool IsSeparator() const { return caption_ == "-"; }
     // Runs onClick when the item is enabled.
     void Click();

@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, FirstStartWithoutSettingsScansAndOpensCentredOnTheFirstTa
     EXPECT_EQ(form.ZQSplitter1.Left(), form.ListBox.Left() + 121);
     EXPECT_EQ(form.BottomPanel.Height(), 36);
     EXPECT_EQ(form.StatusBar.PanelCount(), 3);
-    EXPECT_EQ(form.ToolBar.ImageCount(), 7);
+    EXPECT_EQ(form.ToolBar.ImageCount(), 8); // the last one is the undo arrow
     EXPECT_FALSE(form.NewFileclassItem.Visible());
 }
 

@@ -1,0 +1,397 @@
+#include "association/JournalText.h"
+
+#include <algorithm>
+#include <cstdio>
+
+const char* const kJournalHeader = "Corvix undo journal 1";
+
+namespace {
+
+const char kHex[] = "0123456789abcdef";
+const char kLineEnd[] = "\r\n";
+
+struct NamedType {
+    DWORD type;
+    const char* name;
+};
+
+const NamedType kTypes[] = {{REG_NONE, "REG_NONE"},           {REG_SZ, "REG_SZ"},
+                            {REG_EXPAND_SZ, "REG_EXPAND_SZ"}, {REG_BINARY, "REG_BINARY"},
+                            {REG_DWORD, "REG_DWORD"},         {REG_MULTI_SZ, "REG_MULTI_SZ"}};
+
+std::string Quote(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out + "\"";
+}
+
+std::string TypeName(DWORD type) {
+    for (const NamedType& named : kTypes)
+        if (named.type == type)
+            return named.name;
+    return std::to_string(type);
+}
+
+// A text value written as its text: exactly one NUL, at the end.
+bool IsPlainText(const TRawValue& value) {
+    return (value.Type == REG_SZ || value.Type == REG_EXPAND_SZ) && !value.Data.empty() &&
+           value.Data.find('\0') == value.Data.size() - 1;
+}
+
+std::string DataText(const TRawValue& value) {
+    if (IsPlainText(value))
+        return Quote(value.Data.substr(0, value.Data.size() - 1));
+    if (value.Type == REG_DWORD && value.Data.size() == 4) {
+        std::string out = "dword:";
+        for (int i = 3; i >= 0; --i) {
+            unsigned char c = static_cast<unsigned char>(value.Data[i]);
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+        return out;
+    }
+    std::string out = "hex:";
+    for (size_t i = 0; i < value.Data.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(value.Data[i]);
+        if (i)
+            out += ',';
+        out += kHex[c >> 4];
+        out += kHex[c & 15];
+    }
+    return out;
+}
+
+void TreeText(const TKeyTree& tree, int depth, std::string& out) {
+    out += "key " + std::to_string(depth) + " " + Quote(tree.Name) + kLineEnd;
+    for (const TRawValue& value : tree.Values)
+        out += "value " + Quote(value.Name) + " " + TypeName(value.Type) + " " + DataText(value) +
+               kLineEnd;
+    for (const TKeyTree& subTree : tree.SubKeys)
+        TreeText(subTree, depth + 1, out);
+}
+
+// --- Reading.
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// The words and quoted texts of one line, taken one at a time.
+class LineReader {
+public:
+    explicit LineReader(const std::string& line) : line_(line) {}
+
+    bool AtEnd() {
+        SkipBlanks();
+        return pos_ == line_.size();
+    }
+    bool Word(std::string& word) {
+        SkipBlanks();
+        size_t start = pos_;
+        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '"')
+            ++pos_;
+        word = line_.substr(start, pos_ - start);
+        return !word.empty();
+    }
+    bool Quoted(std::string& text) {
+        SkipBlanks();
+        text.clear();
+        if (pos_ >= line_.size() || line_[pos_] != '"')
+            return false;
+        for (++pos_; pos_ < line_.size(); ++pos_) {
+            char c = line_[pos_];
+            if (c == '"') {
+                ++pos_;
+                return true;
+            }
+            if (c != '\\') {
+                text += c;
+                continue;
+            }
+            if (++pos_ >= line_.size())
+                return false;
+            c = line_[pos_];
+            if (c == '"' || c == '\\') {
+                text += c;
+            } else if (c == 'x' && pos_ + 2 < line_.size() && HexDigit(line_[pos_ + 1]) >= 0 &&
+                       HexDigit(line_[pos_ + 2]) >= 0) {
+                text +=
+                    static_cast<char>(HexDigit(line_[pos_ + 1]) * 16 + HexDigit(line_[pos_ + 2]));
+                pos_ += 2;
+            } else {
+                return false;
+            }
+        }
+        return false;
+    }
+    bool Number(long& number) {
+        std::string word;
+        if (!Word(word) || word.size() > 9 ||
+            !std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return false;
+        number = std::stol(word);
+        return true;
+    }
+
+private:
+    void SkipBlanks() {
+        while (pos_ < line_.size() && line_[pos_] == ' ')
+            ++pos_;
+    }
+
+    const std::string& line_;
+    size_t pos_ = 0;
+};
+
+bool ParseType(const std::string& word, DWORD& type) {
+    for (const NamedType& named : kTypes)
+        if (word == named.name) {
+            type = named.type;
+            return true;
+        }
+    if (word.empty() || word.size() > 9 ||
+        !std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    type = static_cast<DWORD>(std::stoul(word));
+    return true;
+}
+
+bool ParseHexBytes(const std::string& text, std::string& data) {
+    data.clear();
+    for (size_t i = 0; i < text.size(); i += 3) {
+        if (i + 2 > text.size() || HexDigit(text[i]) < 0 || HexDigit(text[i + 1]) < 0)
+            return false;
+        if (i + 2 < text.size() && text[i + 2] != ',')
+            return false;
+        if (i + 2 < text.size() && i + 3 == text.size())
+            return false; // a trailing comma
+        data += static_cast<char>(HexDigit(text[i]) * 16 + HexDigit(text[i + 1]));
+    }
+    return true;
+}
+
+// The value of a "value" line after its name and type.
+bool ParseData(LineReader& reader, DWORD type, std::string& data) {
+    std::string word;
+    if (reader.Quoted(data)) {
+        if (type != REG_SZ && type != REG_EXPAND_SZ)
+            return false;
+        data += '\0';
+        return true;
+    }
+    if (!reader.Word(word))
+        return false;
+    if (word.compare(0, 6, "dword:") == 0) {
+        std::string digits = word.substr(6);
+        std::string bytes;
+        if (type != REG_DWORD || digits.size() != 8)
+            return false;
+        // Written highest byte first; kept lowest first.
+        std::string spaced;
+        for (size_t i = 0; i < 8; i += 2)
+            spaced += (i ? "," : "") + digits.substr(i, 2);
+        if (!ParseHexBytes(spaced, bytes))
+            return false;
+        data.assign(bytes.rbegin(), bytes.rend());
+        return true;
+    }
+    return word.compare(0, 4, "hex:") == 0 && ParseHexBytes(word.substr(4), data);
+}
+
+bool IsKeyName(const std::string& name) {
+    return !name.empty() && name.find('\\') == std::string::npos;
+}
+
+// Reads line after line, keeping track of the last point the text was whole.
+class JournalParser {
+public:
+    explicit JournalParser(const std::string& text) : text_(text) {}
+
+    TJournalContents Run() {
+        size_t pos = 0;
+        long number = 0;
+        while (pos < text_.size()) {
+            size_t end = text_.find('\n', pos);
+            ++number;
+            if (end == std::string::npos)
+                return Damaged(number, "the last line is cut off");
+            std::string line = text_.substr(pos, end - pos);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            pos = end + 1;
+            std::string problem = number == 1 ? Header(line) : Line(line);
+            if (!problem.empty())
+                return Damaged(number, problem);
+            if (!inImage_) {
+                contents_.Whole = pos;
+                firstOpen_ = number + 1;
+            }
+        }
+        if (inImage_)
+            return Damaged(number + 1, "the last image has no end");
+        return contents_;
+    }
+
+private:
+    TJournalContents Damaged(long number, const std::string& problem) {
+        contents_.DamagedLine = firstOpen_;
+        contents_.Problem = "line " + std::to_string(number) + ": " + problem;
+        return contents_;
+    }
+
+    std::string Header(const std::string& line) {
+        return line == kJournalHeader ? std::string() : "not an undo journal";
+    }
+
+    std::string Line(const std::string& line) {
+        LineReader reader(line);
+        std::string word;
+        reader.Word(word);
+        if (inImage_) {
+            if (word == "key")
+                return Key(reader);
+            if (word == "value")
+                return Value(reader);
+            if (word == "end" && reader.AtEnd()) {
+                if (stack_.empty())
+                    return "an image without its key";
+                inImage_ = false;
+                stack_.clear();
+                contents_.Entries.back().Images.push_back(std::move(image_));
+                return std::string();
+            }
+            return "an unknown line inside an image";
+        }
+        if (word == "entry")
+            return Entry(reader);
+        if (word == "image")
+            return Image(reader);
+        if (word == "undone")
+            return Undone(reader);
+        return "an unknown line";
+    }
+
+    std::string Entry(LineReader& reader) {
+        TJournalRecord record;
+        if (!reader.Number(record.Id) || !reader.Quoted(record.Name) || !reader.AtEnd())
+            return "a malformed entry line";
+        if (record.Id <= lastId_)
+            return "an entry number out of order";
+        lastId_ = contents_.LastId = record.Id;
+        contents_.Entries.push_back(std::move(record));
+        return std::string();
+    }
+
+    std::string Image(LineReader& reader) {
+        if (contents_.Entries.empty())
+            return "an image outside any entry";
+        std::string rootName, word;
+        image_ = TKeyImage();
+        if (!reader.Word(rootName) || !(image_.Root = RootKeyOfName(rootName)) ||
+            !reader.Quoted(image_.Path) || SplitKeyPath(image_.Path).empty())
+            return "a malformed image line";
+        if (reader.AtEnd()) {
+            image_.Exists = true;
+            inImage_ = true;
+            return std::string();
+        }
+        if (!reader.Word(word) || word != "absent" || !reader.AtEnd())
+            return "a malformed image line";
+        contents_.Entries.back().Images.push_back(std::move(image_));
+        return std::string();
+    }
+
+    std::string Key(LineReader& reader) {
+        long depth = 0;
+        std::string name;
+        if (!reader.Number(depth) || !reader.Quoted(name) || !reader.AtEnd() || !IsKeyName(name))
+            return "a malformed key line";
+        if (stack_.empty()) {
+            if (depth != 0)
+                return "an image that does not start at depth 0";
+            image_.Tree.Name = name;
+            stack_.push_back(&image_.Tree);
+            return std::string();
+        }
+        if (depth < 1 || static_cast<size_t>(depth) > stack_.size())
+            return "a key at the wrong depth";
+        stack_.resize(depth);
+        stack_.back()->SubKeys.push_back(TKeyTree{name, {}, {}});
+        stack_.push_back(&stack_.back()->SubKeys.back());
+        return std::string();
+    }
+
+    std::string Value(LineReader& reader) {
+        TRawValue value;
+        std::string typeName;
+        if (stack_.empty())
+            return "a value before its key";
+        if (!reader.Quoted(value.Name) || !reader.Word(typeName) ||
+            !ParseType(typeName, value.Type) || !ParseData(reader, value.Type, value.Data) ||
+            !reader.AtEnd())
+            return "a malformed value line";
+        stack_.back()->Values.push_back(std::move(value));
+        return std::string();
+    }
+
+    std::string Undone(LineReader& reader) {
+        long id = 0;
+        if (!reader.Number(id) || !reader.AtEnd())
+            return "a malformed undone line";
+        auto& entries = contents_.Entries;
+        auto it = std::find_if(entries.begin(), entries.end(),
+                               [id](const TJournalRecord& record) { return record.Id == id; });
+        if (it == entries.end())
+            return "an undone line for an unknown entry";
+        entries.erase(it);
+        return std::string();
+    }
+
+    const std::string& text_;
+    TJournalContents contents_;
+    bool inImage_ = false;
+    TKeyImage image_;
+    std::vector<TKeyTree*> stack_;
+    long lastId_ = 0;
+    long firstOpen_ = 1;
+};
+
+} // namespace
+
+std::string EntryText(long id, const std::string& name) {
+    return "entry " + std::to_string(id) + " " + Quote(name) + kLineEnd;
+}
+
+std::string ImageText(const TKeyImage& image) {
+    std::string out = "image " + RootKeyName(image.Root) + " " + Quote(image.Path);
+    if (!image.Exists)
+        return out + " absent" + kLineEnd;
+    out += kLineEnd;
+    TreeText(image.Tree, 0, out);
+    return out + "end" + kLineEnd;
+}
+
+std::string UndoneText(long id) {
+    return "undone " + std::to_string(id) + kLineEnd;
+}
+
+TJournalContents ParseJournal(const std::string& text) {
+    return JournalParser(text).Run();
+}

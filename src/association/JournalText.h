@@ -1,0 +1,61 @@
+// The text form of the undo journal: a plain file a person can read, made of
+// lines that are only ever appended. For example
+//
+//   Corvix undo journal 1
+//   entry 7 "Associate '.txt' with 'txtfile'"
+//   image HKEY_CLASSES_ROOT ".txt"
+//   key 0 ".txt"
+//   value "" REG_SZ "textfile"
+//   value "EditFlags" REG_DWORD dword:00010000
+//   key 1 "ShellNew"
+//   value "Data" REG_BINARY hex:01,02,ff
+//   end
+//   undone 7
+//
+// An entry line starts one user command's entry; the images after it, up to
+// the next entry line, belong to it. An image lists its key ("key 0") and the
+// subkeys below it with their depth, each followed by its values, and closes
+// with "end"; a key that did not exist is the single line
+// `image <root> "<path>" absent`. "undone N" marks entry N as taken back.
+// Quoted texts show printable ASCII as is and every other byte, the quote and
+// the backslash as \xHH, \" and \\. Lines end with CR LF; LF alone is read too.
+#pragma once
+
+#include "association/KeyImage.h"
+
+#include <string>
+#include <vector>
+
+// The first line of every journal file, without its line end.
+extern const char* const kJournalHeader;
+
+// The lines, with their line ends, that record an entry's start, one image,
+// and the undoing of an entry.
+std::string EntryText(long id, const std::string& name);
+std::string ImageText(const TKeyImage& image);
+std::string UndoneText(long id);
+
+// One entry as read back.
+struct TJournalRecord {
+    long Id = 0;
+    std::string Name;
+    std::vector<TKeyImage> Images;
+};
+
+// What a journal file holds: the entries not undone, oldest first. A file that
+// is whole has Whole equal to the text's length. Otherwise reading stopped at
+// the first line that is cut off or malformed (or an image whose "end" never
+// came): Whole is the length of the text up to the last complete line before
+// it that ended an image, an entry line or an undone line, DamagedLine its
+// line number (from 1) and Problem says what was wrong.
+struct TJournalContents {
+    std::vector<TJournalRecord> Entries;
+    // The highest entry number read, undone entries included (0 for none).
+    long LastId = 0;
+    size_t Whole = 0;
+    long DamagedLine = 0;
+    std::string Problem;
+};
+
+// Reads journal text. Never raises: damage ends the reading.
+TJournalContents ParseJournal(const std::string& text);

@@ -1,0 +1,58 @@
+// The exact state of one registry key, taken before a change so that the
+// change can be taken back: whether the key exists, all its values with their
+// types and raw bytes, and all its subkeys with theirs, to any depth.
+#pragma once
+
+#include "registry/RawKey.h"
+#include "support/Exception.h"
+
+#include <string>
+#include <vector>
+
+// A key below the one an image starts at: its name, values and subkeys.
+struct TKeyTree {
+    std::string Name;
+    std::vector<TRawValue> Values;
+    std::vector<TKeyTree> SubKeys;
+};
+
+// The state of the key `Path` below the predefined `Root`. When Exists is
+// false, Tree is empty.
+struct TKeyImage {
+    HKEY Root = HKEY_CLASSES_ROOT;
+    std::string Path;
+    bool Exists = false;
+    TKeyTree Tree;
+
+    // The key as a person writes it: "HKEY_CLASSES_ROOT\.txt".
+    std::string FullName() const;
+};
+
+bool operator==(const TRawValue& a, const TRawValue& b);
+bool operator==(const TKeyTree& a, const TKeyTree& b);
+bool operator==(const TKeyImage& a, const TKeyImage& b);
+
+// A key whose state can't be read or written; the message names the key.
+class EKeyImageError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// Reads the state of `path` below `root`. A missing key gives an image with
+// Exists false whose Path is that of the topmost missing key on the way (so
+// restoring it also removes the keys above that a creation added); any other failure raises
+// EKeyImageError, since an image that leaves something out could not take the
+// change back.
+TKeyImage CaptureKey(HKEY root, const std::string& path);
+
+// Makes the key exactly what the image holds: a key that did not exist is
+// deleted with its subkeys; otherwise it is created as needed, values and
+// subkeys it did not have are deleted, and every value is written with its old
+// type and bytes, to any depth. Raises EKeyImageError when the registry
+// refuses a step; what was done before that step stays, and restoring again
+// finishes the work.
+void RestoreKey(const TKeyImage& image);
+
+// Whether the key `path` is `ancestor` or lies below it (names compared
+// without regard to case, as the registry compares them).
+bool IsSameOrBelow(const std::string& path, const std::string& ancestor);

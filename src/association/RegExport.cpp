@@ -1,0 +1,110 @@
+#include "association/RegExport.h"
+
+namespace {
+
+const char kLineEnd[] = "\r\n";
+const char kHex[] = "0123456789abcdef";
+
+// A text value the editor writes as "text": exactly one NUL, at the end, and
+// no line break (the REGEDIT4 form has no escape for one).
+bool IsPlainText(const TRawValue& value) {
+    return value.Type == REG_SZ && !value.Data.empty() &&
+           value.Data.find('\0') == value.Data.size() - 1 &&
+           value.Data.find_first_of("\r\n") == std::string::npos;
+}
+
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\\' || c == '"')
+            out += '\\';
+        out += c;
+    }
+    return out;
+}
+
+std::string HexType(DWORD type) {
+    if (type == REG_BINARY)
+        return "hex:";
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), kHex[type & 15]);
+        type >>= 4;
+    } while (type);
+    return "hex(" + digits + "):";
+}
+
+// Bytes as the editor writes them: two digits each, separated by commas, the
+// line broken after a comma with a backslash once it passes 76 characters.
+void AppendHexBytes(const std::string& data, std::string& line, std::string& out) {
+    for (size_t i = 0; i < data.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(data[i]);
+        line += kHex[c >> 4];
+        line += kHex[c & 15];
+        if (i + 1 < data.size()) {
+            line += ',';
+            if (line.size() > 76) {
+                out += line + "\\" + kLineEnd;
+                line = "  ";
+            }
+        }
+    }
+}
+
+void AppendValue(const TRawValue& value, std::string& out) {
+    std::string line = value.Name.empty() ? "@=" : "\"" + Escaped(value.Name) + "\"=";
+    if (IsPlainText(value)) {
+        line += "\"" + Escaped(value.Data.substr(0, value.Data.size() - 1)) + "\"";
+    } else if (value.Type == REG_DWORD && value.Data.size() == 4) {
+        line += "dword:";
+        for (int i = 3; i >= 0; --i) {
+            const unsigned char c = static_cast<unsigned char>(value.Data[i]);
+            line += kHex[c >> 4];
+            line += kHex[c & 15];
+        }
+    } else {
+        line += HexType(value.Type);
+        AppendHexBytes(value.Data, line, out);
+    }
+    out += line + kLineEnd;
+}
+
+void AppendTree(const TKeyTree& tree, const std::string& fullName, std::string& out) {
+    out += "[" + fullName + "]" + kLineEnd;
+    for (const TRawValue& value : tree.Values)
+        AppendValue(value, out);
+    out += kLineEnd;
+    for (const TKeyTree& subTree : tree.SubKeys)
+        AppendTree(subTree, fullName + "\\" + subTree.Name, out);
+}
+
+} // namespace
+
+std::string Regedit4Text(const std::vector<TKeyImage>& keys) {
+    std::string out = std::string("REGEDIT4") + kLineEnd + kLineEnd;
+    for (const TKeyImage& key : keys) {
+        if (key.Exists)
+            AppendTree(key.Tree, key.FullName(), out);
+        else
+            out += "; " + key.FullName() + " does not exist" + kLineEnd + kLineEnd;
+    }
+    return out;
+}
+
+std::vector<TKeyImage> CaptureKeys(const std::vector<TKeyImage>& keys) {
+    std::vector<TKeyImage> now;
+    for (const TKeyImage& key : keys)
+        now.push_back(CaptureKey(key.Root, key.Path));
+    return now;
+}
+
+std::vector<TKeyImage> CaptureWholeRoot(HKEY root) {
+    std::vector<std::string> names;
+    if (LONG rc = TRawKey(root, false).SubKeyNames(names))
+        throw EKeyImageError("Could not list the keys of " + RootKeyName(root) + " (" +
+                             RegistryErrorText(rc) + ").");
+    std::vector<TKeyImage> images;
+    for (const std::string& name : names)
+        images.push_back(CaptureKey(root, name));
+    return images;
+}

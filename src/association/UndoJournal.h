@@ -1,0 +1,126 @@
+// The undo journal: before the association layer changes a key, the exact
+// state of that key is written to a file and flushed, so that every change can
+// be taken back, also after a crash. One user command with all its questions
+// and clean-ups is one entry, named for the user; undo restores the newest
+// entry's keys and then forgets the entry. Undoing is not itself recorded.
+//
+// The file (see JournalText.h) is only appended to, except when it is kept to
+// its bounds or set right after damage: then it is replaced as a whole through
+// a temporary file.
+#pragma once
+
+#include "association/JournalText.h"
+#include "association/KeyImage.h"
+#include "support/Exception.h"
+
+#include <string>
+#include <vector>
+
+// The journal can't keep a before-image; the change it was for is not made.
+class EJournalError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The bounds of the journal file: at most MaxEntries entries and MaxBytes
+// bytes. The entry being written is always kept whole, so one command whose
+// before-images alone exceed MaxBytes makes the file that large until the next
+// command starts.
+struct TJournalLimits {
+    size_t MaxEntries = 100;
+    size_t MaxBytes = 5 * 1024 * 1024;
+};
+
+// The outcome of an undo: the keys put back and those the registry refused,
+// each as a full key name (the refused ones followed by the reason).
+struct TRestoreReport {
+    std::vector<std::string> Restored;
+    std::vector<std::string> NotRestored;
+    bool Complete() const { return NotRestored.empty(); }
+    // A text for the user that lists both.
+    std::string Message() const;
+};
+
+class TUndoJournal {
+public:
+    // Reads the journal file at `path` (a missing file is an empty journal).
+    // A damaged file is read as far as it is whole; the rest is appended to
+    // the file of the same name followed by ".damaged" and removed from the
+    // journal, and DamageReport tells the user so.
+    explicit TUndoJournal(std::string path, TJournalLimits limits = TJournalLimits());
+    TUndoJournal(const TUndoJournal&) = delete;
+    TUndoJournal& operator=(const TUndoJournal&) = delete;
+
+    const std::string& Path() const { return path_; }
+    // What reading the file found wrong, and what was done about it; empty
+    // when the file was whole. Taking the report empties it, so that it is
+    // shown once.
+    std::string TakeDamageReport();
+
+    // The entries that can be undone, oldest first.
+    size_t Count() const { return entries_.size(); }
+    bool CanUndo() const { return !entries_.empty() && !open_; }
+    // The name of the entry UndoLast would take back; empty when none.
+    std::string LastName() const;
+
+    // Starts an entry with this name. A Begin while an entry is open joins
+    // that entry (one user command is one entry), so Begin and End pair up.
+    void Begin(const std::string& name);
+    void End();
+    bool InEntry() const { return depth_ > 0; }
+    // Records the state of the key `path` below `root`, with all its subkeys,
+    // unless the open entry has it already (or a key above it); does nothing
+    // when no entry is open. The image is in the file, flushed, when this
+    // returns. Raises EJournalError (the change must then not be made) when
+    // the key can't be read or the file can't be written.
+    void Record(HKEY root, const std::string& path);
+
+    // Restores the keys of the newest entry, the last recorded first, so that
+    // each key ends as it was before the command. When every key is restored
+    // the entry is forgotten; when the registry refuses some, the entry stays
+    // for another try and the report says which keys were and were not
+    // restored. Raises EJournalError when there is nothing to undo.
+    TRestoreReport UndoLast();
+
+    // Every key recorded in this run (root and path), in recording order and
+    // without repeats; the images' states are those before the first change.
+    const std::vector<TKeyImage>& ChangedKeys() const { return changed_; }
+
+private:
+    void Load();
+    void SetAside(const std::string& text, const TJournalContents& contents);
+    // Appends to the file (after the header when the file is new); raises
+    // EJournalError when the file can't be written.
+    void Append(const std::string& text);
+    // Drops the oldest entries until the file, with `extra` bytes more, keeps
+    // its bounds, and writes the file anew.
+    void KeepBounds(size_t extra);
+    void Rewrite();
+
+    std::string path_;
+    TJournalLimits limits_;
+    std::vector<TJournalRecord> entries_;
+    std::vector<TKeyImage> changed_;
+    std::string damageReport_;
+    size_t fileSize_ = 0;
+    bool rewriteFirst_ = false;
+    long nextId_ = 1;
+    int depth_ = 0;
+    bool open_ = false; // the newest entry is the open one (its line is written)
+    std::string openName_;
+};
+
+// While it lives, the association layer's writes are recorded in an entry of
+// `journal` named `name` (joined to the open entry, if any). A null journal
+// records nothing.
+class TJournalEntry {
+public:
+    TJournalEntry(TUndoJournal* journal, const std::string& name);
+    ~TJournalEntry();
+    TJournalEntry(const TJournalEntry&) = delete;
+    TJournalEntry& operator=(const TJournalEntry&) = delete;
+
+private:
+    TUndoJournal* journal_;
+    TUndoJournal* previous_;
+};

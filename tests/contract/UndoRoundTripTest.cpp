@@ -1,0 +1,214 @@
+// Every writing operation of the association layer, run as one journal entry
+// on a registry holding values of every type, long names and nested keys, and
+// then undone by a journal read back from the file (as after a restart): the
+// whole registry must be byte for byte what it was.
+#include "association/DataType.h"
+#include "association/UndoJournal.h"
+#include "support/KeyChain.h"
+#include "support/RegistryDump.h"
+#include "support/ScratchRegistry.h"
+#include "support/StringList.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+const std::string kGuid = "{0002DF01-0000-0000-C000-000000000046}";
+const std::string kLong = std::string(254, 'x'); // ".xxx..." is 255 characters
+const std::string kLongExt = "." + kLong;
+const std::string kLongSub = std::string(255, 'S');
+
+std::string JournalPath() {
+    static int counter = 0;
+    std::string path = testing::TempDir() + "corvix-undo-" + std::to_string(++counter) + ".log";
+    std::remove(path.c_str());
+    std::remove((path + ".damaged").c_str());
+    return path;
+}
+
+// Extensions and classes with values of every type the registry knows.
+void BuildRichRegistry() {
+    PutString(".txt", "", "txtfile");
+    PutString(".txt", "Content Type", "text/plain");
+    PutString(".txt\\ShellNew", "NullFile", "");
+    PutKey(".txt\\OpenWithList\\notepad.exe");
+    PutRaw(".txt", "Unterminated", REG_SZ, "abc");
+    PutString("txtfile", "", "Text Document");
+    PutBinary("txtfile", "EditFlags", std::string("\x00\x00\x01\x00", 4));
+    PutRaw("txtfile", "Multi", REG_MULTI_SZ, std::string("one\0two\0\0", 9));
+    PutRaw("txtfile", "Expand", REG_EXPAND_SZ, std::string("%SystemRoot%\\a.exe\0", 19));
+    PutRaw("txtfile", "Nothing", REG_NONE, "");
+    PutRaw("txtfile", "Odd", 0x2A, "\x01\xff");
+    PutDword("txtfile", "Dword", 0xDEADBEEF);
+    PutString("txtfile\\DefaultIcon", "", "shell32.dll,-3");
+    PutString("txtfile\\shell\\open\\command", "", "notepad.exe \"%1\"");
+    PutString("txtfile\\shell\\print\\ddeexec\\topic", "", "System");
+    std::string big;
+    for (int i = 0; i < 3000; ++i)
+        big += static_cast<char>(i * 7);
+    PutBinary(".bin", "Blob", big);
+    PutString(".bin", "", "binfile");
+    PutString(".emp", "", ""); // an empty default value
+    PutKey(".nokey-values");
+    PutString("CLSID\\" + kGuid, "", "Guid Class");
+    PutString("CLSID\\" + kGuid + "\\InprocServer32", "ThreadingModel", "Both");
+    for (const char* ext : {".ab1", ".ab2", ".ab3"})
+        PutString(ext, "", "abcfile");
+    PutString("abcfile", "", "ABC \xe4\xf6\xfc"); // umlauts in Windows-1252
+    ASSERT_TRUE(PutChainString({kLongExt}, "", "longfile"));
+    ASSERT_TRUE(PutChainString({kLongExt, kLongSub, kLongSub}, "Deep", "value"));
+    ASSERT_TRUE(PutChainString({"longfile", kLongSub}, "", "x"));
+}
+
+std::string WholeRegistry() {
+    return DumpRegistry(HKEY_CLASSES_ROOT) + DumpRegistry(HKEY_CURRENT_USER);
+}
+
+struct Command {
+    const char* name;
+    std::function<void()> run;
+};
+
+TStringList ListOf(std::initializer_list<const char*> items) {
+    TStringList list;
+    for (const char* item : items)
+        list.Add(item);
+    return list;
+}
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {"Associate '.txt' with 'otherfile'",
+         [] { AssociateExtension(".txt", "otherfile", true); }},
+        {"Associate new '.new' with 'txtfile'",
+         [] { AssociateExtension(".new", "txtfile", true); }},
+        {"Associate the long extension", [] { AssociateExtension(kLongExt, "txtfile", true); }},
+        {"Dissociate '.txt'", [] { DissociateExtension(".txt"); }},
+        {"Dissociate '.emp'", [] { DissociateExtension(".emp"); }},
+        {"Delete extension '.txt'", [] { DeleteExtension(".txt"); }},
+        {"Delete extension '.bin'", [] { DeleteExtension(".bin"); }},
+        {"Delete the long extension", [] { DeleteExtension(kLongExt); }},
+        {"Register extension '.txt' anew",
+         [] {
+             std::string cls = "newtxt";
+             TStringList programs = ListOf({"wordpad.exe"});
+             RegisterExtension(".txt", cls, "", TEditFlags{efNone, efNoEdit}, true, "careful",
+                               ptImage, snkCommand, "cmd.exe", &programs, &programs);
+         }},
+        {"Register extension '.brandnew'",
+         [] {
+             std::string cls;
+             RegisterExtension(".brandnew", cls, "a/b", TEditFlags{}, false, "", ptText,
+                               snkNullFile, "", nullptr, nullptr);
+         }},
+        {"Register fileclass 'txtfile' anew",
+         [] { RegisterFileClass("txtfile", "", TEditFlags{efNone}, "", "", ""); }},
+        {"Change the icon of 'txtfile'", [] { SetDefaultIcon("txtfile", "C:\\icons\\t.ico,4"); }},
+        {"Register fileclass 'txtfile' with a tip and a version",
+         [] {
+             RegisterFileClass("txtfile", "Text Document", TEditFlags{efNone}, "tip", "txtfile.2",
+                               "C:\\icons\\t.ico,4");
+         }},
+        {"Register fileclass of the class identifier",
+         [] { RegisterFileClass("CLSID\\" + kGuid, "Other", TEditFlags{}, "", "", "x.dll,1"); }},
+        {"Register fileclass below a new class identifier",
+         [] {
+             RegisterFileClass("CLSID\\{11111111-2222-3333-4444-555555555555}", "New", TEditFlags{},
+                               "", "", "");
+         }},
+        {"Delete fileclass 'txtfile'", [] { DeleteFileClass("txtfile"); }},
+        {"Delete fileclass of the class identifier", [] { DeleteFileClass("CLSID\\" + kGuid); }},
+        {"Delete fileclass 'abcfile' with 3 extensions",
+         [] {
+             for (const char* ext : {".ab3", ".ab2", ".ab1"})
+                 DeleteExtension(ext);
+             DeleteFileClass("abcfile");
+         }},
+        {"Associate '.ab1' with 'txtfile' and delete 'abcfile'",
+         [] {
+             AssociateExtension(".ab1", "txtfile", true);
+             DeleteFileClass("abcfile");
+             AssociateExtension(".ab1", "otherfile", true);
+         }},
+    };
+    return commands;
+}
+
+} // namespace
+
+TEST(UndoRoundTripTest, EveryLayerWriteIsUndoneByteForByteAfterARestart) {
+    for (const Command& command : Commands()) {
+        SCOPED_TRACE(command.name);
+        ScratchRegistry scratch;
+        BuildRichRegistry();
+        const std::string before = WholeRegistry();
+        const std::string path = JournalPath();
+        {
+            TUndoJournal journal(path);
+            TJournalEntry entry(&journal, command.name);
+            command.run();
+        }
+        ASSERT_NE(WholeRegistry(), before) << "the command changed nothing";
+
+        TUndoJournal restarted(path);
+        EXPECT_EQ(restarted.TakeDamageReport(), "");
+        ASSERT_EQ(restarted.Count(), 1u);
+        EXPECT_EQ(restarted.LastName(), command.name);
+        TRestoreReport report = restarted.UndoLast();
+        EXPECT_TRUE(report.Complete()) << report.Message();
+        EXPECT_EQ(WholeRegistry(), before);
+        EXPECT_EQ(restarted.Count(), 0u);
+        EXPECT_EQ(TUndoJournal(path).Count(), 0u) << "the undo is not kept in the file";
+        std::remove(path.c_str());
+    }
+}
+
+TEST(UndoRoundTripTest, SeveralStepsBackInOrderAndWritesOutsideAnEntryAreNotRecorded) {
+    ScratchRegistry scratch;
+    BuildRichRegistry();
+    const std::string path = JournalPath();
+    TUndoJournal journal(path);
+    std::vector<std::string> states{WholeRegistry()};
+    for (size_t i = 0; i < 4; ++i) {
+        {
+            TJournalEntry entry(&journal, Commands()[i].name);
+            Commands()[i].run();
+        }
+        states.push_back(WholeRegistry());
+    }
+    AssociateExtension(".free", "txtfile", true); // no entry open: not undoable
+    EXPECT_EQ(journal.Count(), 4u);
+    const std::string withFree = WholeRegistry();
+    while (journal.CanUndo()) {
+        states.pop_back();
+        EXPECT_EQ(journal.LastName(), Commands()[states.size() - 1].name);
+        EXPECT_TRUE(journal.UndoLast().Complete());
+        // The key the free write made stays; everything else steps back.
+        DeleteExtension(".free");
+        EXPECT_EQ(WholeRegistry(), states.back());
+        AssociateExtension(".free", "txtfile", true);
+    }
+    EXPECT_NE(withFree, states.back());
+    EXPECT_THROW(journal.UndoLast(), EJournalError);
+    std::remove(path.c_str());
+}
+
+TEST(UndoRoundTripTest, AnEntryWithoutChangesLeavesNoTrace) {
+    ScratchRegistry scratch;
+    const std::string path = JournalPath();
+    TUndoJournal journal(path);
+    {
+        TJournalEntry entry(&journal, "Asked and cancelled");
+        TJournalEntry nested(&journal, "Joined");
+        EXPECT_TRUE(journal.InEntry());
+    }
+    EXPECT_FALSE(journal.InEntry());
+    EXPECT_FALSE(journal.CanUndo());
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    EXPECT_EQ(file, nullptr) << "no file for nothing recorded";
+    if (file)
+        std::fclose(file);
+}

@@ -1,0 +1,11 @@
+// The whole content of a registry tree as one text, read straight through the
+// Windows API: every key path, every value with its type and bytes. Two dumps
+// are equal exactly when the trees are, so a test compares the registry
+// before and after with one assertion.
+#pragma once
+
+#include "platform/Win32.h"
+
+#include <string>
+
+std::string DumpRegistry(HKEY root = HKEY_CLASSES_ROOT);

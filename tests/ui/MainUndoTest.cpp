@@ -1,0 +1,202 @@
+// Undo in the main window: each association command undone through the Edit
+// menu or the tool bar finds the whole registry as before and shows the item
+// again; the gate and the question come first; the journal outlives the
+// program; a damaged journal is reported once; a backup is exported.
+#include "UiTestSupport.h"
+#include "association/UndoJournal.h"
+#include "support/RegistryDump.h"
+#include "support/WholeFile.h"
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+void PutFixture() {
+    PutString(".txt", "", "txtfile");
+    PutString(".txt", "Content Type", "text/plain");
+    PutString(".txt\\ShellNew", "NullFile", "");
+    PutString(".log", "", "txtfile");
+    PutString("txtfile", "", "Text Document");
+    PutBinary("txtfile", "EditFlags", std::string("\x00\x00\x01\x00", 4));
+    PutString("txtfile\\DefaultIcon", "", "shell32.dll,3");
+    PutString("txtfile\\shell\\open\\command", "", "notepad.exe %1");
+    PutString(".one", "", "oneclass");
+    PutString("oneclass", "", "One Document");
+    PutRaw("oneclass", "Multi", REG_MULTI_SZ, std::string("a\0b\0\0", 5));
+}
+
+} // namespace
+
+class MainUndoTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        std::remove(UndoJournalPath(SettingsPath()).c_str());
+        QuietGate();
+        PutFixture();
+    }
+    // Opens the window with changes allowed and no questions.
+    TMainForm& OpenForChanges() {
+        TMainForm& f = Open();
+        f.AllowChanges = true;
+        f.AlwaysAsk = false;
+        f.OptimizeSystem = true;
+        return f;
+    }
+};
+
+TEST_F(MainUndoTest, EachCommandIsUndoneWholeAndItsItemShownAgain) {
+    struct Case {
+        const char* undoCaption;
+        int view;
+        const char* item;
+        std::function<void(TMainForm&)> run;
+    } cases[] = {
+        {"&Undo Associate '.one' with 'txtfile'", 0, ".one",
+         [](TMainForm& f) {
+             f.cbClasses.SetText("txtfile");
+             f.btnExtAssocClick();
+         }},
+        {"&Undo Dissociate '.txt' from 'txtfile'", 0, ".txt",
+         [](TMainForm& f) { f.btnExtDissocClick(); }},
+        {"&Undo Dissociate '.one' from 'oneclass'", 1, "oneclass",
+         [this](TMainForm& f) {
+             ClickTab(1);
+             ClickItem("oneclass");
+             f.lbAssocExt.SetItemIndex(0);
+             dialogs_.Expect(TDialogKind::Confirmation, mrYes); // erase it
+             f.btnClassDissocClick();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.undoCaption);
+        TMainForm& f = OpenForChanges();
+        const std::string before = DumpRegistry();
+        ClickTab(0);
+        if (c.view == 0)
+            ClickItem(c.item); // the class view's case selects for itself
+        c.run(f);
+        ASSERT_NE(DumpRegistry(), before);
+        EXPECT_EQ(f.UndoItem.Caption(), c.undoCaption);
+        EXPECT_TRUE(f.UndoItem.Enabled());
+        EXPECT_TRUE(f.tbtnUndo.Enabled());
+
+        // The tool bar button runs the same as the menu item.
+        if (&c - cases == 1)
+            f.tbtnUndo.Click();
+        else
+            f.UndoItem.Click();
+        EXPECT_EQ(DumpRegistry(), before);
+        EXPECT_EQ(f.CurrentView, c.view);
+        ASSERT_GE(f.ListBox.ItemIndex(), 0);
+        EXPECT_EQ(f.ListBox.Items()[f.ListBox.ItemIndex()], c.item);
+        EXPECT_EQ(PictureOf(f.FileClasses()), IndexOfRegistry()) << "rescanned";
+        EXPECT_EQ(f.UndoItem.Caption(), "&Undo");
+        EXPECT_FALSE(f.UndoItem.Enabled());
+        EXPECT_FALSE(f.tbtnUndo.Enabled());
+        EXPECT_EQ(f.UndoItem.ShortCut().Text(), "Ctrl+Z");
+        CloseAndDestroy();
+        EXPECT_EQ(dialogs_.Pending(), 0u);
+    }
+}
+
+TEST_F(MainUndoTest, TheGateAndTheQuestionComeBeforeTheUndo) {
+    TMainForm& f = OpenForChanges();
+    ClickItem(".txt");
+    const std::string before = DumpRegistry();
+    f.btnExtDissocClick();
+    const std::string changed = DumpRegistry();
+
+    f.AllowChanges = false;
+    dialogs_.Expect(TDialogKind::Plain, mrOk);
+    f.UndoItem.Click();
+    EXPECT_EQ(DumpRegistry(), changed);
+
+    f.AllowChanges = true;
+    f.AlwaysAsk = true;
+    dialogs_.Forget();
+    dialogs_.Expect(TDialogKind::Confirmation, mrNo);
+    f.UndoItem.Click();
+    ASSERT_EQ(dialogs_.Asked().size(), 1u);
+    EXPECT_EQ(dialogs_.Asked()[0].text,
+              "Are you sure to undo 'Dissociate '.txt' from 'txtfile''?\r\nEvery key it changed "
+              "gets back the state it had before.");
+    EXPECT_EQ(DumpRegistry(), changed);
+    EXPECT_TRUE(f.UndoItem.Enabled());
+
+    dialogs_.Expect(TDialogKind::Confirmation, mrYes);
+    f.UndoItem.Click();
+    EXPECT_EQ(DumpRegistry(), before);
+}
+
+TEST_F(MainUndoTest, StepsMadeBeforeARestartAreUndoneInOrderAfterIt) {
+    TMainForm& f = OpenForChanges();
+    const std::string start = DumpRegistry();
+    ClickItem(".txt");
+    f.btnExtDissocClick();
+    const std::string afterFirst = DumpRegistry();
+    ClickItem(".log");
+    f.cbClasses.SetText("oneclass");
+    f.btnExtAssocClick();
+    CloseAndDestroy();
+
+    TMainForm& g = OpenForChanges();
+    EXPECT_EQ(g.UndoItem.Caption(), "&Undo Associate '.log' with 'oneclass'");
+    g.UndoItem.Click();
+    EXPECT_EQ(DumpRegistry(), afterFirst);
+    EXPECT_EQ(g.UndoItem.Caption(), "&Undo Dissociate '.txt' from 'txtfile'");
+    g.UndoItem.Click();
+    EXPECT_EQ(DumpRegistry(), start);
+}
+
+TEST_F(MainUndoTest, ADamagedJournalIsReportedOnceAtStart) {
+    {
+        std::FILE* file = std::fopen(UndoJournalPath(SettingsPath()).c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs("Corvix undo journal 1\r\nentry 1 \"x\"\r\ngarbage\r\n", file);
+        std::fclose(file);
+    }
+    dialogs_.Expect(TDialogKind::Warning, mrOk);
+    Open();
+    ASSERT_EQ(dialogs_.Asked().size(), 1u);
+    EXPECT_NE(dialogs_.Asked()[0].text.find("is damaged from line 3 on"), std::string::npos)
+        << dialogs_.Asked()[0].text;
+    CloseAndDestroy();
+    dialogs_.Forget();
+    Open(); // no second box
+    EXPECT_TRUE(dialogs_.Asked().empty());
+}
+
+TEST_F(MainUndoTest, ABackupHoldsTheChangedKeysOrAllAsRegedit4) {
+    TMainForm& f = OpenForChanges();
+    const std::string file = folder_.File("backup.reg");
+    f.PickBackupFile = [&](std::string& path) {
+        path = file;
+        return true;
+    };
+    f.OptimizeSystem = false; // the link goes, the key stays
+    ClickItem(".txt");
+    f.btnExtDissocClick();
+
+    dialogs_.Expect(TDialogKind::Confirmation, mrNo); // only the changed keys
+    f.ExportBackupItem.Click();
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(file, text));
+    EXPECT_EQ(text,
+              "REGEDIT4\r\n\r\n[HKEY_CLASSES_ROOT\\.txt]\r\n\"Content Type\"=\"text/plain\"\r\n"
+              "\r\n[HKEY_CLASSES_ROOT\\.txt\\ShellNew]\r\n\"NullFile\"=\"\"\r\n\r\n");
+
+    dialogs_.Expect(TDialogKind::Confirmation, mrYes); // all of HKEY_CLASSES_ROOT
+    f.ExportBackupItem.Click();
+    ASSERT_TRUE(ReadWholeFile(file, text));
+    EXPECT_NE(text.find("[HKEY_CLASSES_ROOT\\oneclass]\r\n@=\"One Document\"\r\n"
+                        "\"Multi\"=hex(7):61,00,62,00,00\r\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\"EditFlags\"=hex:00,00,01,00\r\n"), std::string::npos);
+
+    dialogs_.Expect(TDialogKind::Confirmation, mrCancel);
+    std::remove(file.c_str());
+    f.ExportBackupItem.Click();
+    EXPECT_FALSE(ReadWholeFile(file, text));
+}
