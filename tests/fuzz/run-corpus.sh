@@ -6,7 +6,7 @@
 #   tests/fuzz/run-corpus.sh BUILD_DIR [SECONDS]
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=$1
+build=$(cd "$1" && pwd)
 seconds=${2:-3}
 status=0
 for fuzzer in "$build"/tests/fuzz/fuzz_*; do
