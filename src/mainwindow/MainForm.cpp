@@ -60,6 +60,12 @@ TMainForm::TMainForm(const std::string& settingsPath)
     ExitItem.onClick = Handler(this, &TMainForm::ExitItemClick);
     HelpItem.onClick = Handler(this, &TMainForm::HelpItemClick);
     tbtnHelp.onClick = Handler(this, &TMainForm::HelpItemClick);
+    ConfigurationItem.onClick = Handler(this, &TMainForm::ConfigurationItemClick);
+    tbtnConfiguration.onClick = Handler(this, &TMainForm::ConfigurationItemClick);
+    Systemsettings1.onClick = Handler(this, &TMainForm::Systemsettings1Click);
+    InfoItem.onClick = Handler(this, &TMainForm::InfoItemClick);
+    ZQAboutDialog1.DialogStyle = dsClassic;
+    ZQAboutDialog1.Email = "support@corvix.de";
 
     FormCreate();
 }

@@ -28,13 +28,7 @@ TBounds PlaceOnScreen(TBounds b, int screenWidth, int screenHeight) {
 bool StartupHideFileExt() {
     // A fresh user profile (a new Wine prefix among them) has no Explorer
     // settings key at all; the program must start all the same.
-    try {
-        return GetHideFileExt();
-    } catch (const EExistensError&) {
-    } catch (const EValueError&) {
-    } catch (const ERegistryException&) {
-    }
-    return false;
+    return ReadHideFileExt(false);
 }
 
 void TMainForm::FormCreate() {

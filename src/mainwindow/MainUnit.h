@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/ZQDialogs.h"
 #include "toolkit/Bars.h"
 #include "toolkit/Containers.h"
 #include "toolkit/Form.h"
@@ -105,6 +106,11 @@ public:
     void lbShortInfoDblClick();
     void btnShortInfoViewExtClick();
 
+    // The program's dialogs.
+    void ConfigurationItemClick();
+    void Systemsettings1Click();
+    void InfoItemClick();
+
     const std::string& SettingsPath() const { return settingsPath_; }
 
     // Controls.
@@ -135,6 +141,7 @@ public:
     TButton btnReg;
     TListBox lbShortInfo;
     TButton btnShortInfoViewExt;
+    TZQAboutDialog ZQAboutDialog1;
 
 private:
     void CreateMenu();

@@ -21,3 +21,10 @@ class EConvertError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// An error of the support library and the program's own controls (version
+// record, link addresses, shell dialogs).
+class ZQException : public Exception {
+public:
+    using Exception::Exception;
+};

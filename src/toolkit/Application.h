@@ -102,10 +102,14 @@ public:
     bool HelpCommand(UINT command, ULONG_PTR data);
 
     // "MS Shell Dlg" / Tahoma 8 pt, the font of every window.
+    static constexpr int kDefaultFontSize = 8;
     HFONT DefaultFont();
-    // The size of a text in the default font; with `wordBreak` broken at
-    // words to fit `width`. An empty text is as high as one line.
-    SIZE TextExtent(const std::string& text, int width, bool wordBreak);
+    // A new font of the default face, bold or regular, in `pointSize` points;
+    // the caller owns it.
+    TFontHandle MakeFont(bool bold, int pointSize);
+    // The size of a text in `font` (null: the default font); with `wordBreak`
+    // broken at words to fit `width`. An empty text is as high as one line.
+    SIZE TextExtent(const std::string& text, int width, bool wordBreak, HFONT font = nullptr);
 
 private:
     // One message: the form's shortcuts and dialog keys first, then dispatch.
@@ -120,6 +124,7 @@ private:
     bool terminated_ = false;
     TDialogHandler* dialogHandler_ = nullptr;
     TFontHandle font_;
+    std::string fontFace_ = "MS Shell Dlg";
 };
 
 extern TApplication Application;
