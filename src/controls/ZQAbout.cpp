@@ -5,8 +5,8 @@
 #include "../../res/resource.h"
 #include "toolkit/Application.h"
 
-const char* const AboutTexts[7] = {"Info",     "Produktname:", "Version:", "Copyright:",
-                                   "Homepage:", "E-mail:",      "OK"};
+const char* const AboutTexts[7] = {
+    "Info", "Produktname:", "Version:", "Copyright:", "Homepage:", "E-mail:", "OK"};
 
 namespace {
 
@@ -133,9 +133,9 @@ void TZQAboutDlg::FormShow() {
         y = 16 + AppProductnameL.Height() + 1;
         if (version) {
             // Right-aligned under the product name, never left of it.
-            const int left = std::max(AppProductnameL.Left(), AppProductnameL.Left() +
-                                                                  AppProductnameL.Width() -
-                                                                  AppVersionL.Width());
+            const int left =
+                std::max(AppProductnameL.Left(),
+                         AppProductnameL.Left() + AppProductnameL.Width() - AppVersionL.Width());
             AppVersionL.SetBounds({left, y, AppVersionL.Width(), AppVersionL.Height()});
             y = AppVersionL.Top() + AppVersionL.Height() + 8;
         } else {
@@ -146,8 +146,8 @@ void TZQAboutDlg::FormShow() {
     // The widest shown value decides the width (the version too, which would
     // otherwise be cut when it is wider than the product name).
     int right = AppProductnameL.Left() + AppProductnameL.Width();
-    for (TWindow* value : std::initializer_list<TWindow*>{&AppVersionL, &AppCopyrightL,
-                                                          &AppHomepageL, &AppEmailL})
+    for (TWindow* value :
+         std::initializer_list<TWindow*>{&AppVersionL, &AppCopyrightL, &AppHomepageL, &AppEmailL})
         if (value->Visible())
             right = std::max(right, value->Left() + value->Width());
     const int clientWidth = std::max(right + 8, OKBtn.Width() + 16);

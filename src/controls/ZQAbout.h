@@ -12,7 +12,8 @@
 enum TZQAboutDlgStyle { dsClassic, dsModern };
 
 // The texts of the box.
-extern const char* const AboutTexts[7]; // Info, Produktname:, Version:, Copyright:, Homepage:, E-mail:, OK
+extern const char* const
+    AboutTexts[7]; // Info, Produktname:, Version:, Copyright:, Homepage:, E-mail:, OK
 
 class TZQAboutDlg : public TForm {
 public:

@@ -214,11 +214,13 @@ void TZQCustomLabel::Paint(HDC dc) {
 
     RECT r = client;
     if (bevel_ != bvNone) {
-        const COLORREF topLeft = GetSysColor(bevel_ == bvLowered ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
+        const COLORREF topLeft =
+            GetSysColor(bevel_ == bvLowered ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT);
         const COLORREF bottomRight =
             GetSysColor(bevel_ == bvLowered ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
         TBrushHandle tl(CreateSolidBrush(topLeft)), br(CreateSolidBrush(bottomRight));
-        RECT top = {r.left, r.top, r.right, r.top + 1}, left = {r.left, r.top, r.left + 1, r.bottom};
+        RECT top = {r.left, r.top, r.right, r.top + 1},
+             left = {r.left, r.top, r.left + 1, r.bottom};
         RECT bottom = {r.left, r.bottom - 1, r.right, r.bottom};
         RECT right = {r.right - 1, r.top, r.right, r.bottom};
         FillRect(dc, &top, tl.Get());
@@ -336,15 +338,16 @@ void TZQCustomLabel::MouseUp(bool left, bool inside) {
 
 // --- TZQUrlLabel
 
-const char* const LinkPrefixes[10] = {"http://", "ftp://",    "file://",   "mailto:", "news:",
-                                      "nntp://", "telnet://", "gopher://", "wais://", "prospero://"};
+const char* const LinkPrefixes[10] = {"http://", "ftp://",     "file://",   "mailto:",
+                                      "news:",   "nntp://",    "telnet://", "gopher://",
+                                      "wais://", "prospero://"};
 
 namespace {
 
 bool ShellOpenDefault(const std::string& file, const std::string& parameters) {
     const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
-                      nullptr, SW_SHOWNORMAL));
+        ShellExecuteA(nullptr, "open", file.c_str(),
+                      parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL));
     return result > 32;
 }
 

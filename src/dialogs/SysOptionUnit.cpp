@@ -12,8 +12,8 @@ namespace {
 void NotifyShell() {
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, 0,
-                        reinterpret_cast<LPARAM>("ShellState"), SMTO_ABORTIFHUNG, 1000, &ignored);
+    SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("ShellState"),
+                        SMTO_ABORTIFHUNG, 1000, &ignored);
 }
 
 } // namespace
@@ -28,7 +28,11 @@ TSysOptionForm::TSysOptionForm(TChangeGate gate)
              TBorderStyle::DialogMinimizeBox, TPosition::ScreenCenter}),
       gate_(std::move(gate)) {
     CreateControls({
-        {&CheckBox1, "CheckBox1", "Show extensions", {16, 16, 305, 17}, this,
+        {&CheckBox1,
+         "CheckBox1",
+         "Show extensions",
+         {16, 16, 305, 17},
+         this,
          "Show the extensions of known file types everywhere"},
         {&BottomPanel, "BottomPanel", "", {0, 157, 337, 36}, this, "", TAlign::Bottom},
         {&btnHelp, "btnHelp", "Help", {8, 7, 75, 23}, &BottomPanel, "Do you need Help?"},

@@ -39,6 +39,11 @@ TMainForm::TMainForm(const std::string& settingsPath)
          &ShortInfoPanel},
     });
     CreateToolBar();
+    ZQSplitter1.SetHandleWidthType(hwtPercentage);
+    ZQSplitter1.SetHandleSize(25);
+    ZQSplitter1.SetMinSize(25);
+    ZQSplitter1.SetResizeStyle(rsUpdate);
+    ZQSplitter1.Loaded();
     pmListBox.Build({});
     ListBox.SetPopupMenu(&pmListBox);
     StatusBar.SetPanelWidths({75, 300, 50});

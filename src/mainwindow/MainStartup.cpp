@@ -59,6 +59,7 @@ void TMainForm::FormShow() {
             // are brought back onto this one.
             SetBounds(PlaceOnScreen(b, screenWidth, screenHeight));
         }
+        RestoreSplit(ini);
     }
     if (ini.ReadBool(kMainForm, "RestoreTab", true)) {
         // Only 0 and 1 name a tab; anything else reads as the first.
@@ -88,6 +89,7 @@ void TMainForm::FormClose() {
         ini.WriteInteger(kMainForm, "Height", b.height);
         ini.WriteInteger(kMainForm, "Width", b.width);
         ini.WriteBool(kMainForm, "Maximized", Maximized());
+        SaveSplit(ini);
     }
     if (ini.ReadBool(kMainForm, "RestoreTab", true))
         ini.WriteInteger(kMainForm, "Tab", TabControl.TabIndex());

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "controls/ZQDialogs.h"
+#include "controls/ZQMiscCtrl.h"
 #include "toolkit/Bars.h"
 #include "toolkit/Containers.h"
 #include "toolkit/Form.h"
@@ -20,6 +21,7 @@
 #include "toolkit/Menus.h"
 
 class TFileClass;
+class TZQIniFile;
 
 // The captions of the two tabs; the views are told apart by them.
 extern const char* const TabCaptions[2];
@@ -106,6 +108,12 @@ public:
     void lbShortInfoDblClick();
     void btnShortInfoViewExtClick();
 
+    // The split between the item list and the panels, kept with the window
+    // state ("MainForm"/"ListWidth", 0 while the list is collapsed, and
+    // "ListRestoreWidth").
+    void RestoreSplit(const TZQIniFile& ini);
+    void SaveSplit(const TZQIniFile& ini);
+
     // The program's dialogs.
     void ConfigurationItemClick();
     void Systemsettings1Click();
@@ -129,7 +137,7 @@ public:
     TTabControl TabControl;
     TListBox ListBox;
     TPopupMenu pmListBox; // the item list's context menu, without entries
-    TPanel ZQSplitter1{TBevelCut::None};
+    TZQSplitter ZQSplitter1;
     TPanel MainPanel{TBevelCut::None};
     TPanel BottomPanel;
     TButton btnHelp;

@@ -6,9 +6,9 @@
 #include "support/ZQFileVersion.h"
 
 const char* const VersionStringNames[kVersionStringCount] = {
-    "CompanyName",      "FileDescription",  "FileVersion", "InternalName",
-    "LegalCopyright",   "LegalTrademarks",  "OriginalFilename", "ProductName",
-    "ProductVersion",   "Comments",         "Homepage",    "E-mail",
+    "CompanyName",    "FileDescription", "FileVersion",      "InternalName",
+    "LegalCopyright", "LegalTrademarks", "OriginalFilename", "ProductName",
+    "ProductVersion", "Comments",        "Homepage",         "E-mail",
 };
 
 std::string TranslationKeyOf(const void* table, unsigned length) {
@@ -26,8 +26,7 @@ std::string VersionStringPath(const std::string& translationKey, const std::stri
     return "StringFileInfo\\" + translationKey + "\\" + name;
 }
 
-std::string VersionTextOf(const char* block, size_t blockSize, const char* value,
-                          unsigned length) {
+std::string VersionTextOf(const char* block, size_t blockSize, const char* value, unsigned length) {
     if (!block || !value || value < block || value >= block + blockSize)
         return std::string();
     const size_t room = static_cast<size_t>(block + blockSize - value);

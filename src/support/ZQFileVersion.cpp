@@ -30,8 +30,8 @@ void GetFileVersionStrings(const std::string& fileName, TStringList& list) {
         UINT length = 0;
         std::string text;
         if (VerQueryValueA(block.data(), path.c_str(), &value, &length))
-            text = VersionTextOf(block.data(), block.size(), static_cast<const char*>(value),
-                                 length);
+            text =
+                VersionTextOf(block.data(), block.size(), static_cast<const char*>(value), length);
         list.Add(text);
     }
 }

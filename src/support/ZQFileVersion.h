@@ -41,5 +41,4 @@ std::string VersionStringPath(const std::string& translationKey, const std::stri
 // characters long, inside the record [block, block + blockSize): it ends at
 // its first NUL, after `length` characters, or at the end of the record,
 // whichever comes first. A value outside the record gives the empty string.
-std::string VersionTextOf(const char* block, size_t blockSize, const char* value,
-                          unsigned length);
+std::string VersionTextOf(const char* block, size_t blockSize, const char* value, unsigned length);

@@ -107,6 +107,9 @@ public:
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
+    // The rectangle (client coordinates) the window shares out among its
+    // aligned children.
+    RECT AlignArea() const { return AlignRect(); }
     // Lays out the aligned children again.
     void Realign();
 
