@@ -35,14 +35,14 @@ struct TFormArgs {
     std::string caption;
     int width = 0; // outer size in pixels
     int height = 0;
+    TBorderStyle border = TBorderStyle::Sizeable;
+    // Owner window of a dialog (null: the main form, when there is one).
+    HWND owner = nullptr;
     // When set (> 0), the client area's size; the outer size follows from
     // the border, caption and menu and replaces width and height.
     int clientWidth = 0;
     int clientHeight = 0;
-    TBorderStyle border = TBorderStyle::Sizeable;
     TPosition position = TPosition::Designed;
-    // Owner window of a dialog (null: the main form, when there is one).
-    HWND owner = nullptr;
 };
 
 class TForm : public TWindow {
