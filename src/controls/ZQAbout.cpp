@@ -23,7 +23,8 @@ template <typename L> bool Change(L& label, const std::string& text) {
 } // namespace
 
 TZQAboutDlg::TZQAboutDlg()
-    : TForm({"ZQAboutDlg", "", 0, 0, 290, 167, TBorderStyle::Dialog, TPosition::ScreenCenter}) {
+    : TForm({"ZQAboutDlg", "", 0, 0, TBorderStyle::Dialog, nullptr, 290, 167,
+             TPosition::ScreenCenter}) {
     CreateControls({
         {&AppIconImg, "AppIconImg", "", {8, 8, 32, 32}},
         {&ProductL, "ProductL", "", {56, 8, 0, 13}},

@@ -242,13 +242,10 @@ void TZQSplitter::Paint(HDC dc) {
         onPaint();
 }
 
-void TZQSplitter::CalcSplitSize(POINT p) {
-    TWindow* control = dragControl_;
+TSplitSize TZQSplitter::CalcSplitSize(POINT p) const {
     const int split = Vertical() ? p.x - down_.x : p.y - down_.y;
-    const int size = Vertical() ? control->Width() : control->Height();
-    const TSplitSize s = SplitterNewSize(Align(), size, split, minSize_, limit_);
-    newSize_ = s.size;
-    split_ = s.split;
+    const int size = Vertical() ? dragControl_->Width() : dragControl_->Height();
+    return SplitterNewSize(Align(), size, split, minSize_, limit_);
 }
 
 void TZQSplitter::MouseDown(POINT p) {
@@ -272,7 +269,9 @@ void TZQSplitter::MouseDown(POINT p) {
                 room -= control->Height();
         }
     limit_ = room - minSize_ + (Vertical() ? dragControl_->Width() : dragControl_->Height());
-    CalcSplitSize(p);
+    const TSplitSize first = CalcSplitSize(p);
+    newSize_ = first.size;
+    split_ = first.split;
     SetCapture(Handle());
     // Escape reaches the bar while it has the focus.
     previousFocus_ = GetFocus();
@@ -306,8 +305,8 @@ void TZQSplitter::MouseMove(POINT p, bool leftDown) {
     if (!moved_ && p.x == down_.x && p.y == down_.y)
         return;
     moved_ = true;
-    CalcSplitSize(p);
-    int size = newSize_;
+    const TSplitSize s = CalcSplitSize(p);
+    int size = s.size;
     bool accept = true;
     if (onCanResize)
         onCanResize(size, accept);
@@ -317,6 +316,7 @@ void TZQSplitter::MouseMove(POINT p, bool leftDown) {
     if (feedbackShown_)
         DrawFeedback();
     newSize_ = size;
+    split_ = s.split;
     if (resizeStyle_ == rsUpdate)
         ApplySize();
     DrawFeedback();

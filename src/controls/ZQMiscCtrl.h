@@ -90,7 +90,8 @@ private:
     void MouseDown(POINT p);
     void MouseMove(POINT p, bool leftDown);
     void MouseUp();
-    void CalcSplitSize(POINT p);
+    // The new size and split for the pointer at `p` during a drag.
+    TSplitSize CalcSplitSize(POINT p) const;
     void DrawFeedback();
     void ApplySize();
     void StopSizing();

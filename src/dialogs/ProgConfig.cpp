@@ -12,8 +12,8 @@ const char* const kMainForm = "MainForm";
 } // namespace
 
 TProgConfigForm::TProgConfigForm(const std::string& settingsPath)
-    : TForm({"ProgConfigForm", "Configuration", 0, 0, 379, 319, TBorderStyle::DialogMinimizeBox,
-             TPosition::ScreenCenter}),
+    : TForm({"ProgConfigForm", "Configuration", 0, 0, TBorderStyle::DialogMinimizeBox, nullptr,
+             379, 319, TPosition::ScreenCenter}),
       settingsPath_(settingsPath) {
     CreateControls({
         {&cbStartupScan, "cbStartupScan", "Scan on Startup", {8, 8, 363, 17}},

@@ -24,8 +24,8 @@ std::string ShowExtensionsQuestion(bool show) {
 }
 
 TSysOptionForm::TSysOptionForm(TChangeGate gate)
-    : TForm({"SysOptionForm", "Systemwide Settings", 0, 0, 337, 193,
-             TBorderStyle::DialogMinimizeBox, TPosition::ScreenCenter}),
+    : TForm({"SysOptionForm", "Systemwide Settings", 0, 0, TBorderStyle::DialogMinimizeBox,
+             nullptr, 337, 193, TPosition::ScreenCenter}),
       gate_(std::move(gate)) {
     CreateControls({
         {&CheckBox1,

@@ -71,7 +71,7 @@ void ShowMessage(const std::string& text) {
 
 TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const std::string& text,
                            unsigned buttons)
-    : TForm({"MessageForm", caption, 0, 0, 0, 0, TBorderStyle::Dialog}) {
+    : TForm({"MessageForm", caption, 0, 0, TBorderStyle::Dialog, nullptr}) {
     if ((buttons & (mbYes | mbNo | mbOK | mbCancel)) == 0)
         buttons = mbOK;
     LPCSTR iconName = IconOf(kind);

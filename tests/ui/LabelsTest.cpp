@@ -10,7 +10,7 @@ using C = TCopyColor;
 
 class LabelForm : public TForm {
 public:
-    LabelForm() : TForm({"LabelForm", "Labels", 400, 200, 0, 0, TBorderStyle::Dialog}) {
+    LabelForm() : TForm({"LabelForm", "Labels", 400, 200, TBorderStyle::Dialog}) {
         CreateControls({
             {&label, "label", "Some caption", {10, 10, 0, 13}},
             {&link, "link", "www.example.org", {10, 40, 0, 13}},
@@ -255,7 +255,7 @@ TEST_F(LinkLabelTest, LinksOpenInTheRegisteredProgramOrThroughTheShell) {
     }
     EXPECT_EQ(link.OpenItem.Caption(), "Link öffnen");
     EXPECT_EQ(link.CopyItem.Caption(), "Linkaddresse kopieren");
-    EXPECT_EQ(std::string(link.OpenItem.Caption()).find('\xF6'), 6u); // Windows-1252 ö
+    EXPECT_EQ(std::string(link.OpenItem.Caption()).find('\xF6'), 5u); // Windows-1252 ö
 }
 
 TEST(Labels, CopyingPutsTheLinkOnTheClipboard) {

@@ -121,6 +121,7 @@ TEST_F(ProgConfigTest, OkWithoutAFileWritesExactlyTheEightKeys) {
                                 "VersionWarn=1\r\n"
                                 "OptimizeSystem=1\r\n"
                                 "AlwaysAsk=1\r\n"
+                                "\r\n"
                                 "[MainForm]\r\n"
                                 "RestoreWnd=1\r\n"
                                 "RestoreTab=1\r\n"

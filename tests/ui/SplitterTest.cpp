@@ -27,7 +27,7 @@ POINT OffHandle(const TZQSplitter& bar) {
 class SplitForm : public TForm {
 public:
     explicit SplitForm(TAlign side = TAlign::Left)
-        : TForm({"SplitForm", "Split", 0, 0, 400, 300, TBorderStyle::Dialog}) {
+        : TForm({"SplitForm", "Split", 0, 0, TBorderStyle::Dialog, nullptr, 400, 300}) {
         const bool left = side == TAlign::Left;
         CreateControls({
             {&neighbour, "neighbour", "", {left ? 0 : 300, 0, 100, 300}, this, "", side},

@@ -155,7 +155,7 @@ TEST(DialogSeam, ScriptsAnswersRecordsRequestsAndRefusesTheUnexpected) {
     EXPECT_EQ(dialogs.Unexpected()[0].text, "Again?");
 
     // A modal form is handed to the script, which answers for the user.
-    TForm modal({"Modal", "Modal form", 200, 100, 0, 0, TBorderStyle::Dialog});
+    TForm modal({"Modal", "Modal form", 200, 100, TBorderStyle::Dialog});
     dialogs.ExpectModal([](TForm& form) {
         EXPECT_EQ(form.Text(), "Modal form");
         return static_cast<int>(mrOk);
