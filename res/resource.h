@@ -21,3 +21,8 @@
 
 // Further bitmaps (splitter and the like) take 102 and up; icons 2 and up;
 // string tables and dialogs 1000 and up.
+
+// Strings of the program's library (string table).
+#define IDS_OK 1000
+#define IDS_CANCEL 1001
+#define IDS_NO_CHANGE_ICON_DIALOG 1002

@@ -1,12 +1,21 @@
-// TZQAboutDialog: fills the about box from the program's own version record
-// and runs it. Its texts can be set before Execute and then override the
-// record's.
+// ZQDialogs: the program's reusable dialogs: the choose-one query, and
+// TZQAboutDialog, which fills the about box from the program's own version
+// record and runs it (its texts can be set before Execute and then override
+// the record's).
 #pragma once
 
 #include <string>
 
 #include "controls/ZQAbout.h"
 #include "support/StringList.h"
+
+// Asks the user to choose one of `items` in a TSelectQuery captioned
+// `caption` with `prompt` above the list; the entry at `initialIndex` (the
+// first one when it is out of range) is selected at first. True when the
+// user confirmed with OK: `index` is then the chosen position. Otherwise
+// false, and `index` is `initialIndex`.
+bool SelectQuery(const std::string& caption, const std::string& prompt, const TStringList& items,
+                 int initialIndex, int& index);
 
 class TZQAboutDialog {
 public:

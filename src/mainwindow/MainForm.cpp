@@ -39,6 +39,7 @@ TMainForm::TMainForm(const std::string& settingsPath)
          &ShortInfoPanel},
     });
     CreateToolBar();
+    CreateClassPanel();
     ZQSplitter1.SetHandleWidthType(hwtPercentage);
     ZQSplitter1.SetHandleSize(25);
     ZQSplitter1.SetMinSize(25);

@@ -102,6 +102,7 @@ void TMainForm::FormClose() {
 void TMainForm::FormDestroy() {
     // The hint handler must not outlive the window it writes to.
     Application.onHint = nullptr;
+    FreeToolWindows();
     FileClasses_.reset();
 }
 

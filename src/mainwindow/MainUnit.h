@@ -5,8 +5,10 @@
 //
 // The form is split by concern: MainForm.cpp (controls, menu, tool bar),
 // MainStartup.cpp (creation, first showing, closing, settings), MainGate.cpp
-// (modification gate), MainViews.cpp (tabs, item list, scan) and
-// MainShortInfo.cpp (the short-info panel and its layout).
+// (modification gate), MainViews.cpp (tabs, item list, scan),
+// MainShortInfo.cpp (the short-info panel and its layout), MainClassPanel.cpp
+// (the class view's panel and its tool windows) and MainAssociate.cpp (the
+// commands that link and unlink extensions and classes).
 #pragma once
 
 #include <memory>
@@ -14,6 +16,7 @@
 
 #include "controls/ZQDialogs.h"
 #include "controls/ZQMiscCtrl.h"
+#include "support/ZQWinDialogs.h"
 #include "toolkit/Bars.h"
 #include "toolkit/Containers.h"
 #include "toolkit/Form.h"
@@ -22,6 +25,8 @@
 
 class TFileClass;
 class TZQIniFile;
+class TActionForm;
+class TAdvOptionForm;
 
 // The captions of the two tabs; the views are told apart by them.
 extern const char* const TabCaptions[2];
@@ -118,6 +123,19 @@ public:
     void ConfigurationItemClick();
     void Systemsettings1Click();
     void InfoItemClick();
+    // Class view panel.
+    void cbAdvOptionClick();
+    void cbShowActionsClick();
+
+    // Shared by the commands that change the registry. When OptimizeSystem
+    // is on, the class's key exists and the change leaves it `unused`, asks
+    // Confirm(question) and on Yes deletes the class from the registry and
+    // the index; true when it was deleted.
+    bool DeleteOrphanedClass(const std::string& className, bool unused,
+                             const std::string& question);
+    // Tells the shell that associations changed, so that Explorer shows the
+    // new icons and links; run after every change of the registry.
+    void NotifyAssociationsChanged();
 
     const std::string& SettingsPath() const { return settingsPath_; }
 
@@ -151,9 +169,37 @@ public:
     TButton btnShortInfoViewExt;
     TZQAboutDialog ZQAboutDialog1;
 
+    // The class view panel's controls.
+    TLabel laClassType;
+    TEdit edtClass_Type;
+    TBevel Bevel1;
+    TImage imgIcon;
+    TPopupMenu pmIcon;
+    TMenuItem ItemIconChange, ItemIconShell;
+    TEdit edtIconFileName;
+    TRadioGroup rgExtVisibility;
+    TCheckBox cbAdvOption;
+    TCheckBox cbShowActions;
+    TLabel laLinkedExtCount;
+    TListBox lbAssocExt;
+    TButton btnClassAssoc;
+    TButton btnClassDissoc;
+    TButton btnViewExt;
+    TZQShChangeIconDialog ZQShChangeIconDialog1;
+
+    // The class view's tool windows: each exists exactly while its box is
+    // ticked (owned by the application, released when the box is unticked).
+    TAdvOptionForm* AdvOptionForm = nullptr;
+    TActionForm* ActionForm = nullptr;
+
 private:
     void CreateMenu();
     void CreateToolBar();
+    void CreateClassPanel();
+    // The entry selected in the item list, or empty.
+    std::string SelectedItem() const;
+    // Destroys the open tool windows with the main window.
+    void FreeToolWindows();
     std::string SelectedTabCaption() const;
     // Position in the item list of the item last shown in the selected view
     // (CurrentExt or CurrentClass), or -1.

@@ -107,23 +107,3 @@ void TMainForm::ShowExtensionDetails(int index) {
     laHint.SetText(GetExtensionClass(CurrentExt).empty() ? "not associated to a fileclass" : "");
     DeleteExtensionItem.SetEnabled(AllowChanges);
 }
-
-void TMainForm::ShowClassDetails(int index) {
-    if (index < 0) {
-        ShowShortInfo(simNothingSelected, "fileclass");
-        DeleteFileclassItem.SetEnabled(false);
-        return;
-    }
-    CurrentClass = ListBox.Items()[index];
-    if (FileClassExists(CurrentClass)) {
-        ShowClassPanel();
-        DeleteFileclassItem.SetEnabled(AllowChanges);
-    } else {
-        if (!CurrentClass.empty())
-            ShowShortInfo(simClassNotRegistered, CurrentClass);
-        else
-            ShowShortInfo(simExtensionsWithoutClass, "");
-        laHint.SetText("");
-        DeleteFileclassItem.SetEnabled(false);
-    }
-}

@@ -22,8 +22,8 @@ public:
     using Exception::Exception;
 };
 
-// An error of the support library and the program's own controls (version
-// record, link addresses, shell dialogs).
+// An error of the program's own support library (the change-icon dialog, the
+// file version strings, the link labels).
 class ZQException : public Exception {
 public:
     using Exception::Exception;

@@ -1,5 +1,6 @@
 #include "toolkit/Application.h"
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -7,6 +8,30 @@
 #include "toolkit/Form.h"
 
 TApplication Application;
+
+TApplication::TApplication() = default;
+TApplication::~TApplication() = default;
+
+bool TApplication::Owns(const TForm& form) const {
+    return std::any_of(forms_.begin(), forms_.end(),
+                       [&](const std::unique_ptr<TForm>& f) { return f.get() == &form; });
+}
+
+void TApplication::Release(TForm& form) {
+    form.Hide();
+    if (Owns(form))
+        PostMessageA(form.Handle(), CM_RELEASE, 0, 0);
+}
+
+void TApplication::FreeForm(TForm* form) {
+    auto it = std::find_if(forms_.begin(), forms_.end(),
+                           [&](const std::unique_ptr<TForm>& f) { return f.get() == form; });
+    if (it == forms_.end())
+        return;
+    // Out of the list first: the form's destruction may release others.
+    std::unique_ptr<TForm> doomed = std::move(*it);
+    forms_.erase(it);
+}
 
 void TApplication::SetTitle(const std::string& title) {
     title_ = title;

@@ -6,13 +6,18 @@
 // user and no window is shown; otherwise the real box or dialog runs.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/Win32.h"
 #include "toolkit/Handles.h"
 #include "toolkit/Window.h"
 
 class TForm;
+
+// Posted to a released form: destroy it (see TApplication::Release).
+const UINT CM_RELEASE = WM_APP + 0x100;
 
 // Modal results: the values of the platform's dialog box commands.
 enum TModalResult : int {
@@ -58,6 +63,9 @@ public:
 
 class TApplication {
 public:
+    TApplication();
+    ~TApplication();
+
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& title);
     const std::string& HelpFile() const { return helpFile_; }
@@ -68,6 +76,24 @@ public:
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint);
     TNotifyEvent onHint;
+
+    // Forms the application owns: CreateForm makes one (hidden) and keeps it
+    // until Release destroys it, or until the program ends.
+    template <typename T, typename... Args> T& CreateForm(Args&&... args) {
+        auto form = std::make_unique<T>(std::forward<Args>(args)...);
+        T& made = *form;
+        forms_.push_back(std::move(form));
+        return made;
+    }
+    bool Owns(const TForm& form) const;
+    // Hides the form at once and destroys it once the messages already
+    // queued have been handled, so that a form may be released from inside
+    // its own message handling (its close handler, a click on its button).
+    // A form the application does not own is only hidden.
+    void Release(TForm& form);
+    // Destroys a form the application owns, now (the release message calls
+    // it; so may a form's user that goes away itself). Others are left alone.
+    void FreeForm(TForm* form);
 
     // The main form: closing it ends the application.
     TForm* MainForm() const { return mainForm_; }
@@ -125,6 +151,7 @@ private:
     TDialogHandler* dialogHandler_ = nullptr;
     TFontHandle font_;
     std::string fontFace_ = "MS Shell Dlg";
+    std::vector<std::unique_ptr<TForm>> forms_;
 };
 
 extern TApplication Application;

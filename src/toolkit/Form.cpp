@@ -116,19 +116,26 @@ void TForm::BringToFront() {
 }
 
 void TForm::Close() {
-    // The application ends (or the modal loop ends) also when the close
-    // handler fails; its error then reaches the default error handling.
+    // The close action is taken also when the close handler fails; its error
+    // then reaches the default error handling.
     struct TAfterClose {
         TForm& form;
         ~TAfterClose() {
+            const TCloseAction action = form.closeAction_;
+            form.closeAction_ = TCloseAction::Hide;
+            if (action == TCloseAction::None)
+                return;
             if (Application.MainForm() == &form)
                 Application.Terminate();
             else if (form.modal_)
                 form.modalResult_ = form.modalResult_ ? form.modalResult_ : mrCancel;
+            else if (action == TCloseAction::Free)
+                Application.Release(form);
             else
                 form.Hide();
         }
     } after{*this};
+    closeAction_ = TCloseAction::Hide;
     if (onClose)
         onClose();
 }
@@ -173,6 +180,11 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CLOSE:
         Close();
+        return 0;
+    case CM_RELEASE:
+        // Posted by Application.Release: the form's own handling of whatever
+        // asked for the release has returned by now.
+        Application.FreeForm(this);
         return 0;
     case WM_COMMAND:
         if (lParam == 0) {

@@ -3,9 +3,10 @@
 // member functions bound to the controls' events in its constructor.
 //
 // Life of a form: constructed hidden; Show runs onShow once, before the
-// window first appears; Close runs onClose, then ends the application (the
-// main form), ends the modal loop with mrCancel (a modal form) or hides the
-// form; the destructor destroys the window.
+// window first appears; Close runs onClose and then takes the close action:
+// the main form ends the application, a modal form ends its loop with
+// mrCancel, any other form is hidden (or released). onClose may refuse the
+// close (TCloseAction::None); the destructor destroys the window.
 #pragma once
 
 #include <initializer_list>
@@ -22,6 +23,14 @@ enum class TBorderStyle {
     DialogMinimizeBox, // fixed size, system menu and minimize box only
     SizeToolWindow,    // a resizable tool window with a small caption
     ToolWindow,        // a fixed-size tool window with a small caption
+};
+
+// What closing a form does, as its onClose handler leaves it.
+enum class TCloseAction {
+    None, // the close is refused: the form stays as it is
+    Hide, // the default: hidden (the main form ends the application, a modal form its loop)
+    Free, // hidden, and destroyed once its message handling has returned (a form
+          // that Application.Release may own; see there)
 };
 
 // Where a form first appears.
@@ -53,7 +62,11 @@ public:
     // Makes the window visible; the first time, onShow runs before.
     void Show();
     void Hide();
+    // Runs onClose and takes the close action it leaves (see TCloseAction).
     void Close();
+    // During onClose: the action the close takes; Hide when the close began.
+    TCloseAction CloseAction() const { return closeAction_; }
+    void SetCloseAction(TCloseAction action) { closeAction_ = action; }
     // Brings the window to the front and activates it.
     void BringToFront();
     // Runs the form modally (through the application's one place for dialogs)
@@ -94,6 +107,7 @@ private:
     bool maximized_ = false;
     bool modal_ = false;
     int modalResult_ = 0;
+    TCloseAction closeAction_ = TCloseAction::Hide;
     TMainMenu* menu_ = nullptr;
     TButton* defaultButton_ = nullptr;
     TButton* cancelButton_ = nullptr;

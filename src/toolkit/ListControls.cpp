@@ -136,11 +136,12 @@ private:
     TComboBox& owner_;
 };
 
-TComboBox::TComboBox() = default;
+TComboBox::TComboBox(TComboStyle style) : style_(style) {}
 TComboBox::~TComboBox() = default;
 
 TCreateParams TComboBox::KindParams() const {
-    return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
+    const DWORD kind = style_ == TComboStyle::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
+    return {"COMBOBOX", kind | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
 }
 
 void TComboBox::AfterCreate() {
@@ -152,7 +153,8 @@ void TComboBox::AfterCreate() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     COMBOBOXINFO info = {};
     info.cbSize = sizeof info;
-    if (GetComboBoxInfo(Handle(), &info) && info.hwndItem)
+    if (style_ == TComboStyle::DropDown && GetComboBoxInfo(Handle(), &info) && info.hwndItem &&
+        info.hwndItem != Handle())
         edit_ = std::make_unique<TEditPart>(info.hwndItem, *this);
 }
 

@@ -56,12 +56,17 @@ protected:
     bool OnCommand(WORD code, WORD id) override;
 };
 
-// A combo box with an edit field and a drop-down list. onChange runs at every
-// change of its text, typed or chosen from the list (the text is already the
-// chosen entry then); onDblClick on a double click into the edit field.
+// The two kinds of combo box: free text entry beside the list, or a choice
+// from the list only.
+enum class TComboStyle { DropDown, DropDownList };
+
+// A combo box with an edit field (or, as a DropDownList, a choice field) and a
+// drop-down list. onChange runs at every change of its text, typed or chosen
+// from the list (the text is already the chosen entry then); onDblClick on a
+// double click into the edit field.
 class TComboBox : public TControl {
 public:
-    TComboBox();
+    explicit TComboBox(TComboStyle style = TComboStyle::DropDown);
     ~TComboBox() override;
     TItems Items() const;
     int ItemIndex() const;
@@ -77,6 +82,7 @@ protected:
 
 private:
     class TEditPart;
+    TComboStyle style_;
     std::unique_ptr<TEditPart> edit_;
 };
 

@@ -1,5 +1,10 @@
 #include "UiTestSupport.h"
 
+#include <algorithm>
+
+#include "index/FileClassScan.h"
+#include "index/ZQFileAssoc.h"
+#include "support/StringList.h"
 #include "support/ZQIniFiles.h"
 #include "support/ZQRoutines.h"
 
@@ -86,6 +91,26 @@ void Pump() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+}
+
+TIndexPicture PictureOf(const TFileClass& index) {
+    TIndexPicture picture;
+    TStringList names;
+    index.GetClassNames(names);
+    for (const std::string& name : names) {
+        TStringList extensions;
+        index.GetClassExtensions(name, extensions);
+        std::vector<std::string> sorted = extensions.Items();
+        std::sort(sorted.begin(), sorted.end());
+        picture[name] = sorted;
+    }
+    return picture;
+}
+
+TIndexPicture IndexOfRegistry() {
+    TFileClass fresh;
+    ScanFileClasses(fresh);
+    return PictureOf(fresh);
 }
 
 // --- MainWindowTest

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,6 +84,12 @@ int LineHeight();
 
 // Gives the messages waiting in the queue to their windows.
 void Pump();
+
+// The index as class name -> sorted extensions, to compare with a fresh
+// scan of the registry (IndexOfRegistry).
+using TIndexPicture = std::map<std::string, std::vector<std::string>>;
+TIndexPicture PictureOf(const TFileClass& index);
+TIndexPicture IndexOfRegistry();
 
 // Opens the main window on a scratch registry with a settings file of the
 // test's own. Boxes are scripted; a test ends with none unexpected or left.
