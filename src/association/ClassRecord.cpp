@@ -109,6 +109,17 @@ std::string GetDefaultIcon(const std::string& className) {
     return reg.ReadString("");
 }
 
+void SetDefaultIcon(const std::string& className, const std::string& location) {
+    if (!IsValidFileClass(className))
+        throw EValidError::ForFileClass(className);
+    if (location.empty())
+        throw EValidError("\"\" is not a valid icon location.");
+    TRegistry reg = ClassesRootRegistry(KEY_WRITE);
+    if (!reg.OpenKey(FileClassKey(className), false))
+        throw ERegistryException("Schlüssel " + className + " existiert nicht");
+    WriteSubkeyDefault(reg, "DefaultIcon", location);
+}
+
 HICON GetClassIcon(const std::string& className) {
     if (!IsValidFileClass(className))
         return nullptr;

@@ -45,6 +45,14 @@ void DeleteFileClass(const std::string& className);
 // subkey; empty for an invalid name or whatever is missing.
 std::string GetDefaultIcon(const std::string& className);
 
+// Stores a class's icon location text as the default value of its
+// "DefaultIcon" subkey, creating the subkey; the rest of the record stays.
+// Raises EValidError for an invalid class name and ERegistryException
+// "Schlüssel %s existiert nicht" (%s the class) when the class has no key: a
+// missing class is not made by a change of its icon. An empty location is
+// refused the same way as an invalid name ("" is not a valid icon location).
+void SetDefaultIcon(const std::string& className, const std::string& location);
+
 // The icon of a class, extracted with ExtractIconA from the file and index
 // that GetDefaultIcon names (index -1 is taken as 0; other negative indexes
 // are resource identifiers and passed on). The caller owns a returned icon

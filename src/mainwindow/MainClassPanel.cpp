@@ -6,9 +6,14 @@
 #include "dialogs/ActionUnit.h"
 #include "dialogs/AdvOptionUnit.h"
 #include "index/ZQFileAssoc.h"
+#include "registry/ValueText.h"
+#include "support/StringList.h"
 #include "toolkit/Application.h"
 
 namespace {
+
+const int kRightMargin = 11;
+const int kButtonGap = 5;
 
 // Opens the tool window of a ticked box, or releases the open one of an
 // unticked box. An error while opening is swallowed: the window goes again
@@ -41,6 +46,18 @@ void SwitchToolWindow(TCheckBox& box, TToolForm*& form, const std::string& setti
 }
 
 } // namespace
+
+TClassPanelLayout ArrangeClassPanel(TClassPanelLayout l) {
+    l.edtClass_Type.width = l.panelWidth - l.edtClass_Type.left - kRightMargin;
+    l.edtIconFileName.width = l.edtClass_Type.width;
+    l.rgExtVisibility.width = l.panelWidth - l.rgExtVisibility.left - kRightMargin;
+    l.lbAssocExt.width =
+        l.panelWidth - l.lbAssocExt.left - kButtonGap - l.btnClassAssoc.width - kRightMargin;
+    l.btnClassAssoc.left = l.lbAssocExt.Right() + kButtonGap;
+    l.btnClassDissoc.left = l.btnClassAssoc.left;
+    l.btnViewExt.left = l.btnClassAssoc.left;
+    return l;
+}
 
 void TMainForm::CreateClassPanel() {
     // Siblings are created in their tab order.
@@ -81,8 +98,37 @@ void TMainForm::CreateClassPanel() {
     imgIcon.SetPopupMenu(&pmIcon);
     ZQShChangeIconDialog1.Owner = Handle();
 
+    ClassPanel.onResize = Handler(this, &TMainForm::ClassPanelResize);
+    imgIcon.onClick = Handler(this, &TMainForm::ItemIconChangeClick);
+    ItemIconChange.onClick = Handler(this, &TMainForm::ItemIconChangeClick);
     cbAdvOption.onClick = Handler(this, &TMainForm::cbAdvOptionClick);
     cbShowActions.onClick = Handler(this, &TMainForm::cbShowActionsClick);
+    lbAssocExt.onClick = Handler(this, &TMainForm::lbAssocExtClick);
+    lbAssocExt.onDblClick = Handler(this, &TMainForm::lbAssocExtDblClick);
+    btnViewExt.onClick = Handler(this, &TMainForm::btnViewExtClick);
+    btnClassAssoc.onClick = Handler(this, &TMainForm::btnClassAssocClick);
+    btnClassDissoc.onClick = Handler(this, &TMainForm::btnClassDissocClick);
+    ClassPanelResize();
+}
+
+void TMainForm::ClassPanelResize() {
+    TClassPanelLayout l;
+    l.panelWidth = ClassPanel.Width();
+    l.edtClass_Type = edtClass_Type.Bounds();
+    l.edtIconFileName = edtIconFileName.Bounds();
+    l.rgExtVisibility = rgExtVisibility.Bounds();
+    l.lbAssocExt = lbAssocExt.Bounds();
+    l.btnClassAssoc = btnClassAssoc.Bounds();
+    l.btnClassDissoc = btnClassDissoc.Bounds();
+    l.btnViewExt = btnViewExt.Bounds();
+    const TClassPanelLayout placed = ArrangeClassPanel(l);
+    edtClass_Type.SetBounds(placed.edtClass_Type);
+    edtIconFileName.SetBounds(placed.edtIconFileName);
+    rgExtVisibility.SetBounds(placed.rgExtVisibility);
+    lbAssocExt.SetBounds(placed.lbAssocExt);
+    btnClassAssoc.SetBounds(placed.btnClassAssoc);
+    btnClassDissoc.SetBounds(placed.btnClassDissoc);
+    btnViewExt.SetBounds(placed.btnViewExt);
 }
 
 void TMainForm::ShowClassDetails(int index) {
@@ -94,6 +140,19 @@ void TMainForm::ShowClassDetails(int index) {
     CurrentClass = ListBox.Items()[index];
     if (FileClassExists(CurrentClass)) {
         ShowClassPanel();
+        edtClass_Type.SetText(GetClassDescription(CurrentClass));
+        edtIconFileName.SetText(GetDefaultIcon(CurrentClass));
+        imgIcon.SetIcon(TIconHandle(GetClassIcon(CurrentClass)));
+        // 2: "NeverShowExt" (whatever else), 1: "AlwaysShowExt", 0: neither.
+        const int visibility = GetExtVisibility(CurrentClass);
+        rgExtVisibility.SetItemIndex(visibility == 2 ? 2 : visibility == 1 ? 0 : 1);
+        TStringList extensions;
+        FileClasses().GetClassExtensions(CurrentClass, extensions);
+        lbAssocExt.Items().Assign(extensions);
+        lbAssocExtClick();
+        laLinkedExtCount.SetText("Number of associated extensions: " +
+                                 std::to_string(lbAssocExt.Items().Count()));
+        laHint.SetText(GetDefaultAction(CurrentClass).empty() ? "no action registered" : "");
         DeleteFileclassItem.SetEnabled(AllowChanges);
     } else {
         if (!CurrentClass.empty())
@@ -129,4 +188,49 @@ void TMainForm::FreeToolWindows() {
     Application.FreeForm(AdvOptionForm);
     ActionForm = nullptr;
     AdvOptionForm = nullptr;
+}
+
+void TMainForm::lbAssocExtClick() {
+    const bool chosen = lbAssocExt.ItemIndex() >= 0;
+    btnClassDissoc.SetEnabled(CurrentView == 1 && !SelectedItem().empty() && chosen);
+    btnViewExt.SetEnabled(chosen);
+}
+
+void TMainForm::lbAssocExtDblClick() {
+    btnViewExtClick();
+}
+
+void TMainForm::btnViewExtClick() {
+    for (int tab = 0; tab < TabControl.TabCount(); ++tab) {
+        if (TabControl.TabCaption(tab) != TabCaptions[0])
+            continue;
+        TabControl.SetTabIndex(tab);
+        TabControlChange();
+        // With no entry chosen nothing is selected, and the extension view
+        // shows its first extension.
+        const int chosen = lbAssocExt.ItemIndex();
+        ListBox.SetItemIndex(chosen >= 0 ? ListBox.Items().IndexOf(lbAssocExt.Items()[chosen])
+                                         : -1);
+        ListBoxClick();
+    }
+}
+
+void TMainForm::ItemIconChangeClick() {
+    if (!CanModify())
+        return;
+    const std::string className = SelectedItem();
+    const std::string stored = GetDefaultIcon(className);
+    ZQShChangeIconDialog1.FileName = IconFileOf(stored);
+    ZQShChangeIconDialog1.IconIndex = IconIndexOf(stored);
+    if (!ZQShChangeIconDialog1.Execute())
+        return;
+    const std::string location =
+        MakeIconLocation(ZQShChangeIconDialog1.FileName, ZQShChangeIconDialog1.IconIndex);
+    if (!Confirm("Are you sure to change the icon of '" + className + "' to '" + location + "'?"))
+        return;
+    SetDefaultIcon(className, location);
+    NotifyAssociationsChanged();
+    // What the registry holds now.
+    imgIcon.SetIcon(TIconHandle(GetClassIcon(className)));
+    edtIconFileName.SetText(GetDefaultIcon(className));
 }

@@ -39,7 +39,12 @@ TMainForm::TMainForm(const std::string& settingsPath)
          &ShortInfoPanel},
     });
     CreateToolBar();
+    CreateExtPanel();
     CreateClassPanel();
+    // The bottom bar's Help button comes after the view panels' controls in
+    // the tab order.
+    SetWindowPos(BottomPanel.Handle(), HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ZQSplitter1.SetHandleWidthType(hwtPercentage);
     ZQSplitter1.SetHandleSize(25);
     ZQSplitter1.SetMinSize(25);
@@ -54,6 +59,7 @@ TMainForm::TMainForm(const std::string& settingsPath)
 
     onShow = Handler(this, &TMainForm::FormShow);
     onClose = Handler(this, &TMainForm::FormClose);
+    onShortCut = [this](WORD key) { return FormShortCut(key); };
     TabControl.onChange = Handler(this, &TMainForm::TabControlChange);
     ListBox.onClick = Handler(this, &TMainForm::ListBoxClick);
     btnHelp.onClick = Handler(this, &TMainForm::btnHelpClick);

@@ -52,6 +52,45 @@ struct TShortInfoLayout {
 };
 TShortInfoLayout ArrangeShortInfo(TShortInfoLayout layout);
 
+// Places of the extension panel's controls for a panel width (outer width).
+// The class combo box, the content-type field and the two separators
+// stretch to 11 pixels before the right edge; the three buttons below the
+// combo box end where it ends, or start at the label's left when they don't
+// fit there.
+struct TExtPanelLayout {
+    int panelWidth = 0;
+    TBounds laFileClass;
+    TBounds cbClasses;
+    TBounds btnExtAssoc;
+    TBounds btnExtDissoc;
+    TBounds btnViewClass;
+    TBounds bExt1;
+    TBounds bExt2;
+    TBounds edtContentType;
+};
+TExtPanelLayout ArrangeExtPanel(TExtPanelLayout layout);
+
+// Places of the class panel's controls for a panel width (outer width): the
+// two edit fields and the radio group stretch to 11 pixels before the right
+// edge; the extension list stretches so that its buttons stand 5 pixels
+// beside it and 11 before the edge.
+struct TClassPanelLayout {
+    int panelWidth = 0;
+    TBounds edtClass_Type;
+    TBounds edtIconFileName;
+    TBounds rgExtVisibility;
+    TBounds lbAssocExt;
+    TBounds btnClassAssoc;
+    TBounds btnClassDissoc;
+    TBounds btnViewExt;
+};
+TClassPanelLayout ArrangeClassPanel(TClassPanelLayout layout);
+
+// The questions of the association commands.
+std::string AssociateQuestion(const std::string& ext, const std::string& className,
+                              const std::string& oldClass);
+std::string DissociateQuestion(const std::string& ext, const std::string& className);
+
 // Window bounds brought onto a screen of the given size: no larger than the
 // screen, and moved so that no edge lies outside it.
 TBounds PlaceOnScreen(TBounds bounds, int screenWidth, int screenHeight);
@@ -104,6 +143,8 @@ public:
     void btnHelpClick();
     void ShowExtensionDetails(int index);
     void ShowClassDetails(int index);
+    // Ctrl+Tab and Ctrl+Shift+Tab switch to the next and the previous view.
+    bool FormShortCut(WORD key);
 
     // Short-info panel.
     void ShowShortInfo(TShortInfoMode mode, std::string text);
@@ -123,9 +164,27 @@ public:
     void ConfigurationItemClick();
     void Systemsettings1Click();
     void InfoItemClick();
+
+    // Extension view panel.
+    void ExtPanelResize();
+    void cbClassesChange();
+    void cbClassesDblClick();
+    void btnViewClassClick();
+
     // Class view panel.
+    void ClassPanelResize();
     void cbAdvOptionClick();
     void cbShowActionsClick();
+    void lbAssocExtClick();
+    void lbAssocExtDblClick();
+    void btnViewExtClick();
+    void ItemIconChangeClick();
+
+    // Association commands.
+    void btnExtAssocClick();
+    void btnExtDissocClick();
+    void btnClassAssocClick();
+    void btnClassDissocClick();
 
     // Shared by the commands that change the registry. When OptimizeSystem
     // is on, the class's key exists and the change leaves it `unused`, asks
@@ -169,6 +228,19 @@ public:
     TButton btnShortInfoViewExt;
     TZQAboutDialog ZQAboutDialog1;
 
+    // The extension view panel's controls.
+    TLabel laFileClass;
+    TComboBox cbClasses;
+    TButton btnExtAssoc;
+    TButton btnExtDissoc;
+    TButton btnViewClass;
+    TBevel bExt1;
+    TLabel laContentType;
+    TEdit edtContentType;
+    TBevel bExt2;
+    TLabel laNew_Menu;
+    TButton btnNew_Menu;
+
     // The class view panel's controls.
     TLabel laClassType;
     TEdit edtClass_Type;
@@ -195,7 +267,16 @@ public:
 private:
     void CreateMenu();
     void CreateToolBar();
+    void CreateExtPanel();
     void CreateClassPanel();
+    // The hint line of the bottom bar for the extension shown.
+    void ShowExtensionHint();
+    // The index after a change of E's class: E leaves the entry of `from`
+    // (an entry left without extensions goes with it, as a scan would not
+    // list it) and, unless `to` is null, joins the entry of *to.
+    void MoveInIndex(const std::string& ext, const std::string& from, const std::string* to);
+    // Shows the selected item again after a command changed it.
+    void ShowChangedItem();
     // The entry selected in the item list, or empty.
     std::string SelectedItem() const;
     // Destroys the open tool windows with the main window.

@@ -44,6 +44,9 @@ void TMainForm::ShowView(int view) {
         ClassPanel.SetVisible(false);
         GetExtensions(names);
         ListBox.Items().Assign(names);
+        TStringList classNames;
+        FileClasses().GetClassNames(classNames);
+        cbClasses.Items().Assign(classNames);
         NewExtensionItem.SetEnabled(AllowChanges);
         NewFileclassItem.SetEnabled(false);
         DeleteFileclassItem.SetEnabled(false);
@@ -93,17 +96,14 @@ void TMainForm::btnHelpClick() {
         Application.HelpContext(kClassViewHelp);
 }
 
-void TMainForm::ShowExtensionDetails(int index) {
-    if (index == -1 && ListBox.Items().Count() > 0)
-        index = 0;
-    if (index < 0) {
-        CurrentExt.clear();
-        ExtPanel.SetVisible(false);
-        ShowShortInfo(simNothingSelected, "extension");
-        DeleteExtensionItem.SetEnabled(false);
-        return;
-    }
-    CurrentExt = ListBox.Items()[index];
-    laHint.SetText(GetExtensionClass(CurrentExt).empty() ? "not associated to a fileclass" : "");
-    DeleteExtensionItem.SetEnabled(AllowChanges);
+bool TMainForm::FormShortCut(WORD key) {
+    if (key != VK_TAB || GetKeyState(VK_CONTROL) >= 0)
+        return false;
+    const int count = TabControl.TabCount();
+    if (count == 0)
+        return true;
+    const int step = GetKeyState(VK_SHIFT) < 0 ? count - 1 : 1;
+    TabControl.SetTabIndex((TabControl.TabIndex() + step) % count);
+    TabControlChange();
+    return true;
 }

@@ -7,3 +7,10 @@ int CompareText(const std::string& a, const std::string& b) {
                            static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()));
     return r - CSTR_EQUAL; // CSTR_LESS_THAN .. CSTR_GREATER_THAN -> -1 .. 1
 }
+
+std::string UpperCaseAZ(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}

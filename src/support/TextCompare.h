@@ -9,4 +9,10 @@
 // Negative, zero or positive as a sorts before, equal to or after b.
 int CompareText(const std::string& a, const std::string& b);
 // Equal ignoring case in the user's locale.
-inline bool SameText(const std::string& a, const std::string& b) { return CompareText(a, b) == 0; }
+inline bool SameText(const std::string& a, const std::string& b) {
+    return CompareText(a, b) == 0;
+}
+
+// The text with the letters a to z in upper case; every other character,
+// umlauts among them, stays as it is.
+std::string UpperCaseAZ(std::string text);

@@ -79,6 +79,9 @@ void TApplication::ProcessMessage(MSG& msg) {
         UpdateHint(msg);
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     if (auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(root))) {
+        if (msg.message == WM_KEYDOWN && form->onShortCut &&
+            form->onShortCut(static_cast<WORD>(msg.wParam)))
+            return;
         if (HACCEL table = form->Accelerators())
             if (TranslateAcceleratorA(root, table, &msg))
                 return;

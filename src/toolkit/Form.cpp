@@ -1,5 +1,7 @@
 #include "toolkit/Form.h"
 
+#include <utility>
+
 #include "toolkit/Application.h"
 #include "toolkit/Menus.h"
 
@@ -116,28 +118,26 @@ void TForm::BringToFront() {
 }
 
 void TForm::Close() {
-    // The close action is taken also when the close handler fails; its error
-    // then reaches the default error handling.
-    struct TAfterClose {
-        TForm& form;
-        ~TAfterClose() {
-            const TCloseAction action = form.closeAction_;
-            form.closeAction_ = TCloseAction::Hide;
-            if (action == TCloseAction::None)
-                return;
-            if (Application.MainForm() == &form)
-                Application.Terminate();
-            else if (form.modal_)
-                form.modalResult_ = form.modalResult_ ? form.modalResult_ : mrCancel;
-            else if (action == TCloseAction::Free)
-                Application.Release(form);
-            else
-                form.Hide();
-        }
-    } after{*this};
     closeAction_ = TCloseAction::Hide;
-    if (onClose)
-        onClose();
+    // An error of the close handler is shown while the form (and, for the
+    // main form, the application) is still there; the close goes on.
+    try {
+        if (onClose)
+            onClose();
+    } catch (...) {
+        Application.HandleException();
+    }
+    const TCloseAction action = std::exchange(closeAction_, TCloseAction::Hide);
+    if (action == TCloseAction::None)
+        return;
+    if (Application.MainForm() == this)
+        Application.Terminate();
+    else if (modal_)
+        modalResult_ = modalResult_ ? modalResult_ : mrCancel;
+    else if (action == TCloseAction::Free)
+        Application.Release(*this);
+    else
+        Hide();
 }
 
 int TForm::ShowModal() {
@@ -181,6 +181,19 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Close();
         return 0;
+    case WM_ACTIVATE:
+        // The control that had the focus gets it back when the form is
+        // activated again (the system would give it to the form itself).
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(Handle(), focus))
+                lastFocus_ = focus;
+        } else if (lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_) &&
+                   IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+            ::SetFocus(lastFocus_);
+            return 0;
+        }
+        break;
     case CM_RELEASE:
         // Posted by Application.Release: the form's own handling of whatever
         // asked for the release has returned by now.

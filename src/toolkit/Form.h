@@ -9,6 +9,7 @@
 // close (TCloseAction::None); the destructor destroys the window.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -96,7 +97,13 @@ public:
     void CreateControls(std::initializer_list<TControlRow> rows);
 
     TNotifyEvent onShow;
+    // Runs when the form is asked to close; an error it raises is shown and
+    // the close goes on.
     TNotifyEvent onClose;
+    // A key pressed anywhere in the form (key code, with the state of Ctrl
+    // and Shift at hand through GetKeyState), before the form's shortcuts,
+    // dialog keys and controls see it; true when handled.
+    std::function<bool(WORD key)> onShortCut;
 
 protected:
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -111,4 +118,5 @@ private:
     TMainMenu* menu_ = nullptr;
     TButton* defaultButton_ = nullptr;
     TButton* cancelButton_ = nullptr;
+    HWND lastFocus_ = nullptr;
 };

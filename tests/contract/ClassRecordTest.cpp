@@ -2,8 +2,8 @@
 // extension visibility. The Windows-version rule of "FriendlyTypeName" is
 // tested per version in tests/native and tests/wine.
 #include "association/DataType.h"
-#include "support/KeyChain.h"
 #include "support/ErrorOf.h"
+#include "support/KeyChain.h"
 #include "support/ScratchRegistry.h"
 
 #include <gtest/gtest.h>
@@ -145,6 +145,30 @@ TEST_F(ClassRecordTest, DeleteFileClassRemovesTheWholeTree) {
     EXPECT_TRUE(HasKey("a\\b\\c"));
     EXPECT_NO_THROW(DeleteFileClass("missing"));
     EXPECT_NO_THROW(DeleteFileClass(""));
+}
+
+TEST_F(ClassRecordTest, SetDefaultIconStoresOnlyTheIconOfAnExistingClass) {
+    PutString("txtfile", "", "Text Document");
+    PutString("txtfile", "EditFlags", "kept");
+    PutString("iconic\\DefaultIcon", "", "old.dll,1");
+    PutString("iconic\\DefaultIcon", "Other", "kept");
+    SetDefaultIcon("txtfile", "\"C:\\Bilder\\Bärchen.ico\",3");
+    EXPECT_EQ(GetDefaultIcon("txtfile"), "\"C:\\Bilder\\Bärchen.ico\",3");
+    EXPECT_EQ(GetText("txtfile", ""), "Text Document");
+    EXPECT_EQ(GetText("txtfile", "EditFlags"), "kept");
+    SetDefaultIcon("iconic", "new.dll,2");
+    EXPECT_EQ(GetText("iconic\\DefaultIcon", ""), "new.dll,2");
+    EXPECT_EQ(GetText("iconic\\DefaultIcon", "Other"), "kept");
+
+    // Refused before anything is written.
+    EXPECT_EQ(ErrorOf<Exception>([] { SetDefaultIcon("missing", "a.dll,0"); }),
+              "Schlüssel missing existiert nicht");
+    EXPECT_FALSE(HasKey("missing"));
+    EXPECT_EQ(ErrorOf<Exception>([] { SetDefaultIcon("a\\b", "a.dll,0"); }),
+              "a\\b is not a valid name of a file class.");
+    EXPECT_EQ(ErrorOf<Exception>([] { SetDefaultIcon("txtfile", ""); }),
+              "\"\" is not a valid icon location.");
+    EXPECT_EQ(GetDefaultIcon("txtfile"), "\"C:\\Bilder\\Bärchen.ico\",3");
 }
 
 TEST_F(ClassRecordTest, DefaultIconAndClassIcon) {

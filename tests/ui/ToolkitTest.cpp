@@ -318,9 +318,9 @@ TEST(Controls, EventsAndListsBehaveAsTheProgramExpects) {
 
 TEST(Forms, ClientSizeAndScreenCentreForEveryBorderKind) {
     const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
-    for (TBorderStyle border : {TBorderStyle::Sizeable, TBorderStyle::Dialog,
-                                TBorderStyle::DialogMinimizeBox, TBorderStyle::SizeToolWindow,
-                                TBorderStyle::ToolWindow}) {
+    for (TBorderStyle border :
+         {TBorderStyle::Sizeable, TBorderStyle::Dialog, TBorderStyle::DialogMinimizeBox,
+          TBorderStyle::SizeToolWindow, TBorderStyle::ToolWindow}) {
         TFormArgs args{"ClientForm", "Client size"};
         args.clientWidth = 297;
         args.clientHeight = 143;
