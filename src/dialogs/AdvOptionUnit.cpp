@@ -1,24 +1,42 @@
 #include "dialogs/AdvOptionUnit.h"
 
+#include "association/ClassRecord.h"
 #include "toolkit/Application.h"
 
 namespace {
 
-const int kHelpContext = 60;
+const TToolWindowPlacement kPlacement = {"AdvOptionForm", false, 0, 0};
 
 } // namespace
 
 TAdvOptionForm::TAdvOptionForm(const std::string& settingsPath)
     : TClassToolForm({"AdvOptionForm", "", 0, 0, TBorderStyle::ToolWindow, nullptr, 386, 317,
                       TPosition::ScreenCenter},
-                     settingsPath) {
+                     settingsPath, kPlacement) {
     CreateControls({
-        {&Panel2, "Panel2", "", {0, 281, 386, 36}, this, "", TAlign::Bottom},
-        {&btnHelp, "btnHelp", "Help", {8, 7, 75, 21}, &Panel2, "Do you need Help?"},
-        {&btnOK, "btnOK", "OK", {304, 7, 75, 21}, &Panel2, "Confirm your changes"},
         {&gbExtOptions, "gbExtOptions", " Options ", {0, 0, 386, 281}, this, "", TAlign::Client},
+        {&Panel2, "Panel2", "", {0, 281, 386, 36}, this, "", TAlign::Bottom},
+        {&btnOK, "btnOK", "OK", {304, 7, 75, 21}, &Panel2, "Confirm your changes"},
+        {&btnHelp, "btnHelp", "Help", {8, 7, 75, 21}, &Panel2, "Do you need Help?"},
     });
+    for (int i = 0; i < FlagBoxCount; ++i) {
+        const TFlagBox& box = FlagBoxes[i];
+        TControlRow row;
+        row.control = &CheckBoxes[i];
+        row.name = box.name;
+        row.caption = box.caption;
+        row.bounds = box.bounds;
+        row.parent = &gbExtOptions;
+        row.hint = box.hint;
+        CheckBoxes[i].Create(row);
+        ToolTips.Add(CheckBoxes[i]);
+    }
+    ToolTips.Add(btnOK);
+    ToolTips.Add(btnHelp);
+    // The exclusion flag is shown, never changed.
+    CheckBox(1).SetEnabled(false);
     SetDefaultButton(&btnOK);
+
     btnHelp.onClick = Handler(this, &TAdvOptionForm::btnHelpClick);
 }
 
@@ -31,8 +49,12 @@ void TAdvOptionForm::SetFileClass(const std::string& className) {
         return;
     }
     gbExtOptions.SetVisible(true);
+    // Read first: an unreadable value leaves the boxes as they were.
+    const TEditFlags flags = GetEditFlags(className);
+    for (int i = 0; i < FlagBoxCount; ++i)
+        CheckBoxes[i].SetChecked(flags.contains(FlagBoxes[i].element));
 }
 
 void TAdvOptionForm::btnHelpClick() {
-    Application.HelpContext(kHelpContext);
+    Application.HelpContext(HelpContextNumber);
 }

@@ -1,20 +1,32 @@
-// TAdvOptionForm (unit AdvOptionUnit): the flags dialog of the class view, a
-// fixed tool window that shows the "EditFlags" of one file class in the
-// group box gbExtOptions, above the button row.
+// TAdvOptionForm (unit AdvOptionUnit): a fixed tool window that shows the
+// "EditFlags" of one file class as 19 check boxes, each with a tool tip that
+// explains its flag. It follows the class selected in the main window and
+// writes nothing to the registry; it keeps only its place in the settings
+// file (section "AdvOptionForm").
 #pragma once
 
+#include <string>
+
+#include "dialogs/AdvOptionFlags.h"
 #include "dialogs/ClassToolForm.h"
 
 class TAdvOptionForm : public TClassToolForm {
 public:
+    // `settingsPath` is the settings file the window keeps its place in.
     explicit TAdvOptionForm(const std::string& settingsPath);
 
-    // An empty name shows nothing but the button row ("no fileclass selected").
+    // Loads a class: its name as caption and its flags as ticks; the empty
+    // name hides the boxes and reads "no fileclass selected". A flags value
+    // that can't be read raises and leaves the boxes as they were.
     void SetFileClass(const std::string& className) override;
 
-    // The class's flags: filled by SetFileClass.
-    TGroupBox gbExtOptions;
-
-private:
     void btnHelpClick();
+
+    // Box N (1 to 19).
+    TCheckBox& CheckBox(int n) { return CheckBoxes[n - 1]; }
+
+    TGroupBox gbExtOptions;
+    TCheckBox CheckBoxes[FlagBoxCount];
+
+    static constexpr int HelpContextNumber = 60;
 };

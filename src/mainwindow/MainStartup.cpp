@@ -2,13 +2,12 @@
 // window state kept in the settings file.
 #include "mainwindow/MainUnit.h"
 
-#include <algorithm>
-
 #include "association/DataType.h"
 #include "index/ZQFileAssoc.h"
 #include "registry/Registry5LE.h"
 #include "support/ZQIniFiles.h"
 #include "toolkit/Application.h"
+#include "toolkit/ScreenPlacement.h"
 
 namespace {
 
@@ -16,14 +15,6 @@ const char* const kConfig = "config";
 const char* const kMainForm = "MainForm";
 
 } // namespace
-
-TBounds PlaceOnScreen(TBounds b, int screenWidth, int screenHeight) {
-    b.width = std::min(b.width, screenWidth);
-    b.height = std::min(b.height, screenHeight);
-    b.left = std::max(0, std::min(b.left, screenWidth - b.width));
-    b.top = std::max(0, std::min(b.top, screenHeight - b.height));
-    return b;
-}
 
 bool StartupHideFileExt() {
     // A fresh user profile (a new Wine prefix among them) has no Explorer

@@ -91,10 +91,6 @@ std::string AssociateQuestion(const std::string& ext, const std::string& classNa
                               const std::string& oldClass);
 std::string DissociateQuestion(const std::string& ext, const std::string& className);
 
-// Window bounds brought onto a screen of the given size: no larger than the
-// screen, and moved so that no edge lies outside it.
-TBounds PlaceOnScreen(TBounds bounds, int screenWidth, int screenHeight);
-
 // The text of the warning shown on a system the program was not tested with.
 std::string UntestedSystemWarning(const std::string& systemName);
 

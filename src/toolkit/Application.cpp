@@ -6,6 +6,7 @@
 
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
+#include "toolkit/ToolTips.h"
 
 TApplication Application;
 
@@ -79,12 +80,23 @@ void TApplication::ProcessMessage(MSG& msg) {
         UpdateHint(msg);
     HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
     if (auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(root))) {
+        if (form->ToolTipsWindow() && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST)
+            form->ToolTipsWindow()->Relay(msg);
         if (msg.message == WM_KEYDOWN && form->onShortCut &&
             form->onShortCut(static_cast<WORD>(msg.wParam)))
             return;
-        if (HACCEL table = form->Accelerators())
-            if (TranslateAcceleratorA(root, table, &msg))
-                return;
+        // A window without menu of its own (a tool window) takes the main
+        // form's shortcuts, which then act on the main form. A modal form
+        // keeps its own keys: the main form waits meanwhile.
+        HACCEL table = form->Accelerators();
+        HWND target = root;
+        if (!table && !form->Modal() && mainForm_ && mainForm_ != form &&
+            IsWindowEnabled(mainForm_->Handle())) {
+            table = mainForm_->Accelerators();
+            target = mainForm_->Handle();
+        }
+        if (table && TranslateAcceleratorA(target, table, &msg))
+            return;
         // Tab, Enter and Escape move between and press controls, as in dialogs.
         if (IsDialogMessageA(root, &msg))
             return;

@@ -211,7 +211,7 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (id == IDCANCEL) {
                 if (cancelButton_)
                     cancelButton_->Click();
-                else if (modal_)
+                else if (modal_ || escapeCloses_)
                     Close();
                 return 0;
             }

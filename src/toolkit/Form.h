@@ -17,6 +17,7 @@
 
 class TMainMenu;
 class TButton;
+class TToolTips;
 
 enum class TBorderStyle {
     Sizeable,          // a normal resizable window
@@ -92,6 +93,13 @@ public:
     // Buttons run by Enter and Escape.
     void SetDefaultButton(TButton* button);
     void SetCancelButton(TButton* button) { cancelButton_ = button; }
+    // Escape closes the form as its close box does (modal forms always;
+    // others when set), unless a cancel button takes it.
+    void SetEscapeCloses(bool on) { escapeCloses_ = on; }
+
+    // The tool tips that show the hints of the form's controls (null: none).
+    TToolTips* ToolTipsWindow() const { return toolTips_; }
+    void SetToolTipsWindow(TToolTips* tips) { toolTips_ = tips; }
 
     // Creates the controls of a table, in order (parents before children).
     void CreateControls(std::initializer_list<TControlRow> rows);
@@ -118,5 +126,7 @@ private:
     TMainMenu* menu_ = nullptr;
     TButton* defaultButton_ = nullptr;
     TButton* cancelButton_ = nullptr;
+    bool escapeCloses_ = false;
+    TToolTips* toolTips_ = nullptr;
     HWND lastFocus_ = nullptr;
 };

@@ -2,15 +2,9 @@
 // file of the test's own.
 #include "UiTestSupport.h"
 #include "index/ZQFileAssoc.h"
+#include "toolkit/ScreenPlacement.h"
 
 namespace {
-
-int ScreenWidth() {
-    return GetSystemMetrics(SM_CXSCREEN);
-}
-int ScreenHeight() {
-    return GetSystemMetrics(SM_CYSCREEN);
-}
 
 void PutAssociations() {
     PutString(".txt", "", "txtfile");

@@ -1,7 +1,7 @@
 // The class view's tool windows: the toolkit's close actions and deferred
 // release they rest on, the two windows themselves, and the check boxes of
 // the class panel that open and close them.
-#include "UiTestSupport.h"
+#include "ToolWindowSupport.h"
 #include "dialogs/ActionUnit.h"
 #include "dialogs/AdvOptionUnit.h"
 
@@ -88,12 +88,6 @@ TEST(CloseActions, AModalFormThatRefusesStaysInItsLoop) {
     Application.SetDialogHandler(saved);
     EXPECT_EQ(closes, 2);
 }
-
-class ToolWindowTest : public RegistryTest {
-protected:
-    TempFolder folder_;
-    ScriptedDialogs dialogs_;
-};
 
 TEST_F(ToolWindowTest, ActionAndFlagsWindowsShowTheClassInTheirCaption) {
     PutString("txtfile", "", "Text Document");

@@ -1,0 +1,52 @@
+#include "controls/ZQButtonEdit.h"
+
+#include "support/Exception.h"
+
+namespace {
+
+// The system's edit class draws through its parent's clipping (CS_PARENTDC)
+// and so paints over any window placed inside it. The field is made of a
+// copy of that class without the flag; its procedure stays the system's.
+const char* ButtonEditClass() {
+    static const char* const name = [] {
+        const char* const own = "ZQButtonEdit";
+        WNDCLASSEXA wc = {};
+        wc.cbSize = sizeof wc;
+        if (!GetClassInfoExA(nullptr, "EDIT", &wc))
+            throw Exception("Fensterklasse EDIT nicht gefunden");
+        wc.style &= ~CS_PARENTDC;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = own;
+        if (!RegisterClassExA(&wc))
+            throw Exception("Fensterklasse ZQButtonEdit kann nicht angemeldet werden");
+        return own;
+    }();
+    return name;
+}
+
+} // namespace
+
+TCreateParams TZQButtonEdit::KindParams() const {
+    TCreateParams p = TEdit::KindParams();
+    p.className = ButtonEditClass();
+    p.style |= WS_CLIPCHILDREN; // the field's text is not drawn over the button
+    return p;
+}
+
+void TZQButtonEdit::AfterCreate() {
+    TEdit::AfterCreate();
+    TControlRow row;
+    row.control = &Button;
+    row.name = "Button";
+    row.caption = "...";
+    row.bounds = {0, 0, ButtonWidth, ClientHeight()};
+    row.parent = this;
+    row.align = TAlign::Right;
+    Button.Create(row);
+    // The text ends where the button begins.
+    SendMessageA(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, ButtonWidth + 1));
+    Button.onClick = [this] {
+        if (onButtonClick)
+            onButtonClick();
+    };
+}
