@@ -72,6 +72,12 @@ TMainForm::TMainForm(const std::string& settingsPath)
     ExitItem.onClick = Handler(this, &TMainForm::ExitItemClick);
     HelpItem.onClick = Handler(this, &TMainForm::HelpItemClick);
     tbtnHelp.onClick = Handler(this, &TMainForm::HelpItemClick);
+    NewExtensionItem.onClick = Handler(this, &TMainForm::NewExtensionItemClick);
+    DeleteExtensionItem.onClick = Handler(this, &TMainForm::DeleteExtensionItemClick);
+    NewFileclassItem.onClick = Handler(this, &TMainForm::NewFileclassItemClick);
+    DeleteFileclassItem.onClick = Handler(this, &TMainForm::DeleteFileclassItemClick);
+    btnReg.onClick = Handler(this, &TMainForm::btnRegClick);
+    btnNew_Menu.onClick = Handler(this, &TMainForm::NewMenuBtnClick);
     ConfigurationItem.onClick = Handler(this, &TMainForm::ConfigurationItemClick);
     tbtnConfiguration.onClick = Handler(this, &TMainForm::ConfigurationItemClick);
     Systemsettings1.onClick = Handler(this, &TMainForm::Systemsettings1Click);

@@ -7,8 +7,9 @@
 // MainStartup.cpp (creation, first showing, closing, settings), MainGate.cpp
 // (modification gate), MainViews.cpp (tabs, item list, scan),
 // MainShortInfo.cpp (the short-info panel and its layout), MainClassPanel.cpp
-// (the class view's panel and its tool windows) and MainAssociate.cpp (the
-// commands that link and unlink extensions and classes).
+// (the class view's panel and its tool windows), MainAssociate.cpp (the
+// commands that link and unlink extensions and classes) and
+// MainCreateDelete.cpp (registering and deleting extensions and classes).
 #pragma once
 
 #include <memory>
@@ -192,6 +193,16 @@ public:
     // new icons and links; run after every change of the registry.
     void NotifyAssociationsChanged();
 
+    // Create and delete commands.
+    void NewExtensionItemClick();
+    void DeleteExtensionItemClick();
+    void NewFileclassItemClick();
+    void DeleteFileclassItemClick();
+    void btnRegClick();
+    void NewMenuBtnClick();
+    // Commands of features still to come: they say so.
+    void NotYetClick();
+
     const std::string& SettingsPath() const { return settingsPath_; }
 
     // Controls.
@@ -281,6 +292,8 @@ private:
     // Position in the item list of the item last shown in the selected view
     // (CurrentExt or CurrentClass), or -1.
     int LastShownIndex() const;
+    // Rebuilds the current view after a change, selecting the item last shown.
+    void ShowViewAgain();
 
     std::string settingsPath_;
     std::unique_ptr<TFileClass> FileClasses_;

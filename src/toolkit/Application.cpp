@@ -159,7 +159,8 @@ TDialogHandler* TApplication::SetDialogHandler(TDialogHandler* handler) {
 
 int TApplication::Ask(const TDialogRequest& request) {
     if (dialogHandler_)
-        return dialogHandler_->Answer(request);
+        return request.kind == TDialogKind::Modal ? AnswerModal(*request.form, request)
+                                                  : dialogHandler_->Answer(request);
     switch (request.kind) {
     case TDialogKind::Modal:
         return RunModal(*request.form);
@@ -224,6 +225,28 @@ int TApplication::RunModal(TForm& form) {
         SetActiveWindow(previous);
     return form.modalResult_ != mrNone ? form.modalResult_ : mrCancel;
 }
+
+int TApplication::AnswerModal(TForm& form, const TDialogRequest& request) {
+    // The form is really shown, as by RunModal, so its show handling runs;
+    // the handler then works on it instead of the user.
+    struct TModalScope {
+        TForm& form;
+        ~TModalScope() {
+            form.Hide();
+            form.modal_ = false;
+        }
+    } scope{form};
+    form.modal_ = true;
+    form.modalResult_ = mrNone;
+    form.Show();
+    const int answer = dialogHandler_->Answer(request);
+    // A form closed by one of its buttons has its own result; otherwise the
+    // handler's answer is how it was closed.
+    if (form.modalResult_ != mrNone)
+        return form.modalResult_;
+    return answer != mrNone ? answer : mrCancel;
+}
+
 
 namespace {
 

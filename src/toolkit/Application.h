@@ -3,7 +3,9 @@
 //
 // Every message box, modal dialog and help call passes through Ask(). When a
 // dialog handler is installed (the test seam), it answers instead of the
-// user and no window is shown; otherwise the real box or dialog runs.
+// user: no box is shown, and a modal form is shown (its show handling runs)
+// for the handler to work on, and gives its own modal result; otherwise the
+// real box or dialog runs.
 #pragma once
 
 #include <memory>
@@ -138,6 +140,8 @@ public:
     SIZE TextExtent(const std::string& text, int width, bool wordBreak, HFONT font = nullptr);
 
 private:
+    // A modal form answered by the dialog handler (see Ask).
+    int AnswerModal(TForm& form, const TDialogRequest& request);
     // One message: the form's shortcuts and dialog keys first, then dispatch.
     void ProcessMessage(MSG& msg);
     void UpdateHint(const MSG& msg);

@@ -90,11 +90,14 @@ bool TButton::OnCommand(WORD code, WORD) {
 }
 
 void TButton::Click() {
-    if (onClick)
-        onClick();
+    // The result is handed over first, so the form closes after the handler
+    // also when the handler fails (its error box shown); a handler that
+    // wants the form to stay open sets the form's result back to mrNone.
     if (modalResult_ != mrNone)
         if (auto* form = dynamic_cast<TForm*>(FromHandle(GetAncestor(Handle(), GA_ROOT))))
             form->SetModalResult(modalResult_);
+    if (onClick)
+        onClick();
 }
 
 void TButton::SetDefault(bool on) {

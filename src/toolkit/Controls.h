@@ -64,7 +64,7 @@ private:
 
 class TButton : public TControl {
 public:
-    // Runs onClick and, when the button has a modal result, hands it to its form.
+    // Hands the button's modal result (if any) to its form, then runs onClick.
     void Click();
     // The modal result the button gives its form when clicked (mrNone: none).
     void SetModalResult(int result) { modalResult_ = result; }

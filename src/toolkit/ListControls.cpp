@@ -140,20 +140,30 @@ TComboBox::TComboBox(TComboStyle style) : style_(style) {}
 TComboBox::~TComboBox() = default;
 
 TCreateParams TComboBox::KindParams() const {
-    const DWORD kind = style_ == TComboStyle::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
-    return {"COMBOBOX", kind | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
+    switch (style_) {
+    case TComboStyle::DropDownList:
+        return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
+    case TComboStyle::Simple:
+        return {"COMBOBOX", CBS_SIMPLE | CBS_AUTOHSCROLL | WS_TABSTOP};
+    default:
+        return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
+    }
 }
 
 void TComboBox::AfterCreate() {
-    // The height given at creation is the closed box; the drop-down list
-    // takes its height from a larger one, set once here (eight entries).
-    TBounds b = Bounds();
-    const int itemHeight = static_cast<int>(SendMessageA(Handle(), CB_GETITEMHEIGHT, 0, 0));
-    SetWindowPos(Handle(), nullptr, 0, 0, b.width, b.height + 8 * itemHeight + 2,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The height given at creation is the closed box; a drop-down list takes
+    // its height from a larger one, set once here (eight entries). A simple
+    // combo box keeps it: its list would show below the edit field.
+    if (style_ != TComboStyle::Simple) {
+        TBounds b = Bounds();
+        const int itemHeight = static_cast<int>(SendMessageA(Handle(), CB_GETITEMHEIGHT, 0, 0));
+        SetWindowPos(Handle(), nullptr, 0, 0, b.width, b.height + 8 * itemHeight + 2,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // A list-only box has no edit field (some systems name the box itself).
     COMBOBOXINFO info = {};
     info.cbSize = sizeof info;
-    if (style_ == TComboStyle::DropDown && GetComboBoxInfo(Handle(), &info) && info.hwndItem &&
+    if (style_ != TComboStyle::DropDownList && GetComboBoxInfo(Handle(), &info) && info.hwndItem &&
         info.hwndItem != Handle())
         edit_ = std::make_unique<TEditPart>(info.hwndItem, *this);
 }

@@ -56,18 +56,22 @@ protected:
     bool OnCommand(WORD code, WORD id) override;
 };
 
-// The two kinds of combo box: free text entry beside the list, or a choice
-// from the list only.
-enum class TComboStyle { DropDown, DropDownList };
+// How a combo box takes its text.
+enum class TComboStyle {
+    DropDown,     // an edit field with a drop-down list: free text or an entry
+    DropDownList, // a drop-down list only: the text is the chosen entry
+    Simple,       // an edit field alone, without a drop-down list
+};
 
-// A combo box with an edit field (or, as a DropDownList, a choice field) and a
-// drop-down list. onChange runs at every change of its text, typed or chosen
-// from the list (the text is already the chosen entry then); onDblClick on a
-// double click into the edit field.
+// A combo box, by default with an edit field and a drop-down list. onChange
+// runs at every change of its text, typed or chosen from the list (the text
+// is already the chosen entry then); onDblClick on a double click into the
+// edit field.
 class TComboBox : public TControl {
 public:
     explicit TComboBox(TComboStyle style = TComboStyle::DropDown);
     ~TComboBox() override;
+    TComboStyle Style() const { return style_; }
     TItems Items() const;
     int ItemIndex() const;
     // Selects the entry (the text becomes it); -1 selects nothing and empties the text.

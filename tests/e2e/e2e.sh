@@ -13,10 +13,17 @@
 #                    then the window; closing still writes "settings.ini".
 #   version_record   the twelve strings of the version record as the about
 #                    box reads them, the copyright sign included.
+#   register_and_delete  Windows 2000 with changes allowed: "New Extension ..."
+#                    registers .e2eabc with the new class e2eabcfile, Yes to
+#                    the follow-on question registers the class with a
+#                    description; `reg query` finds both. "Delete Fileclass"
+#                    with Yes to both questions removes the class and its
+#                    extension; `reg query` finds neither.
 set -euo pipefail
 case_name=$1
 corvix=$2
 probe=$3
+drive=${4:-}
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 wine_run="$root/tests/wine-run.sh"
@@ -103,6 +110,35 @@ untested_system)
     [[ "$dialog" == *"Contact me at "* ]] || fail "the warning names no contact"
     [[ "$(field xp status)" =~ ^[0-9]+/[0-9]+$ ]] || fail "no scan count after the warning"
     grep -q '^\[MainForm\]' "$work/settings.ini" || fail "settings.ini has no [MainForm] section"
+    ;;
+register_and_delete)
+    set_windows win2k
+    printf '[config]\r\nSaveMode=0\r\n' >"$work/settings.ini"
+    probe start launch "$exe" --timeout 120 || fail "start"
+    pid=$(field start pid)
+    # play STEP...: windrive's log of the boxes answered goes to drive.out,
+    # shown when the case fails.
+    play() { "$wine_run" "$drive" "$pid" "$@" >/dev/null 2>>"$work/drive.out" || fail "driving"; }
+    query() { "$wine_run" reg query "$1" >"$work/$2.out" 2>/dev/null; }
+    # The main menu's items are numbered from 0xA001 in the order of its rows
+    # (separators included): "New Extension ..." is 0xA008, "Delete Fileclass"
+    # 0xA00C.
+    play "wait=$caption" "command=0xA008" "wait=Register new extension" \
+        "type=0:.e2eabc" "type=1:e2eabcfile" "type=2:text/x-e2e" "click=Register" \
+        "wait=Best*" "click=&Ja" "wait=e2eabcfile" "type=1:E2E File" "type=2:Made end to end" \
+        "click=Register" "wait=$caption"
+    query 'HKCR\.e2eabc' ext || fail "no key .e2eabc"
+    grep -q 'e2eabcfile' "$work/ext.out" || fail ".e2eabc does not name e2eabcfile"
+    grep -q 'text/x-e2e' "$work/ext.out" || fail ".e2eabc has no content type"
+    query 'HKCR\e2eabcfile' class || fail "no key e2eabcfile"
+    grep -q 'E2E File' "$work/class.out" || fail "e2eabcfile has no description"
+    grep -q 'Made end to end' "$work/class.out" || fail "e2eabcfile has no info tip"
+
+    play "wait=$caption" "tab=1" "select=e2eabcfile" "command=0xA00C" "wait=Best*" \
+        "click=&Ja" "wait=Best*" "click=&Ja" "wait=$caption"
+    ! query 'HKCR\e2eabcfile' gone || fail "e2eabcfile is still there"
+    ! query 'HKCR\.e2eabc' gone || fail ".e2eabc is still there"
+    probe closed close "$pid" || fail "closing"
     ;;
 version_record)
     probe version version "$(winpath "$corvix")" || fail "no version record"

@@ -333,3 +333,118 @@ TEST(Forms, ClientSizeAndScreenCentreForEveryBorderKind) {
         EXPECT_EQ((screenH - form.Height()) / 2, form.Top()) << static_cast<int>(border);
     }
 }
+
+namespace {
+
+// A dialog with an OK button (result mrOk) and a Cancel button (mrCancel).
+class TOkCancelForm : public TForm {
+public:
+    TOkCancelForm()
+        : TForm({"OkCancel", "Ok or cancel", 0, 0, TBorderStyle::ToolWindow, nullptr, 200, 60}) {
+        CreateControls({
+            {&ok, "ok", "OK", {8, 8, 75, 21}},
+            {&cancel, "cancel", "Cancel", {100, 8, 75, 21}},
+        });
+        ok.SetModalResult(mrOk);
+        cancel.SetModalResult(mrCancel);
+        SetDefaultButton(&ok);
+        SetCancelButton(&cancel);
+        onShow = [this] { ++shows; };
+    }
+    TButton ok, cancel;
+    int shows = 0;
+};
+
+} // namespace
+
+TEST(DialogSeam, AModalFormIsShownAndGivesItsOwnResultAlsoWhenItsButtonFails) {
+    ScriptedDialogs dialogs;
+    struct TCase {
+        const char* name;
+        std::function<void(TOkCancelForm&)> act;
+        int scriptAnswer;
+        int result;
+    };
+    const TCase cases[] = {
+        {"OK", [](TOkCancelForm& f) { ClickButton(f.ok); }, mrCancel, mrOk},
+        {"Enter", [](TOkCancelForm& f) { PressEnter(f); }, mrNone, mrOk},
+        {"Cancel", [](TOkCancelForm& f) { ClickButton(f.cancel); }, mrOk, mrCancel},
+        {"Escape", [](TOkCancelForm& f) { PressEscape(f); }, mrNone, mrCancel},
+        {"close box", [](TOkCancelForm& f) { CloseBox(f); }, mrNone, mrCancel},
+        {"no button: the script's answer", [](TOkCancelForm&) {}, mrOk, mrOk},
+    };
+    for (const TCase& c : cases) {
+        TOkCancelForm form;
+        bool visible = false;
+        dialogs.ExpectModal([&](TForm&) {
+            visible = IsWindowVisible(form.Handle()) != FALSE;
+            EXPECT_TRUE(form.Modal());
+            c.act(form);
+            return c.scriptAnswer;
+        });
+        EXPECT_EQ(form.ShowModal(), c.result) << c.name;
+        EXPECT_TRUE(visible) << c.name;
+        EXPECT_EQ(form.shows, 1) << c.name << ": the show handling ran";
+        EXPECT_FALSE(IsWindowVisible(form.Handle())) << c.name;
+        EXPECT_FALSE(form.Modal()) << c.name;
+    }
+
+    // A failing handler of a button with a result: the error box shows, and
+    // the form closes with the button's result all the same.
+    TOkCancelForm form;
+    form.ok.onClick = [&] {
+        EXPECT_EQ(form.ModalResult(), mrOk) << "the result is set before the handler";
+        throw std::runtime_error("Erzeugung von Schlüssel .x misslungen");
+    };
+    dialogs.ExpectModal([&](TForm&) {
+        ClickButton(form.ok);
+        return static_cast<int>(mrNone);
+    });
+    dialogs.Expect(TDialogKind::Error, mrOk);
+    dialogs.Forget();
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    ASSERT_EQ(dialogs.Asked().size(), 2u);
+    EXPECT_EQ(dialogs.Asked()[1].text, "Erzeugung von Schlüssel .x misslungen");
+    EXPECT_EQ(dialogs.Pending(), 0u);
+}
+
+TEST(Controls, ComboBoxesWithFreeTextListOnlyAndWithoutDropDown) {
+    TForm form({"Combos", "Combos", 400, 200});
+    TComboBox free, listOnly{TComboStyle::DropDownList}, simple{TComboStyle::Simple};
+    form.CreateControls({
+        {&free, "free", "", {8, 8, 150, 21}},
+        {&listOnly, "listOnly", "", {8, 40, 150, 21}},
+        {&simple, "simple", "", {8, 72, 150, 21}},
+    });
+    struct TCase {
+        TComboBox* combo;
+        DWORD kind;
+        bool editField;
+    };
+    for (const TCase& c :
+         {TCase{&free, CBS_DROPDOWN, true}, TCase{&listOnly, CBS_DROPDOWNLIST, false},
+          TCase{&simple, CBS_SIMPLE, true}}) {
+        SCOPED_TRACE(c.combo->Name());
+        EXPECT_EQ(GetWindowLongA(c.combo->Handle(), GWL_STYLE) & 3, static_cast<LONG>(c.kind));
+        COMBOBOXINFO info = {};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(GetComboBoxInfo(c.combo->Handle(), &info));
+        EXPECT_EQ(info.hwndItem != nullptr && info.hwndItem != c.combo->Handle(), c.editField);
+        c.combo->Items().Add("Image");
+        c.combo->Items().Add("Text");
+        std::string seen = "<none>";
+        c.combo->onChange = [&] { seen = c.combo->Text(); };
+        ChooseEntry(*c.combo, 1);
+        EXPECT_EQ(seen, "Text");
+        EXPECT_EQ(c.combo->ItemIndex(), 1);
+    }
+    // Without a drop-down list the box is the edit field alone, as placed.
+    EXPECT_EQ(simple.Bounds(), (TBounds{8, 72, 150, 21}));
+    EXPECT_FALSE(SendMessageA(simple.Handle(), CB_SHOWDROPDOWN, TRUE, 0) &&
+                 SendMessageA(simple.Handle(), CB_GETDROPPEDSTATE, 0, 0));
+    // A list-only box takes no typed text.
+    listOnly.SetText("Video");
+    EXPECT_EQ(listOnly.Text(), "Text");
+    free.SetText("Video");
+    EXPECT_EQ(free.Text(), "Video");
+}

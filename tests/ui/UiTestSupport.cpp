@@ -93,6 +93,68 @@ void Pump() {
     }
 }
 
+namespace {
+
+void Notify(const TWindow& control, WORD code) {
+    SendMessageA(GetParent(control.Handle()), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(control.Handle()), code),
+                 reinterpret_cast<LPARAM>(control.Handle()));
+}
+
+BOOL CALLBACK CollectTabStop(HWND hwnd, LPARAM param) {
+    auto* names = reinterpret_cast<std::vector<std::string>*>(param);
+    if (GetWindowLongA(hwnd, GWL_STYLE) & WS_TABSTOP)
+        if (TWindow* window = TWindow::FromHandle(hwnd))
+            if (!window->Name().empty()) // not a part of a control
+                names->push_back(window->Name());
+    return TRUE;
+}
+
+} // namespace
+
+void ClickButton(const TWindow& button) {
+    if (button.Enabled())
+        Notify(button, BN_CLICKED);
+}
+
+void TypeText(TWindow& field, const std::string& text) {
+    // Into the edit field itself (of a combo box: its edit part), replacing
+    // its whole text as typing does, so it reports the change: an edit part
+    // of a combo box reports none for a text set with WM_SETTEXT.
+    HWND edit = field.Handle();
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    if (dynamic_cast<TComboBox*>(&field) && GetComboBoxInfo(edit, &info) && info.hwndItem)
+        edit = info.hwndItem;
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ChooseEntry(TComboBox& combo, int index) {
+    combo.SetItemIndex(index);
+    Notify(combo, CBN_SELCHANGE);
+}
+
+void PressEnter(TForm& form) {
+    SendMessageA(form.Handle(), WM_COMMAND, IDOK, 0);
+}
+
+void PressEscape(TForm& form) {
+    SendMessageA(form.Handle(), WM_COMMAND, IDCANCEL, 0);
+}
+
+void CloseBox(TForm& form) {
+    SendMessageA(form.Handle(), WM_CLOSE, 0, 0);
+}
+
+std::vector<std::string> TabOrder(const TForm& form) {
+    // Depth first in z-order, as the dialog manager walks controls that
+    // hold controls (WS_EX_CONTROLPARENT).
+    std::vector<std::string> names;
+    EnumChildWindows(form.Handle(), CollectTabStop, reinterpret_cast<LPARAM>(&names));
+    return names;
+}
+
 TIndexPicture PictureOf(const TFileClass& index) {
     TIndexPicture picture;
     TStringList names;

@@ -16,6 +16,8 @@
 #include "support/Exception.h"
 #include "support/ScratchRegistry.h"
 #include "toolkit/Application.h"
+#include "toolkit/Form.h"
+#include "toolkit/ListControls.h"
 
 // What the program asked.
 struct TAsked {
@@ -41,7 +43,9 @@ public:
     ~ScriptedDialogs() override;
 
     void Expect(TDialogKind kind, int answer);
-    // A modal form: `fill` works on the form and gives its modal result.
+    // A modal form: it is shown (its show handling has run), `fill` works on
+    // it as the user would. The result is the form's own (set by a button),
+    // else the answer of `fill` (how the form was closed).
     void ExpectModal(std::function<int(TForm&)> fill);
 
     int Answer(const TDialogRequest& request) override;
@@ -84,6 +88,21 @@ int LineHeight();
 
 // Gives the messages waiting in the queue to their windows.
 void Pump();
+
+// What the user does, sent as the platform sends it, so a handler's error
+// reaches the default error handling as in the program.
+// A click on a button; a disabled button does nothing.
+void ClickButton(const TWindow& button);
+// Types a text into an edit field or the edit part of a combo box.
+void TypeText(TWindow& field, const std::string& text);
+// Picks an entry of a combo box.
+void ChooseEntry(TComboBox& combo, int index);
+// Enter and Escape on a form, and its close box.
+void PressEnter(TForm& form);
+void PressEscape(TForm& form);
+void CloseBox(TForm& form);
+// The names of the controls Tab visits, in order (enabled or not).
+std::vector<std::string> TabOrder(const TForm& form);
 
 // The index as class name -> sorted extensions, to compare with a fresh
 // scan of the registry (IndexOfRegistry).

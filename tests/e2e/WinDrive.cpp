@@ -1,0 +1,206 @@
+// windrive: plays a user's steps on the windows of a running process, for
+// the end-to-end tests. It runs under Wine beside the program.
+//
+//   windrive PID STEP...
+//
+// Steps, each on the current window (the last one waited for):
+//   wait=CAPTION      waits (30 s at most) for a visible top-level window of
+//                     the process with that caption (a trailing * matches
+//                     any rest) and makes it the current window once the
+//                     window's thread is idle (the command before is done)
+//   command=ID        chooses the menu item with the command id ID (a disabled
+//                     item does nothing, as in the program)
+//   type=N:TEXT       puts TEXT into the Nth edit field of the window (0 is the
+//                     first, in tab order, parts of combo boxes included), as
+//                     typing does: the field reports the change
+//   click=TEXT        presses the enabled button captioned TEXT and waits
+//                     until its window has closed when the press closes it
+//   tab=N             selects tab N of the window's tab control, as the arrow
+//                     keys do
+//   select=TEXT       selects the entry TEXT of the window's item list, as a
+//                     click does
+//
+// Exit status: 0 done, 2 usage, 3 a step failed (the step is named on stderr).
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+DWORD gPid = 0;
+
+std::string windowText(HWND hwnd) {
+    char buf[1024] = "";
+    GetWindowTextA(hwnd, buf, sizeof buf);
+    return buf;
+}
+
+std::string classOf(HWND hwnd) {
+    char buf[256] = "";
+    GetClassNameA(hwnd, buf, sizeof buf);
+    return buf;
+}
+
+bool captionMatches(const std::string& caption, const std::string& pattern) {
+    if (!pattern.empty() && pattern.back() == '*')
+        return caption.compare(0, pattern.size() - 1, pattern, 0, pattern.size() - 1) == 0;
+    return caption == pattern;
+}
+
+std::string withoutAmpersands(const std::string& text) {
+    std::string result;
+    for (char c : text)
+        if (c != '&')
+            result += c;
+    return result;
+}
+
+BOOL CALLBACK collectTop(HWND hwnd, LPARAM lp) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == gPid && IsWindowVisible(hwnd))
+        reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+
+BOOL CALLBACK collectChild(HWND hwnd, LPARAM lp) {
+    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+    return TRUE;
+}
+
+std::vector<HWND> childrenOf(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(parent, collectChild, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND waitForWindow(const std::string& caption) {
+    for (int tries = 0; tries < 300; ++tries) {
+        std::vector<HWND> windows;
+        EnumWindows(collectTop, reinterpret_cast<LPARAM>(&windows));
+        for (HWND hwnd : windows)
+            if (captionMatches(windowText(hwnd), caption))
+                return hwnd;
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+HWND childOfClass(HWND window, const char* cls, int index) {
+    for (HWND child : childrenOf(window))
+        if (lstrcmpiA(classOf(child).c_str(), cls) == 0 && index-- == 0)
+            return child;
+    return nullptr;
+}
+
+void notifyParent(HWND control, WORD code) {
+    PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                 reinterpret_cast<LPARAM>(control));
+}
+
+bool step(HWND& current, const std::string& name, const std::string& arg) {
+    if (name == "wait") {
+        current = waitForWindow(arg);
+        // The window answers once its thread is back at its message loop,
+        // so the work of a command pressed before has been done by then.
+        DWORD_PTR result = 0;
+        return current &&
+               SendMessageTimeoutA(current, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result) != 0;
+    }
+    if (!current)
+        return false;
+    if (name == "command") {
+        // Menus live in the program's own process and can't be read from
+        // here; their items are chosen by command id.
+        const UINT id = static_cast<UINT>(std::strtoul(arg.c_str(), nullptr, 0));
+        return id != 0 && PostMessageA(current, WM_COMMAND, MAKEWPARAM(id, 0), 0) != FALSE;
+    }
+    if (name == "type") {
+        const size_t colon = arg.find(':');
+        HWND edit = childOfClass(current, "Edit", std::atoi(arg.substr(0, colon).c_str()));
+        if (!edit || colon == std::string::npos)
+            return false;
+        // Replacing the whole text, as typing does, makes the field report
+        // the change (to its combo box, too, which WM_SETTEXT would not).
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(arg.c_str() + colon + 1));
+        return true;
+    }
+    if (name == "click") {
+        for (int tries = 0; tries < 100; ++tries) {
+            for (HWND child : childrenOf(current)) {
+                if (lstrcmpiA(classOf(child).c_str(), "Button") != 0 ||
+                    withoutAmpersands(windowText(child)) != withoutAmpersands(arg) ||
+                    !IsWindowVisible(child) || !IsWindowEnabled(child))
+                    continue;
+                // Logged with the window's texts, for a failing test to show.
+                std::string texts;
+                for (HWND part : childrenOf(current))
+                    if (lstrcmpiA(classOf(part).c_str(), "Static") == 0)
+                        texts += " [" + windowText(part) + "]";
+                std::fprintf(stderr, "%s in \"%s\"%s\n", arg.c_str(), windowText(current).c_str(),
+                             texts.c_str());
+                notifyParent(child, BN_CLICKED);
+                // A button that ends a dialog: wait until it is gone.
+                for (int wait = 0; wait < 50 && IsWindowVisible(current); ++wait)
+                    Sleep(100);
+                return true;
+            }
+            Sleep(100);
+        }
+        return false;
+    }
+    if (name == "tab") {
+        HWND tabs = childOfClass(current, "SysTabControl32", 0);
+        if (!tabs)
+            return false;
+        const int wanted = std::atoi(arg.c_str());
+        for (int tries = 0; tries < 10; ++tries) {
+            const int now = static_cast<int>(SendMessageA(tabs, 0x130B /* TCM_GETCURSEL */, 0, 0));
+            if (now == wanted)
+                return true;
+            SendMessageA(tabs, WM_SETFOCUS, 0, 0);
+            PostMessageA(tabs, WM_KEYDOWN, now < wanted ? VK_RIGHT : VK_LEFT, 0);
+            Sleep(300);
+        }
+        return false;
+    }
+    if (name == "select") {
+        HWND list = childOfClass(current, "ListBox", 0);
+        if (!list)
+            return false;
+        const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(arg.c_str()));
+        if (index == LB_ERR)
+            return false;
+        SendMessageA(list, LB_SETCURSEL, index, 0);
+        notifyParent(list, LBN_SELCHANGE);
+        Sleep(300);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: windrive PID STEP...\n");
+        return 2;
+    }
+    gPid = static_cast<DWORD>(std::strtoul(argv[1], nullptr, 10));
+    HWND current = nullptr;
+    for (int i = 2; i < argc; ++i) {
+        const std::string text = argv[i];
+        const size_t equals = text.find('=');
+        if (equals == std::string::npos ||
+            !step(current, text.substr(0, equals), text.substr(equals + 1))) {
+            std::fprintf(stderr, "step failed: %s\n", argv[i]);
+            return 3;
+        }
+    }
+    return 0;
+}
