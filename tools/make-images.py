@@ -6,6 +6,9 @@
                      image with an alpha channel (Windows XP and later)
     res/toolbar.bmp  the toolbar strip: seven 20 x 20 images side by side,
                      24-bit, on the transparent colour magenta (0xFF00FF)
+    res/upclick_*.bmp  the splitter's arrows (left, right: 4 x 5; up, down:
+                     5 x 4), 16 colours, black on the dialog grey (192, 192,
+                     192), which loading maps to the system's colours
 
 The pictures are made of simple shapes (rectangles, circles, polygons, thick
 lines) that are sampled per pixel; an outline is drawn where a shape meets its
@@ -179,6 +182,39 @@ def bmp24(rows):
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
     header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
     return header + info + bytes(data)
+
+
+PALETTE16 = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128),
+             (0, 128, 128), (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0),
+             (255, 255, 0), (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255)]
+
+
+def bmp4(rows):
+    """A bottom-up 16-colour Windows bitmap file of rows of palette indexes."""
+    height, width = len(rows), len(rows[0])
+    stride = ((width + 1) // 2 + 3) & ~3
+    data = bytearray()
+    for row in reversed(rows):
+        line = bytearray(stride)
+        for i, index in enumerate(row):
+            line[i // 2] |= index << (0 if i % 2 else 4)
+        data += line
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in PALETTE16)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 4, 0, len(data), 2835, 2835, 16, 0)
+    offset = 14 + len(info) + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    return header + info + palette + bytes(data)
+
+
+def arrows():
+    """The splitter's four arrows as rows of palette indexes (0 black, 7 grey)."""
+    left = ["...X", "..XX", ".XXX", "..XX", "...X"]
+    right = [row[::-1] for row in left]
+    up = ["..X..", ".XXX.", "XXXXX", "....."]
+    down = list(reversed(up))
+    def indexes(picture):
+        return [[0 if c == "X" else 7 for c in row] for row in picture]
+    return {"left": indexes(left), "right": indexes(right), "up": indexes(up), "down": indexes(down)}
 
 
 def and_mask(opaque):
@@ -399,6 +435,9 @@ def main():
                     strip[j][20 * k + i] = c
     with open(os.path.join(RES, "toolbar.bmp"), "wb") as f:
         f.write(bmp24(strip))
+    for name, rows in arrows().items():
+        with open(os.path.join(RES, "upclick_%s.bmp" % name), "wb") as f:
+            f.write(bmp4(rows))
 
     small, large = small_crow(), crow_on_document()
     images = [

@@ -3,10 +3,16 @@
 #include "association/Errors.h"
 #include "registry/Registry5LE.h"
 
+namespace {
+
+const char kAdvancedKey[] = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+
+} // namespace
+
 bool GetHideFileExt() {
     // The registry object's defaults: HKEY_CURRENT_USER with full access.
     TRegistry reg;
-    if (!reg.OpenKey("\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", false))
+    if (!reg.OpenKey(kAdvancedKey, false))
         throw EExistensError();
     if (!reg.ValueExists("HideFileExt"))
         throw EValExistensError();
@@ -18,4 +24,22 @@ bool GetHideFileExt() {
     default:
         throw EValueError();
     }
+}
+
+bool ReadHideFileExt(bool fallback) {
+    try {
+        return GetHideFileExt();
+    } catch (const EExistensError&) {
+    } catch (const EValueError&) {
+    } catch (const ERegistryException&) {
+    }
+    return fallback;
+}
+
+void SetHideFileExt(bool hidden) {
+    TRegistry reg;
+    if (!reg.OpenKey(kAdvancedKey, true))
+        throw ERegistryException(std::string("Erzeugung von Schlüssel ") + (kAdvancedKey + 1) +
+                                 " misslungen");
+    reg.WriteInteger("HideFileExt", hidden ? 1 : 0);
 }

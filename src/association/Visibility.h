@@ -1,7 +1,6 @@
 // The per-user switch that hides the extensions of known file types
 // everywhere: the value "HideFileExt" of the user's Explorer settings key,
 // HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Advanced.
-// Only read.
 #pragma once
 
 // True when the user has extensions of known types hidden (1), false when
@@ -15,3 +14,13 @@
 // - a number other than 0 or 1: EValueError.
 // Nothing is changed in the registry.
 bool GetHideFileExt();
+
+// GetHideFileExt, with `fallback` for a setting that is missing or malformed
+// (a fresh user profile has no Explorer settings key at all).
+bool ReadHideFileExt(bool fallback);
+
+// Writes "HideFileExt" as a REG_DWORD (1 hidden, 0 shown), creating the
+// Explorer settings key when it is missing. Raises ERegistryException when
+// the key can't be created or the value can't be written; nothing else in
+// the key is touched.
+void SetHideFileExt(bool hidden);

@@ -1,7 +1,10 @@
 #include "controls/ZQDialogs.h"
 
 #include "dialogs/ZQSelectQuery.h"
+#include "platform/Win32.h"
+#include "support/Exception.h"
 #include "support/StringList.h"
+#include "support/ZQFileVersion.h"
 #include "toolkit/Application.h"
 
 bool SelectQuery(const std::string& caption, const std::string& prompt, const TStringList& items,
@@ -20,4 +23,64 @@ bool SelectQuery(const std::string& caption, const std::string& prompt, const TS
     }
     index = initialIndex;
     return false;
+}
+
+namespace {
+
+std::string ProgramFileName() {
+    char path[MAX_PATH] = "";
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    return std::string(path, length < sizeof path ? length : 0);
+}
+
+} // namespace
+
+TZQAboutDialog::TZQAboutDialog(const std::string& fileName) {
+    try {
+        GetFileVersionStrings(fileName.empty() ? ProgramFileName() : fileName, versionStrings_);
+    } catch (const ZQException&) {
+        versionAvailable_ = false;
+        versionStrings_.Clear();
+    }
+    productName_ = Field("ProductName");
+    if (productName_.empty())
+        productName_ = Application.Title();
+    version_ = Field(showFileVer_ ? "FileVersion" : "ProductVersion");
+    copyright_ = Field("LegalCopyright");
+    Homepage = Field("Homepage");
+    Email = Field("E-mail");
+    Info = Field("Comments");
+}
+
+std::string TZQAboutDialog::Field(const char* name) const {
+    if (!versionAvailable_)
+        return std::string();
+    for (int i = 0; i < kVersionStringCount && i < versionStrings_.Count(); ++i)
+        if (std::string(VersionStringNames[i]) == name)
+            return versionStrings_[i];
+    return std::string();
+}
+
+void TZQAboutDialog::SetShowFileVer(bool value) {
+    if (value == showFileVer_)
+        return;
+    showFileVer_ = value;
+    version_ = Field(showFileVer_ ? "FileVersion" : "ProductVersion");
+}
+
+void TZQAboutDialog::Fill(TZQAboutDlg& box) const {
+    box.SetTitle(Title);
+    box.SetProductName(productName_);
+    box.SetVersion(version_);
+    box.SetCopyright(copyright_);
+    box.SetHomepage(Homepage);
+    box.SetEmail(Email);
+    box.SetComment(Info);
+    box.SetDialogStyle(DialogStyle);
+}
+
+void TZQAboutDialog::Execute() {
+    TZQAboutDlg box;
+    Fill(box);
+    box.ShowModal();
 }

@@ -46,6 +46,11 @@ TMainForm::TMainForm(const std::string& settingsPath)
     // the tab order.
     SetWindowPos(BottomPanel.Handle(), HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ZQSplitter1.SetHandleWidthType(hwtPercentage);
+    ZQSplitter1.SetHandleSize(25);
+    ZQSplitter1.SetMinSize(25);
+    ZQSplitter1.SetResizeStyle(rsUpdate);
+    ZQSplitter1.Loaded();
     pmListBox.Build({});
     ListBox.SetPopupMenu(&pmListBox);
     StatusBar.SetPanelWidths({75, 300, 50});
@@ -77,10 +82,12 @@ TMainForm::TMainForm(const std::string& settingsPath)
     DeleteFileclassItem.onClick = Handler(this, &TMainForm::DeleteFileclassItemClick);
     btnReg.onClick = Handler(this, &TMainForm::btnRegClick);
     btnNew_Menu.onClick = Handler(this, &TMainForm::NewMenuBtnClick);
-    Systemsettings1.onClick = Handler(this, &TMainForm::NotYetClick);
-    ConfigurationItem.onClick = Handler(this, &TMainForm::NotYetClick);
-    tbtnConfiguration.onClick = Handler(this, &TMainForm::NotYetClick);
-    InfoItem.onClick = Handler(this, &TMainForm::NotYetClick);
+    ConfigurationItem.onClick = Handler(this, &TMainForm::ConfigurationItemClick);
+    tbtnConfiguration.onClick = Handler(this, &TMainForm::ConfigurationItemClick);
+    Systemsettings1.onClick = Handler(this, &TMainForm::Systemsettings1Click);
+    InfoItem.onClick = Handler(this, &TMainForm::InfoItemClick);
+    ZQAboutDialog1.DialogStyle = dsClassic;
+    ZQAboutDialog1.Email = "support@corvix.de";
 
     FormCreate();
 }

@@ -20,13 +20,7 @@ const char* const kMainForm = "MainForm";
 bool StartupHideFileExt() {
     // A fresh user profile (a new Wine prefix among them) has no Explorer
     // settings key at all; the program must start all the same.
-    try {
-        return GetHideFileExt();
-    } catch (const EExistensError&) {
-    } catch (const EValueError&) {
-    } catch (const ERegistryException&) {
-    }
-    return false;
+    return ReadHideFileExt(false);
 }
 
 void TMainForm::FormCreate() {
@@ -88,6 +82,7 @@ void TMainForm::RestoreWindow(TZQIniFile& ini) {
             // are brought back onto this one.
             SetBounds(PlaceOnScreen(b, screenWidth, screenHeight));
         }
+        RestoreSplit(ini);
     }
     if (ini.ReadBool(kMainForm, "RestoreTab", true)) {
         // Only 0 and 1 name a tab; anything else reads as the first.
@@ -108,6 +103,7 @@ void TMainForm::FormClose() {
         ini.WriteInteger(kMainForm, "Height", b.height);
         ini.WriteInteger(kMainForm, "Width", b.width);
         ini.WriteBool(kMainForm, "Maximized", Maximized());
+        SaveSplit(ini);
     }
     if (ini.ReadBool(kMainForm, "RestoreTab", true))
         ini.WriteInteger(kMainForm, "Tab", TabControl.TabIndex());

@@ -17,6 +17,8 @@
 #include <memory>
 #include <string>
 
+#include "controls/ZQDialogs.h"
+#include "controls/ZQMiscCtrl.h"
 #include "support/ZQWinDialogs.h"
 #include "toolkit/Bars.h"
 #include "toolkit/Containers.h"
@@ -167,6 +169,17 @@ public:
     void lbShortInfoDblClick();
     void btnShortInfoViewExtClick();
 
+    // The split between the item list and the panels, kept with the window
+    // state ("MainForm"/"ListWidth", 0 while the list is collapsed, and
+    // "ListRestoreWidth").
+    void RestoreSplit(const TZQIniFile& ini);
+    void SaveSplit(const TZQIniFile& ini);
+
+    // The program's dialogs.
+    void ConfigurationItemClick();
+    void Systemsettings1Click();
+    void InfoItemClick();
+
     // Extension view panel.
     void ExtPanelResize();
     void cbClassesChange();
@@ -249,7 +262,7 @@ public:
     TTabControl TabControl;
     TListBox ListBox;
     TPopupMenu pmListBox; // the item list's context menu, without entries
-    TPanel ZQSplitter1{TBevelCut::None};
+    TZQSplitter ZQSplitter1;
     TPanel MainPanel{TBevelCut::None};
     TPanel BottomPanel;
     TButton btnHelp;
@@ -261,6 +274,7 @@ public:
     TButton btnReg;
     TListBox lbShortInfo;
     TButton btnShortInfoViewExt;
+    TZQAboutDialog ZQAboutDialog1;
 
     // The extension view panel's controls.
     TLabel laFileClass;

@@ -139,3 +139,8 @@ void GetOSName(std::string& name) {
     OSVERSIONINFOA rec;
     name = OSNameOf(QueryVersionRecord(rec) ? &rec : nullptr);
 }
+
+bool IsWindows95Family() {
+    OSVERSIONINFOA rec;
+    return QueryVersionRecord(rec) && rec.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+}

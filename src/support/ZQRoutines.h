@@ -32,3 +32,7 @@ int GetOSVersionCode();
 
 // The display name of the running system, e.g. "Windows 2000".
 void GetOSName(std::string& name);
+
+// True on Windows 95, 98 and ME; false on the NT family (and when the
+// platform gives no version record).
+bool IsWindows95Family();

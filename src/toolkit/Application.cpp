@@ -266,30 +266,49 @@ int TApplication::AnswerModal(TForm& form, const TDialogRequest& request) {
     return answer != mrNone ? answer : mrCancel;
 }
 
+
+namespace {
+
+TFontHandle CreateDialogFont(HDC dc, const char* face, bool bold, int pointSize) {
+    const int height = -MulDiv(pointSize, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    return TFontHandle(CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                   DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, face));
+}
+
+} // namespace
+
 HFONT TApplication::DefaultFont() {
     if (font_)
         return font_.Get();
     HDC dc = GetDC(nullptr);
-    const int height = -MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72);
     // Tahoma where the system has it ("MS Shell Dlg 2"), else "MS Shell Dlg".
     for (const char* face : {"Tahoma", "MS Shell Dlg"}) {
-        font_.Reset(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                VARIABLE_PITCH | FF_SWISS, face));
+        font_ = CreateDialogFont(dc, face, false, kDefaultFontSize);
         HGDIOBJ old = SelectObject(dc, font_.Get());
         char actual[LF_FACESIZE] = "";
         GetTextFaceA(dc, sizeof actual, actual);
         SelectObject(dc, old);
-        if (lstrcmpiA(actual, face) == 0)
+        if (lstrcmpiA(actual, face) == 0) {
+            fontFace_ = face;
             break;
+        }
     }
     ReleaseDC(nullptr, dc);
     return font_.Get();
 }
 
-SIZE TApplication::TextExtent(const std::string& text, int width, bool wordBreak) {
+TFontHandle TApplication::MakeFont(bool bold, int pointSize) {
+    DefaultFont(); // decides the face
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, DefaultFont());
+    TFontHandle font = CreateDialogFont(dc, fontFace_.c_str(), bold, pointSize);
+    ReleaseDC(nullptr, dc);
+    return font;
+}
+
+SIZE TApplication::TextExtent(const std::string& text, int width, bool wordBreak, HFONT font) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font ? font : DefaultFont());
     RECT r = {0, 0, width, 0};
     DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &r,
               DT_CALCRECT | DT_LEFT | (wordBreak ? DT_WORDBREAK : 0));

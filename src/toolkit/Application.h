@@ -136,10 +136,14 @@ public:
     bool HelpCommand(UINT command, ULONG_PTR data);
 
     // "MS Shell Dlg" / Tahoma 8 pt, the font of every window.
+    static constexpr int kDefaultFontSize = 8;
     HFONT DefaultFont();
-    // The size of a text in the default font; with `wordBreak` broken at
-    // words to fit `width`. An empty text is as high as one line.
-    SIZE TextExtent(const std::string& text, int width, bool wordBreak);
+    // A new font of the default face, bold or regular, in `pointSize` points;
+    // the caller owns it.
+    TFontHandle MakeFont(bool bold, int pointSize);
+    // The size of a text in `font` (null: the default font); with `wordBreak`
+    // broken at words to fit `width`. An empty text is as high as one line.
+    SIZE TextExtent(const std::string& text, int width, bool wordBreak, HFONT font = nullptr);
 
 private:
     // A modal form answered by the dialog handler (see Ask).
@@ -156,6 +160,7 @@ private:
     bool terminated_ = false;
     TDialogHandler* dialogHandler_ = nullptr;
     TFontHandle font_;
+    std::string fontFace_ = "MS Shell Dlg";
     std::vector<std::unique_ptr<TForm>> forms_;
     int busyCount_ = 0;
     friend class TBusyCursor;

@@ -63,7 +63,7 @@ void TLabel::AdjustSize() {
         return;
     const std::string text = Text();
     // An empty label keeps the height of one line, as a text would have.
-    const SIZE size = Application.TextExtent(text, wordWrap_ ? Width() : 0, wordWrap_);
+    const SIZE size = Application.TextExtent(text, wordWrap_ ? Width() : 0, wordWrap_, Font());
     TBounds b = Bounds();
     b.width = text.empty() && !wordWrap_ ? 0 : size.cx;
     b.height = size.cy;

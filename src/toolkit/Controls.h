@@ -53,6 +53,7 @@ public:
 protected:
     TCreateParams KindParams() const override;
     void AfterCreate() override { AdjustSize(); }
+    void FontChanged() override { AdjustSize(); }
     HBRUSH OnCtlColor(HDC dc) override;
 
 private:

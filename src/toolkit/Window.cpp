@@ -339,3 +339,19 @@ void TWindow::SetFocus() {
 bool TWindow::Focused() const {
     return hwnd_ && GetFocus() == hwnd_;
 }
+
+HFONT TWindow::Font() const {
+    return font_ ? font_.Get() : Application.DefaultFont();
+}
+
+int TWindow::FontSize() const {
+    return fontSize_ > 0 ? fontSize_ : TApplication::kDefaultFontSize;
+}
+
+void TWindow::SetFontStyle(bool bold, int pointSize) {
+    fontBold_ = bold;
+    fontSize_ = pointSize;
+    font_ = Application.MakeFont(bold, FontSize());
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+    FontChanged();
+}

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "platform/Win32.h"
+#include "toolkit/Handles.h"
 #include <commctrl.h>
 
 class TPopupMenu;
@@ -106,11 +107,23 @@ public:
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
+    // The rectangle (client coordinates) the window shares out among its
+    // aligned children.
+    RECT AlignArea() const { return AlignRect(); }
     // Lays out the aligned children again.
     void Realign();
 
     void SetFocus();
     bool Focused() const;
+    // The window's font: the application's default font unless SetFontStyle
+    // gave the window one of its own.
+    HFONT Font() const;
+    // Gives the window a font of its own: the default face, bold or regular,
+    // in `pointSize` points (0: the default size). Runs FontChanged.
+    void SetFontStyle(bool bold, int pointSize = 0);
+    bool FontBold() const { return fontBold_; }
+    int FontSize() const;
+
     // A cursor shown over the window (null: the class's cursor).
     void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
     // The context menu of the window (null: none).
@@ -147,6 +160,8 @@ protected:
     virtual HBRUSH OnCtlColor(HDC dc);
     // The rectangle (client coordinates) shared out among aligned children.
     virtual RECT AlignRect() const;
+    // Runs after the window got a font of its own.
+    virtual void FontChanged() {}
 
 private:
     static LRESULT CALLBACK Trampoline(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -159,6 +174,9 @@ private:
     TAlign align_ = TAlign::None;
     HCURSOR cursor_ = nullptr;
     TPopupMenu* popupMenu_ = nullptr;
+    TFontHandle font_;
+    bool fontBold_ = false;
+    int fontSize_ = 0;
     bool aligning_ = false;
     std::vector<TWindow*> children_;
     TWindow* parentWindow_ = nullptr;

@@ -1,0 +1,77 @@
+#include "dialogs/SysOptionUnit.h"
+
+#include "association/Visibility.h"
+#include "toolkit/Application.h"
+
+#include <shlobj.h>
+
+namespace {
+
+// Explorer and the open folder windows read the switch again when they are
+// told that the shell state changed.
+void NotifyShell() {
+    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("ShellState"),
+                        SMTO_ABORTIFHUNG, 1000, &ignored);
+}
+
+} // namespace
+
+std::string ShowExtensionsQuestion(bool show) {
+    return show ? "Do you really want the extensions of all known file types to be shown?"
+                : "Do you really want the extensions of known file types to be hidden?";
+}
+
+TSysOptionForm::TSysOptionForm(TChangeGate gate)
+    : TForm({"SysOptionForm", "Systemwide Settings", 0, 0, TBorderStyle::DialogMinimizeBox,
+             nullptr, 337, 193, TPosition::ScreenCenter}),
+      gate_(std::move(gate)) {
+    CreateControls({
+        {&CheckBox1,
+         "CheckBox1",
+         "Show extensions",
+         {16, 16, 305, 17},
+         this,
+         "Show the extensions of known file types everywhere"},
+        {&BottomPanel, "BottomPanel", "", {0, 157, 337, 36}, this, "", TAlign::Bottom},
+        {&btnHelp, "btnHelp", "Help", {8, 7, 75, 23}, &BottomPanel, "Do you need Help?"},
+        {&btnCancel, "btnCancel", "Cancel", {174, 7, 75, 23}, &BottomPanel},
+        {&btnOK, "btnOK", "OK", {254, 7, 75, 23}, &BottomPanel, "Confirm your changes"},
+    });
+    SetDefaultButton(&btnOK);
+    SetCancelButton(&btnCancel);
+
+    onShow = Handler(this, &TSysOptionForm::FormShow);
+    btnOK.onClick = Handler(this, &TSysOptionForm::btnOKClick);
+    btnCancel.onClick = Handler(this, &TSysOptionForm::btnCancelClick);
+    btnHelp.onClick = Handler(this, &TSysOptionForm::btnHelpClick);
+}
+
+void TSysOptionForm::FormShow() {
+    // A missing or malformed setting counts as extensions shown, as at start-up.
+    shownAtStart_ = !ReadHideFileExt(false);
+    CheckBox1.SetChecked(shownAtStart_);
+}
+
+void TSysOptionForm::btnOKClick() {
+    const bool show = CheckBox1.Checked();
+    if (show != shownAtStart_) {
+        if (!gate_.canModify || !gate_.canModify())
+            return;
+        if (gate_.confirm && !gate_.confirm(ShowExtensionsQuestion(show)))
+            return;
+        SetHideFileExt(!show);
+        shownAtStart_ = show;
+        NotifyShell();
+    }
+    SetModalResult(mrOk);
+}
+
+void TSysOptionForm::btnCancelClick() {
+    SetModalResult(mrCancel);
+}
+
+void TSysOptionForm::btnHelpClick() {
+    Application.HelpContext(kHelpContext);
+}
