@@ -196,9 +196,9 @@ register_and_delete)
     play() { "$wine_run" "$drive" "$pid" "$@" >/dev/null 2>>"$work/drive.out" || fail "driving"; }
     query() { "$wine_run" reg query "$1" >"$work/$2.out" 2>/dev/null; }
     # The main menu's items are numbered from 0xA001 in the order of its rows
-    # (separators included): "New Extension ..." is 0xA008, "Delete Fileclass"
-    # 0xA00C.
-    play "wait=$caption" "command=0xA008" "wait=Register new extension" \
+    # (separators included): "New Extension ..." is 0xA00B, "Delete Fileclass"
+    # 0xA00F.
+    play "wait=$caption" "command=0xA00B" "wait=Register new extension" \
         "type=0:.e2eabc" "type=1:e2eabcfile" "type=2:text/x-e2e" "click=Register" \
         "wait=Best*" "click=&Ja" "wait=e2eabcfile" "type=1:E2E File" "type=2:Made end to end" \
         "click=Register" "wait=$caption"
@@ -209,7 +209,7 @@ register_and_delete)
     grep -q 'E2E File' "$work/class.out" || fail "e2eabcfile has no description"
     grep -q 'Made end to end' "$work/class.out" || fail "e2eabcfile has no info tip"
 
-    play "wait=$caption" "tab=1" "select=e2eabcfile" "command=0xA00C" "wait=Best*" \
+    play "wait=$caption" "tab=1" "select=e2eabcfile" "command=0xA00F" "wait=Best*" \
         "click=&Ja" "wait=Best*" "click=&Ja" "wait=$caption"
     ! query 'HKCR\e2eabcfile' gone || fail "e2eabcfile is still there"
     ! query 'HKCR\.e2eabc' gone || fail ".e2eabc is still there"

@@ -53,9 +53,13 @@ const std::vector<TMenuFacts> kMainMenuDesign = {
     // level, caption, shortcut, name, hint, enabled
     {0, "&File"},
     {1, "(Re-)&scan", "F5", "ScanItem", "(Re-)scan the registry"},
+    {1, "Export &backup ...", "", "ExportBackupItem",
+     "Write the changed keys or all file types to a REGEDIT4 file"},
     {1, "-", "", "", "", false},
     {1, "E&xit", "Ctrl+Q", "ExitItem", "Exit the program"},
     {0, "&Edit"},
+    {1, "&Undo", "Ctrl+Z", "UndoItem", "Take back the last change", false},
+    {1, "-", "", "", "", false},
     {1, "Systemsettings ...", "", "Systemsettings1", "Change global system settings"},
     {1, "-", "", "", "", false},
     {1, "New Extension ...", "", "NewExtensionItem", "Register new extension to the system", false},
@@ -78,6 +82,7 @@ const std::vector<TMenuFacts> kMainMenuDesign = {
 const std::vector<TToolButtonFacts> kToolBarDesign = {
     // name, caption, hint, image, width, height, enabled
     {"tbtnScan", "Registry&scan", "(Re-)scan the registry", 0, 27, 27, true},
+    {"tbtnUndo", "&Undo", "Take back the last change", 7, 27, 27, false},
     {"-", "", "", -1, kAny, 27, false},
     {"tbtnNew", "", "", 2, 27, 27, false},
     {"tbtnOpenwithLists", "", "", 3, 27, 27, false},
