@@ -13,6 +13,11 @@ void RecordBeforeImage(HKEY root, const std::string& path) {
         current->Record(root, path);
 }
 
+void RecordValueBeforeImage(HKEY root, const std::string& path, const std::string& name) {
+    if (current)
+        current->RecordValue(root, path, name);
+}
+
 TUndoJournal* CurrentJournal() {
     return current;
 }

@@ -14,6 +14,8 @@ class TUndoJournal;
 // before the caller changes it. Raises EJournalError when that state can't be
 // kept; the caller must then make no change.
 void RecordBeforeImage(HKEY root, const std::string& path);
+// The same for a change of the value `name` of that key alone.
+void RecordValueBeforeImage(HKEY root, const std::string& path, const std::string& name);
 
 // The journal whose open entry RecordBeforeImage writes to; null for none.
 // Set by TJournalEntry.

@@ -328,7 +328,16 @@ private:
             inImage_ = true;
             return std::string();
         }
-        if (!reader.Word(word) || word != "absent" || !reader.AtEnd())
+        if (!reader.Word(word))
+            return "a malformed image line";
+        if (word == "value") {
+            if (!reader.Quoted(image_.ValueName) || HasNul(image_.ValueName) || !reader.AtEnd())
+                return "a malformed image line";
+            image_.Exists = image_.OneValue = true;
+            inImage_ = true;
+            return std::string();
+        }
+        if (word != "absent" || !reader.AtEnd())
             return "a malformed image line";
         contents_.Entries.back().Images.push_back(std::move(image_));
         return std::string();
@@ -351,6 +360,8 @@ private:
         }
         if (depth < 1 || static_cast<size_t>(depth) > stack_.size() || depth > kMaxDepth)
             return "a key at the wrong depth";
+        if (image_.OneValue)
+            return "a subkey in the image of one value";
         stack_.resize(depth);
         stack_.back()->SubKeys.push_back(TKeyTree{name, {}, {}});
         stack_.push_back(&stack_.back()->SubKeys.back());
@@ -366,6 +377,9 @@ private:
             !ParseType(typeName, value.Type) || !ParseData(reader, value.Type, value.Data) ||
             !reader.AtEnd())
             return "a malformed value line";
+        if (image_.OneValue &&
+            (!SameKeyName(value.Name, image_.ValueName) || !stack_.back()->Values.empty()))
+            return "a value other than the image's one value";
         stack_.back()->Values.push_back(std::move(value));
         return std::string();
     }
@@ -402,6 +416,8 @@ std::string ImageText(const TKeyImage& image) {
     std::string out = "image " + RootKeyName(image.Root) + " " + Quote(image.Path);
     if (!image.Exists)
         return out + " absent" + kLineEnd;
+    if (image.OneValue)
+        out += " value " + Quote(image.ValueName);
     out += kLineEnd;
     TreeText(image.Tree, 0, out);
     return out + "end" + kLineEnd;

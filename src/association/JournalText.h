@@ -16,7 +16,10 @@
 // the next entry line, belong to it. An image lists its key ("key 0") and the
 // subkeys below it with their depth, each followed by its values, and closes
 // with "end"; a key that did not exist is the single line
-// `image <root> "<path>" absent`. "undone N" marks entry N as taken back.
+// `image <root> "<path>" absent`. The image of one value of a key reads
+// `image <root> "<path>" value "<name>"`, followed by its key line, the
+// value's line when the key had the value, and "end".
+// "undone N" marks entry N as taken back.
 // Quoted texts show printable ASCII as is and every other byte, the quote and
 // the backslash as \xHH, \" and \\. Lines end with CR LF; LF alone is read too.
 #pragma once

@@ -96,37 +96,108 @@ bool operator==(const TKeyTree& a, const TKeyTree& b) {
 }
 
 bool operator==(const TKeyImage& a, const TKeyImage& b) {
-    return a.Root == b.Root && a.Path == b.Path && a.Exists == b.Exists && a.Tree == b.Tree;
+    return a.Root == b.Root && a.Path == b.Path && a.Exists == b.Exists && a.Tree == b.Tree &&
+           a.OneValue == b.OneValue && a.ValueName == b.ValueName;
 }
 
-TKeyImage CaptureKey(HKEY root, const std::string& path) {
-    TKeyImage image;
+namespace {
+
+// Follows `path` below `root` one name at a time. Answers the open key
+// (`image` Exists, its Path the path), or a closed one with `image` (Exists
+// false) naming the topmost missing key on the way, so that taking a change
+// back also removes the keys a creation made; `parent` is the key above the
+// one opened.
+TRawKey OpenForImage(HKEY root, const std::string& path, TKeyImage& image, TRawKey& parent) {
     image.Root = root;
     const std::vector<std::string> names = SplitKeyPath(path);
     if (names.empty())
         throw EKeyImageError("A root key as a whole is not kept for undo: " + RootKeyName(root));
-    // Followed one name at a time: a missing key is recorded as its topmost
-    // missing ancestor, so that taking the change back also removes the keys
-    // a creation made on the way.
-    TRawKey key(root, false), parent;
+    TRawKey key(root, false);
     for (const std::string& name : names) {
         image.Path += (image.Path.empty() ? "" : "\\") + name;
         TRawKey next;
         LONG rc = TRawKey::Open(key, name, KEY_READ, next);
         if (rc == ERROR_FILE_NOT_FOUND)
-            return image;
+            return TRawKey();
         if (rc)
             Fail("Could not open", image.FullName(), rc);
         parent = std::move(key);
         key = std::move(next);
     }
     image.Exists = true;
-    ReadTree(key, image.Tree, image.FullName());
-    image.Tree.Name = SpellingIn(parent, names.back());
+    return key;
+}
+
+// The name of the key an image is of, as the registry spells it; asked
+// after its contents are read, so that a failure to read them is the one
+// reported.
+void SetSpelling(TKeyImage& image, const TRawKey& parent) {
+    image.Tree.Name = SpellingIn(parent, SplitKeyPath(image.Path).back());
+}
+
+} // namespace
+
+TKeyImage CaptureValue(HKEY root, const std::string& path, const std::string& name) {
+    TKeyImage image;
+    TRawKey parent;
+    const TRawKey key = OpenForImage(root, path, image, parent);
+    if (!image.Exists)
+        return image;
+    image.OneValue = true;
+    image.ValueName = name;
+    std::vector<TRawValue> values;
+    if (LONG rc = key.Values(values))
+        Fail("Could not read the values of", image.FullName(), rc);
+    for (const TRawValue& value : values)
+        if (SameName(value.Name, name))
+            image.Tree.Values.push_back(value);
+    SetSpelling(image, parent);
     return image;
 }
 
+TKeyImage CaptureKey(HKEY root, const std::string& path) {
+    TKeyImage image;
+    TRawKey parent;
+    const TRawKey key = OpenForImage(root, path, image, parent);
+    if (image.Exists) {
+        ReadTree(key, image.Tree, image.FullName());
+        SetSpelling(image, parent);
+    }
+    return image;
+}
+
+namespace {
+
+void RestoreValue(const TKeyImage& image) {
+    // The key is opened by the name the image spells it with (made again so
+    // when it has gone since).
+    std::vector<std::string> names = SplitKeyPath(image.Path);
+    names.back() = image.Tree.Name;
+    std::string path;
+    for (const std::string& name : names)
+        path += (path.empty() ? "" : "\\") + name;
+    TRawKey key;
+    if (LONG rc = TRawKey::Create(TRawKey(image.Root, false), path, KEY_ALL_ACCESS, key))
+        Fail("Could not create", image.FullName(), rc);
+    if (!image.Tree.Values.empty()) {
+        // A name spelt otherwise is written again as it was spelt.
+        if (image.Tree.Values[0].Name != image.ValueName)
+            key.DeleteValue(image.ValueName);
+        if (LONG rc = key.SetValue(image.Tree.Values[0]))
+            Fail("Could not write value '" + image.Tree.Values[0].Name + "' of", image.FullName(),
+                 rc);
+        return;
+    }
+    LONG rc = key.DeleteValue(image.ValueName);
+    if (rc && rc != ERROR_FILE_NOT_FOUND)
+        Fail("Could not delete value '" + image.ValueName + "' of", image.FullName(), rc);
+}
+
+} // namespace
+
 void RestoreKey(const TKeyImage& image) {
+    if (image.Exists && image.OneValue)
+        return RestoreValue(image);
     std::vector<std::string> names = SplitKeyPath(image.Path);
     if (names.empty())
         throw EKeyImageError("A root key as a whole is not restored: " + image.FullName());

@@ -17,12 +17,16 @@ struct TKeyTree {
 };
 
 // The state of the key `Path` below the predefined `Root`. When Exists is
-// false, Tree is empty.
+// false, Tree is empty. An image of one value (OneValue) keeps only the
+// value `ValueName` of an existing key: Tree.Values holds it, or is empty
+// when the key had no such value; Tree.SubKeys is empty.
 struct TKeyImage {
     HKEY Root = HKEY_CLASSES_ROOT;
     std::string Path;
     bool Exists = false;
     TKeyTree Tree;
+    bool OneValue = false;
+    std::string ValueName;
 
     // The key as a person writes it: "HKEY_CLASSES_ROOT\.txt".
     std::string FullName() const;
@@ -45,12 +49,18 @@ public:
 // change back.
 TKeyImage CaptureKey(HKEY root, const std::string& path);
 
+// Reads the state of the value `name` of the key `path` below `root`, for a
+// change of that value alone. A missing key gives the same image as
+// CaptureKey (restoring it removes the keys the change created).
+TKeyImage CaptureValue(HKEY root, const std::string& path, const std::string& name);
+
 // Makes the key exactly what the image holds: a key that did not exist is
 // deleted with its subkeys; otherwise it is created as needed, values and
 // subkeys it did not have are deleted, and every value is written with its old
 // type and bytes, to any depth. Raises EKeyImageError when the registry
 // refuses a step; what was done before that step stays, and restoring again
-// finishes the work.
+// finishes the work. An image of one value writes that value back (or
+// deletes it when it was not there) and leaves the rest of the key alone.
 void RestoreKey(const TKeyImage& image);
 
 // Whether the key `path` is `ancestor` or lies below it (names compared

@@ -23,6 +23,12 @@ bool SameKey(const TKeyImage& a, HKEY root, const std::string& path) {
     return a.Root == root && IsSameOrBelow(path, a.Path);
 }
 
+bool SameValueName(const std::string& a, const std::string& b) {
+    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return fold(x) == fold(y); });
+}
+
 } // namespace
 
 std::string TRestoreReport::Message() const {
@@ -100,15 +106,33 @@ void TUndoJournal::End() {
 }
 
 void TUndoJournal::Record(HKEY root, const std::string& path) {
+    // A key is covered by a whole image of it or of a key above it (the
+    // image of one value keeps too little for a change of the key).
+    Keep([&](const TKeyImage& image) { return !image.OneValue && SameKey(image, root, path); },
+         [&] { return CaptureKey(root, path); });
+}
+
+void TUndoJournal::RecordValue(HKEY root, const std::string& path, const std::string& name) {
+    Keep(
+        [&](const TKeyImage& image) {
+            return SameKey(image, root, path) &&
+                   (!image.OneValue ||
+                    (IsSameOrBelow(image.Path, path) && SameValueName(image.ValueName, name)));
+        },
+        [&] { return CaptureValue(root, path, name); });
+}
+
+template <typename Covers, typename Capture>
+void TUndoJournal::Keep(Covers covers, Capture capture) {
     if (depth_ == 0)
         return;
     if (open_)
         for (const TKeyImage& image : entries_.back().Images)
-            if (SameKey(image, root, path))
+            if (covers(image))
                 return;
     TKeyImage image;
     try {
-        image = CaptureKey(root, path);
+        image = capture();
     } catch (const EKeyImageError& e) {
         throw EJournalError(std::string(e.what()) +
                             "\r\nThe change was not made, since it could not be undone.");
@@ -129,8 +153,10 @@ void TUndoJournal::Record(HKEY root, const std::string& path) {
         Append(text);
     }
     entries_.back().Images.push_back(image);
-    if (std::none_of(changed_.begin(), changed_.end(),
-                     [&](const TKeyImage& known) { return SameKey(known, root, path); }))
+    // The keys changed, for a backup of them: one per key.
+    if (std::none_of(changed_.begin(), changed_.end(), [&](const TKeyImage& known) {
+            return SameKey(known, image.Root, image.Path);
+        }))
         changed_.push_back(std::move(image));
 }
 

@@ -74,6 +74,9 @@ public:
     // returns. Raises EJournalError (the change must then not be made) when
     // the key can't be read or the file can't be written.
     void Record(HKEY root, const std::string& path);
+    // As Record, for a change of the value `name` of that key alone: only
+    // that value is recorded, and only that value is restored.
+    void RecordValue(HKEY root, const std::string& path, const std::string& name);
 
     // Restores the keys of the newest entry, the last recorded first, so that
     // each key ends as it was before the command. When every key is restored
@@ -88,6 +91,9 @@ public:
 
 private:
     void Load();
+    // Records the image `capture` takes, unless the open entry's image
+    // `covers` it already.
+    template <typename Covers, typename Capture> void Keep(Covers covers, Capture capture);
     void SetAside(const std::string& text, const TJournalContents& contents);
     // Appends to the file (after the header when the file is new); raises
     // EJournalError when the file can't be written.

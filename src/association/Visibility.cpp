@@ -39,7 +39,7 @@ bool ReadHideFileExt(bool fallback) {
 }
 
 void SetHideFileExt(bool hidden) {
-    RecordBeforeImage(HKEY_CURRENT_USER, kAdvancedKey + 1);
+    RecordValueBeforeImage(HKEY_CURRENT_USER, kAdvancedKey + 1, "HideFileExt");
     TRegistry reg;
     if (!reg.OpenKey(kAdvancedKey, true))
         throw ERegistryException(std::string("Erzeugung von Schlüssel ") + (kAdvancedKey + 1) +

@@ -24,8 +24,9 @@ bool ReadHideFileExt(bool fallback);
 // Writes "HideFileExt" as a REG_DWORD (1 hidden, 0 shown), creating the
 // Explorer settings key when it is missing. Raises ERegistryException when
 // the key can't be created or the value can't be written; nothing else in
-// the key is touched. The key's state before is recorded in the open undo
-// journal entry first (RecordBeforeImage; EJournalError when it can't be).
+// the key is touched. The value's state before is recorded in the open undo
+// journal entry first (RecordValueBeforeImage; EJournalError when it can't
+// be), so that undoing the change leaves the key's other values alone.
 void SetHideFileExt(bool hidden);
 
 // Whether a change to the key `path` (full name, "HKEY_CURRENT_USER\...")

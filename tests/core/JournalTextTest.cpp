@@ -46,11 +46,24 @@ TKeyImage AbsentImage() {
     return image;
 }
 
+// The image of one value, and of a value the key did not have.
+TKeyImage ValueImage(bool had) {
+    TKeyImage image;
+    image.Root = HKEY_CURRENT_USER;
+    image.Path = "Software\\Explorer\\Advanced";
+    image.Exists = image.OneValue = true;
+    image.ValueName = "HideFileExt";
+    image.Tree.Name = "advanced";
+    if (had)
+        image.Tree.Values = {Raw("hidefileext", REG_DWORD, std::string("\x01\0\0\0", 4))};
+    return image;
+}
+
 std::string SampleJournal() {
     return std::string(kJournalHeader) + "\r\n" + EntryText(3, "Associate '.txt' with 'x'") +
            ImageText(RichImage()) + ImageText(AbsentImage()) + EntryText(4, "Dissociate") +
-           ImageText(AbsentImage()) + EntryText(5, "Undone later") + ImageText(RichImage()) +
-           UndoneText(5);
+           ImageText(AbsentImage()) + ImageText(ValueImage(true)) + ImageText(ValueImage(false)) +
+           EntryText(5, "Undone later") + ImageText(RichImage()) + UndoneText(5);
 }
 
 // An image of the key ".b" with subkeys nested `depth` levels below it.
@@ -75,6 +88,12 @@ TEST(JournalTextTest, WrittenEntriesReadBackExactly) {
     EXPECT_TRUE(contents.Entries[0].Images[0] == RichImage());
     EXPECT_TRUE(contents.Entries[0].Images[1] == AbsentImage());
     EXPECT_EQ(contents.Entries[1].Name, "Dissociate");
+    ASSERT_EQ(contents.Entries[1].Images.size(), 3u);
+    EXPECT_TRUE(contents.Entries[1].Images[1] == ValueImage(true));
+    EXPECT_TRUE(contents.Entries[1].Images[2] == ValueImage(false));
+    EXPECT_NE(text.find("image HKEY_CURRENT_USER \"Software\\\\Explorer\\\\Advanced\" value "
+                        "\"HideFileExt\"\r\nkey 0 \"advanced\"\r\nend"),
+              std::string::npos);
 
     // Plain texts and numbers stay readable for a person.
     EXPECT_NE(text.find("value \"Dword\" REG_DWORD dword:ff010010"), std::string::npos);
@@ -110,7 +129,9 @@ TEST(JournalTextTest, AFileCutOffAnywhereReadsAsFarAsItIsWhole) {
         ASSERT_EQ(whole.Entries.size(), contents.Entries.size()) << cut;
         // Entry 5 is read until its undone line comes.
         const std::vector<std::vector<TKeyImage>> written = {
-            {RichImage(), AbsentImage()}, {AbsentImage()}, {RichImage()}};
+            {RichImage(), AbsentImage()},
+            {AbsentImage(), ValueImage(true), ValueImage(false)},
+            {RichImage()}};
         ASSERT_LE(contents.Entries.size(), written.size());
         for (size_t e = 0; e < contents.Entries.size(); ++e) {
             const TJournalRecord& record = contents.Entries[e];
@@ -184,6 +205,15 @@ TEST(JournalTextTest, HandEditsStopTheReadingAtTheSpoiltLine) {
          4, "line 6: a malformed key line"},
         {"NUL in an image path", head + entry + "image HKEY_CLASSES_ROOT \".b\\x00c\" absent\n", 1,
          4, "line 4: a malformed image line"},
+        {"a subkey in the image of one value",
+         head + entry +
+             "image HKEY_CLASSES_ROOT \".b\" value \"v\"\nkey 0 \".b\"\nkey 1 \"c\"\nend\n",
+         1, 4, "line 6: a subkey in the image of one value"},
+        {"another value in the image of one value",
+         head + entry +
+             "image HKEY_CLASSES_ROOT \".b\" value \"v\"\nkey 0 \".b\"\nvalue \"w\" REG_SZ "
+             "\"\"\nend\n",
+         1, 4, "line 6: a value other than the image's one value"},
         {"deeper than the registry nests", head + entry + DeepImage(514), 1, 4,
          "line 518: a key at the wrong depth"},
     };
