@@ -215,9 +215,25 @@ bool ParseData(LineReader& reader, DWORD type, std::string& data) {
     return word.compare(0, 4, "hex:") == 0 && ParseHexBytes(word.substr(4), data);
 }
 
-bool IsKeyName(const std::string& name) {
-    return !name.empty() && name.find('\\') == std::string::npos;
+// A NUL would end the name where the registry functions take it, so a value
+// or key of another name would be written.
+bool HasNul(const std::string& name) {
+    return name.find('\0') != std::string::npos;
 }
+
+bool IsKeyName(const std::string& name) {
+    return !name.empty() && name.find('\\') == std::string::npos && !HasNul(name);
+}
+
+bool SameKeyName(const std::string& a, const std::string& b) {
+    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return fold(x) == fold(y); });
+}
+
+// The registry nests keys at most this deep; a deeper image is not one it
+// could have given (and would cost stack to copy and compare).
+const long kMaxDepth = 512;
 
 // Reads line after line, keeping track of the last point the text was whole.
 class JournalParser {
@@ -305,7 +321,7 @@ private:
         std::string rootName, word;
         image_ = TKeyImage();
         if (!reader.Word(rootName) || !(image_.Root = RootKeyOfName(rootName)) ||
-            !reader.Quoted(image_.Path) || SplitKeyPath(image_.Path).empty())
+            !reader.Quoted(image_.Path) || SplitKeyPath(image_.Path).empty() || HasNul(image_.Path))
             return "a malformed image line";
         if (reader.AtEnd()) {
             image_.Exists = true;
@@ -326,11 +342,14 @@ private:
         if (stack_.empty()) {
             if (depth != 0)
                 return "an image that does not start at depth 0";
+            // Restoring writes the key by this name below the path's parent.
+            if (!SameKeyName(name, SplitKeyPath(image_.Path).back()))
+                return "a key that is not the image's key";
             image_.Tree.Name = name;
             stack_.push_back(&image_.Tree);
             return std::string();
         }
-        if (depth < 1 || static_cast<size_t>(depth) > stack_.size())
+        if (depth < 1 || static_cast<size_t>(depth) > stack_.size() || depth > kMaxDepth)
             return "a key at the wrong depth";
         stack_.resize(depth);
         stack_.back()->SubKeys.push_back(TKeyTree{name, {}, {}});
@@ -343,7 +362,7 @@ private:
         std::string typeName;
         if (stack_.empty())
             return "a value before its key";
-        if (!reader.Quoted(value.Name) || !reader.Word(typeName) ||
+        if (!reader.Quoted(value.Name) || HasNul(value.Name) || !reader.Word(typeName) ||
             !ParseType(typeName, value.Type) || !ParseData(reader, value.Type, value.Data) ||
             !reader.AtEnd())
             return "a malformed value line";

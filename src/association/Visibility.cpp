@@ -1,6 +1,8 @@
 #include "association/Visibility.h"
 
 #include "association/Errors.h"
+#include "association/JournalHook.h"
+#include "association/KeyImage.h"
 #include "registry/Registry5LE.h"
 
 namespace {
@@ -37,9 +39,16 @@ bool ReadHideFileExt(bool fallback) {
 }
 
 void SetHideFileExt(bool hidden) {
+    RecordBeforeImage(HKEY_CURRENT_USER, kAdvancedKey + 1);
     TRegistry reg;
     if (!reg.OpenKey(kAdvancedKey, true))
         throw ERegistryException(std::string("Erzeugung von Schlüssel ") + (kAdvancedKey + 1) +
                                  " misslungen");
     reg.WriteInteger("HideFileExt", hidden ? 1 : 0);
+}
+
+bool IsShellStateKey(const std::string& path) {
+    const std::string root = "HKEY_CURRENT_USER\\";
+    return path.compare(0, root.size(), root) == 0 &&
+           IsSameOrBelow(kAdvancedKey + 1, path.substr(root.size()));
 }

@@ -3,6 +3,8 @@
 // HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Explorer\Advanced.
 #pragma once
 
+#include <string>
+
 // True when the user has extensions of known types hidden (1), false when
 // they are shown (0). Strict about every way the setting can be absent or
 // malformed:
@@ -22,5 +24,11 @@ bool ReadHideFileExt(bool fallback);
 // Writes "HideFileExt" as a REG_DWORD (1 hidden, 0 shown), creating the
 // Explorer settings key when it is missing. Raises ERegistryException when
 // the key can't be created or the value can't be written; nothing else in
-// the key is touched.
+// the key is touched. The key's state before is recorded in the open undo
+// journal entry first (RecordBeforeImage; EJournalError when it can't be).
 void SetHideFileExt(bool hidden);
+
+// Whether a change to the key `path` (full name, "HKEY_CURRENT_USER\...")
+// changes the shell's own state rather than file associations: the Explorer
+// settings key or a key above it.
+bool IsShellStateKey(const std::string& path);

@@ -5,27 +5,25 @@
 
 #include <shlobj.h>
 
-namespace {
-
-// Explorer and the open folder windows read the switch again when they are
-// told that the shell state changed.
-void NotifyShell() {
+void NotifyShellStateChanged() {
     SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("ShellState"),
                         SMTO_ABORTIFHUNG, 1000, &ignored);
 }
 
-} // namespace
-
 std::string ShowExtensionsQuestion(bool show) {
     return show ? "Do you really want the extensions of all known file types to be shown?"
                 : "Do you really want the extensions of known file types to be hidden?";
 }
 
+std::string ShowExtensionsStepName(bool show) {
+    return show ? "Show file extensions" : "Hide file extensions";
+}
+
 TSysOptionForm::TSysOptionForm(TChangeGate gate)
-    : TForm({"SysOptionForm", "Systemwide Settings", 0, 0, TBorderStyle::DialogMinimizeBox,
-             nullptr, 337, 193, TPosition::ScreenCenter}),
+    : TForm({"SysOptionForm", "Systemwide Settings", 0, 0, TBorderStyle::DialogMinimizeBox, nullptr,
+             337, 193, TPosition::ScreenCenter}),
       gate_(std::move(gate)) {
     CreateControls({
         {&CheckBox1,
@@ -61,9 +59,16 @@ void TSysOptionForm::btnOKClick() {
             return;
         if (gate_.confirm && !gate_.confirm(ShowExtensionsQuestion(show)))
             return;
-        SetHideFileExt(!show);
+        const auto change = [show] { SetHideFileExt(!show); };
+        if (gate_.undoable)
+            gate_.undoable(ShowExtensionsStepName(show), change);
+        else
+            change();
         shownAtStart_ = show;
-        NotifyShell();
+        if (gate_.shellStateChanged)
+            gate_.shellStateChanged();
+        else
+            NotifyShellStateChanged();
     }
     SetModalResult(mrOk);
 }

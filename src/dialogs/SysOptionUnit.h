@@ -11,11 +11,15 @@
 #include "toolkit/Form.h"
 
 // The main window's modification gate, as the dialog asks it: whether
-// changes are allowed at all (it says why not itself), and the confirmation
-// of one change.
+// changes are allowed at all (it says why not itself), the confirmation of
+// one change, the undo step a change is recorded in (it runs `change` as
+// one step of that name; without it the change is made unrecorded), and how
+// the shell is told of the change (NotifyShellStateChanged when not set).
 struct TChangeGate {
     std::function<bool()> canModify;
     std::function<bool(const std::string&)> confirm;
+    std::function<void(const std::string& name, const std::function<void()>& change)> undoable;
+    std::function<void()> shellStateChanged;
 };
 
 class TSysOptionForm : public TForm {
@@ -41,5 +45,11 @@ private:
     bool shownAtStart_ = true; // the state read when the dialog opened
 };
 
-// The question asked before the switch is changed.
+// The question asked before the switch is changed, and the name of the
+// change in the Edit menu's undo item.
 std::string ShowExtensionsQuestion(bool show);
+std::string ShowExtensionsStepName(bool show);
+
+// Tells Explorer and the open folder windows that the switch changed, so
+// they read it again (also after the change is undone).
+void NotifyShellStateChanged();

@@ -12,7 +12,12 @@ void TMainForm::ConfigurationItemClick() {
 
 void TMainForm::Systemsettings1Click() {
     TSysOptionForm form({[this] { return CanModify(); },
-                         [this](const std::string& question) { return Confirm(question); }});
+                         [this](const std::string& question) { return Confirm(question); },
+                         [this](const std::string& name, const std::function<void()>& change) {
+                             TUndoStep step(*this, name);
+                             change();
+                         },
+                         ShellStateChanged});
     form.ShowModal();
 }
 

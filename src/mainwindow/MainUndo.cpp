@@ -5,10 +5,13 @@
 #include "association/Names.h"
 #include "association/RegExport.h"
 #include "association/UndoJournal.h"
+#include "association/Visibility.h"
+#include "dialogs/SysOptionUnit.h"
 #include "index/ZQFileAssoc.h"
 #include "support/WholeFile.h"
 #include "toolkit/Dialogs.h"
 
+#include <algorithm>
 #include <commdlg.h>
 
 std::string UndoJournalPath(const std::string& settingsPath) {
@@ -49,6 +52,7 @@ bool AskForBackupFile(HWND owner, std::string& path) {
 
 void TMainForm::OpenJournal() {
     PickBackupFile = [this](std::string& path) { return AskForBackupFile(Handle(), path); };
+    ShellStateChanged = NotifyShellStateChanged;
     Journal_ = std::make_unique<TUndoJournal>(UndoJournalPath(settingsPath_));
     UpdateUndoItem();
 }
@@ -75,6 +79,9 @@ void TMainForm::UndoItemClick() {
         return;
     const TRestoreReport report = Journal_->UndoLast();
     NotifyAssociationsChanged();
+    // The extensions switch restored: the shell is told as when it was set.
+    if (std::any_of(report.Restored.begin(), report.Restored.end(), IsShellStateKey))
+        ShellStateChanged();
     UpdateUndoItem();
     ScanRegistry();
     ShowRestoredItem(report);

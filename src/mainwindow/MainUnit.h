@@ -240,6 +240,9 @@ public:
     TUndoJournal& Journal() { return *Journal_; }
     // Asks for the file a backup is written to; a test may replace it.
     std::function<bool(std::string& path)> PickBackupFile;
+    // Tells the shell that the extensions switch changed (when it is set and
+    // when its change is undone); a test may replace it.
+    std::function<void()> ShellStateChanged;
 
     // While it lives, the registry changes of a command are one journal
     // entry with this name; afterwards the undo item names it.

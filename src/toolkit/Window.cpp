@@ -235,10 +235,18 @@ void TWindow::Realign() {
                 break;
             }
             if (b != child->Bounds())
-                MoveWindow(child->hwnd_, b.left, b.top, b.width, b.height, TRUE);
+                child->MoveTo(b);
         }
     }
     aligning_ = false;
+}
+
+void TWindow::MoveTo(const TBounds& b) {
+    // The window is painted afresh instead of having its old pixels copied:
+    // when several siblings move in one layout pass, the pixels at a
+    // control's old place may already show a sibling that moved there.
+    SetWindowPos(hwnd_, nullptr, b.left, b.top, b.width, b.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }
 
 TWindow* TWindow::Parent() const {
@@ -256,7 +264,7 @@ TBounds TWindow::Bounds() const {
 void TWindow::SetBounds(const TBounds& b) {
     if (b == Bounds())
         return;
-    MoveWindow(hwnd_, b.left, b.top, b.width, b.height, TRUE);
+    MoveTo(b);
     if (align_ != TAlign::None && parentWindow_)
         parentWindow_->Realign();
 }

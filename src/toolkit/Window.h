@@ -166,6 +166,8 @@ protected:
 private:
     static LRESULT CALLBACK Trampoline(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static void RegisterOwnClass(const char* className);
+    // Moves and sizes the window, which then repaints itself whole.
+    void MoveTo(const TBounds& bounds);
 
     HWND hwnd_ = nullptr;
     WNDPROC defaultProc_ = nullptr;

@@ -53,6 +53,14 @@ std::string SampleJournal() {
            UndoneText(5);
 }
 
+// An image of the key ".b" with subkeys nested `depth` levels below it.
+std::string DeepImage(int depth) {
+    std::string text = "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\n";
+    for (int i = 1; i <= depth; ++i)
+        text += "key " + std::to_string(i) + " \"k\"\n";
+    return text + "end\n";
+}
+
 } // namespace
 
 TEST(JournalTextTest, WrittenEntriesReadBackExactly) {
@@ -162,6 +170,22 @@ TEST(JournalTextTest, HandEditsStopTheReadingAtTheSpoiltLine) {
          "line 4: the last line is cut off"},
         {"huge numbers", head + "entry 99999999999999999999 \"x\"\n", 0, 2,
          "line 2: a malformed entry line"},
+        // Restoring such images would write keys or values other than the
+        // ones the entry names.
+        {"image key named unlike its path",
+         head + entry + "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".c\"\nend\n", 1, 4,
+         "line 5: a key that is not the image's key"},
+        {"NUL in a value name",
+         head + entry +
+             "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".B\"\nvalue \"a\\x00b\" REG_SZ \"\"\nend\n",
+         1, 4, "line 6: a malformed value line"},
+        {"NUL in a key name",
+         head + entry + "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\nkey 1 \"c\\x00\"\nend\n", 1,
+         4, "line 6: a malformed key line"},
+        {"NUL in an image path", head + entry + "image HKEY_CLASSES_ROOT \".b\\x00c\" absent\n", 1,
+         4, "line 4: a malformed image line"},
+        {"deeper than the registry nests", head + entry + DeepImage(514), 1, 4,
+         "line 518: a key at the wrong depth"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -170,5 +194,6 @@ TEST(JournalTextTest, HandEditsStopTheReadingAtTheSpoiltLine) {
         EXPECT_EQ(contents.DamagedLine, c.damagedLine);
         EXPECT_EQ(contents.Problem, c.problem);
         EXPECT_LT(contents.Whole, c.text.size());
-    }
+    } // As deep as the registry nests is read.
+    EXPECT_EQ(ParseJournal(head + entry + DeepImage(512)).Problem, "");
 }

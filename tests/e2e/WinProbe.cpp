@@ -20,6 +20,10 @@
 //       both times start at the same CreateProcess.
 //   winprobe close PID [--caption TEXT] [--timeout SEC]
 //       posts WM_CLOSE to the process's window and waits for the process.
+//   winprobe kill PID [--timeout SEC]
+//       ends the process at once, as a crash would (TerminateProcess: no
+//       window is closed, nothing of the program runs), and waits until it
+//       is gone. Prints exit_code.
 //   winprobe status PID [--caption TEXT]
 //       prints the status bar's panel 0.
 //   winprobe version FILE
@@ -316,13 +320,28 @@ int launch(const std::string& exe, const Options& opt) {
     return opt.close ? closeAndWait(process.get(), pi.dwProcessId, opt) : 0;
 }
 
-int withProcess(const char* pidText, const Options& opt, bool close) {
+int killAndWait(HANDLE process, const Options& opt) {
+    if (!TerminateProcess(process, 9) ||
+        WaitForSingleObject(process, opt.timeoutMs) != WAIT_OBJECT_0) {
+        std::printf("error=the process could not be ended (error %lu)\n",
+                    static_cast<unsigned long>(GetLastError()));
+        return 4;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    std::printf("exit_code=%lu\n", static_cast<unsigned long>(code));
+    return 0;
+}
+
+int withProcess(const char* pidText, const Options& opt, bool close, bool kill = false) {
     DWORD pid = std::strtoul(pidText, nullptr, 10);
     Handle process(OpenProcess(PROCESS_ALL_ACCESS, FALSE, pid));
     if (!process.get()) {
         std::printf("error=no process %lu\n", static_cast<unsigned long>(pid));
         return 3;
     }
+    if (kill)
+        return killAndWait(process.get(), opt);
     if (close)
         return closeAndWait(process.get(), pid, opt);
     HWND window = findWindow(pid, opt.caption);
@@ -438,6 +457,7 @@ int usage() {
                          "[--dismiss CAPTION] [--no-status] [--close]\n"
                          "       winprobe run EXE [--timeout SEC]\n"
                          "       winprobe close PID [--caption TEXT] [--timeout SEC]\n"
+                         "       winprobe kill PID [--timeout SEC]\n"
                          "       winprobe status PID [--caption TEXT]\n"
                          "       winprobe version FILE\n"
                          "       winprobe select|type PID TEXT\n"
@@ -482,6 +502,8 @@ int main(int argc, char** argv) {
         rc = run(argv[2], opt);
     else if (command == "close")
         rc = withProcess(argv[2], opt, true);
+    else if (command == "kill")
+        rc = withProcess(argv[2], opt, false, true);
     else if (command == "status")
         rc = withProcess(argv[2], opt, false);
     else if (command == "version")

@@ -32,6 +32,14 @@
 #                    description; `reg query` finds both. "Delete Fileclass"
 #                    with Yes to both questions removes the class and its
 #                    extension; `reg query` finds neither.
+#   undo_after_crash Windows 2000 with changes allowed: "Delete Fileclass"
+#                    removes a class and its extension whose keys hold values
+#                    of every type; the process is then killed (no clean
+#                    shutdown), started again, and Edit "Undo ..." (answered
+#                    Yes) brings both keys back as `reg export` showed them.
+#                    Then an association is changed, File "Export backup ..."
+#                    writes the changed key, the key is deleted, and
+#                    `regedit /S` of the backup brings it back as exported.
 set -euo pipefail
 case_name=$1
 corvix=$2
@@ -214,6 +222,99 @@ register_and_delete)
     ! query 'HKCR\e2eabcfile' gone || fail "e2eabcfile is still there"
     ! query 'HKCR\.e2eabc' gone || fail ".e2eabc is still there"
     probe closed close "$pid" || fail "closing"
+    ;;
+undo_after_crash)
+    set_windows win2k
+    keys=(.e2eundo e2eundofile e2eundoother)
+    cleanup_keys() {
+        for key in "${keys[@]}"; do
+            "$wine_run" reg delete "HKCR\\$key" /f >/dev/null 2>&1 || true
+        done
+    }
+    trap 'cleanup_keys; rm -rf "$work"' EXIT
+    cleanup_keys
+    # Values of every type the program keeps: texts, an empty default, binary,
+    # DWORD, multi-string, expandable text, REG_NONE, data long enough to wrap,
+    # a key without values and nested subkeys.
+    printf '%s\r\n' 'REGEDIT4' '' \
+        '[HKEY_CLASSES_ROOT\.e2eundo]' '@="e2eundofile"' '"Content Type"="text/x-e2e-undo"' \
+        '"Binary"=hex:00,01,fe,ff' '"Dword"=dword:00010008' \
+        '"Multi"=hex(7):6f,6e,65,00,74,77,6f,00,00' \
+        '"Expand"=hex(2):25,53,79,73,74,65,6d,52,6f,6f,74,25,5c,78,00' '"None"=hex(0):01,02' '' \
+        '[HKEY_CLASSES_ROOT\.e2eundo\ShellNew]' '@=""' '"NullFile"=""' '' \
+        '[HKEY_CLASSES_ROOT\.e2eundo\ShellNew\Empty]' '' \
+        '[HKEY_CLASSES_ROOT\.e2eundo\ShellNew\Deeper]' \
+        '"Long"=hex:00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,15,16,17,\' \
+        '  18,19,1a,1b,1c,1d,1e,1f,20,21,22,23,24,25,26,27,28,29,2a,2b,2c,2d,2e,2f' '' \
+        '[HKEY_CLASSES_ROOT\e2eundofile]' '@="E2E Undo Document"' '"EditFlags"=hex:00,00,01,00' \
+        '"BrowserFlags"=dword:00000008' '' \
+        '[HKEY_CLASSES_ROOT\e2eundofile\DefaultIcon]' \
+        '@=hex(2):25,53,79,73,74,65,6d,52,6f,6f,74,25,5c,6e,6f,74,65,70,61,64,2e,65,78,65,2c,31,00' '' \
+        '[HKEY_CLASSES_ROOT\e2eundofile\shell\open\command]' '@="notepad.exe \"%1\""' '' \
+        '[HKEY_CLASSES_ROOT\e2eundoother]' '@="E2E Undo Other"' '' >"$work/fixture.reg"
+    "$wine_run" regedit /S "$(winpath "$work/fixture.reg")" >/dev/null 2>&1 || fail "importing the fixture"
+    # snapshot NAME KEY...: the keys as `reg export` writes them (UTF-16 made
+    # UTF-8), or "absent", one after the other in $work/NAME.snap.
+    snapshot() {
+        local name=$1 key
+        shift
+        : >"$work/$name.snap"
+        for key in "$@"; do
+            rm -f "$work/export.reg"
+            if "$wine_run" reg export "HKCR\\$key" "$(winpath "$work/export.reg")" /y >/dev/null 2>&1; then
+                iconv -f UTF-16 -t UTF-8 "$work/export.reg" | tr -d '\r' >>"$work/$name.snap"
+            else
+                echo "HKCR\\$key absent" >>"$work/$name.snap"
+            fi
+        done
+    }
+    same() { diff "$work/$1.snap" "$work/$2.snap" >"$work/diff.out" || fail "$3:"$'\n'"$(cat "$work/diff.out")"; }
+    snapshot before .e2eundo e2eundofile
+    grep -q '"Multi"=hex(7)' "$work/before.snap" || fail "the fixture lacks its multi-string"
+    printf '[config]\r\nSaveMode=0\r\nAlwaysAsk=1\r\nOptimizeSystem=1\r\n' >"$work/settings.ini"
+
+    started=$SECONDS
+    probe start launch "$exe" --timeout 120 || fail "start"
+    pid=$(field start pid)
+    play() { "$wine_run" "$drive" "$pid" "$@" >/dev/null 2>>"$work/drive.out" || fail "driving"; }
+    # The main menu's items are numbered from 0xA001 in the order of its rows
+    # (separators included): "Export backup ..." 0xA003, "Undo" 0xA007,
+    # "Delete Fileclass" 0xA00F.
+    play "wait=$caption" "tab=1" "select=e2eundofile" "command=0xA00F" "wait=Best*" \
+        "click=&Ja" "wait=Best*" "click=&Ja" "wait=$caption"
+    snapshot deleted .e2eundo e2eundofile
+    [ "$(grep -c absent "$work/deleted.snap")" = 2 ] || fail "the class and its extension are still there"
+    grep -q '^entry 1 "Delete fileclass' "$work/undo.log" || fail "undo.log holds no entry"
+
+    # A crash: the process ends at once, nothing of it runs any more.
+    probe killed kill "$pid" --timeout 30 || fail "killing the program"
+    probe again launch "$exe" --timeout 120 || fail "start after the crash"
+    pid=$(field again pid)
+    play "wait=$caption" "command=0xA007" "wait=Best*" "click=&Ja" "wait=$caption"
+    snapshot undone .e2eundo e2eundofile
+    same before undone "after the undo the keys differ from before the delete"
+    grep -q '^undone 1' "$work/undo.log" || fail "undo.log does not mark the entry undone"
+    crash_seconds=$((SECONDS - started))
+
+    # The backup: associate .e2eundo with another class, export the changed
+    # key, delete it, and import the backup with regedit.
+    probe select select "$pid" .e2eundo || fail "selecting .e2eundo"
+    probe type type "$pid" e2eundoother || fail "typing the class"
+    probe assoc press "$pid" Associate --answer '&Ja' --answer '&Nein' || fail "Associate"
+    snapshot exported .e2eundo
+    grep -q '@="e2eundoother"' "$work/exported.snap" || fail ".e2eundo was not associated"
+    backup=$(winpath "$work/backup.reg")
+    play "wait=$caption" "command=0xA003" "wait=Best*" "click=&Nein" "wait=Export backup" \
+        "type=0:$backup" "click=Save" "wait=$caption"
+    [ -f "$work/backup.reg" ] || fail "no backup written"
+    head -n 1 "$work/backup.reg" | tr -d '\r' | grep -qx REGEDIT4 || fail "the backup is no REGEDIT4 file"
+    probe closed close "$pid" --timeout 60 || fail "closing"
+    "$wine_run" reg delete 'HKCR\.e2eundo' /f >/dev/null 2>&1 || fail "deleting .e2eundo"
+    "$wine_run" regedit /S "$backup" >/dev/null 2>&1 || fail "importing the backup"
+    snapshot imported .e2eundo
+    same exported imported "the backup imported differs from the key exported"
+    echo "undo after a crash: $crash_seconds s for delete, kill, restart and undo;" \
+        "backup of $(grep -c '^\[' "$work/backup.reg") keys imported back"
     ;;
 version_record)
     probe version version "$(winpath "$corvix")" || fail "no version record"

@@ -61,18 +61,18 @@ TEST_F(ProgConfigTest, WindowAsDesigned) {
          "Always warn if the current version of Windows isn't supported",
          {8, 48, 363, 17},
          ""},
-        {&form.gbWhileWorking, &form, " While working ", {8, 72, 363, 66}, ""},
+        {&form.gbWhileWorking, &form, " While working ", {8, 72, 363, 76}, ""},
         {&form.cbOptimizeSystem,
          &form.gbWhileWorking,
          "Delete all things, that are modiefied and no longer needed (recommered)",
-         {8, 18, 349, 17},
+         {8, 16, 349, 28},
          ""},
         {&form.cbAlwaysAsk,
          &form.gbWhileWorking,
          "Disturb me, while it should be secure!",
-         {8, 40, 349, 17},
+         {8, 48, 349, 17},
          ""},
-        {&form.gbRestore, &form, " Restore on startup ", {8, 144, 363, 88}, ""},
+        {&form.gbRestore, &form, " Restore on startup ", {8, 154, 363, 88}, ""},
         {&form.cbRestoreWnd, &form.gbRestore, "... window size and position", {8, 18, 349, 17}, ""},
         {&form.cbRestoreTab, &form.gbRestore, "... selected tab", {8, 40, 349, 17}, ""},
         {&form.cbRestoreSelItem,
@@ -96,6 +96,20 @@ TEST_F(ProgConfigTest, WindowAsDesigned) {
             EXPECT_EQ(GetWindow(previous->Handle(), GW_HWNDNEXT), row.control->Handle())
                 << row.caption;
         previous = row.control;
+    }
+    // Every check box shows its whole caption: measured in its font beside
+    // the box, wrapped when the box has room for more than one line.
+    for (TCheckBox* box : Boxes(form)) {
+        const bool multiline = (GetWindowLongA(box->Handle(), GWL_STYLE) & BS_MULTILINE) != 0;
+        HDC dc = GetDC(box->Handle());
+        HGDIOBJ old = SelectObject(dc, box->Font());
+        RECT text = {0, 0, box->Width() - GetSystemMetrics(SM_CXMENUCHECK) - 4, 0};
+        DrawTextA(dc, box->Text().c_str(), -1, &text,
+                  DT_CALCRECT | (multiline ? DT_WORDBREAK : DT_SINGLELINE));
+        SelectObject(dc, old);
+        ReleaseDC(box->Handle(), dc);
+        EXPECT_LE(text.right, box->Width() - GetSystemMetrics(SM_CXMENUCHECK) - 4) << box->Name();
+        EXPECT_LE(text.bottom, box->Height()) << box->Name();
     }
     // The two lines below the groups, the mail link in blue.
     EXPECT_EQ(form.laMail.Text(), "Do you have any other idea? Send me a mail!");

@@ -1,5 +1,9 @@
 // The splitter: its arithmetic, its setters, and dragging, collapsing and
 // restoring the item list of the main window, kept in the settings file.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "UiTestSupport.h"
 #include "controls/ZQMiscCtrl.h"
 #include "support/ErrorOf.h"
@@ -40,6 +44,48 @@ public:
     TZQSplitter bar;
     TPanel rest;
 };
+
+// The pixels a window shows on the screen, as 32-bit colours row by row.
+std::vector<DWORD> ScreenPixels(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const DWORD* first = static_cast<const DWORD*>(bits);
+    std::vector<DWORD> pixels(first, first + w * h);
+    SelectObject(memory, old);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// "" when both pictures are the same, else where they differ.
+std::string Difference(const std::vector<DWORD>& a, const std::vector<DWORD>& b, int width) {
+    int count = 0, left = width, right = -1, top = -1, bottom = -1;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        if (a[i] == b[i])
+            continue;
+        const int x = static_cast<int>(i) % width, y = static_cast<int>(i) / width;
+        ++count;
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = top < 0 ? y : top;
+        bottom = y;
+    }
+    if (count == 0 && a.size() == b.size())
+        return "";
+    return std::to_string(count) + " pixels differ within x " + std::to_string(left) + ".." +
+           std::to_string(right) + ", y " + std::to_string(top) + ".." + std::to_string(bottom);
+}
 
 } // namespace
 
@@ -205,4 +251,27 @@ TEST_F(MainWindowTest, TheListIsDraggedCollapsedRestoredAndKept) {
     CloseAndDestroy();
     EXPECT_EQ(Get("MainForm", "ListWidth"), "120");
     EXPECT_EQ(Open().ListBox.Width(), 120);
+}
+
+// Collapsing moves the panels and their buttons in one layout pass; every
+// control must then show what it shows when painted afresh (moved pixels
+// once left a button showing its neighbours' captions).
+TEST_F(MainWindowTest, CollapsingTheListLeavesThePanelsPaintedAsNew) {
+    PutString(".txt", "", "txtfile");
+    PutString("txtfile", "", "Text Document");
+    QuietGate();
+    TMainForm& form = Open();
+    UpdateWindow(form.Handle());
+    form.ZQSplitter1.ToggleCollapse();
+    UpdateWindow(form.Handle());
+    Pump();
+    for (TWindow* button : std::initializer_list<TWindow*>{&form.btnExtAssoc, &form.btnExtDissoc,
+                                                           &form.btnViewClass}) {
+        const std::vector<DWORD> moved = ScreenPixels(button->Handle());
+        RedrawWindow(button->Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        Pump();
+        EXPECT_EQ(Difference(moved, ScreenPixels(button->Handle()), button->Width()), "")
+            << button->Name();
+    }
 }

@@ -5,6 +5,9 @@
 
 #include "UiTestSupport.h"
 #include "dialogs/SysOptionUnit.h"
+#include "registry/RawKey.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -48,6 +51,7 @@ Snapshot UserBranch() {
 class SysOptionTest : public MainWindowTest {
 protected:
     void SetUp() override {
+        std::remove(UndoJournalPath(SettingsPath()).c_str());
         QuietGate();
         Open();
     }
@@ -55,13 +59,70 @@ protected:
         TMainForm& main = *form_;
         auto dialog = std::make_unique<TSysOptionForm>(
             TChangeGate{[&main] { return main.CanModify(); },
-                        [&main](const std::string& q) { return main.Confirm(q); }});
+                        [&main](const std::string& q) { return main.Confirm(q); }, nullptr});
         dialog->Show();
         return dialog;
     }
 };
 
 } // namespace
+
+TEST_F(SysOptionTest, TheSwitchChangedThroughTheMenuIsUndoneExactly) {
+    form_->AllowChanges = true;
+    form_->AlwaysAsk = false;
+    int shellTold = 0;
+    form_->ShellStateChanged = [&shellTold] { ++shellTold; };
+    const std::string advancedParent = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+    const struct {
+        const char* what;
+        std::function<void()> put;
+        bool shownBefore;
+    } cases[] = {
+        {"no settings key at all", [] {}, true},
+        {"the key without the value",
+         [&] {
+             PutString(kAdvanced, "Other", "kept", HKEY_CURRENT_USER);
+             PutString(advancedParent + "\\Sibling", "", "s", HKEY_CURRENT_USER);
+         },
+         true},
+        {"extensions hidden, with other values and a subkey",
+         [] {
+             PutDword(kAdvanced, "HideFileExt", 1, HKEY_CURRENT_USER);
+             PutRaw(kAdvanced, "Bytes", REG_BINARY, std::string("\0\xff", 2), HKEY_CURRENT_USER);
+             PutRaw(kAdvanced + std::string("\\Folder"), "", REG_SZ, std::string("\0", 1),
+                    HKEY_CURRENT_USER);
+         },
+         false},
+        {"a malformed value: a text \"1\"",
+         [] { PutRaw(kAdvanced, "HideFileExt", REG_SZ, std::string("1\0", 2), HKEY_CURRENT_USER); },
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TRawKey(HKEY_CURRENT_USER, false).DeleteTree("Software");
+        c.put();
+        const Snapshot before = UserBranch();
+        dialogs_.ExpectModal([&](TForm& form) {
+            auto& dialog = dynamic_cast<TSysOptionForm&>(form);
+            form.Show();
+            EXPECT_EQ(dialog.CheckBox1.Checked(), c.shownBefore);
+            dialog.CheckBox1.SetChecked(!c.shownBefore);
+            dialog.btnOK.Click();
+            return dialog.ModalResult();
+        });
+        form_->Systemsettings1.Click();
+        ASSERT_NE(UserBranch(), before);
+        EXPECT_EQ(shellTold, 1);
+        EXPECT_EQ(form_->UndoItem.Caption(), "&Undo " + ShowExtensionsStepName(!c.shownBefore));
+
+        form_->UndoItem.Click();
+        EXPECT_EQ(UserBranch(), before);
+        EXPECT_EQ(shellTold, 2) << "the shell is told again";
+        shellTold = 0;
+        EXPECT_FALSE(form_->UndoItem.Enabled());
+        EXPECT_EQ(dialogs_.Pending(), 0u);
+    }
+}
 
 TEST_F(SysOptionTest, WindowAsDesigned) {
     auto dialog = Dialog();
