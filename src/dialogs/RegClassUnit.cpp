@@ -116,6 +116,9 @@ void TRegClassForm::btnOKClick() {
         IconLocation = GetDefaultIcon(FileClassName);
     RegisterFileClass(FileClassName, edtFileType.Text(), TEditFlags{efNone}, edtInfoTip.Text(),
                       cbCurVer.Text(), IconLocation);
+    // The rescan handles the messages while it reads: Register, Cancel and
+    // Escape wait until it has ended.
+    TWindowsDisabled waiting({&btnOK, &btnCancel});
     host_.ScanRegistry();
 }
 

@@ -100,6 +100,9 @@ void TRegExtForm::btnOKClick() {
         TRegClassForm classForm(host_);
         classForm.Execute(className);
     }
+    // The rescan handles the messages while it reads: Register, Cancel and
+    // Escape wait until it has ended.
+    TWindowsDisabled waiting({&btnOK, &btnCancel});
     host_.ScanRegistry();
 }
 

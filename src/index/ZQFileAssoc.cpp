@@ -56,6 +56,10 @@ template <typename Table> int Search(const Table& table, const std::string& name
 TFileClass::TFileClass() = default;
 TFileClass::~TFileClass() = default;
 
+void TFileClass::Swap(TFileClass& other) {
+    entries_.swap(other.entries_);
+}
+
 int TFileClass::Count() const {
     return static_cast<int>(entries_.size());
 }

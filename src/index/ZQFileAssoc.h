@@ -31,6 +31,9 @@ public:
     int Count() const;
     // Removes every entry.
     void Clear();
+    // Exchanges the entries of the two indexes (a scan's fresh index takes
+    // the place of the old one in one step).
+    void Swap(TFileClass& other);
 
     // Bracket around a bulk fill (the registry scan): holds the table's change
     // notification. Content and results are the same inside and outside.

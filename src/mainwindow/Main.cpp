@@ -3,11 +3,25 @@
 #include "platform/Win32.h"
 #include <commctrl.h>
 
+#include <system_error>
+
+#include "index/ScanJob.h"
 #include "mainwindow/MainUnit.h"
 #include "support/ZQIniFiles.h"
 #include "toolkit/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // The start-up scan comes first, on a thread of its own: it reads the
+    // registry while the window is created and shown, and the window takes
+    // it over.
+    const std::string settingsPath = SettingsFilePath();
+    std::unique_ptr<TScanJob> startupScan;
+    try {
+        if (StartupScanWanted(settingsPath))
+            startupScan = std::make_unique<TScanJob>();
+    } catch (const std::system_error&) {
+        // No thread to be had: the window scans when it is shown.
+    }
     INITCOMMONCONTROLSEX controls = {sizeof controls,
                                      ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
@@ -18,7 +32,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application.SetTitle("Corvix - Adaptation of Extensions");
     Application.SetHelpFile("Corvix.hlp");
     try {
-        TMainForm form(SettingsFilePath());
+        TMainForm form(settingsPath, std::move(startupScan));
         Application.SetMainForm(&form);
         Application.Run();
     } catch (...) {

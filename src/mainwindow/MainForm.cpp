@@ -3,13 +3,17 @@
 
 #include "../../res/resource.h"
 #include "association/UndoJournal.h"
+#include "index/ScanJob.h"
 #include "index/ZQFileAssoc.h"
 #include "toolkit/Application.h"
 
 const char* const TabCaptions[2] = {"File Extensions", "File Classes"};
 
-TMainForm::TMainForm(const std::string& settingsPath)
-    : TForm({"MainForm", Application.Title(), 385, 465}), settingsPath_(settingsPath) {
+TMainForm::TMainForm(const std::string& settingsPath) : TMainForm(settingsPath, nullptr) {}
+
+TMainForm::TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> startupScan)
+    : TForm({"MainForm", Application.Title(), 385, 465}), settingsPath_(settingsPath),
+      startupScan_(std::move(startupScan)) {
     CreateMenu();
     // Parents come before their children; the order of siblings is the tab order.
     CreateControls({

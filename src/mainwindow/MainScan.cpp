@@ -1,21 +1,24 @@
-// TMainForm: the registry scan and the rescan command. A long scan keeps the
-// window alive: it shows its progress in the status bar and handles the
-// window's messages between its reads, with the commands that need the index
-// disabled until the index is filled again.
+// TMainForm: the registry scan and the rescan command. The scan reads on a
+// thread of its own (TScanJob) into an index of its own while the window
+// waits for it; a long scan shows its progress in the status bar and the
+// window handles its messages meanwhile, with the commands that need the
+// index (or change what the scan reads) disabled until the index is filled
+// again.
 #include "mainwindow/MainUnit.h"
 
 #include <vector>
 
-#include "index/FileClassScan.h"
+#include "index/ScanJob.h"
 #include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
 #include "toolkit/Application.h"
+#include "toolkit/Handles.h"
 
 namespace {
 
-// Reading time between two rounds of messages: short enough that the window
-// follows the mouse, long enough that the rounds cost nothing noticeable.
-const DWORD kMessageInterval = 50;
+// How often the progress text is brought up to date while the window waits
+// for the scan (its messages are handled as they come).
+const DWORD kProgressInterval = 50;
 
 // The status bar's count text: extension keys first, classes second, "412/298".
 std::string CountText(int extensions, int classes) {
@@ -24,27 +27,32 @@ std::string CountText(int extensions, int classes) {
 
 // Disables the commands that need the index while it lives and gives each
 // its state back afterwards: the rescan itself, the menu commands that
-// change associations, and the tab control with the item list and the
-// panels (the views show and edit the index).
+// change associations, the undo (it changes the keys the scan reads), and
+// the tab control with the item list and the panels (the views show and
+// edit the index).
 class TIndexCommandsOff {
 public:
     explicit TIndexCommandsOff(TMainForm& form)
-        : menuItems_{&form.ScanItem, &form.NewExtensionItem, &form.DeleteExtensionItem,
+        : menuItems_{&form.ScanItem,         &form.UndoItem,
+                     &form.NewExtensionItem, &form.DeleteExtensionItem,
                      &form.NewFileclassItem, &form.DeleteFileclassItem},
-          scanButton_(form.tbtnScan), views_(form.TabControl) {
+          buttons_{&form.tbtnScan, &form.tbtnUndo}, views_(form.TabControl) {
         for (TMenuItem* item : menuItems_) {
             menuStates_.push_back(item->Enabled());
             item->SetEnabled(false);
         }
-        scanButtonState_ = scanButton_.Enabled();
-        scanButton_.SetEnabled(false);
+        for (TToolButton* button : buttons_) {
+            buttonStates_.push_back(button->Enabled());
+            button->SetEnabled(false);
+        }
         viewsState_ = views_.Enabled();
         views_.SetEnabled(false);
     }
     ~TIndexCommandsOff() {
         for (size_t i = 0; i < menuItems_.size(); ++i)
             menuItems_[i]->SetEnabled(menuStates_[i]);
-        scanButton_.SetEnabled(scanButtonState_);
+        for (size_t i = 0; i < buttons_.size(); ++i)
+            buttons_[i]->SetEnabled(buttonStates_[i]);
         views_.SetEnabled(viewsState_);
     }
     TIndexCommandsOff(const TIndexCommandsOff&) = delete;
@@ -53,10 +61,22 @@ public:
 private:
     std::vector<TMenuItem*> menuItems_;
     std::vector<bool> menuStates_;
-    TToolButton& scanButton_;
-    bool scanButtonState_ = false;
+    std::vector<TToolButton*> buttons_;
+    std::vector<bool> buttonStates_;
     TWindow& views_;
     bool viewsState_ = false;
+};
+
+// Marks the scan the window waits for while it lives (FormClose stops it).
+class TRunningScan {
+public:
+    TRunningScan(TScanJob*& slot, TScanJob& job) : slot_(slot) { slot_ = &job; }
+    ~TRunningScan() { slot_ = nullptr; }
+    TRunningScan(const TRunningScan&) = delete;
+    TRunningScan& operator=(const TRunningScan&) = delete;
+
+private:
+    TScanJob*& slot_;
 };
 
 // Shows a scan's progress, "read of total", in status panel 0. A panel too
@@ -97,33 +117,45 @@ void TMainForm::ScanRegistry() {
 }
 
 void TMainForm::ScanRegistry(TStringList* extensions) {
+    // The scan the program started before the window is taken over; any
+    // other starts here.
+    std::unique_ptr<TScanJob> job = std::move(startupScan_);
+    if (!job)
+        job = std::make_unique<TScanJob>(ScanObserver);
+    TEventHandle finished(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    HANDLE finishedEvent = finished.Get();
+    job->OnFinished([finishedEvent] { SetEvent(finishedEvent); });
+    TRunningScan running(runningScan_, *job);
+    if (closed_)
+        job->Stop();
+
     TBusyCursor busy;
-    // The scan's own rounds of messages start once it has run for
-    // ScanProgressDelay; until then nothing but the cursor changes.
     std::unique_ptr<TIndexCommandsOff> commandsOff;
     std::unique_ptr<TProgressPanel> progressPanel;
     const std::string countsBefore = StatusBar.PanelText(0);
-    const DWORD started = GetTickCount();
-    DWORD lastRound = started;
-    auto progress = [&](int read, int total) {
-        const DWORD now = GetTickCount();
-        if (!commandsOff) {
-            if (now - started < ScanProgressDelay)
-                return true;
+    while (!job->Done()) {
+        // The progress shows once the scan has run for ScanProgressDelay and
+        // knows its total; until then the window looks as it always did: it
+        // paints and answers what other programs ask, and its input waits
+        // for the end of the scan.
+        if (!commandsOff && job->Counted() && job->Elapsed() >= ScanProgressDelay) {
             commandsOff = std::make_unique<TIndexCommandsOff>(*this);
-            progressPanel = std::make_unique<TProgressPanel>(StatusBar, total);
-        } else if (now - lastRound < kMessageInterval) {
-            return true;
+            progressPanel = std::make_unique<TProgressPanel>(StatusBar, job->Total());
         }
-        lastRound = now;
-        progressPanel->Show(read, total);
-        Application.ProcessMessages();
-        // Closing the window ends the program; the scan stops with it.
-        return !closed_;
-    };
+        if (progressPanel)
+            progressPanel->Show(job->Read(), job->Total());
+        const DWORD wake = commandsOff ? QS_ALLINPUT : QS_PAINT | QS_SENDMESSAGE;
+        if (MsgWaitForMultipleObjectsEx(1, &finishedEvent, kProgressInterval, wake,
+                                        MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0 + 1) {
+            if (commandsOff)
+                Application.ProcessMessages(); // closing the window stops the scan
+            else
+                Application.ProcessPaintMessages();
+        }
+    }
     TScanResult found;
     try {
-        found = ScanFileClasses(FileClasses(), progress, extensions);
+        found = job->Finish(FileClasses(), extensions);
     } catch (...) {
         // A failed scan leaves the counts of the last one in the status bar.
         StatusBar.SetPanelText(0, countsBefore);

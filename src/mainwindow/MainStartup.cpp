@@ -3,6 +3,7 @@
 #include "mainwindow/MainUnit.h"
 
 #include "association/DataType.h"
+#include "index/ScanJob.h"
 #include "index/ZQFileAssoc.h"
 #include "registry/Registry5LE.h"
 #include "support/StringList.h"
@@ -23,6 +24,10 @@ bool StartupHideFileExt() {
     return ReadHideFileExt(false);
 }
 
+bool StartupScanWanted(const std::string& settingsPath) {
+    return TZQIniFile(settingsPath).ReadBool(kConfig, "StartupScan", true);
+}
+
 void TMainForm::FormCreate() {
     CheckOSVersion();
     Application.onHint = Handler(this, &TMainForm::ApplicationHint);
@@ -40,6 +45,8 @@ void TMainForm::FormShow() {
         startupScan = ini.ReadBool(kConfig, "StartupScan", true);
         RestoreWindow(ini);
     }
+    if (!startupScan)
+        startupScan_.reset(); // stops a scan started for nothing
     if (startupScan) {
         // The window appears, restored and painted, before the scan, which
         // shows its progress in it.
@@ -93,7 +100,10 @@ void TMainForm::RestoreWindow(TZQIniFile& ini) {
 }
 
 void TMainForm::FormClose() {
-    closed_ = true; // a scan that is running stops
+    closed_ = true;
+    // A scan that is running stops before its next key.
+    if (runningScan_)
+        runningScan_->Stop();
     Application.HelpCommand(HELP_QUIT, 0);
     TZQIniFile ini(settingsPath_);
     if (ini.ReadBool(kMainForm, "RestoreWnd", true)) {

@@ -34,6 +34,7 @@ class TJournalEntry;
 struct TRestoreReport;
 class TActionForm;
 class TAdvOptionForm;
+class TScanJob;
 
 // The captions of the two tabs; the views are told apart by them.
 extern const char* const TabCaptions[2];
@@ -111,14 +112,21 @@ std::string UntestedSystemWarning(const std::string& systemName);
 // starts all the same.
 bool StartupHideFileExt();
 
+// Whether the settings file asks for a scan at start-up ("config"/
+// "StartupScan", on unless switched off).
+bool StartupScanWanted(const std::string& settingsPath);
+
 // The undo journal's file: "undo.log" beside the settings file.
 std::string UndoJournalPath(const std::string& settingsPath);
 
 class TMainForm : public TForm {
 public:
     // `settingsPath` is the settings file ("settings.ini" beside the program
-    // unless a test gives another).
+    // unless a test gives another). `startupScan` is the start-up scan when
+    // the program has started it already (it reads while the window is
+    // created); without it the window starts its own.
     explicit TMainForm(const std::string& settingsPath);
+    TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> startupScan);
     ~TMainForm() override;
 
     // State shared by the handlers.
@@ -134,6 +142,9 @@ public:
     // window work between its reads (until then it looks as it always did;
     // a progress text shown for less would only flicker). Tests set 0.
     unsigned ScanProgressDelay = 300;
+    // Handed to the scans the window starts (see TScanJob): told their
+    // progress on the scan's thread. Tests hold a scan at a key with it.
+    std::function<bool(int read, int total)> ScanObserver;
 
     // Life of the window.
     void FormCreate();
@@ -354,6 +365,10 @@ private:
 
     std::string settingsPath_;
     std::unique_ptr<TFileClass> FileClasses_;
+    // The scan the program started before the window, until FormShow takes it.
+    std::unique_ptr<TScanJob> startupScan_;
+    // The scan being waited for, so that closing the window stops it.
+    TScanJob* runningScan_ = nullptr;
     // FormClose has run: the program is ending.
     bool closed_ = false;
     // While a view is rebuilt right after a scan: the extensions it read.

@@ -85,7 +85,10 @@ TCreateParams TButton::KindParams() const {
 bool TButton::OnCommand(WORD code, WORD) {
     if (code != BN_CLICKED)
         return false;
-    Click();
+    // A disabled button is not pressed, also not by a click that the dialog
+    // keys or another program report for it.
+    if (Enabled())
+        Click();
     return true;
 }
 

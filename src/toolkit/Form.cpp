@@ -209,9 +209,10 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             if (id == IDCANCEL) {
-                if (cancelButton_)
-                    cancelButton_->Click();
-                else if (modal_ || escapeCloses_)
+                if (cancelButton_) {
+                    if (cancelButton_->Enabled())
+                        cancelButton_->Click();
+                } else if (modal_ || escapeCloses_)
                     Close();
                 return 0;
             }

@@ -1,6 +1,6 @@
 // Move-only owners of the GDI and USER handles the windows create: fonts,
-// bitmaps, icons, image lists and menus. Each frees its handle once, with the
-// function the platform names for that kind of handle.
+// bitmaps, icons, image lists and menus (and of the events they wait for). Each frees its handle
+// once, with the function the platform names for that kind of handle.
 #pragma once
 
 #include <utility>
@@ -52,10 +52,15 @@ struct TMenuFree {
     void operator()(HMENU h) const { DestroyMenu(h); }
 };
 
+struct TKernelFree {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+
 struct TAccelFree {
     void operator()(HACCEL h) const { DestroyAcceleratorTable(h); }
 };
 
+using TEventHandle = THandle<HANDLE, TKernelFree>;
 using TFontHandle = THandle<HFONT, TGdiFree>;
 using TBitmapHandle = THandle<HBITMAP, TGdiFree>;
 using TBrushHandle = THandle<HBRUSH, TGdiFree>;

@@ -5,6 +5,7 @@
 #include "UiTestSupport.h"
 
 #include "index/ZQFileAssoc.h"
+#include "toolkit/Handles.h"
 
 namespace {
 
@@ -51,6 +52,28 @@ private:
 
     std::function<void()> onMessage_;
     HWND hwnd_ = nullptr;
+};
+
+// Once armed, holds the window's scans before their first key (after the
+// enumeration has told the total) until Release; the scan reads on a thread
+// of its own, so without the hold it could end before the window has looked
+// at it.
+class TScanHold {
+public:
+    TScanHold() : event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+    explicit TScanHold(TMainForm& form) : TScanHold() { Arm(form); }
+    void Arm(TMainForm& form) {
+        HANDLE event = event_.Get();
+        form.ScanObserver = [event](int read, int) {
+            if (read == 0)
+                WaitForSingleObject(event, 10000); // a broken test does not hang
+            return true;
+        };
+    }
+    void Release() { SetEvent(event_.Get()); }
+
+private:
+    TEventHandle event_;
 };
 
 // What a user sees of the window, in one line.
@@ -111,16 +134,21 @@ TEST_F(MainWindowTest, AScanKeepsTheWindowAliveAndRestoresItsState) {
         PutAssociations();
         RegDeleteKeyA(HKEY_CLASSES_ROOT, ".abc"); // added by the case before
         std::vector<std::string> seen;
-        TMessageProbe probe([&] { seen.push_back(StateOf(*form_)); });
-
         TMainForm& form = Create();
         form.ScanProgressDelay = 0;
+        TScanHold hold;
+        TMessageProbe probe([&] {
+            seen.push_back(StateOf(form));
+            hold.Release();
+        });
         if (start == "start-up") {
+            hold.Arm(form);
             probe.Post();
             form.Show();
         } else {
             form.Show();
             ClickItem(".htm");
+            hold.Arm(form);
             PutString(".abc", "", "txtfile"); // the rescan finds it
             if (start == "F5") {
                 SetFocus(form.ListBox.Handle());
@@ -159,9 +187,9 @@ TEST_F(MainWindowTest, AShortScanShowsNoProgress) {
                         "status \"5/4\", 5 listed, selected .txt"}));
 }
 
-// Closing the window while the scan reads ends the scan: the index stays
-// empty, the status bar keeps the counts of the last complete scan, the list
-// is not rebuilt, and the window's state is saved as at any close.
+// Closing the window while the scan reads ends the scan: the index, the
+// status bar's counts and the list stay those of the last complete scan, and
+// the window's state is saved as at any close.
 TEST_F(MainWindowTest, ClosingTheWindowStopsTheScan) {
     PutAssociations();
     QuietGate();
@@ -169,11 +197,18 @@ TEST_F(MainWindowTest, ClosingTheWindowStopsTheScan) {
     ClickItem(".htm");
     PutString(".abc", "", "txtfile");
     form.ScanProgressDelay = 0;
-    TMessageProbe probe([&] { PostMessageA(form.Handle(), WM_CLOSE, 0, 0); });
-    probe.Post();
+    TScanHold hold(form);
+    // The scan goes on only once the close has been handled.
+    TMessageProbe release([&] { hold.Release(); });
+    TMessageProbe close([&] {
+        PostMessageA(form.Handle(), WM_CLOSE, 0, 0);
+        release.Post();
+    });
+    close.Post();
     form.ScanItem.Click();
 
-    EXPECT_EQ(form.FileClasses().Count(), 0);
+    EXPECT_EQ(form.FileClasses().Count(), 4);
+    EXPECT_EQ(form.FileClasses().ClassExtensionCount("txtfile"), 2) << "not .abc";
     EXPECT_EQ(form.StatusBar.PanelText(0), "5/4");
     EXPECT_EQ(form.ListBox.Items().Count(), 5);
     EXPECT_EQ(Get("MainForm", "LastExt"), ".htm");

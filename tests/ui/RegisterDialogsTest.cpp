@@ -17,14 +17,17 @@
 
 namespace {
 
-// The opener: an index of its own, its scans counted, and the confirmation
-// question asked through the scripted boxes.
+// The opener: an index of its own, its scans counted (`duringScan` runs in
+// each, as the user's doing while it reads), and the confirmation question
+// asked through the scripted boxes.
 class TTestHost : public TRegisterHost {
 public:
     TTestHost() { ScanFileClasses(index); }
     void GetClassNames(TStringList& list) override { index.GetClassNames(list); }
     void ScanRegistry() override {
         ++scans;
+        if (duringScan)
+            duringScan();
         ScanFileClasses(index);
     }
     bool OptimizeSystem() const override { return optimize; }
@@ -34,6 +37,7 @@ public:
 
     TFileClass index;
     int scans = 0;
+    std::function<void()> duringScan;
     bool optimize = true;
     bool alwaysAsk = true;
 };
@@ -568,5 +572,61 @@ TEST_F(RegisterDialogTest, WithoutAClickTheShownIconStaysAndACancelledFirstClick
         });
         EXPECT_EQ(GetText("oldfile\\DefaultIcon", ""), stored) << click;
         EXPECT_EQ(GetText("oldfile", "InfoTip"), "a tip");
+    }
+}
+
+// The rescan after Register handles the window's messages while it reads
+// (the main window's does): Register and Cancel are off meanwhile, and a
+// second Register, Enter or Escape that arrives then is not acted upon, so
+// the dialog registers and rescans once and ends with OK.
+TEST_F(RegisterDialogTest, ASecondRegisterDuringTheRescanIsNotActedUpon) {
+    for (const bool classDialog : {false, true}) {
+        SCOPED_TRACE(classDialog ? "class dialog" : "extension dialog");
+        EmptyClassesRoot();
+        PutString(".txt", "", "txtfile");
+        TTestHost host;
+        host.optimize = false; // no follow-on question
+        TForm* dialog = nullptr;
+        TButton* ok = nullptr;
+        TButton* cancel = nullptr;
+        std::string during;
+        host.duringScan = [&] {
+            if (host.scans > 1)
+                return; // a second Register got through: counted, not repeated
+            during = std::string("Register ") + (ok->Enabled() ? "on" : "off") + ", Cancel " +
+                     (cancel->Enabled() ? "on" : "off");
+            const HWND form = dialog->Handle();
+            PostMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ok->Handle()), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(ok->Handle()));
+            PostMessageA(form, WM_COMMAND, IDOK, 0);     // Enter
+            PostMessageA(form, WM_COMMAND, IDCANCEL, 0); // Escape
+            Application.ProcessMessages();
+        };
+        const TRegistryPicture before = PictureOfClassesRoot();
+        int result = mrNone;
+        if (classDialog) {
+            result = RunRegClass(host, "abcfile", [&](TRegClassForm& form) {
+                dialog = &form;
+                ok = &form.btnOK;
+                cancel = &form.btnCancel;
+                TypeText(form.edtFileType, "ABC File");
+                ClickButton(form.btnOK);
+            });
+        } else {
+            result = RunRegExt(host, [&](TRegExtForm& form) {
+                dialog = &form;
+                ok = &form.btnOK;
+                cancel = &form.btnCancel;
+                TypeText(form.edtExtension, ".abc");
+                TypeText(form.cbFileclass, "txtfile");
+                if (OnWindowsXP())
+                    ChooseEntry(form.cbPerceivedType, 1);
+                ClickButton(form.btnOK);
+            });
+        }
+        EXPECT_EQ(result, mrOk);
+        EXPECT_EQ(during, "Register off, Cancel off");
+        EXPECT_EQ(host.scans, 1);
+        EXPECT_FALSE(Difference(before, PictureOfClassesRoot()).empty());
     }
 }
