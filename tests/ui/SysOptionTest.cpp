@@ -57,9 +57,9 @@ protected:
     }
     std::unique_ptr<TSysOptionForm> Dialog() {
         TMainForm& main = *form_;
-        auto dialog = std::make_unique<TSysOptionForm>(
-            TChangeGate{[&main] { return main.CanModify(); },
-                        [&main](const std::string& q) { return main.Confirm(q); }, nullptr});
+        auto dialog = std::make_unique<TSysOptionForm>(TChangeGate{
+            [&main] { return main.CanModify(); },
+            [&main](const std::string& q) { return main.Confirm(q); }, nullptr, nullptr});
         dialog->Show();
         return dialog;
     }
