@@ -29,7 +29,8 @@ std::string CountText(int extensions, int classes) {
 // its state back afterwards: the rescan itself, the menu commands that
 // change associations, the undo (it changes the keys the scan reads), and
 // the tab control with the item list and the panels (the views show and
-// edit the index).
+// edit the index). Each control inside the tab control is disabled too, so
+// that none of them looks usable while it takes no input.
 class TIndexCommandsOff {
 public:
     explicit TIndexCommandsOff(TMainForm& form)
@@ -47,24 +48,38 @@ public:
         }
         viewsState_ = views_.Enabled();
         views_.SetEnabled(false);
+        EnumChildWindows(views_.Handle(), DisableControl, reinterpret_cast<LPARAM>(&disabled_));
     }
     ~TIndexCommandsOff() {
         for (size_t i = 0; i < menuItems_.size(); ++i)
             menuItems_[i]->SetEnabled(menuStates_[i]);
         for (size_t i = 0; i < buttons_.size(); ++i)
             buttons_[i]->SetEnabled(buttonStates_[i]);
+        for (HWND control : disabled_)
+            if (IsWindow(control))
+                EnableWindow(control, TRUE);
         views_.SetEnabled(viewsState_);
     }
     TIndexCommandsOff(const TIndexCommandsOff&) = delete;
     TIndexCommandsOff& operator=(const TIndexCommandsOff&) = delete;
 
 private:
+    // Disables one enabled control and notes it to enable again.
+    static BOOL CALLBACK DisableControl(HWND control, LPARAM disabled) {
+        if (IsWindowEnabled(control)) {
+            reinterpret_cast<std::vector<HWND>*>(disabled)->push_back(control);
+            EnableWindow(control, FALSE);
+        }
+        return TRUE;
+    }
+
     std::vector<TMenuItem*> menuItems_;
     std::vector<bool> menuStates_;
     std::vector<TToolButton*> buttons_;
     std::vector<bool> buttonStates_;
     TWindow& views_;
     bool viewsState_ = false;
+    std::vector<HWND> disabled_;
 };
 
 // Marks the scan the window waits for while it lives (FormClose stops it).

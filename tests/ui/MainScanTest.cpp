@@ -76,6 +76,19 @@ private:
     TEventHandle event_;
 };
 
+BOOL CALLBACK NoteEnabled(HWND control, LPARAM found) {
+    if (IsWindowVisible(control) && IsWindowEnabled(control))
+        *reinterpret_cast<bool*>(found) = true;
+    return TRUE;
+}
+
+// Whether any control inside the window shows itself enabled.
+bool AnyEnabledInside(HWND parent) {
+    bool any = false;
+    EnumChildWindows(parent, NoteEnabled, reinterpret_cast<LPARAM>(&any));
+    return any;
+}
+
 // What a user sees of the window, in one line.
 std::string StateOf(TMainForm& form) {
     auto flag = [](bool on) { return on ? "on" : "off"; };
@@ -83,7 +96,8 @@ std::string StateOf(TMainForm& form) {
     return std::string("visible ") + flag(IsWindowVisible(form.Handle()) != FALSE) +
            ", busy cursor " + flag(GetCursor() == LoadCursorA(nullptr, IDC_WAIT)) + ", rescan " +
            flag(form.ScanItem.Enabled()) + "/" + flag(form.tbtnScan.Enabled()) + ", views " +
-           flag(form.TabControl.Enabled()) + ", new extension " +
+           flag(form.TabControl.Enabled()) + "/" +
+           flag(AnyEnabledInside(form.TabControl.Handle())) + ", new extension " +
            flag(form.NewExtensionItem.Enabled()) + ", status \"" + form.StatusBar.PanelText(0) +
            "\", " + std::to_string(form.ListBox.Items().Count()) + " listed, selected " +
            (selected < 0 ? "none" : form.ListBox.Items()[selected]);
@@ -108,24 +122,24 @@ TEST_F(MainWindowTest, AScanKeepsTheWindowAliveAndRestoresItsState) {
     };
     const Case cases[] = {
         {"start-up",
-         "visible on, busy cursor on, rescan off/off, views off, new extension off, "
+         "visible on, busy cursor on, rescan off/off, views off/off, new extension off, "
          "status \"0 of 5\", 0 listed, selected none",
-         "visible on, busy cursor off, rescan on/on, views on, new extension off, "
+         "visible on, busy cursor off, rescan on/on, views on/on, new extension off, "
          "status \"5/4\", 5 listed, selected .log"},
         {"F5",
-         "visible on, busy cursor on, rescan off/off, views off, new extension off, "
+         "visible on, busy cursor on, rescan off/off, views off/off, new extension off, "
          "status \"0 of 6\", 5 listed, selected .htm",
-         "visible on, busy cursor off, rescan on/on, views on, new extension off, "
+         "visible on, busy cursor off, rescan on/on, views on/on, new extension off, "
          "status \"6/4\", 6 listed, selected .htm"},
         {"menu",
-         "visible on, busy cursor on, rescan off/off, views off, new extension off, "
+         "visible on, busy cursor on, rescan off/off, views off/off, new extension off, "
          "status \"0 of 6\", 5 listed, selected .htm",
-         "visible on, busy cursor off, rescan on/on, views on, new extension off, "
+         "visible on, busy cursor off, rescan on/on, views on/on, new extension off, "
          "status \"6/4\", 6 listed, selected .htm"},
         {"toolbar",
-         "visible on, busy cursor on, rescan off/off, views off, new extension off, "
+         "visible on, busy cursor on, rescan off/off, views off/off, new extension off, "
          "status \"0 of 6\", 5 listed, selected .htm",
-         "visible on, busy cursor off, rescan on/on, views on, new extension off, "
+         "visible on, busy cursor off, rescan on/on, views on/on, new extension off, "
          "status \"6/4\", 6 listed, selected .htm"},
     };
     for (const Case& c : cases) {
@@ -182,9 +196,10 @@ TEST_F(MainWindowTest, AShortScanShowsNoProgress) {
     form.ScanItem.Click();
     EXPECT_TRUE(seen.empty());
     Pump();
-    EXPECT_EQ(seen, (std::vector<std::string>{
-                        "visible on, busy cursor off, rescan on/on, views on, new extension off, "
-                        "status \"5/4\", 5 listed, selected .txt"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{
+                  "visible on, busy cursor off, rescan on/on, views on/on, new extension off, "
+                  "status \"5/4\", 5 listed, selected .txt"}));
 }
 
 // Closing the window while the scan reads ends the scan: the index, the
