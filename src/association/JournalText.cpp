@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "support/HexDigit.h"
+
 const char* const kJournalHeader = "Corvix undo journal 1";
 
 namespace {
@@ -82,16 +84,6 @@ void TreeText(const TKeyTree& tree, int depth, std::string& out) {
 }
 
 // --- Reading.
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // The words and quoted texts of one line, taken one at a time.
 class LineReader {

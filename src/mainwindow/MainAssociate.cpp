@@ -100,18 +100,10 @@ void TMainForm::btnExtDissocClick() {
     DeleteOrphanedClass(className, FileClasses().ClassExtensionCount(className) == 1,
                         "The fileclass will not be used by any other extension.\r\nShould '" +
                             className + "' be deleted?");
-    const std::string noClass;
-    if (OptimizeSystem && Confirm("Erase extension from registry?\r\nNote: If you want to "
-                                  "associate it to another fileclass, press 'No'.")) {
-        DeleteExtension(ext);
-        NotifyAssociationsChanged();
-        MoveInIndex(ext, className, nullptr);
-    } else {
-        DissociateExtension(ext);
-        NotifyAssociationsChanged();
-        MoveInIndex(ext, className, &noClass);
-    }
-    ShowChangedItem();
+    EraseOrDissociate(ext, className,
+                      OptimizeSystem &&
+                          Confirm("Erase extension from registry?\r\nNote: If you want to "
+                                  "associate it to another fileclass, press 'No'."));
 }
 
 void TMainForm::btnClassAssocClick() {
@@ -154,6 +146,11 @@ void TMainForm::btnClassDissocClick() {
                    "in the registry.\r\nDo you want to erase it from there?\r\nNote: If you want "
                    "to associate it to another fileclass, press 'No'.",
                    TDialogKind::Confirmation, mbYes | mbNo) == mrYes;
+    EraseOrDissociate(ext, className, erase);
+}
+
+void TMainForm::EraseOrDissociate(const std::string& ext, const std::string& className,
+                                  bool erase) {
     const std::string noClass;
     if (erase) {
         DeleteExtension(ext);

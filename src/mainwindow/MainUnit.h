@@ -218,6 +218,9 @@ public:
     // the index; true when it was deleted.
     bool DeleteOrphanedClass(const std::string& className, bool unused,
                              const std::string& question);
+    // The end of both dissociations: erases E's key (`erase`) or only its
+    // class, then tells the shell, moves E in the index and shows the item.
+    void EraseOrDissociate(const std::string& ext, const std::string& className, bool erase);
     // Tells the shell that associations changed, so that Explorer shows the
     // new icons and links; run after every change of the registry.
     void NotifyAssociationsChanged();

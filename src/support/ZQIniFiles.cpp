@@ -4,6 +4,7 @@
 #include "support/AnsiText.h"
 #include "support/DecimalText.h"
 #include "support/Exception.h"
+#include "support/HexDigit.h"
 #include "support/TextCompare.h"
 #include "support/WholeFile.h"
 
@@ -118,16 +119,6 @@ KeyPlace FindKey(const std::vector<std::string>& lines, const std::string& secti
         }
     }
     return place;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 } // namespace
