@@ -20,40 +20,15 @@ set -euo pipefail
 rounds=${1:-11}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../tools/setup.sh"
+source "$here/fixture-prefix.sh"
 
 build_dir=${CORVIX_SCAN_BUILD:-$CORVIX_ROOT/build/win32}
 echo "== building the scan program in $build_dir"
-# Only the scan program: configured like build_win32, but without building
-# the whole tree (the GUI and its tests are not needed here).
-cmake -S "$CORVIX_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$CORVIX_ROOT/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$build_dir" --target scan_bench -j "$(nproc)" >/dev/null
+# Only the scan program: the GUI and its tests are not needed here.
+build_bench_programs "$build_dir" scan_bench
 scan_exe="$build_dir/bench/scan_bench.exe"
 
-work=$(mktemp -d /tmp/corvix-scan-bench.XXXXXX)
-export WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree=d;mshtml=d"
-export WINEPREFIX="$work/prefix"
-cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    if [ "${CORVIX_SCAN_KEEP:-0}" = 1 ]; then
-        echo "== prefix kept: $WINEPREFIX"
-    else
-        rm -rf "$work"
-    fi
-}
-trap cleanup EXIT
-
-echo "== generating the fixture registry"
-"$here/make-scan-registry.sh" >"$work/fixture.reg"
-echo "== creating the Wine prefix"
-mkdir -p "$WINEPREFIX"
-wineboot -i >/dev/null 2>&1
-wineserver -w
-# From here on one server serves every process of the run, so that no round
-# pays for starting it.
-wineserver -p
-echo "== importing the fixture"
-wine regedit /S "$(winepath -w "$work/fixture.reg")"
+make_fixture_prefix scan "${CORVIX_SCAN_KEEP:-0}" 5000
 cp "$scan_exe" "$work/scan_bench.exe"
 
 ms() { awk -v ns="$1" 'BEGIN { printf "%.0f", ns / 1e6 }'; }
@@ -104,5 +79,4 @@ echo "== warm-up, then $rounds rounds of the scan program and cmd /c assoc"
 for ((round = 0; round <= rounds; round++)); do
     run_round "$round"
 done
-echo "scan/assoc median ratio: $(sort -n "$work/ratios.txt" |
-    awk '{ r[NR] = $1 } END { if (NR % 2) print r[(NR + 1) / 2]; else printf "%.3f\n", (r[NR / 2] + r[NR / 2 + 1]) / 2 }')"
+echo "scan/assoc median ratio: $(median "$work/ratios.txt")"

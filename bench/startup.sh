@@ -71,37 +71,12 @@ if [ -n "${CORVIX_STARTUP_CPU:-}" ]; then
 fi
 
 source "$here/../tools/setup.sh"
+source "$here/fixture-prefix.sh"
 build_dir=${CORVIX_STARTUP_BUILD:-$CORVIX_ROOT/build/win32}
 echo "== building corvix.exe, the scan program and winprobe in $build_dir"
-cmake -S "$CORVIX_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$CORVIX_ROOT/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$build_dir" --target corvix scan_bench winprobe -j "$(nproc)" >/dev/null
+build_bench_programs "$build_dir" corvix scan_bench winprobe
 
-work=$(mktemp -d /tmp/corvix-startup-bench.XXXXXX)
-export WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree=d;mshtml=d"
-export WINEPREFIX="$work/prefix"
-cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    if [ "${CORVIX_STARTUP_KEEP:-0}" = 1 ]; then
-        echo "== prefix kept: $WINEPREFIX"
-    else
-        rm -rf "$work"
-    fi
-}
-trap cleanup EXIT
-
-echo "== generating the fixture registry: $keys extension keys"
-"$here/make-scan-registry.sh" "$keys" $((keys / 2)) >"$work/fixture.reg"
-echo "== creating the Wine prefix"
-mkdir -p "$WINEPREFIX"
-wineboot -i >/dev/null 2>&1
-wineserver -w
-if [ -d /usr/share/wine/fonts ]; then
-    cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-fi
-wineserver -p
-echo "== importing the fixture"
-wine regedit /S "$(winepath -w "$work/fixture.reg")"
+make_fixture_prefix startup "${CORVIX_STARTUP_KEEP:-0}" "$keys"
 
 # The programs in C:\bench; corvix.exe without the untested-system warning.
 bench_dir="$WINEPREFIX/drive_c/bench"
@@ -117,9 +92,6 @@ fi
 probe='C:\bench\winprobe.exe'
 
 field() { sed -n "s/^$1=//p" "$2" | tr -d '\r' | head -n 1; }
-median() {
-    sort -n "$1" | awk '{ r[NR] = $1 } END { if (NR % 2) print r[(NR + 1) / 2]; else printf "%.3f\n", (r[NR / 2] + r[NR / 2 + 1]) / 2 }'
-}
 
 # launch EXE OUT: starts a corvix.exe, waits for its filled list, closes it.
 launch() {
