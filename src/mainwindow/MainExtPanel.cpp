@@ -55,6 +55,9 @@ void TMainForm::CreateExtPanel() {
         {&laNew_Menu, "laNew_Menu", "", {8, 116, 0, 13}, &ExtPanel},
         {&btnNew_Menu, "btnNew_Menu", "", {8, 136, 169, 21}, &ExtPanel},
     });
+    // The 'New'-menu button gets its caption when an extension is shown;
+    // until then (during the start-up scan) it is not shown as an empty box.
+    btnNew_Menu.SetVisible(false);
     ExtPanel.onResize = Handler(this, &TMainForm::ExtPanelResize);
     cbClasses.onChange = Handler(this, &TMainForm::cbClassesChange);
     cbClasses.onDblClick = Handler(this, &TMainForm::cbClassesDblClick);
@@ -114,6 +117,7 @@ void TMainForm::ShowExtensionDetails(int index) {
     cbClasses.SetEnabled(true);
     edtContentType.SetEnabled(true);
     btnNew_Menu.SetEnabled(true);
+    btnNew_Menu.SetVisible(true);
     DeleteExtensionItem.SetEnabled(AllowChanges);
 }
 

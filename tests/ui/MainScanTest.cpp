@@ -148,11 +148,13 @@ TEST_F(MainWindowTest, AScanKeepsTheWindowAliveAndRestoresItsState) {
         PutAssociations();
         RegDeleteKeyA(HKEY_CLASSES_ROOT, ".abc"); // added by the case before
         std::vector<std::string> seen;
+        bool newMenuButtonSeen = false;
         TMainForm& form = Create();
         form.ScanProgressDelay = 0;
         TScanHold hold;
         TMessageProbe probe([&] {
             seen.push_back(StateOf(form));
+            newMenuButtonSeen = IsWindowVisible(form.btnNew_Menu.Handle()) != FALSE;
             hold.Release();
         });
         if (start == "start-up") {
@@ -177,6 +179,10 @@ TEST_F(MainWindowTest, AScanKeepsTheWindowAliveAndRestoresItsState) {
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0], c.during);
         EXPECT_EQ(StateOf(form), c.after);
+        // The 'New'-menu button gets its caption with the first extension
+        // shown; until then it is not shown as an empty box.
+        EXPECT_EQ(newMenuButtonSeen, start != "start-up");
+        EXPECT_TRUE(IsWindowVisible(form.btnNew_Menu.Handle()));
         Pump();
         EXPECT_EQ(seen.size(), 1u);
     }
