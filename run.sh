@@ -98,19 +98,12 @@ install_build_tools
 echo "== building corvix.exe"
 CORVIX_BUILD_TARGETS="corvix winprobe" build_win32
 
+# shellcheck source=tools/wine-prefix.sh
+source "$here/tools/wine-prefix.sh"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "== creating the Wine prefix $WINEPREFIX (once)"
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
 fi
-
-# Wine's own TrueType fonts (Tahoma for "MS Shell Dlg", Marlett for the frame
-# buttons) are not always found in its data folder; the prefix's Fonts folder
-# is always searched.
-if [ -d /usr/share/wine/fonts ]; then
-    cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-fi
+make_wine_prefix
 
 associations="$here/tools/default-associations.reg"
 stamp="$WINEPREFIX/.corvix-associations.sha256"

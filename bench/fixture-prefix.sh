@@ -1,6 +1,9 @@
 # Shared by the Wine benchmarks (scan.sh, startup.sh); source it after
 # tools/setup.sh. It defines functions only.
 
+# shellcheck source=tools/wine-prefix.sh
+source "$CORVIX_ROOT/tools/wine-prefix.sh"
+
 # build_bench_programs BUILD_DIR TARGET...: configures the Windows tree in
 # BUILD_DIR like build_win32 and builds only the named targets.
 build_bench_programs() {
@@ -29,14 +32,7 @@ make_fixture_prefix() {
     echo "== generating the fixture registry: $extensions extension keys"
     "$CORVIX_ROOT/bench/make-scan-registry.sh" "$extensions" $((extensions / 2)) >"$work/fixture.reg"
     echo "== creating the Wine prefix"
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
-    # Wine's own fonts, so that windows measure and draw their text as in
-    # the test prefixes.
-    if [ -d /usr/share/wine/fonts ]; then
-        cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    fi
+    make_wine_prefix
     wineserver -p
     echo "== importing the fixture"
     wine regedit /S "$(winepath -w "$work/fixture.reg")"
