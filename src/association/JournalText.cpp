@@ -217,12 +217,6 @@ bool IsKeyName(const std::string& name) {
     return !name.empty() && name.find('\\') == std::string::npos && !HasNul(name);
 }
 
-bool SameKeyName(const std::string& a, const std::string& b) {
-    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return fold(x) == fold(y); });
-}
-
 // The registry nests keys at most this deep; a deeper image is not one it
 // could have given (and would cost stack to copy and compare).
 const long kMaxDepth = 512;

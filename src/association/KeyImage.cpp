@@ -24,15 +24,6 @@ void ReadTree(const TRawKey& key, TKeyTree& tree, const std::string& fullName) {
     }
 }
 
-char Fold(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return Fold(x) == Fold(y); });
-}
-
 // Writes the tree into the open `key`. Names are matched exactly: a value or
 // subkey whose name differs only in case is deleted and written again, so the
 // names come back as they were spelt.
@@ -76,7 +67,7 @@ std::string SpellingIn(const TRawKey& parent, const std::string& name) {
     std::vector<std::string> names;
     if (parent.SubKeyNames(names) == ERROR_SUCCESS)
         for (const std::string& listed : names)
-            if (SameName(listed, name))
+            if (SameKeyName(listed, name))
                 return listed;
     return name;
 }
@@ -149,7 +140,7 @@ TKeyImage CaptureValue(HKEY root, const std::string& path, const std::string& na
     if (LONG rc = key.Values(values))
         Fail("Could not read the values of", image.FullName(), rc);
     for (const TRawValue& value : values)
-        if (SameName(value.Name, name))
+        if (SameKeyName(value.Name, name))
             image.Tree.Values.push_back(value);
     SetSpelling(image, parent);
     return image;
@@ -227,7 +218,7 @@ void RestoreKey(const TKeyImage& image) {
     if (LONG rc = parent.SubKeyNames(siblings))
         Fail("Could not list the subkeys of the key above", image.FullName(), rc);
     for (const std::string& sibling : siblings)
-        if (SameName(sibling, image.Tree.Name) && sibling != image.Tree.Name)
+        if (SameKeyName(sibling, image.Tree.Name) && sibling != image.Tree.Name)
             if (LONG rc = parent.DeleteTree(sibling))
                 Fail("Could not delete", image.FullName(), rc);
     TRawKey key;
@@ -236,8 +227,14 @@ void RestoreKey(const TKeyImage& image) {
     WriteTree(key, image.Tree, image.FullName());
 }
 
+bool SameKeyName(const std::string& a, const std::string& b) {
+    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return fold(x) == fold(y); });
+}
+
 bool IsSameOrBelow(const std::string& path, const std::string& ancestor) {
     const std::vector<std::string> a = SplitKeyPath(path);
     const std::vector<std::string> b = SplitKeyPath(ancestor);
-    return b.size() <= a.size() && std::equal(b.begin(), b.end(), a.begin(), SameName);
+    return b.size() <= a.size() && std::equal(b.begin(), b.end(), a.begin(), SameKeyName);
 }

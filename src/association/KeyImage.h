@@ -63,6 +63,10 @@ TKeyImage CaptureValue(HKEY root, const std::string& path, const std::string& na
 // deletes it when it was not there) and leaves the rest of the key alone.
 void RestoreKey(const TKeyImage& image);
 
+// Whether two key or value names are the same as the registry compares them:
+// the letters A to Z without regard to case, every other character as it is.
+bool SameKeyName(const std::string& a, const std::string& b);
+
 // Whether the key `path` is `ancestor` or lies below it (names compared
 // without regard to case, as the registry compares them).
 bool IsSameOrBelow(const std::string& path, const std::string& ancestor);

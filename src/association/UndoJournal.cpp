@@ -23,12 +23,6 @@ bool SameKey(const TKeyImage& a, HKEY root, const std::string& path) {
     return a.Root == root && IsSameOrBelow(path, a.Path);
 }
 
-bool SameValueName(const std::string& a, const std::string& b) {
-    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return fold(x) == fold(y); });
-}
-
 } // namespace
 
 std::string TRestoreReport::Message() const {
@@ -117,7 +111,7 @@ void TUndoJournal::RecordValue(HKEY root, const std::string& path, const std::st
         [&](const TKeyImage& image) {
             return SameKey(image, root, path) &&
                    (!image.OneValue ||
-                    (IsSameOrBelow(image.Path, path) && SameValueName(image.ValueName, name)));
+                    (IsSameOrBelow(image.Path, path) && SameKeyName(image.ValueName, name)));
         },
         [&] { return CaptureValue(root, path, name); });
 }
