@@ -34,31 +34,17 @@ std::string CountText(int extensions, int classes) {
 class TIndexCommandsOff {
 public:
     explicit TIndexCommandsOff(TMainForm& form)
-        : menuItems_{&form.ScanItem,         &form.UndoItem,
-                     &form.NewExtensionItem, &form.DeleteExtensionItem,
-                     &form.NewFileclassItem, &form.DeleteFileclassItem},
-          buttons_{&form.tbtnScan, &form.tbtnUndo}, views_(form.TabControl) {
-        for (TMenuItem* item : menuItems_) {
-            menuStates_.push_back(item->Enabled());
-            item->SetEnabled(false);
-        }
-        for (TToolButton* button : buttons_) {
-            buttonStates_.push_back(button->Enabled());
-            button->SetEnabled(false);
-        }
-        viewsState_ = views_.Enabled();
-        views_.SetEnabled(false);
-        EnumChildWindows(views_.Handle(), DisableControl, reinterpret_cast<LPARAM>(&disabled_));
+        : menuItems_({&form.ScanItem, &form.UndoItem, &form.NewExtensionItem,
+                      &form.DeleteExtensionItem, &form.NewFileclassItem,
+                      &form.DeleteFileclassItem}),
+          buttons_({&form.tbtnScan, &form.tbtnUndo}), views_({&form.TabControl}) {
+        EnumChildWindows(form.TabControl.Handle(), DisableControl,
+                         reinterpret_cast<LPARAM>(&disabled_));
     }
     ~TIndexCommandsOff() {
-        for (size_t i = 0; i < menuItems_.size(); ++i)
-            menuItems_[i]->SetEnabled(menuStates_[i]);
-        for (size_t i = 0; i < buttons_.size(); ++i)
-            buttons_[i]->SetEnabled(buttonStates_[i]);
         for (HWND control : disabled_)
             if (IsWindow(control))
                 EnableWindow(control, TRUE);
-        views_.SetEnabled(viewsState_);
     }
     TIndexCommandsOff(const TIndexCommandsOff&) = delete;
     TIndexCommandsOff& operator=(const TIndexCommandsOff&) = delete;
@@ -73,12 +59,11 @@ private:
         return TRUE;
     }
 
-    std::vector<TMenuItem*> menuItems_;
-    std::vector<bool> menuStates_;
-    std::vector<TToolButton*> buttons_;
-    std::vector<bool> buttonStates_;
-    TWindow& views_;
-    bool viewsState_ = false;
+    TKeepDisabled<TMenuItem> menuItems_;
+    TKeepDisabled<TToolButton> buttons_;
+    TKeepDisabled<TWindow> views_;
+    // The controls inside the views that were enabled (raw handles: not
+    // every one of them is an object of its own).
     std::vector<HWND> disabled_;
 };
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <set>
-#include <utility>
 
 #include "support/Exception.h"
 #include "toolkit/Application.h"
@@ -311,18 +310,6 @@ void TWindow::SetVisible(bool visible) {
     ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
     if (align_ != TAlign::None && parentWindow_)
         parentWindow_->Realign();
-}
-
-TWindowsDisabled::TWindowsDisabled(std::vector<TWindow*> windows) : windows_(std::move(windows)) {
-    for (TWindow* window : windows_) {
-        states_.push_back(window->Enabled());
-        window->SetEnabled(false);
-    }
-}
-
-TWindowsDisabled::~TWindowsDisabled() {
-    for (size_t i = 0; i < windows_.size(); ++i)
-        windows_[i]->SetEnabled(states_[i]);
 }
 
 bool TWindow::Enabled() const {

@@ -23,6 +23,7 @@
 
 #include "platform/Win32.h"
 #include "toolkit/Handles.h"
+#include "toolkit/KeepDisabled.h"
 #include <commctrl.h>
 
 class TPopupMenu;
@@ -184,20 +185,8 @@ private:
     TWindow* parentWindow_ = nullptr;
 };
 
-// Disables windows while it lives and gives each its enabled state back
-// afterwards: a form that waits for a long operation, which handles the
-// messages meanwhile, keeps its buttons from being pressed a second time.
-class TWindowsDisabled {
-public:
-    explicit TWindowsDisabled(std::vector<TWindow*> windows);
-    ~TWindowsDisabled();
-    TWindowsDisabled(const TWindowsDisabled&) = delete;
-    TWindowsDisabled& operator=(const TWindowsDisabled&) = delete;
-
-private:
-    std::vector<TWindow*> windows_;
-    std::vector<bool> states_;
-};
+// Windows disabled while a form waits for a long operation (KeepDisabled.h).
+using TWindowsDisabled = TKeepDisabled<TWindow>;
 
 // Binds a member function as an event handler: onClick = Handler(this, &T::f).
 template <typename T> TNotifyEvent Handler(T* object, void (T::*method)()) {
