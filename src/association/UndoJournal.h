@@ -115,18 +115,3 @@ private:
     bool open_ = false; // the newest entry is the open one (its line is written)
     std::string openName_;
 };
-
-// While it lives, the association layer's writes are recorded in an entry of
-// `journal` named `name` (joined to the open entry, if any). A null journal
-// records nothing.
-class TJournalEntry {
-public:
-    TJournalEntry(TUndoJournal* journal, const std::string& name);
-    ~TJournalEntry();
-    TJournalEntry(const TJournalEntry&) = delete;
-    TJournalEntry& operator=(const TJournalEntry&) = delete;
-
-private:
-    TUndoJournal* journal_;
-    TUndoJournal* previous_;
-};

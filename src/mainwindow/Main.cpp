@@ -3,14 +3,21 @@
 #include "platform/Win32.h"
 #include <commctrl.h>
 
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "index/ScanJob.h"
+#include "mainwindow/ConsoleMain.h"
 #include "mainwindow/MainUnit.h"
 #include "support/ZQIniFiles.h"
 #include "toolkit/Application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // With arguments the program is a console tool and shows no window.
+    if (__argc > 1)
+        return RunConsole(std::vector<std::string>(__argv + 1, __argv + __argc),
+                          SettingsFilePath());
     // The start-up scan comes first, on a thread of its own: it reads the
     // registry while the window is created and shown, and the window takes
     // it over.
