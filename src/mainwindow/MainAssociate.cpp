@@ -47,5 +47,6 @@ void TMainForm::ShowChange(const TChange& change) {
         return;
     // The lists follow the index (a new class, a deleted one, a moved
     // extension); the item last shown stays selected when it is still there.
+    ShowCounts();
     ShowViewAgain();
 }

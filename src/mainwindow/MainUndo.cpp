@@ -48,8 +48,10 @@ void TMainForm::UpdateUndoItem() {
 void TMainForm::UndoItemClick() {
     const TChange change = Commands().Undo();
     UpdateUndoItem();
-    if (change.Done)
-        ShowRestoredItem(change.Restored);
+    if (!change.Done)
+        return;
+    ShowCounts();
+    ShowRestoredItem(change.Restored);
 }
 
 void TMainForm::ShowRestoredItem(const TRestoreReport& report) {

@@ -205,6 +205,8 @@ public:
     // Shows what a command changed: the views are rebuilt from the index
     // and the item the command was about is shown.
     void ShowChange(const TChange& change);
+    // The status bar's counts of the index: extensions, classes ("412/298").
+    void ShowCounts();
 
     // Create and delete commands.
     void NewExtensionItemClick();

@@ -61,13 +61,16 @@ void TMainForm::ShowView(int view) {
         NewExtensionItem.SetEnabled(false);
         DeleteExtensionItem.SetEnabled(false);
     }
-    // Reselect the item last shown in this view, else the first; an empty
-    // list shows that nothing is selected (and its commands go off).
     if (ListBox.Items().Count() > 0) {
+        // Reselect the item last shown in this view, else the first.
         const int index = LastShownIndex();
         ListBox.SetItemIndex(index >= 0 ? index : 0);
+        ListBoxClick();
+    } else {
+        // Nothing to delete in an empty list.
+        DeleteExtensionItem.SetEnabled(false);
+        DeleteFileclassItem.SetEnabled(false);
     }
-    ListBoxClick();
     ListBox.SetFocus();
 }
 
