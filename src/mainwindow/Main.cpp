@@ -9,8 +9,14 @@
 #include "mainwindow/MainUnit.h"
 #include "support/ZQIniFiles.h"
 #include "toolkit/Application.h"
+#include "toolkit/FirstInstance.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    const char* const title = "Corvix - Adaptation of Extensions";
+    // A second start brings the running window to the front.
+    const TFirstInstance instance("Corvix.MainWindow");
+    if (!instance.IsFirst())
+        return BringWindowToFront("CorvixForm", title) ? 0 : 1;
     // The start-up scan comes first, on a thread of its own: it reads the
     // registry while the window is created and shown, and the window takes
     // it over.
@@ -29,7 +35,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Nothing reads the answer later; the system settings dialog reads the
     // switch itself.
     StartupHideFileExt();
-    Application.SetTitle("Corvix - Adaptation of Extensions");
+    Application.SetTitle(title);
     Application.SetHelpFile("Corvix.hlp");
     try {
         TMainForm form(settingsPath, std::move(startupScan));

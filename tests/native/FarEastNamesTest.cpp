@@ -3,14 +3,18 @@
 // Far East system when told to; the same runs under Wine with code page 932
 // (tests/e2e/far-east.sh).
 #include "association/DataType.h"
+#include "association/UndoJournal.h"
 #include "index/FileClassScan.h"
 #include "platform/FakeControl.h"
 #include "support/AnsiText.h"
+#include "support/RegistryDump.h"
 #include "support/ScratchRegistry.h"
 #include "support/StringList.h"
 #include "support/ZQIniFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -93,4 +97,40 @@ TEST_F(FarEastTest, SettingsFileLiesInTheProgramsFolder) {
         EXPECT_EQ(SettingsFilePath(), c.settings) << c.exe;
     }
     EXPECT_EQ(FolderOfPath("D:" + kSo), "D:");
+}
+
+TEST_F(FarEastTest, JournalKeepsAndRestoresDoubleByteNames) {
+    // ".ソ" with a subkey whose name ends in 0x5C too, and values so named.
+    PutString("." + kSo, "", kHyo + kJi);
+    PutString("." + kSo + "\\" + kHyo + "\\" + kSo, kPo, "x");
+    PutString("." + kSo + "\\ShellNew", "", "");
+    PutString(kHyo + kJi, "", "Hyouji");
+    const std::string path = testing::TempDir() + "corvix-far-east-undo.log";
+    std::remove(path.c_str());
+    const struct {
+        const char* name;
+        void (*change)();
+    } commands[] = {
+        {"Associate", [] { AssociateExtension("." + kSo, kPo + kJi, true); }},
+        {"Dissociate", [] { DissociateExtension("." + kSo); }},
+        {"Delete", [] { DeleteExtension("." + kSo); }},
+        {"New", [] { AssociateExtension(".a" + kSo + "b", kHyo + kJi, true); }},
+        {"Class", [] { DeleteFileClass(kHyo + kJi); }},
+    };
+    for (const auto& command : commands) {
+        const std::string before = DumpRegistry();
+        {
+            TUndoJournal journal(path);
+            TJournalEntry entry(&journal, command.name);
+            command.change();
+        }
+        ASSERT_NE(DumpRegistry(), before) << command.name;
+        // Read back from the file, as after a restart.
+        TUndoJournal journal(path);
+        EXPECT_EQ(journal.TakeDamageReport(), "") << command.name;
+        ASSERT_EQ(journal.LastName(), command.name);
+        EXPECT_TRUE(journal.UndoLast().Complete()) << command.name;
+        EXPECT_EQ(DumpRegistry(), before) << command.name;
+    }
+    std::remove(path.c_str());
 }
