@@ -1,6 +1,5 @@
 #include "association/UndoJournal.h"
 
-#include "association/JournalHook.h"
 #include "support/AppendFile.h"
 
 #include <algorithm>
@@ -310,19 +309,4 @@ TRestoreReport TUndoJournal::UndoLast() {
     if (!TryAppend(mark))
         pendingMarks_ += mark;
     return report;
-}
-
-TJournalEntry::TJournalEntry(TUndoJournal* journal, const std::string& name)
-    : journal_(journal), previous_(CurrentJournal()) {
-    if (journal_) {
-        journal_->Begin(name);
-        SetCurrentJournal(journal_);
-    }
-}
-
-TJournalEntry::~TJournalEntry() {
-    if (journal_) {
-        journal_->End();
-        SetCurrentJournal(previous_);
-    }
 }

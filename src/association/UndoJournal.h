@@ -135,18 +135,3 @@ private:
     long lastEntryLine_ = 0;   // the entry the file's last entry line names
     std::string pendingMarks_; // undo marks still to write
 };
-
-// While it lives, the association layer's writes are recorded in an entry of
-// `journal` named `name` (joined to the open entry, if any). A null journal
-// records nothing.
-class TJournalEntry {
-public:
-    TJournalEntry(TUndoJournal* journal, const std::string& name);
-    ~TJournalEntry();
-    TJournalEntry(const TJournalEntry&) = delete;
-    TJournalEntry& operator=(const TJournalEntry&) = delete;
-
-private:
-    TUndoJournal* journal_;
-    TUndoJournal* previous_;
-};

@@ -3,17 +3,25 @@
 #include "platform/Win32.h"
 #include <commctrl.h>
 
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "index/ScanJob.h"
+#include "mainwindow/ConsoleMain.h"
 #include "mainwindow/MainUnit.h"
 #include "support/ZQIniFiles.h"
 #include "toolkit/Application.h"
 #include "toolkit/FirstInstance.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // With arguments the program is a console tool and shows no window.
+    if (__argc > 1)
+        return RunConsole(std::vector<std::string>(__argv + 1, __argv + __argc),
+                          SettingsFilePath());
+    // A second start of the window brings the running one to the front; the
+    // console tool above works beside it.
     const char* const title = "Corvix - Adaptation of Extensions";
-    // A second start brings the running window to the front.
     const TFirstInstance instance("Corvix.MainWindow");
     if (!instance.IsFirst())
         return BringWindowToFront("CorvixForm", title) ? 0 : 1;

@@ -3,6 +3,7 @@
 #include "mainwindow/MainUnit.h"
 
 #include "association/DataType.h"
+#include "commands/Commands.h"
 #include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
 #include "toolkit/Application.h"
@@ -48,7 +49,7 @@ void TMainForm::ShowView(int view) {
         TStringList classNames;
         FileClasses().GetClassNames(classNames);
         cbClasses.Items().Assign(classNames);
-        NewExtensionItem.SetEnabled(AllowChanges);
+        NewExtensionItem.SetEnabled(Commands().AllowChanges());
         NewFileclassItem.SetEnabled(false);
         DeleteFileclassItem.SetEnabled(false);
     } else {
@@ -56,16 +57,17 @@ void TMainForm::ShowView(int view) {
         ExtPanel.SetVisible(false);
         FileClasses().GetClassNames(names);
         ListBox.Items().Assign(names);
-        NewFileclassItem.SetEnabled(AllowChanges);
+        NewFileclassItem.SetEnabled(Commands().AllowChanges());
         NewExtensionItem.SetEnabled(false);
         DeleteExtensionItem.SetEnabled(false);
     }
+    // Reselect the item last shown in this view, else the first; an empty
+    // list shows that nothing is selected (and its commands go off).
     if (ListBox.Items().Count() > 0) {
-        // Reselect the item last shown in this view, else the first.
         const int index = LastShownIndex();
         ListBox.SetItemIndex(index >= 0 ? index : 0);
-        ListBoxClick();
     }
+    ListBoxClick();
     ListBox.SetFocus();
 }
 

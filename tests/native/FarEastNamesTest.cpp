@@ -3,6 +3,7 @@
 // Far East system when told to; the same runs under Wine with code page 932
 // (tests/e2e/far-east.sh).
 #include "association/DataType.h"
+#include "association/RegistryWriter.h"
 #include "association/UndoJournal.h"
 #include "index/FileClassScan.h"
 #include "platform/FakeControl.h"
@@ -109,20 +110,22 @@ TEST_F(FarEastTest, JournalKeepsAndRestoresDoubleByteNames) {
     std::remove(path.c_str());
     const struct {
         const char* name;
-        void (*change)();
+        void (*change)(TRegistryWriter&);
     } commands[] = {
-        {"Associate", [] { AssociateExtension("." + kSo, kPo + kJi, true); }},
-        {"Dissociate", [] { DissociateExtension("." + kSo); }},
-        {"Delete", [] { DeleteExtension("." + kSo); }},
-        {"New", [] { AssociateExtension(".a" + kSo + "b", kHyo + kJi, true); }},
-        {"Class", [] { DeleteFileClass(kHyo + kJi); }},
+        {"Associate",
+         [](TRegistryWriter& w) { AssociateExtension(w, "." + kSo, kPo + kJi, true); }},
+        {"Dissociate", [](TRegistryWriter& w) { DissociateExtension(w, "." + kSo); }},
+        {"Delete", [](TRegistryWriter& w) { DeleteExtension(w, "." + kSo); }},
+        {"New",
+         [](TRegistryWriter& w) { AssociateExtension(w, ".a" + kSo + "b", kHyo + kJi, true); }},
+        {"Class", [](TRegistryWriter& w) { DeleteFileClass(w, kHyo + kJi); }},
     };
     for (const auto& command : commands) {
         const std::string before = DumpRegistry();
         {
             TUndoJournal journal(path);
-            TJournalEntry entry(&journal, command.name);
-            command.change();
+            TRegistryWriter writer(&journal, command.name);
+            command.change(writer);
         }
         ASSERT_NE(DumpRegistry(), before) << command.name;
         // Read back from the file, as after a restart.

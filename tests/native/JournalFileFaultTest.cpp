@@ -2,6 +2,7 @@
 // only so large): nothing half-written stays behind, and no undo is offered
 // again whose "undone" mark was lost or could not be written.
 #include "association/DataType.h"
+#include "association/RegistryWriter.h"
 #include "association/UndoJournal.h"
 #include "support/RegistryDump.h"
 #include "support/ScratchRegistry.h"
@@ -46,8 +47,8 @@ private:
 };
 
 void Associate(TUndoJournal& journal, const std::string& ext, const std::string& cls) {
-    TJournalEntry entry(&journal, "Associate '" + ext + "' with '" + cls + "'");
-    AssociateExtension(ext, cls, true);
+    TRegistryWriter writer(&journal, "Associate '" + ext + "' with '" + cls + "'");
+    AssociateExtension(writer, ext, cls, true);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // other's lines, an undo acts only on the step the user saw, compaction keeps
 // what the other wrote, and appends of two real processes take turns.
 #include "association/DataType.h"
+#include "association/RegistryWriter.h"
 #include "association/UndoJournal.h"
 #include "support/RegistryDump.h"
 #include "support/ScratchRegistry.h"
@@ -23,8 +24,8 @@ std::string FreshPath(const char* name) {
 }
 
 void Associate(TUndoJournal& journal, const std::string& ext, const std::string& cls) {
-    TJournalEntry entry(&journal, ext + " " + cls);
-    AssociateExtension(ext, cls, true);
+    TRegistryWriter writer(&journal, ext + " " + cls);
+    AssociateExtension(writer, ext, cls, true);
 }
 
 std::string ReadText(const std::string& path) {
@@ -51,10 +52,10 @@ TEST_F(JournalSharedTest, TwoJournalsOnOneFileKeepEachOthersEntries) {
     Associate(commandLine, ".b", "c1");
     {
         // One command of the window, with the other's entry in between.
-        TJournalEntry entry(&window, ".c .d w2");
-        AssociateExtension(".c", "w2", true);
+        TRegistryWriter writer(&window, ".c .d w2");
+        AssociateExtension(writer, ".c", "w2", true);
         Associate(commandLine, ".e", "c2");
-        AssociateExtension(".d", "w2", true);
+        AssociateExtension(writer, ".d", "w2", true);
     }
     const TJournalContents contents = ParseJournal(ReadText(path));
     EXPECT_EQ(contents.Whole, ReadText(path).size()) << contents.Problem;

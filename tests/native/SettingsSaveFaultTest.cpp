@@ -3,6 +3,7 @@
 // the old file could be put back, else in the file renamed aside, where the
 // next start finds them.
 #include "association/DataType.h"
+#include "association/RegistryWriter.h"
 #include "association/UndoJournal.h"
 #include "platform/FakeControl.h"
 #include "support/Exception.h"
@@ -128,13 +129,13 @@ TEST(SettingsSaveFault, FilesLeftRenamedAsideAreReadBack) {
     {
         TUndoJournal journal(log, limits);
         for (const char* ext : {".a", ".b"}) {
-            TJournalEntry entry(&journal, ext);
-            AssociateExtension(ext, "x", true);
+            TRegistryWriter writer(&journal, ext);
+            AssociateExtension(writer, ext, "x", true);
         }
         fake::FailMove(2);
         fake::FailMove(3);
-        TJournalEntry entry(&journal, ".c");
-        EXPECT_THROW(AssociateExtension(".c", "x", true), EJournalError);
+        TRegistryWriter writer(&journal, ".c");
+        EXPECT_THROW(AssociateExtension(writer, ".c", "x", true), EJournalError);
     }
     ASSERT_FALSE(fs::exists(log));
     TUndoJournal journal(log, limits);
