@@ -19,6 +19,7 @@
 //                     keys do
 //   select=TEXT       selects the entry TEXT of the window's item list, as a
 //                     click does
+//   show=minimized    minimizes the window, as its title bar button does
 //
 // Exit status: 0 done, 2 usage, 3 a step failed (the step is named on stderr).
 #include <windows.h>
@@ -180,6 +181,10 @@ bool step(HWND& current, const std::string& name, const std::string& arg) {
         notifyParent(list, LBN_SELCHANGE);
         Sleep(300);
         return true;
+    }
+    if (name == "show" && arg == "minimized") {
+        ShowWindow(current, SW_MINIMIZE);
+        return IsIconic(current) != FALSE;
     }
     return false;
 }
