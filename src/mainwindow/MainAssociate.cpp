@@ -10,12 +10,12 @@
 #include "toolkit/Assert.h"
 
 void TMainForm::btnExtAssocClick() {
-    Assert(!cbClasses.Text().empty(), "There should be a string for the fileclass.");
-    ShowChange(Commands().Associate(SelectedItem(), cbClasses.Text()));
+    Assert(!ExtView.cbClasses.Text().empty(), "There should be a string for the fileclass.");
+    ShowChange(Commands().Associate(SelectedItem(), ExtView.cbClasses.Text()));
 }
 
 void TMainForm::btnExtDissocClick() {
-    Assert(!cbClasses.Text().empty(), "There should be a fileclass selected.");
+    Assert(!ExtView.cbClasses.Text().empty(), "There should be a fileclass selected.");
     ShowChange(Commands().Dissociate(SelectedItem()));
 }
 
@@ -36,9 +36,9 @@ void TMainForm::btnClassAssocClick() {
 }
 
 void TMainForm::btnClassDissocClick() {
-    Assert(lbAssocExt.ItemIndex() >= 0, "There should be an extension selected.");
+    Assert(ClassView.lbAssocExt.ItemIndex() >= 0, "There should be an extension selected.");
     ShowChange(Commands().DissociateFromClass(SelectedItem(),
-                                              lbAssocExt.Items()[lbAssocExt.ItemIndex()]));
+                                              ClassView.lbAssocExt.Items()[ClassView.lbAssocExt.ItemIndex()]));
 }
 
 void TMainForm::ShowChange(const TChange& change) {

@@ -29,26 +29,19 @@ TMainForm::TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> 
         {&BottomPanel, "BottomPanel", "", {0, 294, 241, 36}, &MainPanel, "", TAlign::Bottom},
         {&btnHelp, "btnHelp", "Help", {8, 7, 75, 21}, &BottomPanel},
         {&laHint, "laHint", "", {96, 12, 0, 13}, &BottomPanel},
-        {&ExtPanel, "ExtPanel", "", {0, 0, 241, 294}, &MainPanel, "", TAlign::Client},
-        {&ClassPanel, "ClassPanel", "", {0, 0, 241, 294}, &MainPanel, "", TAlign::Client},
-        {&ShortInfoPanel, "ShortInfoPanel", "", {0, 0, 241, 294}, &MainPanel, "", TAlign::Client},
-        {&lShortInfo, "lShortInfo", "", {8, 8, 0, 13}, &ShortInfoPanel},
-        {&btnReg,
-         "btnReg",
-         "Register fileclass ...",
-         {120, 24, 113, 21},
-         &ShortInfoPanel,
-         "Register the current fileclass"},
-        {&lbShortInfo, "lbShortInfo", "", {8, 24, 105, 81}, &ShortInfoPanel},
-        {&btnShortInfoViewExt,
-         "btnShortInfoViewExt",
-         "View this extension",
-         {120, 84, 113, 21},
-         &ShortInfoPanel},
+        {&ExtView.ExtPanel, "ExtPanel", "", {0, 0, 241, 294}, &MainPanel, "", TAlign::Client},
+        {&ClassView.ClassPanel, "ClassPanel", "", {0, 0, 241, 294}, &MainPanel, "", TAlign::Client},
+        {&ShortInfo.ShortInfoPanel,
+         "ShortInfoPanel",
+         "",
+         {0, 0, 241, 294},
+         &MainPanel,
+         "",
+         TAlign::Client},
     });
+    ShortInfo.CreateControls();
     CreateToolBar();
-    CreateExtPanel();
-    CreateClassPanel();
+    CreateViews();
     // The bottom bar's Help button comes after the view panels' controls in
     // the tab order.
     SetWindowPos(BottomPanel.Handle(), HWND_BOTTOM, 0, 0, 0, 0,
@@ -62,8 +55,8 @@ TMainForm::TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> 
     ListBox.SetPopupMenu(&pmListBox);
     StatusBar.SetPanelWidths({75, 300, 50});
     laHint.SetFontColor(RGB(255, 0, 0));
-    ClassPanel.SetVisible(false);
-    ShortInfoPanel.SetVisible(false);
+    ClassView.ClassPanel.SetVisible(false);
+    ShortInfo.ShortInfoPanel.SetVisible(false);
 
     onShow = Handler(this, &TMainForm::FormShow);
     onClose = Handler(this, &TMainForm::FormClose);
@@ -71,10 +64,8 @@ TMainForm::TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> 
     TabControl.onChange = Handler(this, &TMainForm::TabControlChange);
     ListBox.onClick = Handler(this, &TMainForm::ListBoxClick);
     btnHelp.onClick = Handler(this, &TMainForm::btnHelpClick);
-    ShortInfoPanel.onResize = Handler(this, &TMainForm::ShortInfoPanelResize);
-    lbShortInfo.onClick = Handler(this, &TMainForm::lbShortInfoClick);
-    lbShortInfo.onDblClick = Handler(this, &TMainForm::lbShortInfoDblClick);
-    btnShortInfoViewExt.onClick = Handler(this, &TMainForm::btnShortInfoViewExtClick);
+    ShortInfo.lbShortInfo.onDblClick = Handler(this, &TMainForm::lbShortInfoDblClick);
+    ShortInfo.btnShortInfoViewExt.onClick = Handler(this, &TMainForm::btnShortInfoViewExtClick);
     ScanItem.onClick = Handler(this, &TMainForm::ScanItemClick);
     tbtnScan.onClick = Handler(this, &TMainForm::ScanItemClick);
     UndoItem.onClick = Handler(this, &TMainForm::UndoItemClick);
@@ -87,8 +78,7 @@ TMainForm::TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> 
     DeleteExtensionItem.onClick = Handler(this, &TMainForm::DeleteExtensionItemClick);
     NewFileclassItem.onClick = Handler(this, &TMainForm::NewFileclassItemClick);
     DeleteFileclassItem.onClick = Handler(this, &TMainForm::DeleteFileclassItemClick);
-    btnReg.onClick = Handler(this, &TMainForm::btnRegClick);
-    btnNew_Menu.onClick = Handler(this, &TMainForm::NewMenuBtnClick);
+    ShortInfo.btnReg.onClick = Handler(this, &TMainForm::btnRegClick);
     ConfigurationItem.onClick = Handler(this, &TMainForm::ConfigurationItemClick);
     tbtnConfiguration.onClick = Handler(this, &TMainForm::ConfigurationItemClick);
     Systemsettings1.onClick = Handler(this, &TMainForm::Systemsettings1Click);
@@ -97,6 +87,26 @@ TMainForm::TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> 
     ZQAboutDialog1.Email = "support@corvix.de";
 
     FormCreate();
+}
+
+void TMainForm::CreateViews() {
+    ExtView.CreateControls();
+    ExtView.cbClasses.onDblClick = Handler(this, &TMainForm::cbClassesDblClick);
+    ExtView.btnViewClass.onClick = Handler(this, &TMainForm::btnViewClassClick);
+    ExtView.btnExtAssoc.onClick = Handler(this, &TMainForm::btnExtAssocClick);
+    ExtView.btnExtDissoc.onClick = Handler(this, &TMainForm::btnExtDissocClick);
+    ExtView.btnNew_Menu.onClick = Handler(this, &TMainForm::NewMenuBtnClick);
+
+    ClassView.CreateControls(Handle());
+    ClassView.imgIcon.onClick = Handler(this, &TMainForm::ItemIconChangeClick);
+    ClassView.ItemIconChange.onClick = Handler(this, &TMainForm::ItemIconChangeClick);
+    ClassView.cbAdvOption.onClick = Handler(this, &TMainForm::cbAdvOptionClick);
+    ClassView.cbShowActions.onClick = Handler(this, &TMainForm::cbShowActionsClick);
+    ClassView.lbAssocExt.onClick = Handler(this, &TMainForm::lbAssocExtClick);
+    ClassView.lbAssocExt.onDblClick = Handler(this, &TMainForm::lbAssocExtDblClick);
+    ClassView.btnViewExt.onClick = Handler(this, &TMainForm::btnViewExtClick);
+    ClassView.btnClassAssoc.onClick = Handler(this, &TMainForm::btnClassAssocClick);
+    ClassView.btnClassDissoc.onClick = Handler(this, &TMainForm::btnClassDissocClick);
 }
 
 TMainForm::~TMainForm() {

@@ -19,6 +19,9 @@
 
 #include "controls/ZQDialogs.h"
 #include "controls/ZQMiscCtrl.h"
+#include "mainwindow/ClassPanel.h"
+#include "mainwindow/ExtensionPanel.h"
+#include "mainwindow/ShortInfoPanel.h"
 #include "support/ZQWinDialogs.h"
 #include "toolkit/Bars.h"
 #include "toolkit/Containers.h"
@@ -40,61 +43,6 @@ class TScanJob;
 
 // The captions of the two tabs; the views are told apart by them.
 extern const char* const TabCaptions[2];
-
-// What the short-info panel says, with its caption formats (one %s each).
-enum TShortInfoMode { simNothingSelected, simClassNotRegistered, simExtensionsWithoutClass };
-extern const char* const ShortInfoFormats[3];
-// The caption of a mode: its format with `text` in place of %s.
-std::string ShortInfoCaption(TShortInfoMode mode, const std::string& text);
-
-// Places of the short-info panel's controls for a panel size (outer size).
-// Only the visible controls move; the caption keeps its top.
-struct TShortInfoLayout {
-    int panelWidth = 0;
-    int panelHeight = 0;
-    TBounds caption;
-    TBounds list;
-    TBounds btnReg;
-    TBounds btnViewExt;
-    bool listVisible = false;
-    bool regVisible = false;
-    bool viewExtVisible = false;
-};
-TShortInfoLayout ArrangeShortInfo(TShortInfoLayout layout);
-
-// Places of the extension panel's controls for a panel width (outer width).
-// The class combo box, the content-type field and the two separators
-// stretch to 11 pixels before the right edge; the three buttons below the
-// combo box end where it ends, or start at the label's left when they don't
-// fit there.
-struct TExtPanelLayout {
-    int panelWidth = 0;
-    TBounds laFileClass;
-    TBounds cbClasses;
-    TBounds btnExtAssoc;
-    TBounds btnExtDissoc;
-    TBounds btnViewClass;
-    TBounds bExt1;
-    TBounds bExt2;
-    TBounds edtContentType;
-};
-TExtPanelLayout ArrangeExtPanel(TExtPanelLayout layout);
-
-// Places of the class panel's controls for a panel width (outer width): the
-// two edit fields and the radio group stretch to 11 pixels before the right
-// edge; the extension list stretches so that its buttons stand 5 pixels
-// beside it and 11 before the edge.
-struct TClassPanelLayout {
-    int panelWidth = 0;
-    TBounds edtClass_Type;
-    TBounds edtIconFileName;
-    TBounds rgExtVisibility;
-    TBounds lbAssocExt;
-    TBounds btnClassAssoc;
-    TBounds btnClassDissoc;
-    TBounds btnViewExt;
-};
-TClassPanelLayout ArrangeClassPanel(TClassPanelLayout layout);
 
 // What the status bar's hint panel says after a scan that met extension keys
 // whose default value holds no text: "3 extension keys could not be read";
@@ -165,8 +113,6 @@ public:
     // Short-info panel.
     void ShowShortInfo(TShortInfoMode mode, std::string text);
     void ShowClassPanel();
-    void ShortInfoPanelResize();
-    void lbShortInfoClick();
     void lbShortInfoDblClick();
     void btnShortInfoViewExtClick();
 
@@ -182,13 +128,11 @@ public:
     void InfoItemClick();
 
     // Extension view panel.
-    void ExtPanelResize();
     void cbClassesChange();
     void cbClassesDblClick();
     void btnViewClassClick();
 
     // Class view panel.
-    void ClassPanelResize();
     void cbAdvOptionClick();
     void cbShowActionsClick();
     void lbAssocExtClick();
@@ -251,45 +195,11 @@ public:
     TPanel BottomPanel;
     TButton btnHelp;
     TLabel laHint;
-    TPanel ExtPanel{TBevelCut::Lowered, TBevelCut::Raised};
-    TPanel ClassPanel{TBevelCut::Lowered, TBevelCut::Raised};
-    TPanel ShortInfoPanel{TBevelCut::Lowered, TBevelCut::Raised};
-    TLabel lShortInfo;
-    TButton btnReg;
-    TListBox lbShortInfo;
-    TButton btnShortInfoViewExt;
+    // The three panels of which one shows the selected item.
+    TExtensionPanel ExtView;
+    TClassPanel ClassView;
+    TShortInfoPanel ShortInfo;
     TZQAboutDialog ZQAboutDialog1;
-
-    // The extension view panel's controls.
-    TLabel laFileClass;
-    TComboBox cbClasses;
-    TButton btnExtAssoc;
-    TButton btnExtDissoc;
-    TButton btnViewClass;
-    TBevel bExt1;
-    TLabel laContentType;
-    TEdit edtContentType;
-    TBevel bExt2;
-    TLabel laNew_Menu;
-    TButton btnNew_Menu;
-
-    // The class view panel's controls.
-    TLabel laClassType;
-    TEdit edtClass_Type;
-    TBevel Bevel1;
-    TImage imgIcon;
-    TPopupMenu pmIcon;
-    TMenuItem ItemIconChange, ItemIconShell;
-    TEdit edtIconFileName;
-    TRadioGroup rgExtVisibility;
-    TCheckBox cbAdvOption;
-    TCheckBox cbShowActions;
-    TLabel laLinkedExtCount;
-    TListBox lbAssocExt;
-    TButton btnClassAssoc;
-    TButton btnClassDissoc;
-    TButton btnViewExt;
-    TZQShChangeIconDialog ZQShChangeIconDialog1;
 
     // The class view's tool windows: each exists exactly while its box is
     // ticked (owned by the application, released when the box is unticked).
@@ -306,8 +216,10 @@ private:
     // Rebuilds the selected view after a scan, the extension view from the
     // extensions the scan has just read.
     void ShowViewAfterScan(const TStringList& scanned);
-    void CreateExtPanel();
-    void CreateClassPanel();
+    void CreateViews();
+    // Shows `item` in the view of TabCaptions[view] (switching to it); an
+    // item the view doesn't list leaves nothing selected.
+    void ShowItemIn(int view, const std::string& item);
     // The hint line of the bottom bar for the extension shown.
     void ShowExtensionHint();
     // The entry selected in the item list, or empty.

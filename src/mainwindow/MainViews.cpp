@@ -37,24 +37,24 @@ void TMainForm::TabControlChange() {
 
 void TMainForm::ShowView(int view) {
     ListBox.Items().Clear();
-    ShortInfoPanel.SetVisible(false);
+    ShortInfo.ShortInfoPanel.SetVisible(false);
     TStringList names;
     if (view == 0) {
-        ExtPanel.SetVisible(true);
-        ClassPanel.SetVisible(false);
+        ExtView.ExtPanel.SetVisible(true);
+        ClassView.ClassPanel.SetVisible(false);
         // Right after a scan its list is as fresh as a new enumeration.
         if (!scannedExtensions_)
             GetExtensions(names);
         ListBox.Items().Assign(scannedExtensions_ ? *scannedExtensions_ : names);
         TStringList classNames;
         FileClasses().GetClassNames(classNames);
-        cbClasses.Items().Assign(classNames);
+        ExtView.cbClasses.Items().Assign(classNames);
         NewExtensionItem.SetEnabled(Commands().AllowChanges());
         NewFileclassItem.SetEnabled(false);
         DeleteFileclassItem.SetEnabled(false);
     } else {
-        ClassPanel.SetVisible(true);
-        ExtPanel.SetVisible(false);
+        ClassView.ClassPanel.SetVisible(true);
+        ExtView.ExtPanel.SetVisible(false);
         FileClasses().GetClassNames(names);
         ListBox.Items().Assign(names);
         NewFileclassItem.SetEnabled(Commands().AllowChanges());

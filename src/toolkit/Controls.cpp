@@ -199,3 +199,8 @@ bool TImage::OnCommand(WORD code, WORD) {
         onClick();
     return true;
 }
+
+void CreateControlRows(std::initializer_list<TControlRow> rows) {
+    for (const TControlRow& row : rows)
+        row.control->Create(row);
+}

@@ -6,12 +6,19 @@
 // alignment and any extra window styles of the kind (LBS_SORT, ...).
 #pragma once
 
+#include <initializer_list>
+
 #include <string>
 
 #include "toolkit/Handles.h"
 #include "toolkit/Window.h"
 
 class TControl;
+
+struct TControlRow;
+// Creates the controls of a table in its order (the order of siblings is
+// their tab order); every row names its parent.
+void CreateControlRows(std::initializer_list<TControlRow> rows);
 
 struct TControlRow {
     TControl* control = nullptr;

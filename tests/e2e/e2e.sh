@@ -38,6 +38,13 @@
 #                    description; `reg query` finds both. "Delete Fileclass"
 #                    with Yes to both questions removes the class and its
 #                    extension; `reg query` finds neither.
+#   command_line     Windows 2000: corvix.exe with arguments, its output
+#                    redirected to files: usage and a usage error, the
+#                    listing and a record, a change that needs --yes (asked,
+#                    nothing changed, exit 4), made with --yes and taken back
+#                    by --undo (`reg export` byte for byte), the gate's
+#                    refusal (exit 3), and with a journal that can't be
+#                    written the change refused without --no-undo (exit 5).
 #   undo_after_crash Windows 2000 with changes allowed: "Delete Fileclass"
 #                    removes a class and its extension whose keys hold values
 #                    of every type; the process is then killed (no clean
@@ -127,6 +134,65 @@ main_window)
     [ "$(ini_value MainForm LastExt)" = .txt ] || fail "LastExt .txt was not restored"
     echo "start-up: window after $(field first window_ms) ms, list filled after" \
         "$(field first ready_ms) ms; status $(field first status)"
+    ;;
+command_line)
+    set_windows win2k
+    printf '[config]\r\nSaveMode=0\r\n' >"$work/settings.ini"
+    reg="$work/cli.reg"
+    printf '%s\r\n' REGEDIT4 '' '[HKEY_CLASSES_ROOT\.e2ecli]' '@="e2eclifile"' '' \
+        '[HKEY_CLASSES_ROOT\e2eclifile]' '@="Command line file"' '' \
+        '[HKEY_CLASSES_ROOT\e2eclifile\shell\open\command]' '@="notepad.exe %1"' '' \
+        '[HKEY_CLASSES_ROOT\e2eclinew]' '@="Other"' '' >"$reg"
+    "$wine_run" regedit /S "$(winpath "$reg")" >/dev/null 2>&1 || fail "importing $reg"
+    # cli OUT ARGS...: corvix.exe with its output in OUT.out and OUT.err; the
+    # exit code in $code.
+    cli() {
+        local out=$1
+        shift
+        code=0
+        "$wine_run" "$work/$exe_name" "$@" >"$work/$out.out" 2>"$work/$out.err" </dev/null || code=$?
+    }
+    export_key() { "$wine_run" reg export 'HKCR\.e2ecli' "$(winpath "$work/$1")" /y >/dev/null 2>&1; }
+    cli usage /?
+    [ $code = 0 ] && grep -q 'Exit codes' "$work/usage.out" || fail "/? gave $code"
+    cli bad --bogus
+    [ $code = 2 ] && grep -q "Unknown argument '--bogus'" "$work/bad.err" || fail "a usage error gave $code"
+    cli list --list extensions
+    [ $code = 0 ] && tr -d '\r' <"$work/list.out" | grep -qx "$(printf '.e2ecli\te2eclifile')" ||
+        fail "--list extensions gave $code"
+    cli show --show .e2ecli
+    tr -d '\r' <"$work/show.out" | grep -qx 'action open: notepad.exe %1' || fail "--show"
+    export_key before.reg
+    cli ask --assoc .e2ecli e2eclinew
+    [ $code = 4 ] && grep -q "Are you sure to associate '.e2ecli' to 'e2eclinew'?" "$work/ask.err" ||
+        fail "a change without --yes gave $code"
+    export_key unchanged.reg
+    cmp -s "$work/before.reg" "$work/unchanged.reg" || fail "a change without --yes changed the key"
+    cli assoc --assoc .e2ecli e2eclinew --keep
+    [ $code = 0 ] || fail "--assoc --keep gave $code"
+    "$wine_run" reg query 'HKCR\.e2ecli' 2>/dev/null | tr -d '\r' | grep -q 'e2eclinew' ||
+        fail "the association was not made"
+    cli undo --undo --yes
+    [ $code = 0 ] || fail "--undo gave $code"
+    export_key after.reg
+    cmp -s "$work/before.reg" "$work/after.reg" || fail "the undo did not restore the key"
+    printf '[config]\r\nSaveMode=1\r\n' >"$work/settings.ini"
+    cli refused --delete-ext .e2ecli --yes
+    [ $code = 3 ] && grep -q 'no changes should be done' "$work/refused.err" || fail "the gate gave $code"
+    printf '[config]\r\nSaveMode=0\r\n' >"$work/settings.ini"
+    # A journal that can't be written: its name taken by a folder (the tests
+    # run as root, for whom a read-only folder is no obstacle).
+    rm -f "$work/undo.log"
+    mkdir "$work/undo.log"
+    cli nojournal --delete-ext .e2ecli --yes
+    [ $code = 5 ] || fail "a change without a writable journal gave $code"
+    "$wine_run" reg query 'HKCR\.e2ecli' >/dev/null 2>&1 || fail "the key went without undo"
+    cli noundo --delete-ext .e2ecli --yes --no-undo
+    [ $code = 0 ] || fail "--no-undo gave $code"
+    ! "$wine_run" reg query 'HKCR\.e2ecli' >/dev/null 2>&1 || fail "--no-undo did not delete"
+    "$wine_run" reg delete 'HKCR\e2eclifile' /f >/dev/null 2>&1
+    "$wine_run" reg delete 'HKCR\e2eclinew' /f >/dev/null 2>&1
+    echo "command line: exit codes 0 2 4 0 0 3 5 0 as expected"
     ;;
 untested_system)
     set_windows winxp

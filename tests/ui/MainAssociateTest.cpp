@@ -358,11 +358,11 @@ TEST_F(MainWindowTest, EveryPathOfTheAssociationCommandsChangesExactlyWhatItShou
             ClickTab(1);
         ClickItem(c.item);
         if (!classView && c.choice) {
-            form.cbClasses.SetText(c.choice);
+            form.ExtView.cbClasses.SetText(c.choice);
             form.cbClassesChange();
         }
         if (classView && c.choice) {
-            form.lbAssocExt.SetItemIndex(form.lbAssocExt.Items().IndexOf(c.choice));
+            form.ClassView.lbAssocExt.SetItemIndex(form.ClassView.lbAssocExt.Items().IndexOf(c.choice));
             form.lbAssocExtClick();
         }
         for (const TAskedQuestion& q : c.questions) {

@@ -296,7 +296,7 @@ TEST_F(CreateDeleteTest, RegisterFileclassFromTheShortInfoPanel) {
     TMainForm& form = OpenWritable();
     ClickTab(1);
     ClickItem("ghostclass");
-    ASSERT_TRUE(form.btnReg.Visible());
+    ASSERT_TRUE(form.ShortInfo.btnReg.Visible());
     const TRegistryPicture before = PictureOfClassesRoot();
     dialogs_.ExpectModal([](TForm& dialog) {
         auto& cls = dynamic_cast<TRegClassForm&>(dialog);
@@ -307,13 +307,13 @@ TEST_F(CreateDeleteTest, RegisterFileclassFromTheShortInfoPanel) {
         PressEnter(cls);
         return static_cast<int>(mrNone);
     });
-    ClickButton(form.btnReg);
+    ClickButton(form.ShortInfo.btnReg);
     EXPECT_EQ(Difference(before, PictureOfClassesRoot()),
               Sorted({"+ ghostclass", "+ ghostclass\\[InfoTip]=Ghosts", "+ ghostclass\\CurVer",
                       "+ ghostclass\\CurVer\\[]=txtfile"}));
     // Shown as registered at once.
     EXPECT_EQ(Selected(), "ghostclass");
-    EXPECT_FALSE(form.ShortInfoPanel.Visible());
+    EXPECT_FALSE(form.ShortInfo.ShortInfoPanel.Visible());
     EXPECT_TRUE(form.DeleteFileclassItem.Enabled());
 }
 
@@ -384,7 +384,7 @@ TEST_F(CreateDeleteTest, EntriesOfFeaturesThatAreNotThereSaySo) {
     form.NewFileclassItemClick();
     dialogs_.Expect(TDialogKind::Plain, mrOk);
     ClickItem(".txt");
-    ClickButton(form.btnNew_Menu);
+    ClickButton(form.ExtView.btnNew_Menu);
     EXPECT_EQ(Texts(), (std::vector<std::string>{"This option will never be implemented.",
                                                  "Sorry has to be done in futur"}));
     // The dialogs' menu items and tool button open their dialogs.

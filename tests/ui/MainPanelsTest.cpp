@@ -61,47 +61,47 @@ TEST_F(MainWindowTest, BothPanelsHoldTheirControlsAsDesigned) {
     QuietGate();
     TMainForm& f = Open();
     const TRow rows[] = {
-        {&f.laFileClass, "laFileClass", "Fileclass:", "", {8, 12, 0, 0}},
-        {&f.bExt1, "bExt1", "", "", {8, 64, 0, 2}},
-        {&f.laContentType, "laContentType", "Content Type:", "", {8, 76, 0, 0}},
-        {&f.bExt2, "bExt2", "", "", {8, 104, 0, 2}},
-        {&f.laNew_Menu,
+        {&f.ExtView.laFileClass, "laFileClass", "Fileclass:", "", {8, 12, 0, 0}},
+        {&f.ExtView.bExt1, "bExt1", "", "", {8, 64, 0, 2}},
+        {&f.ExtView.laContentType, "laContentType", "Content Type:", "", {8, 76, 0, 0}},
+        {&f.ExtView.bExt2, "bExt2", "", "", {8, 104, 0, 2}},
+        {&f.ExtView.laNew_Menu,
          "laNew_Menu",
          "No item in the 'New'-menu for this extension.",
          "",
          {8, 116, 0, 0}},
-        {&f.btnNew_Menu, "btnNew_Menu", "Add item to 'New'-menu", "", {8, 136, 169, 21}},
-        {&f.btnExtAssoc,
+        {&f.ExtView.btnNew_Menu, "btnNew_Menu", "Add item to 'New'-menu", "", {8, 136, 169, 21}},
+        {&f.ExtView.btnExtAssoc,
          "btnExtAssoc",
          "Associate",
          "Associate the selected extension to this fileclass",
          {0, 34, 65, 21}},
-        {&f.btnExtDissoc,
+        {&f.ExtView.btnExtDissoc,
          "btnExtDissoc",
          "Dissociate",
          "Dissociate the selected extension from this fileclass",
          {0, 34, 65, 21}},
-        {&f.btnViewClass, "btnViewClass", "View this fileclass", "", {0, 34, 97, 21}},
-        {&f.laClassType, "laClassType", "Filetype:", "", {8, 12, 0, 0}},
-        {&f.Bevel1, "Bevel1", "", "", {8, 36, 42, 42}},
-        {&f.imgIcon, "imgIcon", "", "Current icon, Click to change", {13, 41, 32, 32}},
-        {&f.rgExtVisibility, "rgExtVisibility", " Extension ", "", {8, 88, 0, 81}},
-        {&f.cbAdvOption, "cbAdvOption", "Advanced Options", "", {8, 176, 169, 17}},
-        {&f.cbShowActions, "cbShowActions", "Show Actions", "", {8, 192, 97, 17}},
-        {&f.laLinkedExtCount, "laLinkedExtCount", "", "", {8, 216, 0, 0}},
+        {&f.ExtView.btnViewClass, "btnViewClass", "View this fileclass", "", {0, 34, 97, 21}},
+        {&f.ClassView.laClassType, "laClassType", "Filetype:", "", {8, 12, 0, 0}},
+        {&f.ClassView.Bevel1, "Bevel1", "", "", {8, 36, 42, 42}},
+        {&f.ClassView.imgIcon, "imgIcon", "", "Current icon, Click to change", {13, 41, 32, 32}},
+        {&f.ClassView.rgExtVisibility, "rgExtVisibility", " Extension ", "", {8, 88, 0, 81}},
+        {&f.ClassView.cbAdvOption, "cbAdvOption", "Advanced Options", "", {8, 176, 169, 17}},
+        {&f.ClassView.cbShowActions, "cbShowActions", "Show Actions", "", {8, 192, 97, 17}},
+        {&f.ClassView.laLinkedExtCount, "laLinkedExtCount", "", "", {8, 216, 0, 0}},
         {&f.laHint, "laHint", "", "", {96, 12, 0, 0}},
-        {&f.lbAssocExt, "lbAssocExt", "", "", {8, 232, 0, 69}},
-        {&f.btnClassAssoc,
+        {&f.ClassView.lbAssocExt, "lbAssocExt", "", "", {8, 232, 0, 69}},
+        {&f.ClassView.btnClassAssoc,
          "btnClassAssoc",
          "Add new Extension ...",
          "Add new extension to the selected fileclass",
          {0, 232, 113, 21}},
-        {&f.btnClassDissoc,
+        {&f.ClassView.btnClassDissoc,
          "btnClassDissoc",
          "Dissociate",
          "Dissociate the selected extension from the fileclass",
          {0, 256, 113, 21}},
-        {&f.btnViewExt, "btnViewExt", "View this extension", "", {0, 280, 113, 21}},
+        {&f.ClassView.btnViewExt, "btnViewExt", "View this extension", "", {0, 280, 113, 21}},
     };
     for (const TRow& r : rows) {
         SCOPED_TRACE(r.name);
@@ -122,21 +122,21 @@ TEST_F(MainWindowTest, BothPanelsHoldTheirControlsAsDesigned) {
     }
     // A control's hint reaches the status bar while the pointer is over it.
     RECT r;
-    GetWindowRect(f.btnExtDissoc.Handle(), &r);
+    GetWindowRect(f.ExtView.btnExtDissoc.Handle(), &r);
     SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    PostMessageA(f.btnExtDissoc.Handle(), WM_MOUSEMOVE, 0, 0);
+    PostMessageA(f.ExtView.btnExtDissoc.Handle(), WM_MOUSEMOVE, 0, 0);
     Application.ProcessMessages();
     EXPECT_EQ(f.StatusBar.PanelText(1), "Dissociate the selected extension from this fileclass");
 
-    EXPECT_EQ(f.rgExtVisibility.Items(),
+    EXPECT_EQ(f.ClassView.rgExtVisibility.Items(),
               (std::vector<std::string>{"always show", "like default setting", "never show"}));
-    EXPECT_TRUE(f.edtIconFileName.ReadOnly());
-    EXPECT_EQ(f.pmIcon.ItemByName("ItemIconChange")->Caption(), "Change Icon");
-    EXPECT_EQ(f.pmIcon.ItemByName("ItemIconShell")->Caption(), "Shell");
-    EXPECT_EQ(TabStops(f.ExtPanel),
+    EXPECT_TRUE(f.ClassView.edtIconFileName.ReadOnly());
+    EXPECT_EQ(f.ClassView.pmIcon.ItemByName("ItemIconChange")->Caption(), "Change Icon");
+    EXPECT_EQ(f.ClassView.pmIcon.ItemByName("ItemIconShell")->Caption(), "Shell");
+    EXPECT_EQ(TabStops(f.ExtView.ExtPanel),
               (std::vector<std::string>{"cbClasses", "btnExtAssoc", "btnExtDissoc", "btnViewClass",
                                         "edtContentType", "btnNew_Menu"}));
-    EXPECT_EQ(TabStops(f.ClassPanel),
+    EXPECT_EQ(TabStops(f.ClassView.ClassPanel),
               (std::vector<std::string>{"edtClass_Type", "rgExtVisibility", "cbAdvOption",
                                         "lbAssocExt", "btnClassAssoc", "btnClassDissoc",
                                         "btnViewExt", "edtIconFileName", "cbShowActions"}));
@@ -204,23 +204,23 @@ TEST_F(MainWindowTest, ThePanelsFollowTheirWidthOnTheRealWindow) {
                  {246, 155, 8, 73, 138},
                  {247, 156, 9, 74, 139}};
     for (const Case& c : cases) {
-        SetPanelWidth(f, f.ExtPanel, c.width);
-        EXPECT_EQ(f.cbClasses.Width(), c.combo) << c.width;
-        EXPECT_EQ(f.edtContentType.Width(), c.combo) << c.width;
-        EXPECT_EQ(f.bExt1.Width(), c.width - 19) << c.width;
-        EXPECT_EQ(f.btnExtAssoc.Left(), c.assoc) << c.width;
-        EXPECT_EQ(f.btnExtDissoc.Left(), c.dissoc) << c.width;
-        EXPECT_EQ(f.btnViewClass.Left(), c.view) << c.width;
+        SetPanelWidth(f, f.ExtView.ExtPanel, c.width);
+        EXPECT_EQ(f.ExtView.cbClasses.Width(), c.combo) << c.width;
+        EXPECT_EQ(f.ExtView.edtContentType.Width(), c.combo) << c.width;
+        EXPECT_EQ(f.ExtView.bExt1.Width(), c.width - 19) << c.width;
+        EXPECT_EQ(f.ExtView.btnExtAssoc.Left(), c.assoc) << c.width;
+        EXPECT_EQ(f.ExtView.btnExtDissoc.Left(), c.dissoc) << c.width;
+        EXPECT_EQ(f.ExtView.btnViewClass.Left(), c.view) << c.width;
     }
     ClickTab(1);
     ClickItem("txtfile");
-    SetPanelWidth(f, f.ClassPanel, 400);
-    EXPECT_EQ(f.edtClass_Type.Width(), 309);
-    EXPECT_EQ(f.edtIconFileName.Width(), 309);
-    EXPECT_EQ(f.rgExtVisibility.Width(), 381);
-    EXPECT_EQ(f.lbAssocExt.Width(), 263);
-    EXPECT_EQ(f.btnClassAssoc.Left(), 276);
-    EXPECT_EQ(f.btnViewExt.Left(), 276);
+    SetPanelWidth(f, f.ClassView.ClassPanel, 400);
+    EXPECT_EQ(f.ClassView.edtClass_Type.Width(), 309);
+    EXPECT_EQ(f.ClassView.edtIconFileName.Width(), 309);
+    EXPECT_EQ(f.ClassView.rgExtVisibility.Width(), 381);
+    EXPECT_EQ(f.ClassView.lbAssocExt.Width(), 263);
+    EXPECT_EQ(f.ClassView.btnClassAssoc.Left(), 276);
+    EXPECT_EQ(f.ClassView.btnViewExt.Left(), 276);
 }
 
 TEST_F(MainWindowTest, TheExtensionPanelShowsClassContentTypeAndNewMenu) {
@@ -237,7 +237,7 @@ TEST_F(MainWindowTest, TheExtensionPanelShowsClassContentTypeAndNewMenu) {
               "file"); // "äfile"
     QuietGate();
     TMainForm& f = Open();
-    EXPECT_EQ(f.cbClasses.Items().ToVector(),
+    EXPECT_EQ(f.ExtView.cbClasses.Items().ToVector(),
               (std::vector<std::string>{"",
                                         "\xE4"
                                         "file",
@@ -277,33 +277,33 @@ TEST_F(MainWindowTest, TheExtensionPanelShowsClassContentTypeAndNewMenu) {
         SCOPED_TRACE(std::string(c.ext) + " " + (c.typed ? c.typed : "-"));
         ClickItem(c.ext);
         if (c.typed) {
-            f.cbClasses.SetText(c.typed);
+            f.ExtView.cbClasses.SetText(c.typed);
             f.cbClassesChange();
         }
         EXPECT_EQ(f.CurrentExt, c.ext);
-        EXPECT_EQ(f.cbClasses.Text(), c.combo);
-        EXPECT_EQ(f.btnExtAssoc.Enabled(), c.assoc);
-        EXPECT_EQ(f.btnExtDissoc.Enabled(), c.dissoc);
-        EXPECT_EQ(f.btnViewClass.Enabled(), c.view);
-        EXPECT_EQ(f.edtContentType.Text(), c.contentType);
-        EXPECT_EQ(f.laNew_Menu.Text(), c.newMenu);
-        EXPECT_EQ(f.btnNew_Menu.Text(), c.newButton);
+        EXPECT_EQ(f.ExtView.cbClasses.Text(), c.combo);
+        EXPECT_EQ(f.ExtView.btnExtAssoc.Enabled(), c.assoc);
+        EXPECT_EQ(f.ExtView.btnExtDissoc.Enabled(), c.dissoc);
+        EXPECT_EQ(f.ExtView.btnViewClass.Enabled(), c.view);
+        EXPECT_EQ(f.ExtView.edtContentType.Text(), c.contentType);
+        EXPECT_EQ(f.ExtView.laNew_Menu.Text(), c.newMenu);
+        EXPECT_EQ(f.ExtView.btnNew_Menu.Text(), c.newButton);
         EXPECT_EQ(f.laHint.Text(), c.hint);
     }
 
     // A double click on the class box jumps to its class; with no text to
     // the extensions without class.
     ClickItem(".htm");
-    SendMessageA(f.cbClasses.Handle(), WM_LBUTTONDBLCLK, 0, 0);
+    SendMessageA(f.ExtView.cbClasses.Handle(), WM_LBUTTONDBLCLK, 0, 0);
     f.cbClassesDblClick();
     EXPECT_EQ(f.CurrentView, 1);
     EXPECT_EQ(f.CurrentClass, "htmlfile");
-    EXPECT_TRUE(f.ShortInfoPanel.Visible()); // no key of its own
+    EXPECT_TRUE(f.ShortInfo.ShortInfoPanel.Visible()); // no key of its own
     ClickTab(0);
     ClickItem(".zzz");
     f.cbClassesDblClick();
     EXPECT_EQ(f.CurrentView, 1);
-    EXPECT_EQ(f.lShortInfo.Text(), "Number of non associated extensions: 1");
+    EXPECT_EQ(f.ShortInfo.lShortInfo.Text(), "Number of non associated extensions: 1");
 }
 
 TEST_F(MainWindowTest, TheClassPanelShowsTheClassAndItsExtensions) {
@@ -341,34 +341,34 @@ TEST_F(MainWindowTest, TheClassPanelShowsTheClassAndItsExtensions) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cls);
         ClickItem(c.cls);
-        EXPECT_TRUE(f.ClassPanel.Visible());
-        EXPECT_EQ(f.edtClass_Type.Text(), c.description);
-        EXPECT_EQ(f.edtIconFileName.Text(), c.iconText);
-        EXPECT_EQ(f.imgIcon.Icon() != nullptr, c.icon);
-        EXPECT_EQ(f.rgExtVisibility.ItemIndex(), c.visibility);
-        EXPECT_EQ(f.lbAssocExt.Items().ToVector(), c.extensions);
-        EXPECT_EQ(f.laLinkedExtCount.Text(),
+        EXPECT_TRUE(f.ClassView.ClassPanel.Visible());
+        EXPECT_EQ(f.ClassView.edtClass_Type.Text(), c.description);
+        EXPECT_EQ(f.ClassView.edtIconFileName.Text(), c.iconText);
+        EXPECT_EQ(f.ClassView.imgIcon.Icon() != nullptr, c.icon);
+        EXPECT_EQ(f.ClassView.rgExtVisibility.ItemIndex(), c.visibility);
+        EXPECT_EQ(f.ClassView.lbAssocExt.Items().ToVector(), c.extensions);
+        EXPECT_EQ(f.ClassView.laLinkedExtCount.Text(),
                   "Number of associated extensions: " + std::to_string(c.extensions.size()));
         EXPECT_EQ(f.laHint.Text(), c.hint);
-        EXPECT_FALSE(f.btnClassDissoc.Enabled());
-        EXPECT_FALSE(f.btnViewExt.Enabled());
-        EXPECT_TRUE(f.btnClassAssoc.Enabled());
+        EXPECT_FALSE(f.ClassView.btnClassDissoc.Enabled());
+        EXPECT_FALSE(f.ClassView.btnViewExt.Enabled());
+        EXPECT_TRUE(f.ClassView.btnClassAssoc.Enabled());
     }
     // The hint line never keeps a stale text: an unregistered name clears it.
     ClickItem("");
     EXPECT_EQ(f.laHint.Text(), "");
 
     ClickItem("txtfile");
-    Select(f.lbAssocExt, ".log");
-    SendMessageA(f.ClassPanel.Handle(), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(f.lbAssocExt.Handle()), LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(f.lbAssocExt.Handle()));
-    EXPECT_TRUE(f.btnClassDissoc.Enabled());
-    EXPECT_TRUE(f.btnViewExt.Enabled());
+    Select(f.ClassView.lbAssocExt, ".log");
+    SendMessageA(f.ClassView.ClassPanel.Handle(), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(f.ClassView.lbAssocExt.Handle()), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(f.ClassView.lbAssocExt.Handle()));
+    EXPECT_TRUE(f.ClassView.btnClassDissoc.Enabled());
+    EXPECT_TRUE(f.ClassView.btnViewExt.Enabled());
     f.lbAssocExtDblClick();
     EXPECT_EQ(f.CurrentView, 0);
     EXPECT_EQ(f.CurrentExt, ".log");
-    EXPECT_EQ(f.cbClasses.Text(), "txtfile");
+    EXPECT_EQ(f.ExtView.cbClasses.Text(), "txtfile");
 }
 
 TEST_F(MainWindowTest, TheIconChangeStoresTheChosenIconAfterTheGateAndTheQuestion) {
@@ -414,11 +414,11 @@ TEST_F(MainWindowTest, TheIconChangeStoresTheChosenIconAfterTheGateAndTheQuestio
         const TRegistrySnapshot before = TakeRegistrySnapshot();
         // A click on the image and the pop-up menu's "Change Icon" run the same.
         if ((&c - cases) % 2 == 0) {
-            SendMessageA(f.ClassPanel.Handle(), WM_COMMAND,
-                         MAKEWPARAM(GetDlgCtrlID(f.imgIcon.Handle()), STN_CLICKED),
-                         reinterpret_cast<LPARAM>(f.imgIcon.Handle()));
+            SendMessageA(f.ClassView.ClassPanel.Handle(), WM_COMMAND,
+                         MAKEWPARAM(GetDlgCtrlID(f.ClassView.imgIcon.Handle()), STN_CLICKED),
+                         reinterpret_cast<LPARAM>(f.ClassView.imgIcon.Handle()));
         } else {
-            f.ItemIconChange.Click();
+            f.ClassView.ItemIconChange.Click();
         }
         EXPECT_EQ(pick.calls, c.calls);
         if (c.kind == TDialogKind::Confirmation) {
@@ -431,8 +431,8 @@ TEST_F(MainWindowTest, TheIconChangeStoresTheChosenIconAfterTheGateAndTheQuestio
         if (c.changed) {
             EXPECT_EQ(GetText("txtfile\\DefaultIcon", ""),
                       "\"C:\\windows\\system32\\shell32.dll\",4");
-            EXPECT_EQ(f.edtIconFileName.Text(), "\"C:\\windows\\system32\\shell32.dll\",4");
-            EXPECT_NE(f.imgIcon.Icon(), nullptr);
+            EXPECT_EQ(f.ClassView.edtIconFileName.Text(), "\"C:\\windows\\system32\\shell32.dll\",4");
+            EXPECT_NE(f.ClassView.imgIcon.Icon(), nullptr);
         }
     }
     SetPickIconEntries(saved);
@@ -465,11 +465,11 @@ TEST_F(MainWindowTest, KeyboardSwitchesViewsAndFocusComesBack) {
     EXPECT_EQ(f.CurrentView, 0);
 
     // Deactivated and activated again: the control that had the focus has it.
-    f.edtContentType.SetFocus();
+    f.ExtView.edtContentType.SetFocus();
     SendMessageA(f.Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
     SetFocus(nullptr);
     SendMessageA(f.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
-    EXPECT_TRUE(f.edtContentType.Focused());
+    EXPECT_TRUE(f.ExtView.edtContentType.Focused());
 }
 
 TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenIsReportedBeforeTheEnd) {

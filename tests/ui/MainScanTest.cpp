@@ -154,7 +154,7 @@ TEST_F(MainWindowTest, AScanKeepsTheWindowAliveAndRestoresItsState) {
         TScanHold hold;
         TMessageProbe probe([&] {
             seen.push_back(StateOf(form));
-            newMenuButtonSeen = IsWindowVisible(form.btnNew_Menu.Handle()) != FALSE;
+            newMenuButtonSeen = IsWindowVisible(form.ExtView.btnNew_Menu.Handle()) != FALSE;
             hold.Release();
         });
         if (start == "start-up") {
@@ -182,7 +182,7 @@ TEST_F(MainWindowTest, AScanKeepsTheWindowAliveAndRestoresItsState) {
         // The 'New'-menu button gets its caption with the first extension
         // shown; until then it is not shown as an empty box.
         EXPECT_EQ(newMenuButtonSeen, start != "start-up");
-        EXPECT_TRUE(IsWindowVisible(form.btnNew_Menu.Handle()));
+        EXPECT_TRUE(IsWindowVisible(form.ExtView.btnNew_Menu.Handle()));
         Pump();
         EXPECT_EQ(seen.size(), 1u);
     }

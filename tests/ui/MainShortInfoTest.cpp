@@ -17,12 +17,12 @@ TShortInfoLayout DesignLayout(int width, int height, int captionWidth) {
 }
 
 void SelectShortInfoEntry(TMainForm& form, const std::string& text) {
-    const int index = form.lbShortInfo.Items().IndexOf(text);
+    const int index = form.ShortInfo.lbShortInfo.Items().IndexOf(text);
     ASSERT_GE(index, 0);
-    form.lbShortInfo.SetItemIndex(index);
-    SendMessageA(form.ShortInfoPanel.Handle(), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(form.lbShortInfo.Handle()), LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(form.lbShortInfo.Handle()));
+    form.ShortInfo.lbShortInfo.SetItemIndex(index);
+    SendMessageA(form.ShortInfo.ShortInfoPanel.Handle(), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(form.ShortInfo.lbShortInfo.Handle()), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(form.ShortInfo.lbShortInfo.Handle()));
 }
 
 } // namespace
@@ -67,42 +67,42 @@ TEST_F(MainWindowTest, ShortInfoModesOfTheClassView) {
     ClickTab(1);
 
     ClickItem("");
-    EXPECT_TRUE(form.ShortInfoPanel.Visible());
-    EXPECT_FALSE(form.ClassPanel.Visible());
-    EXPECT_EQ(form.lShortInfo.Text(), "Number of non associated extensions: 1");
-    EXPECT_EQ(form.lbShortInfo.Items().ToVector(), (std::vector<std::string>{".aaa"}));
-    EXPECT_FALSE(form.btnReg.Visible());
-    EXPECT_TRUE(form.btnShortInfoViewExt.Visible());
-    EXPECT_FALSE(form.btnShortInfoViewExt.Enabled());
+    EXPECT_TRUE(form.ShortInfo.ShortInfoPanel.Visible());
+    EXPECT_FALSE(form.ClassView.ClassPanel.Visible());
+    EXPECT_EQ(form.ShortInfo.lShortInfo.Text(), "Number of non associated extensions: 1");
+    EXPECT_EQ(form.ShortInfo.lbShortInfo.Items().ToVector(), (std::vector<std::string>{".aaa"}));
+    EXPECT_FALSE(form.ShortInfo.btnReg.Visible());
+    EXPECT_TRUE(form.ShortInfo.btnShortInfoViewExt.Visible());
+    EXPECT_FALSE(form.ShortInfo.btnShortInfoViewExt.Enabled());
     EXPECT_FALSE(form.DeleteFileclassItem.Enabled());
     // Laid out on the panel's real size: the list fills it below the
     // caption, the button stands beside its lower end.
-    const int pw = form.ShortInfoPanel.Width(), ph = form.ShortInfoPanel.Height();
+    const int pw = form.ShortInfo.ShortInfoPanel.Width(), ph = form.ShortInfo.ShortInfoPanel.Height();
     const int listTop = 8 + LineHeight() + 8; // 29 with Tahoma 8 pt
-    EXPECT_EQ(form.lShortInfo.Height(), LineHeight());
-    EXPECT_EQ(form.lbShortInfo.Bounds(),
+    EXPECT_EQ(form.ShortInfo.lShortInfo.Height(), LineHeight());
+    EXPECT_EQ(form.ShortInfo.lbShortInfo.Bounds(),
               (TBounds{8, listTop, pw - 8 - 8 - 113 - 8, ph - listTop - 8}));
-    EXPECT_EQ(form.btnShortInfoViewExt.Bounds(), (TBounds{pw - 8 - 113, ph - 8 - 21, 113, 21}));
+    EXPECT_EQ(form.ShortInfo.btnShortInfoViewExt.Bounds(), (TBounds{pw - 8 - 113, ph - 8 - 21, 113, 21}));
 
     ClickItem("ghostclass");
     EXPECT_EQ(form.CurrentClass, "ghostclass");
-    EXPECT_EQ(form.lShortInfo.Text(), "'ghostclass' is not registered to the system.");
-    EXPECT_EQ(form.lbShortInfo.Items().ToVector(), (std::vector<std::string>{".bbb", ".bb2"}));
-    EXPECT_TRUE(form.btnReg.Visible());
-    EXPECT_EQ(form.btnReg.Bounds(), (TBounds{pw - 8 - 113, listTop, 113, 21}));
+    EXPECT_EQ(form.ShortInfo.lShortInfo.Text(), "'ghostclass' is not registered to the system.");
+    EXPECT_EQ(form.ShortInfo.lbShortInfo.Items().ToVector(), (std::vector<std::string>{".bbb", ".bb2"}));
+    EXPECT_TRUE(form.ShortInfo.btnReg.Visible());
+    EXPECT_EQ(form.ShortInfo.btnReg.Bounds(), (TBounds{pw - 8 - 113, listTop, 113, 21}));
     ClickItem("bad\\name");
-    EXPECT_EQ(form.lShortInfo.Text(), "'bad\\name' is not registered to the system.");
+    EXPECT_EQ(form.ShortInfo.lShortInfo.Text(), "'bad\\name' is not registered to the system.");
 
     ClickItem("txtfile");
-    EXPECT_TRUE(form.ClassPanel.Visible());
-    EXPECT_FALSE(form.ShortInfoPanel.Visible());
+    EXPECT_TRUE(form.ClassView.ClassPanel.Visible());
+    EXPECT_FALSE(form.ShortInfo.ShortInfoPanel.Visible());
 
     form.ShowClassDetails(-1);
-    EXPECT_EQ(form.lShortInfo.Text(), "No fileclass selected.");
-    EXPECT_FALSE(form.lbShortInfo.Visible());
-    EXPECT_FALSE(form.btnReg.Visible());
-    EXPECT_FALSE(form.btnShortInfoViewExt.Visible());
-    EXPECT_EQ(form.lShortInfo.Left(), (pw - form.lShortInfo.Width()) / 2);
+    EXPECT_EQ(form.ShortInfo.lShortInfo.Text(), "No fileclass selected.");
+    EXPECT_FALSE(form.ShortInfo.lbShortInfo.Visible());
+    EXPECT_FALSE(form.ShortInfo.btnReg.Visible());
+    EXPECT_FALSE(form.ShortInfo.btnShortInfoViewExt.Visible());
+    EXPECT_EQ(form.ShortInfo.lShortInfo.Left(), (pw - form.ShortInfo.lShortInfo.Width()) / 2);
     EXPECT_EQ(form.CurrentClass, "txtfile"); // kept when nothing is selected
 }
 
@@ -115,19 +115,19 @@ TEST_F(MainWindowTest, ViewThisExtensionJumpsToTheExtensionView) {
     ClickTab(1);
     ClickItem("ghostclass");
     SelectShortInfoEntry(form, ".bb2");
-    EXPECT_TRUE(form.btnShortInfoViewExt.Enabled());
-    SendMessageA(form.btnShortInfoViewExt.Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.ShortInfo.btnShortInfoViewExt.Enabled());
+    SendMessageA(form.ShortInfo.btnShortInfoViewExt.Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(form.TabControl.TabIndex(), 0);
     EXPECT_EQ(form.CurrentView, 0);
     EXPECT_EQ(form.CurrentExt, ".bb2");
     EXPECT_EQ(form.ListBox.Items()[form.ListBox.ItemIndex()], ".bb2");
-    EXPECT_FALSE(form.ShortInfoPanel.Visible());
-    EXPECT_TRUE(form.ExtPanel.Visible());
+    EXPECT_FALSE(form.ShortInfo.ShortInfoPanel.Visible());
+    EXPECT_TRUE(form.ExtView.ExtPanel.Visible());
 
     // A double click on the list with nothing chosen: the extension view
     // shows its first extension.
     ClickTab(1);
-    form.lbShortInfo.SetItemIndex(-1);
+    form.ShortInfo.lbShortInfo.SetItemIndex(-1);
     form.lbShortInfoDblClick();
     EXPECT_EQ(form.CurrentView, 0);
     EXPECT_EQ(form.CurrentExt, ".aaa");
@@ -137,9 +137,9 @@ TEST_F(MainWindowTest, EmptyExtensionListShowsNothingSelected) {
     QuietGate();
     TMainForm& form = Open();
     EXPECT_EQ(form.ListBox.Items().Count(), 0);
-    EXPECT_TRUE(form.ShortInfoPanel.Visible());
-    EXPECT_FALSE(form.ExtPanel.Visible());
-    EXPECT_EQ(form.lShortInfo.Text(), "No extension selected.");
+    EXPECT_TRUE(form.ShortInfo.ShortInfoPanel.Visible());
+    EXPECT_FALSE(form.ExtView.ExtPanel.Visible());
+    EXPECT_EQ(form.ShortInfo.lShortInfo.Text(), "No extension selected.");
     EXPECT_EQ(form.CurrentExt, "");
     EXPECT_FALSE(form.DeleteExtensionItem.Enabled());
     EXPECT_EQ(form.StatusBar.PanelText(0), "0/0");

@@ -36,7 +36,7 @@ TEST_F(MainWindowTest, FirstStartWithoutSettingsScansAndOpensCentredOnTheFirstTa
     EXPECT_EQ(form.ListBox.Items().ToVector(), (std::vector<std::string>{".htm", ".txt", ".zzz"}));
     EXPECT_EQ(form.ListBox.ItemIndex(), 0);
     EXPECT_EQ(form.CurrentExt, ".htm");
-    EXPECT_TRUE(form.ExtPanel.Visible());
+    EXPECT_TRUE(form.ExtView.ExtPanel.Visible());
     EXPECT_TRUE(form.Commands().Settings().OptimizeSystem);
     EXPECT_TRUE(form.Commands().Settings().AlwaysAsk);
     EXPECT_FALSE(form.Commands().AllowChanges());
@@ -153,8 +153,8 @@ TEST_F(MainWindowTest, WithoutStartupScanTheClassViewStaysEmpty) {
     EXPECT_EQ(form.ListBox.Items().Count(), 3); // the extension view reads the registry
     ClickTab(1);
     EXPECT_EQ(form.ListBox.Items().Count(), 0);
-    EXPECT_TRUE(form.ClassPanel.Visible());
-    EXPECT_FALSE(form.ShortInfoPanel.Visible());
+    EXPECT_TRUE(form.ClassView.ClassPanel.Visible());
+    EXPECT_FALSE(form.ShortInfo.ShortInfoPanel.Visible());
 }
 
 TEST_F(MainWindowTest, StartingOnTheClassTabWithoutScanShowsNothingSelected) {
@@ -163,8 +163,8 @@ TEST_F(MainWindowTest, StartingOnTheClassTabWithoutScanShowsNothingSelected) {
     Set("MainForm", "Tab", "1");
     TMainForm& form = Open();
     EXPECT_EQ(form.CurrentView, 1);
-    EXPECT_TRUE(form.ShortInfoPanel.Visible());
-    EXPECT_EQ(form.lShortInfo.Text(), "No fileclass selected.");
+    EXPECT_TRUE(form.ShortInfo.ShortInfoPanel.Visible());
+    EXPECT_EQ(form.ShortInfo.lShortInfo.Text(), "No fileclass selected.");
 }
 
 TEST_F(MainWindowTest, StartsWithoutTheExplorerSettingsKey) {

@@ -55,7 +55,7 @@ TEST_F(MainUndoTest, EachCommandIsUndoneWholeAndItsItemShownAgain) {
     } cases[] = {
         {"&Undo Associate '.one' with 'txtfile'", 0, ".one",
          [](TMainForm& f) {
-             f.cbClasses.SetText("txtfile");
+             f.ExtView.cbClasses.SetText("txtfile");
              f.btnExtAssocClick();
          }},
         {"&Undo Dissociate '.txt' from 'txtfile'", 0, ".txt",
@@ -64,7 +64,7 @@ TEST_F(MainUndoTest, EachCommandIsUndoneWholeAndItsItemShownAgain) {
          [this](TMainForm& f) {
              ClickTab(1);
              ClickItem("oneclass");
-             f.lbAssocExt.SetItemIndex(0);
+             f.ClassView.lbAssocExt.SetItemIndex(0);
              dialogs_.Expect(TDialogKind::Confirmation, mrYes); // erase it
              f.btnClassDissocClick();
          }},
@@ -137,7 +137,7 @@ TEST_F(MainUndoTest, StepsMadeBeforeARestartAreUndoneInOrderAfterIt) {
     f.btnExtDissocClick();
     const std::string afterFirst = DumpRegistry();
     ClickItem(".log");
-    f.cbClasses.SetText("oneclass");
+    f.ExtView.cbClasses.SetText("oneclass");
     f.btnExtAssocClick();
     CloseAndDestroy();
 

@@ -35,8 +35,8 @@ TEST_F(MainWindowTest, SwitchingViewsRebuildsTheListAndReselectsTheLastItem) {
               (std::vector<std::string>{"", "htmlfile", "txtfile"}));
     EXPECT_EQ(Selected(form), ""); // nothing shown yet in this view: the first item
     ClickItem("txtfile");
-    EXPECT_TRUE(form.ClassPanel.Visible());
-    EXPECT_FALSE(form.ExtPanel.Visible());
+    EXPECT_TRUE(form.ClassView.ClassPanel.Visible());
+    EXPECT_FALSE(form.ExtView.ExtPanel.Visible());
 
     ClickTab(0);
     EXPECT_EQ(Selected(form), ".zzz");
@@ -142,7 +142,7 @@ TEST_F(MainWindowTest, ScanGoesOnPastAnUnreadableClassAndShowingItReportsTheErro
     EXPECT_EQ(form.StatusBar.PanelText(1), "1 extension key could not be read");
     ClickTab(1);
     ClickItem("");
-    EXPECT_EQ(form.lbShortInfo.Items().ToVector(), (std::vector<std::string>{".zodd"}));
+    EXPECT_EQ(form.ShortInfo.lbShortInfo.Items().ToVector(), (std::vector<std::string>{".zodd"}));
 
     // Showing the extension reads its class again; the layer's error goes to
     // the error box and the window goes on.

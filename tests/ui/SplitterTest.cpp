@@ -265,8 +265,8 @@ TEST_F(MainWindowTest, CollapsingTheListLeavesThePanelsPaintedAsNew) {
     form.ZQSplitter1.ToggleCollapse();
     UpdateWindow(form.Handle());
     Pump();
-    for (TWindow* button : std::initializer_list<TWindow*>{&form.btnExtAssoc, &form.btnExtDissoc,
-                                                           &form.btnViewClass}) {
+    for (TWindow* button : std::initializer_list<TWindow*>{&form.ExtView.btnExtAssoc, &form.ExtView.btnExtDissoc,
+                                                           &form.ExtView.btnViewClass}) {
         const std::vector<DWORD> moved = ScreenPixels(button->Handle());
         RedrawWindow(button->Handle(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);

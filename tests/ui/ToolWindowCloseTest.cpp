@@ -53,10 +53,10 @@ TEST_F(MainWindowTest, ToolWindowsKeepThePlaceTheUserClosedThemAt) {
         bool sizeable;
         std::function<HWND(TClassToolForm&)> focusable; // where Escape is pressed
     } windows[] = {
-        {form.cbShowActions, [&] { return static_cast<TClassToolForm*>(form.ActionForm); },
+        {form.ClassView.cbShowActions, [&] { return static_cast<TClassToolForm*>(form.ActionForm); },
          "ActionForm", true,
          [](TClassToolForm& w) { return static_cast<TActionForm&>(w).TreeNTActions.Handle(); }},
-        {form.cbAdvOption, [&] { return static_cast<TClassToolForm*>(form.AdvOptionForm); },
+        {form.ClassView.cbAdvOption, [&] { return static_cast<TClassToolForm*>(form.AdvOptionForm); },
          "AdvOptionForm", false,
          [](TClassToolForm& w) { return static_cast<TAdvOptionForm&>(w).CheckBox(2).Handle(); }},
     };
@@ -114,8 +114,8 @@ TEST_F(MainWindowTest, TheMainWindowsShortcutsWorkFromAToolWindow) {
     TMainForm& form = Open();
     ClickTab(1);
     ClickItem("txtfile");
-    ClickBox(form.cbAdvOption);
-    ClickBox(form.cbShowActions);
+    ClickBox(form.ClassView.cbAdvOption);
+    ClickBox(form.ClassView.cbShowActions);
     ASSERT_TRUE(form.AdvOptionForm && form.ActionForm);
     EXPECT_TRUE(form.AdvOptionForm->CheckBox(16).Checked());
 

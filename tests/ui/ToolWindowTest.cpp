@@ -166,8 +166,8 @@ TEST_F(MainWindowTest, TheBoxesOpenOneToolWindowEachThatFollowsTheClassShown) {
         TCheckBox& box;
         std::function<TClassToolForm*()> window;
     } boxes[] = {
-        {form.cbShowActions, [&] { return static_cast<TClassToolForm*>(form.ActionForm); }},
-        {form.cbAdvOption, [&] { return static_cast<TClassToolForm*>(form.AdvOptionForm); }},
+        {form.ClassView.cbShowActions, [&] { return static_cast<TClassToolForm*>(form.ActionForm); }},
+        {form.ClassView.cbAdvOption, [&] { return static_cast<TClassToolForm*>(form.AdvOptionForm); }},
     };
     for (Box& b : boxes) {
         ClickItem("txtfile");
@@ -211,8 +211,8 @@ TEST_F(MainWindowTest, TheBoxesOpenOneToolWindowEachThatFollowsTheClassShown) {
     }
 
     // Both open at once, and both go with the main window.
-    ClickBox(form.cbShowActions);
-    ClickBox(form.cbAdvOption);
+    ClickBox(form.ClassView.cbShowActions);
+    ClickBox(form.ClassView.cbAdvOption);
     const HWND actions = form.ActionForm->Handle(), flags = form.AdvOptionForm->Handle();
     EXPECT_NE(actions, flags);
     CloseAndDestroy();

@@ -129,8 +129,8 @@ TEST_F(MainWindowTest, TableTestsCatchABrokenText) {
     QuietGate();
     TMainForm& form = Open();
     form.btnHelp.SetText("Hilfe");
-    form.btnReg.SetHint("");
-    form.btnShortInfoViewExt.SetWidth(100);
+    form.ShortInfo.btnReg.SetHint("");
+    form.ShortInfo.btnShortInfoViewExt.SetWidth(100);
     EXPECT_EQ(CompareControls(FrameOf(form), kMainWindowDesign),
               "btnReg: hint \"\", design \"Register the current fileclass\"\n"
               "btnShortInfoViewExt: place {120, 84, 100, 21}, design {*, *, 113, 21}\n"
