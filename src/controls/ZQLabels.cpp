@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "association/RegisteredProgram.h"
 #include "support/Exception.h"
-#include "support/ZQFileVersion.h"
 #include "toolkit/Application.h"
 
 std::vector<TTextCopy> TextCopiesOf(TZQTextStyle style, int shadowIndent) {
