@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/EditKeys.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Menus.h"
 #include "toolkit/MessageLoop.h"
@@ -138,7 +139,7 @@ void TForm::Close() {
     if (loop.MainForm() == this)
         loop.Terminate();
     else if (modal_)
-        modalResult_ = modalResult_ ? modalResult_ : mrCancel;
+        SetModalResult(modalResult_ ? modalResult_ : mrCancel);
     else if (action == TCloseAction::Free)
         loop.Release(*this);
     else
@@ -175,11 +176,19 @@ int TForm::RunModal() {
     modalResult_ = mrNone;
     Show();
     SetForegroundWindow(Handle());
+    // The result is looked at after every message and after every wait: a
+    // result set while a message sent from outside is handled (a button
+    // pressed by another program) ends the loop at once. (GetMessage would
+    // handle such a message and go on waiting for the next posted one.)
     TMessageLoop& loop = TMessageLoop::Current();
     MSG msg;
     while (modalResult_ == mrNone && IsWindow(Handle())) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got <= 0) {
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (modalResult_ == mrNone)
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_ALLINPUT);
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam)); // for the outer loop
             break;
         }
@@ -252,6 +261,15 @@ bool TForm::PreTranslateMessage(MSG& msg) {
     if (toolTips_ && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
         MSG copy = msg;
         SendMessageA(toolTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
+    }
+    switch (EditFieldKeyOf(msg)) {
+    case TEditFieldKey::ToField:
+        return false;
+    case TEditFieldKey::SelectAll:
+        SendMessageA(msg.hwnd, EM_SETSEL, 0, -1);
+        return true;
+    default:
+        break;
     }
     if (msg.message == WM_KEYDOWN && onShortCut && onShortCut(static_cast<WORD>(msg.wParam)))
         return true;

@@ -83,6 +83,7 @@ public:
     int RunModal();
     bool Modal() const { return modal_; }
     int ModalResult() const { return modalResult_; }
+    // A result other than mrNone ends the modal loop at once, whoever sets it.
     void SetModalResult(int result) { modalResult_ = result; }
 
     // Sets the client area's size, keeping the window's left and top.
@@ -118,11 +119,13 @@ public:
     TNotifyEvent onClose;
     // A key pressed anywhere in the form (key code, with the state of Ctrl
     // and Shift at hand through GetKeyState), before the form's shortcuts,
-    // dialog keys and controls see it; true when handled.
+    // dialog keys and controls see it (an edit field's own keys excepted);
+    // true when handled.
     std::function<bool(WORD key)> onShortCut;
 
-    // The form's keys: onShortCut, the menu's shortcuts (a tool window's are
-    // the main form's), then Tab, Enter and Escape as in dialogs.
+    // The form's keys: an edit field's own keys go to the field
+    // (EditKeys.h); then onShortCut, the menu's shortcuts (a tool window's
+    // are the main form's), then Tab, Enter and Escape as in dialogs.
     bool PreTranslateMessage(MSG& msg) override;
 
 protected:
