@@ -1,6 +1,6 @@
 #include "controls/ZQDialogs.h"
 
-#include "dialogs/ZQSelectQuery.h"
+#include "controls/ZQSelectQuery.h"
 #include "platform/Win32.h"
 #include "support/Exception.h"
 #include "support/StringList.h"

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "association/RegisteredProgram.h"
 #include "support/Exception.h"
-#include "support/ZQFileVersion.h"
 #include "toolkit/Application.h"
 
 std::vector<TTextCopy> TextCopiesOf(TZQTextStyle style, int shadowIndent) {
@@ -265,6 +265,9 @@ LRESULT TZQCustomLabel::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         HDC dc = BeginPaint(Handle(), &ps);
         Paint(dc);
         EndPaint(Handle(), &ps);
+        // The caption may have changed without SetText (WM_SETTEXT from
+        // outside) or the font without FontChanged: fitted after each paint.
+        AdjustBounds();
         return 0;
     }
     case WM_ERASEBKGND:
@@ -419,15 +422,22 @@ void TZQUrlLabel::OpenLink() {
 }
 
 void TZQUrlLabel::CopyLink() {
+    // The text is made before the clipboard is emptied: when it can't be,
+    // the clipboard keeps what it held.
+    TGlobalHandle memory(GlobalAlloc(GMEM_MOVEABLE, url_.size() + 1));
+    void* text = memory ? GlobalLock(memory.Get()) : nullptr;
+    if (!text)
+        throw ZQException("The link can't be copied to the clipboard.");
+    std::memcpy(text, url_.c_str(), url_.size() + 1);
+    GlobalUnlock(memory.Get());
     if (!OpenClipboard(Handle()))
         throw ZQException("The clipboard can't be opened.");
     EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, url_.size() + 1);
-    if (memory) {
-        std::memcpy(GlobalLock(memory), url_.c_str(), url_.size() + 1);
-        GlobalUnlock(memory);
-        if (!SetClipboardData(CF_TEXT, memory))
-            GlobalFree(memory);
-    }
+    // Once placed, the memory belongs to the clipboard.
+    const bool placed = SetClipboardData(CF_TEXT, memory.Get()) != nullptr;
+    if (placed)
+        memory.Release();
     CloseClipboard();
+    if (!placed)
+        throw ZQException("The link can't be copied to the clipboard.");
 }

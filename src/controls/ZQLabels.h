@@ -150,7 +150,9 @@ public:
     // Opens the link: with NewWindow, in the program registered for its
     // scheme; otherwise (or when no program is registered) as the link itself.
     void OpenLink();
-    // Puts the link on the clipboard as text.
+    // Puts the link on the clipboard as text. Raises ZQException when the
+    // clipboard can't be opened or the text can't be made or placed on it
+    // (the clipboard keeps what it held, unless the placing failed).
     void CopyLink();
 
     TPopupMenu& Menu() { return menu_; }

@@ -130,6 +130,13 @@ void TZQSplitter::SetHandled(bool value) {
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
+void TZQSplitter::SetColor(COLORREF value) {
+    if (value == color_)
+        return;
+    color_ = value;
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void TZQSplitter::SetHandleSize(int value) {
     if (value == handleSize_)
         return;
@@ -211,7 +218,12 @@ TWindow* TZQSplitter::ResizeControl() const {
 void TZQSplitter::Paint(HDC dc) {
     RECT client;
     GetClientRect(Handle(), &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    if (color_ == CLR_DEFAULT) {
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    } else {
+        TBrushHandle brush(CreateSolidBrush(color_));
+        FillRect(dc, &client, brush.Get());
+    }
     if (handled_) {
         const RECT h = HandleRect();
         FrameRect(dc, &h, GetSysColorBrush(COLOR_BTNSHADOW));
@@ -277,7 +289,12 @@ void TZQSplitter::MouseDown(POINT p) {
     previousFocus_ = GetFocus();
     ::SetFocus(Handle());
     if (resizeStyle_ == rsLine || resizeStyle_ == rsPattern) {
-        feedbackDc_ = GetDCEx(parent->Handle(), nullptr, DCX_CACHE | DCX_CLIPSIBLINGS);
+        // Nothing else paints on the parent while the inverted band shows
+        // (a paint in between would leave half a band behind); the band
+        // itself is drawn through the lock.
+        parentLocked_ = LockWindowUpdate(parent->Handle()) != FALSE;
+        feedbackDc_ =
+            GetDCEx(parent->Handle(), nullptr, DCX_CACHE | DCX_CLIPSIBLINGS | DCX_LOCKWINDOWUPDATE);
         DrawFeedback();
     }
 }
@@ -370,6 +387,10 @@ void TZQSplitter::StopSizing() {
         if (feedbackDc_) {
             ReleaseDC(Parent()->Handle(), feedbackDc_);
             feedbackDc_ = nullptr;
+        }
+        if (parentLocked_) {
+            LockWindowUpdate(nullptr);
+            parentLocked_ = false;
         }
         if (GetCapture() == Handle())
             ReleaseCapture();

@@ -43,6 +43,9 @@ public:
     void SetWidth(int value);
     void SetHeight(int value);
 
+    // The bar's fill colour (CLR_DEFAULT: its parent's, the dialog colour).
+    COLORREF Color() const { return color_; }
+    void SetColor(COLORREF value);
     bool Handled() const { return handled_; }
     void SetHandled(bool value);
     int HandleSize() const { return handleSize_; }
@@ -118,7 +121,9 @@ private:
     int split_ = 0;
     int oldSize_ = -1;
     int savedSize_ = 0;
+    COLORREF color_ = CLR_DEFAULT;
     HDC feedbackDc_ = nullptr;
+    bool parentLocked_ = false;
     bool feedbackShown_ = false;
     HWND previousFocus_ = nullptr;
     TBitmapHandle arrows_[4];

@@ -1,5 +1,5 @@
 // The version record of an executable file, read as the twelve strings the
-// about box shows, and the program registered to open a kind of file or link.
+// about box shows.
 #pragma once
 
 #include <cstddef>
@@ -18,13 +18,6 @@ extern const char* const VersionStringNames[kVersionStringCount];
 // record, and "Error while reading versioninformation." when the record can't
 // be read or has no usable translation table. (Windows only.)
 void GetFileVersionStrings(const std::string& fileName, TStringList& list);
-
-// The program registered to open `name` (an extension, a file class or a
-// link such as "mailto:someone"; a link is looked up by its scheme): the
-// default value of HKEY_CLASSES_ROOT\<name>\shell\open\command without
-// leading quotes and blanks, cut at the first quote that remains. Empty when
-// the key is missing; a registry error while reading reaches the caller.
-void GetRegisteredProgram(const std::string& name, std::string& program);
 
 // --- Decoding of a version record (pure, so it is tested without a file).
 

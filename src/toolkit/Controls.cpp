@@ -1,7 +1,7 @@
 #include "toolkit/Controls.h"
 
-#include "toolkit/Application.h"
-#include "toolkit/Form.h"
+#include "toolkit/DialogRequest.h"
+#include "toolkit/Fonts.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ void TLabel::AdjustSize() {
         return;
     const std::string text = Text();
     // An empty label keeps the height of one line, as a text would have.
-    const SIZE size = Application.TextExtent(text, wordWrap_ ? Width() : 0, wordWrap_, Font());
+    const SIZE size = TextExtent(text, wordWrap_ ? Width() : 0, wordWrap_, Font());
     TBounds b = Bounds();
     b.width = text.empty() && !wordWrap_ ? 0 : size.cx;
     b.height = size.cy;
@@ -97,8 +97,7 @@ void TButton::Click() {
     // also when the handler fails (its error box shown); a handler that
     // wants the form to stay open sets the form's result back to mrNone.
     if (modalResult_ != mrNone)
-        if (auto* form = dynamic_cast<TForm*>(FromHandle(GetAncestor(Handle(), GA_ROOT))))
-            form->SetModalResult(modalResult_);
+        SendMessageA(GetAncestor(Handle(), GA_ROOT), CM_MODALRESULT, modalResult_, 0);
     if (onClick)
         onClick();
 }

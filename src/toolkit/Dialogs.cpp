@@ -1,59 +1,7 @@
 #include "toolkit/Dialogs.h"
 
-#include <algorithm>
-
-namespace {
-
-struct TButtonKind {
-    unsigned flag;
-    const char* caption;
-    int result;
-};
-
-// In the order they stand in a box.
-const TButtonKind kButtons[] = {
-    {mbYes, "&Ja", mrYes},
-    {mbNo, "&Nein", mrNo},
-    {mbOK, "OK", mrOk},
-    {mbCancel, "Abbrechen", mrCancel},
-};
-
-const int kMargin = 12;
-const int kButtonWidth = 75;
-const int kButtonHeight = 23;
-const int kButtonGap = 6;
-const int kIconSize = 32;
-
-LPCSTR IconOf(TDialogKind kind) {
-    switch (kind) {
-    case TDialogKind::Warning:
-        return IDI_WARNING;
-    case TDialogKind::Error:
-        return IDI_ERROR;
-    case TDialogKind::Information:
-        return IDI_INFORMATION;
-    case TDialogKind::Confirmation:
-        return IDI_QUESTION;
-    default:
-        return nullptr;
-    }
-}
-
-} // namespace
-
 std::string DialogCaption(TDialogKind kind) {
-    switch (kind) {
-    case TDialogKind::Warning:
-        return "Warnung";
-    case TDialogKind::Error:
-        return "Fehler";
-    case TDialogKind::Information:
-        return "Information";
-    case TDialogKind::Confirmation:
-        return "Bestätigen";
-    default:
-        return Application.Title();
-    }
+    return kind == TDialogKind::Plain ? Application.Title() : FrameText(kind);
 }
 
 int MessageDlg(const std::string& text, TDialogKind kind, unsigned buttons) {
@@ -62,87 +10,9 @@ int MessageDlg(const std::string& text, TDialogKind kind, unsigned buttons) {
     request.caption = DialogCaption(kind);
     request.text = text;
     request.buttons = buttons;
-    return Application.Ask(request);
+    return AskBox(request);
 }
 
 void ShowMessage(const std::string& text) {
     MessageDlg(text, TDialogKind::Plain, mbOK);
-}
-
-TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const std::string& text,
-                           unsigned buttons)
-    : TForm({"MessageForm", caption, 0, 0, TBorderStyle::Dialog, nullptr}) {
-    if ((buttons & (mbYes | mbNo | mbOK | mbCancel)) == 0)
-        buttons = mbOK;
-    LPCSTR iconName = IconOf(kind);
-    const int textLeft = iconName ? kMargin + kIconSize + kMargin : kMargin;
-    const SIZE size = Application.TextExtent(text, GetSystemMetrics(SM_CXSCREEN) / 2, true);
-    const int textWidth = size.cx, textHeight = size.cy;
-    int count = 0;
-    for (const TButtonKind& b : kButtons)
-        count += (buttons & b.flag) ? 1 : 0;
-    count = std::max(count, 1);
-    const int rowWidth = count * kButtonWidth + (count - 1) * kButtonGap;
-    const int clientWidth = std::max(textLeft + textWidth + kMargin, rowWidth + 2 * kMargin);
-    const int contentBottom = std::max(kMargin + textHeight, iconName ? kMargin + kIconSize : 0);
-    const int buttonTop = contentBottom + 16;
-    const int clientHeight = buttonTop + kButtonHeight + kMargin;
-
-    CreateControls({
-        {&icon_, "Image", "", {kMargin, kMargin, kIconSize, kIconSize}},
-        {&message_, "Message", "", {textLeft, kMargin, textWidth, textHeight}},
-    });
-    // Lines longer than half the screen break at words, as measured above.
-    message_.SetAutoSize(false);
-    message_.SetWordWrap(true);
-    message_.SetText(text);
-    message_.SetBounds({textLeft, kMargin, textWidth, textHeight});
-    if (iconName)
-        icon_.SetIcon(TIconHandle(CopyIcon(LoadIconA(nullptr, iconName))));
-    else
-        icon_.SetVisible(false);
-
-    int left = (clientWidth - rowWidth) / 2;
-    for (const TButtonKind& kindOfButton : kButtons) {
-        if (!(buttons & kindOfButton.flag))
-            continue;
-        buttons_.push_back(std::make_unique<TButton>());
-        TButton& button = *buttons_.back();
-        button.Create({&button,
-                       kindOfButton.caption,
-                       kindOfButton.caption,
-                       {left, buttonTop, kButtonWidth, kButtonHeight},
-                       this});
-        button.SetModalResult(kindOfButton.result);
-        left += kButtonWidth + kButtonGap;
-    }
-    // Escape and the close box: Abbrechen, else Nein, else OK.
-    TButton* cancel = buttons_.front().get();
-    for (int wanted : {mrOk, mrNo, mrCancel})
-        for (const auto& button : buttons_)
-            if (button->ModalResult() == wanted)
-                cancel = button.get();
-    SetDefaultButton(buttons_.front().get());
-    SetCancelButton(cancel);
-    // Closing the box counts as its cancelling button.
-    onClose = [this, cancel] {
-        if (ModalResult() == mrNone)
-            SetModalResult(cancel->ModalResult());
-    };
-
-    RECT frame = {0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, GetWindowLongA(Handle(), GWL_STYLE), FALSE,
-                       GetWindowLongA(Handle(), GWL_EXSTYLE));
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    SetBounds({(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height});
-}
-
-TMessageForm::~TMessageForm() = default;
-
-std::vector<const TButton*> TMessageForm::Buttons() const {
-    std::vector<const TButton*> result;
-    for (const auto& b : buttons_)
-        result.push_back(b.get());
-    return result;
 }

@@ -1,9 +1,12 @@
 #include "toolkit/Form.h"
 
 #include <utility>
+#include <vector>
 
-#include "toolkit/Application.h"
+#include "toolkit/EditKeys.h"
+#include "toolkit/ErrorReport.h"
 #include "toolkit/Menus.h"
+#include "toolkit/MessageLoop.h"
 
 namespace {
 
@@ -45,8 +48,9 @@ TForm::TForm(const TFormArgs& args) {
     p.useDefaultPosition =
         args.border == TBorderStyle::Sizeable && args.position == TPosition::Designed;
     p.parent = args.owner;
-    if (!p.parent && args.border != TBorderStyle::Sizeable && Application.MainForm())
-        p.parent = Application.MainForm()->Handle();
+    TForm* mainForm = TMessageLoop::Current().MainForm();
+    if (!p.parent && args.border != TBorderStyle::Sizeable && mainForm)
+        p.parent = mainForm->Handle();
     CreateHandle(p);
     if (args.clientWidth > 0 && args.clientHeight > 0)
         SetClientSize(args.clientWidth, args.clientHeight);
@@ -75,8 +79,9 @@ void TForm::CenterOnScreen() {
 }
 
 TForm::~TForm() {
-    if (Application.MainForm() == this)
-        Application.SetMainForm(nullptr);
+    TMessageLoop& loop = TMessageLoop::Current();
+    if (loop.MainForm() == this)
+        loop.SetMainForm(nullptr);
 }
 
 void TForm::CreateControls(std::initializer_list<TControlRow> rows) {
@@ -96,7 +101,7 @@ void TForm::Show() {
             if (onShow)
                 onShow();
         } catch (...) {
-            Application.HandleException();
+            ReportException();
         }
     }
     if (!IsWindowVisible(Handle())) {
@@ -125,27 +130,103 @@ void TForm::Close() {
         if (onClose)
             onClose();
     } catch (...) {
-        Application.HandleException();
+        ReportException();
     }
     const TCloseAction action = std::exchange(closeAction_, TCloseAction::Hide);
     if (action == TCloseAction::None)
         return;
-    if (Application.MainForm() == this)
-        Application.Terminate();
+    TMessageLoop& loop = TMessageLoop::Current();
+    if (loop.MainForm() == this)
+        loop.Terminate();
     else if (modal_)
-        modalResult_ = modalResult_ ? modalResult_ : mrCancel;
+        SetModalResult(modalResult_ ? modalResult_ : mrCancel);
     else if (action == TCloseAction::Free)
-        Application.Release(*this);
+        loop.Release(*this);
     else
         Hide();
 }
 
 int TForm::ShowModal() {
+    if (TDialogHandler* handler = TMessageLoop::Current().DialogHandler())
+        return AnswerModal(*handler);
+    return RunModal();
+}
+
+namespace {
+
+BOOL CALLBACK CollectEnabledWindow(HWND hwnd, LPARAM param) {
+    auto* windows = reinterpret_cast<std::vector<HWND>*>(param);
+    if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
+        windows->push_back(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
+int TForm::RunModal() {
+    // The other windows of the program wait while the form is shown.
+    std::vector<HWND> disabled;
+    EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow,
+                      reinterpret_cast<LPARAM>(&disabled));
+    for (HWND hwnd : disabled)
+        if (hwnd != Handle())
+            EnableWindow(hwnd, FALSE);
+    HWND previous = GetActiveWindow();
+    modal_ = true;
+    modalResult_ = mrNone;
+    Show();
+    SetForegroundWindow(Handle());
+    // The result is looked at after every message and after every wait: a
+    // result set while a message sent from outside is handled (a button
+    // pressed by another program) ends the loop at once. (GetMessage would
+    // handle such a message and go on waiting for the next posted one.)
+    TMessageLoop& loop = TMessageLoop::Current();
+    MSG msg;
+    while (modalResult_ == mrNone && IsWindow(Handle())) {
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (modalResult_ == mrNone)
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_ALLINPUT);
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam)); // for the outer loop
+            break;
+        }
+        loop.ProcessMessage(msg);
+    }
+    for (HWND hwnd : disabled)
+        if (hwnd != Handle() && IsWindow(hwnd))
+            EnableWindow(hwnd, TRUE);
+    Hide();
+    modal_ = false;
+    if (previous && IsWindow(previous))
+        SetActiveWindow(previous);
+    return modalResult_ != mrNone ? modalResult_ : mrCancel;
+}
+
+int TForm::AnswerModal(TDialogHandler& handler) {
+    // The form is really shown, as by RunModal, so its show handling runs;
+    // the handler then works on it instead of the user.
+    struct TModalScope {
+        TForm& form;
+        ~TModalScope() {
+            form.Hide();
+            form.modal_ = false;
+        }
+    } scope{*this};
+    modal_ = true;
+    modalResult_ = mrNone;
+    Show();
     TDialogRequest request;
     request.kind = TDialogKind::Modal;
     request.caption = Text();
     request.form = this;
-    return Application.Ask(request);
+    const int answer = handler.Answer(request);
+    // A form closed by one of its buttons has its own result; otherwise the
+    // handler's answer is how it was closed.
+    if (modalResult_ != mrNone)
+        return modalResult_;
+    return answer != mrNone ? answer : mrCancel;
 }
 
 bool TForm::Maximized() const {
@@ -176,6 +257,38 @@ void TForm::SetDefaultButton(TButton* button) {
         defaultButton_->SetDefault(true);
 }
 
+bool TForm::PreTranslateMessage(MSG& msg) {
+    if (toolTips_ && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
+        MSG copy = msg;
+        SendMessageA(toolTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
+    }
+    switch (EditFieldKeyOf(msg)) {
+    case TEditFieldKey::ToField:
+        return false;
+    case TEditFieldKey::SelectAll:
+        SendMessageA(msg.hwnd, EM_SETSEL, 0, -1);
+        return true;
+    default:
+        break;
+    }
+    if (msg.message == WM_KEYDOWN && onShortCut && onShortCut(static_cast<WORD>(msg.wParam)))
+        return true;
+    // A window without menu of its own (a tool window) takes the main
+    // form's shortcuts, which then act on the main form. A modal form
+    // keeps its own keys: the main form waits meanwhile.
+    HACCEL table = Accelerators();
+    HWND target = Handle();
+    TForm* mainForm = TMessageLoop::Current().MainForm();
+    if (!table && !modal_ && mainForm && mainForm != this && IsWindowEnabled(mainForm->Handle())) {
+        table = mainForm->Accelerators();
+        target = mainForm->Handle();
+    }
+    if (table && TranslateAcceleratorA(target, table, &msg))
+        return true;
+    // Tab, Enter and Escape move between and press controls, as in dialogs.
+    return IsDialogMessageA(Handle(), &msg) != FALSE;
+}
+
 LRESULT TForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CLOSE:
@@ -195,9 +308,12 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case CM_RELEASE:
-        // Posted by Application.Release: the form's own handling of whatever
-        // asked for the release has returned by now.
-        Application.FreeForm(this);
+        // Posted by TMessageLoop::Release: the form's own handling of
+        // whatever asked for the release has returned by now.
+        TMessageLoop::Current().FreeForm(this);
+        return 0;
+    case CM_MODALRESULT:
+        SetModalResult(static_cast<int>(wParam));
         return 0;
     case WM_COMMAND:
         if (lParam == 0) {
@@ -225,7 +341,7 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SETCURSOR:
         // Child windows ask their parents first, so this covers the controls.
-        if (Application.Busy()) {
+        if (TMessageLoop::Current().Busy()) {
             SetCursor(LoadCursorA(nullptr, IDC_WAIT));
             return TRUE;
         }
@@ -236,13 +352,14 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_MENUSELECT: {
         const UINT flags = HIWORD(wParam);
+        TMessageLoop& loop = TMessageLoop::Current();
         if (flags == 0xFFFF && lParam == 0) {
-            Application.SetHint(""); // the menu closed
+            loop.SetHint(""); // the menu closed
         } else if (!(flags & MF_POPUP) && menu_) {
             TMenuItem* item = menu_->ItemById(LOWORD(wParam));
-            Application.SetHint(item ? item->Hint() : "");
+            loop.SetHint(item ? item->Hint() : "");
         } else {
-            Application.SetHint("");
+            loop.SetHint("");
         }
         break;
     }

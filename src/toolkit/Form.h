@@ -14,10 +14,10 @@
 #include <string>
 
 #include "toolkit/Controls.h"
+#include "toolkit/DialogRequest.h"
 
 class TMainMenu;
 class TButton;
-class TToolTips;
 
 enum class TBorderStyle {
     Sizeable,          // a normal resizable window
@@ -32,7 +32,7 @@ enum class TCloseAction {
     None, // the close is refused: the form stays as it is
     Hide, // the default: hidden (the main form ends the application, a modal form its loop)
     Free, // hidden, and destroyed once its message handling has returned (a form
-          // that Application.Release may own; see there)
+          // that the program owns; see TMessageLoop::Release)
 };
 
 // Where a form first appears.
@@ -72,11 +72,18 @@ public:
     void SetCloseAction(TCloseAction action) { closeAction_ = action; }
     // Brings the window to the front and activates it.
     void BringToFront();
-    // Runs the form modally (through the application's one place for dialogs)
-    // and returns its modal result.
+    // Runs the form modally and returns its modal result. When a dialog
+    // handler is installed (the test seam) it answers instead of the user:
+    // the form is shown meanwhile (its show handling runs) and gives its
+    // own result when it has one. Otherwise RunModal.
     int ShowModal();
+    // Runs the form modally with a message loop of its own until it has a
+    // modal result, the other windows of the program disabled meanwhile; the
+    // dialog handler is not asked (message boxes, which it answers as boxes).
+    int RunModal();
     bool Modal() const { return modal_; }
     int ModalResult() const { return modalResult_; }
+    // A result other than mrNone ends the modal loop at once, whoever sets it.
     void SetModalResult(int result) { modalResult_ = result; }
 
     // Sets the client area's size, keeping the window's left and top.
@@ -98,9 +105,10 @@ public:
     // others when set), unless a cancel button takes it.
     void SetEscapeCloses(bool on) { escapeCloses_ = on; }
 
-    // The tool tips that show the hints of the form's controls (null: none).
-    TToolTips* ToolTipsWindow() const { return toolTips_; }
-    void SetToolTipsWindow(TToolTips* tips) { toolTips_ = tips; }
+    // The tool tip window that shows the hints of the form's controls (null:
+    // none); the form hands it the mouse messages of its windows.
+    HWND ToolTipsWindow() const { return toolTips_; }
+    void SetToolTipsWindow(HWND tips) { toolTips_ = tips; }
 
     // Creates the controls of a table, in order (parents before children).
     void CreateControls(std::initializer_list<TControlRow> rows);
@@ -111,14 +119,22 @@ public:
     TNotifyEvent onClose;
     // A key pressed anywhere in the form (key code, with the state of Ctrl
     // and Shift at hand through GetKeyState), before the form's shortcuts,
-    // dialog keys and controls see it; true when handled.
+    // dialog keys and controls see it (an edit field's own keys excepted);
+    // true when handled.
     std::function<bool(WORD key)> onShortCut;
+
+    // The form's keys: an edit field's own keys go to the field
+    // (EditKeys.h); then onShortCut, the menu's shortcuts (a tool window's
+    // are the main form's), then Tab, Enter and Escape as in dialogs.
+    bool PreTranslateMessage(MSG& msg) override;
 
 protected:
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    friend class TApplication;
+    // ShowModal with a dialog handler installed.
+    int AnswerModal(TDialogHandler& handler);
+
     bool shown_ = false;
     bool maximized_ = false;
     bool modal_ = false;
@@ -128,6 +144,6 @@ private:
     TButton* defaultButton_ = nullptr;
     TButton* cancelButton_ = nullptr;
     bool escapeCloses_ = false;
-    TToolTips* toolTips_ = nullptr;
+    HWND toolTips_ = nullptr;
     HWND lastFocus_ = nullptr;
 };

@@ -1,6 +1,7 @@
 // Move-only owners of the GDI and USER handles the windows create: fonts,
-// bitmaps, icons, image lists and menus (and of the events they wait for). Each frees its handle
-// once, with the function the platform names for that kind of handle.
+// bitmaps, icons, image lists and menus (and of the events they wait for and
+// the memory they hand the clipboard). Each frees its handle once, with the
+// function the platform names for that kind of handle.
 #pragma once
 
 #include <utility>
@@ -56,6 +57,10 @@ struct TKernelFree {
     void operator()(HANDLE h) const { CloseHandle(h); }
 };
 
+struct TGlobalFree {
+    void operator()(HGLOBAL h) const { GlobalFree(h); }
+};
+
 struct TAccelFree {
     void operator()(HACCEL h) const { DestroyAcceleratorTable(h); }
 };
@@ -68,3 +73,4 @@ using TIconHandle = THandle<HICON, TIconFree>;
 using TImageListHandle = THandle<HIMAGELIST, TImageListFree>;
 using TMenuHandle = THandle<HMENU, TMenuFree>;
 using TAccelHandle = THandle<HACCEL, TAccelFree>;
+using TGlobalHandle = THandle<HGLOBAL, TGlobalFree>;

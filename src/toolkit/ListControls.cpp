@@ -2,7 +2,7 @@
 
 #include "support/StringList.h"
 #include "support/TextCompare.h"
-#include "toolkit/Application.h"
+#include "toolkit/Fonts.h"
 
 namespace {
 
@@ -244,7 +244,7 @@ void TRadioGroup::SetItems(const std::vector<std::string>& items) {
                                  WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON | (i == 0 ? WS_TABSTOP : 0),
                                  0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(i + 1),
                                  GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(b, WM_SETFONT, reinterpret_cast<WPARAM>(Application.DefaultFont()), FALSE);
+        SendMessageA(b, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
         buttons_.push_back(b);
     }
     ArrangeButtons();
@@ -262,7 +262,7 @@ void TRadioGroup::ArrangeButtons() {
     if (buttons_.empty())
         return;
     HDC dc = GetDC(Handle());
-    HGDIOBJ old = SelectObject(dc, Application.DefaultFont());
+    HGDIOBJ old = SelectObject(dc, DefaultFont());
     TEXTMETRICA tm = {};
     GetTextMetricsA(dc, &tm);
     SelectObject(dc, old);

@@ -133,7 +133,7 @@ HMENU TMenu::MakeMenu(const std::vector<TNode>& nodes, bool bar) const {
 
 TMainMenu::~TMainMenu() {
     if (window_ && IsWindow(window_) && GetMenu(window_) == menu_.Get())
-        SetMenu(window_, nullptr);
+        ::SetMenu(window_, nullptr);
 }
 
 void TMainMenu::AttachTo(HWND window) {
@@ -144,7 +144,7 @@ void TMainMenu::AttachTo(HWND window) {
 void TMainMenu::Rebuild() {
     TMenuHandle fresh(MakeMenu(true));
     if (window_)
-        SetMenu(window_, fresh.Get());
+        ::SetMenu(window_, fresh.Get());
     menu_ = std::move(fresh); // the previous menu is detached now and destroyed here
     if (window_)
         DrawMenuBar(window_);

@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/Win32.h"
+#include "toolkit/Events.h"
 #include "toolkit/Handles.h"
-#include "toolkit/Window.h"
 
 // A key with modifiers (FCONTROL, FSHIFT, FALT); key 0 is no shortcut.
 struct TShortCut {

@@ -1,6 +1,6 @@
 #include "toolkit/SpeedButton.h"
 
-#include "toolkit/Application.h"
+#include "toolkit/Fonts.h"
 
 TCreateParams TSpeedButton::KindParams() const {
     return {"CorvixSpeedButton", 0};
@@ -21,7 +21,7 @@ void TSpeedButton::Paint() {
                      DFCS_BUTTONPUSH | (Down() ? DFCS_PUSHED : 0) | (enabled ? 0 : DFCS_INACTIVE));
     if (Down())
         OffsetRect(&r, 1, 1);
-    HGDIOBJ oldFont = SelectObject(dc, Application.DefaultFont());
+    HGDIOBJ oldFont = SelectObject(dc, DefaultFont());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     const std::string caption = Text();

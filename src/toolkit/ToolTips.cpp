@@ -24,11 +24,11 @@ TToolTips::TToolTips(TForm& form) : form_(form) {
     if (!hwnd_)
         throw Exception("Fenster ToolTips kann nicht erzeugt werden");
     SendMessageA(hwnd_, TTM_SETMAXTIPWIDTH, 0, MaxTipWidth);
-    form_.SetToolTipsWindow(this);
+    form_.SetToolTipsWindow(hwnd_);
 }
 
 TToolTips::~TToolTips() {
-    if (form_.ToolTipsWindow() == this)
+    if (form_.ToolTipsWindow() == hwnd_)
         form_.SetToolTipsWindow(nullptr);
     if (IsWindow(hwnd_))
         DestroyWindow(hwnd_);
@@ -63,9 +63,4 @@ std::string TToolTips::TipOf(const TWindow& control) const {
 
 int TToolTips::Count() const {
     return static_cast<int>(SendMessageA(hwnd_, TTM_GETTOOLCOUNT, 0, 0));
-}
-
-void TToolTips::Relay(const MSG& msg) {
-    MSG copy = msg;
-    SendMessageA(hwnd_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
 }

@@ -1,7 +1,7 @@
 // TToolTips: shows the hints of a form's controls as tool tips while the
-// pointer rests on them. The form's mouse messages reach the tips through
-// the application's message loop (Relay); the controls are not subclassed,
-// so their own message handling stays as it is. Long hints wrap.
+// pointer rests on them. The form hands the tips the mouse messages of its
+// windows (TForm::PreTranslateMessage); the controls are not subclassed, so
+// their own message handling stays as it is. Long hints wrap.
 #pragma once
 
 #include <string>
@@ -24,9 +24,6 @@ public:
     std::string TipOf(const TWindow& control) const;
     int Count() const;
     HWND Handle() const { return hwnd_; }
-
-    // Hands a mouse message of the form's windows to the tips.
-    void Relay(const MSG& msg);
 
     // Width in pixels at which a tip wraps.
     static constexpr int MaxTipWidth = 300;

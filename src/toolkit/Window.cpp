@@ -5,7 +5,8 @@
 #include <set>
 
 #include "support/Exception.h"
-#include "toolkit/Application.h"
+#include "toolkit/ErrorReport.h"
+#include "toolkit/Fonts.h"
 #include "toolkit/Menus.h"
 
 namespace {
@@ -58,7 +59,7 @@ void TWindow::CreateHandle(const TCreateParams& p) {
         throw Exception("Fenster " + p.name + " kann nicht erzeugt werden");
     if (!own)
         Subclass(hwnd);
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(Application.DefaultFont()), FALSE);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
     if (TWindow* parent = (p.style & WS_CHILD) ? FromHandle(p.parent) : nullptr) {
         parentWindow_ = parent;
         parent->children_.push_back(this);
@@ -118,7 +119,7 @@ LRESULT CALLBACK TWindow::Trampoline(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     try {
         result = self->OnMessage(msg, wParam, lParam);
     } catch (...) {
-        Application.HandleException();
+        ReportException();
     }
     if (msg == WM_NCDESTROY)
         self->hwnd_ = nullptr;
@@ -183,6 +184,10 @@ LRESULT TWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return DefaultMessage(msg, wParam, lParam);
+}
+
+bool TWindow::PreTranslateMessage(MSG&) {
+    return false;
 }
 
 bool TWindow::OnCommand(WORD, WORD) {
@@ -349,17 +354,17 @@ bool TWindow::Focused() const {
 }
 
 HFONT TWindow::Font() const {
-    return font_ ? font_.Get() : Application.DefaultFont();
+    return font_ ? font_.Get() : DefaultFont();
 }
 
 int TWindow::FontSize() const {
-    return fontSize_ > 0 ? fontSize_ : TApplication::kDefaultFontSize;
+    return fontSize_ > 0 ? fontSize_ : kDefaultFontSize;
 }
 
 void TWindow::SetFontStyle(bool bold, int pointSize) {
     fontBold_ = bold;
     fontSize_ = pointSize;
-    font_ = Application.MakeFont(bold, FontSize());
+    font_ = MakeFont(bold, FontSize());
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
     FontChanged();
 }

@@ -6,7 +6,7 @@
 // windows whose procedure is the trampoline.
 //
 // The trampoline catches every exception: none escapes into the system's
-// code; the application's default error handling shows it.
+// code; it is reported (ErrorReport.h) and the program goes on.
 //
 // Notifications a control sends to its parent (WM_COMMAND, WM_NOTIFY,
 // WM_CTLCOLOR*) are handed back to the control's own object, so each control
@@ -17,18 +17,22 @@
 // creation order), as the forms' tables say.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/Win32.h"
+#include "toolkit/Events.h"
 #include "toolkit/Handles.h"
 #include "toolkit/KeepDisabled.h"
 #include <commctrl.h>
 
 class TPopupMenu;
 
-using TNotifyEvent = std::function<void()>;
+// Messages the toolkit sends its own windows.
+// Posted to a released form: destroy it (see TMessageLoop::Release).
+const UINT CM_RELEASE = WM_APP + 0x100;
+// Sent by a button to its form: wParam is the form's modal result now.
+const UINT CM_MODALRESULT = WM_APP + 0x101;
 
 enum class TAlign { None, Top, Bottom, Left, Right, Client };
 
@@ -116,8 +120,8 @@ public:
 
     void SetFocus();
     bool Focused() const;
-    // The window's font: the application's default font unless SetFontStyle
-    // gave the window one of its own.
+    // The window's font: the default font (Fonts.h) unless SetFontStyle gave
+    // the window one of its own.
     HFONT Font() const;
     // Gives the window a font of its own: the default face, bold or regular,
     // in `pointSize` points (0: the default size). Runs FontChanged.
@@ -132,6 +136,11 @@ public:
 
     // Raised after the window changed its size and laid out its children.
     TNotifyEvent onResize;
+
+    // A message for this top-level window or one of its children, before it
+    // is dispatched (the message loop asks): true when the window took it as
+    // a key of its own (a shortcut, a dialog key). The default takes none.
+    virtual bool PreTranslateMessage(MSG& msg);
 
 protected:
     TWindow() = default;
@@ -187,8 +196,3 @@ private:
 
 // Windows disabled while a form waits for a long operation (KeepDisabled.h).
 using TWindowsDisabled = TKeepDisabled<TWindow>;
-
-// Binds a member function as an event handler: onClick = Handler(this, &T::f).
-template <typename T> TNotifyEvent Handler(T* object, void (T::*method)()) {
-    return [object, method] { (object->*method)(); };
-}

@@ -1,7 +1,7 @@
 // The program registered to open a kind of file or link.
+#include "association/RegisteredProgram.h"
 #include "registry/Registry5LE.h"
 #include "support/ScratchRegistry.h"
-#include "support/ZQFileVersion.h"
 
 #include <gtest/gtest.h>
 

@@ -20,6 +20,12 @@
 //   select=TEXT       selects the entry TEXT of the window's item list, as a
 //                     click does
 //   show=minimized    minimizes the window, as its title bar button does
+//   retype=OLD:NEW    replaces the text of the edit field that holds OLD
+//                     with NEW, as typing does (it can be taken back)
+//   ctrl=TEXT:KEY     presses Ctrl+KEY (a letter) from the keyboard in the
+//                     edit field that holds TEXT, the field having the focus
+//   field=TEXT        waits (3 s at most) until an edit field of the window
+//                     holds TEXT
 //
 // Exit status: 0 done, 2 usage, 3 a step failed (the step is named on stderr).
 #include <windows.h>
@@ -97,6 +103,56 @@ HWND childOfClass(HWND window, const char* cls, int index) {
     return nullptr;
 }
 
+// An edit field's text: asked of the field itself (GetWindowText does not
+// ask a window of another process).
+std::string fieldText(HWND edit) {
+    char buf[1024] = "";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(edit, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf), SMTO_NORMAL,
+                        5000, &length);
+    return buf;
+}
+
+// The edit field of the window that holds `text`; null (the texts the
+// fields hold logged, for a failing test to show) when none does.
+HWND editHolding(HWND window, const std::string& text, bool log = true) {
+    std::string texts;
+    for (HWND child : childrenOf(window))
+        if (lstrcmpiA(classOf(child).c_str(), "Edit") == 0) {
+            if (fieldText(child) == text)
+                return child;
+            texts += " [" + fieldText(child) + "]";
+        }
+    if (log)
+        std::fprintf(stderr, "no edit field holds \"%s\":%s\n", text.c_str(), texts.c_str());
+    return nullptr;
+}
+
+// Ctrl+KEY as the keyboard sends it, into `edit`: the driver shares the
+// program's input state for the while, so it can give the field the focus.
+bool pressCtrlKey(HWND window, HWND edit, char key) {
+    const DWORD own = GetCurrentThreadId();
+    const DWORD program = GetWindowThreadProcessId(edit, nullptr);
+    if (!AttachThreadInput(own, program, TRUE))
+        return false;
+    SetForegroundWindow(window);
+    SetFocus(edit);
+    INPUT input[4] = {};
+    const WORD keys[4] = {VK_CONTROL, static_cast<WORD>(key), static_cast<WORD>(key), VK_CONTROL};
+    for (int i = 0; i < 4; ++i) {
+        input[i].type = INPUT_KEYBOARD;
+        input[i].ki.wVk = keys[i];
+        input[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    const bool sent = SendInput(4, input, sizeof(INPUT)) == 4;
+    // The program takes the keys before the input states part again.
+    DWORD_PTR result = 0;
+    Sleep(300);
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result);
+    AttachThreadInput(own, program, FALSE);
+    return sent;
+}
+
 void notifyParent(HWND control, WORD code) {
     PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
                  reinterpret_cast<LPARAM>(control));
@@ -168,6 +224,30 @@ bool step(HWND& current, const std::string& name, const std::string& arg) {
             Sleep(300);
         }
         return false;
+    }
+    if (name == "retype") {
+        const size_t colon = arg.find(':');
+        HWND edit =
+            colon == std::string::npos ? nullptr : editHolding(current, arg.substr(0, colon));
+        if (!edit)
+            return false;
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(arg.c_str() + colon + 1));
+        return true;
+    }
+    if (name == "ctrl") {
+        const size_t colon = arg.rfind(':');
+        HWND edit =
+            colon == std::string::npos ? nullptr : editHolding(current, arg.substr(0, colon));
+        return edit && colon + 2 == arg.size() && pressCtrlKey(current, edit, arg[colon + 1]);
+    }
+    if (name == "field") {
+        for (int tries = 0; tries < 30; ++tries) {
+            if (editHolding(current, arg, false))
+                return true;
+            Sleep(100);
+        }
+        return editHolding(current, arg) != nullptr;
     }
     if (name == "select") {
         HWND list = childOfClass(current, "ListBox", 0);

@@ -19,7 +19,9 @@
 #   associate        Windows 2000 with changes allowed: an extension is
 #                    associated with another class and dissociated again
 #                    through the window's box and buttons, the questions
-#                    answered; reg query shows each change.
+#                    answered; reg query shows each change. In between,
+#                    Ctrl+Z from the keyboard in the class box takes back
+#                    the typing there and leaves the association.
 #   far_east         a Japanese system (LANG=ja_JP.UTF-8, ANSI code page 932):
 #                    the extension ".ソ" and the class "表示ファイル", whose
 #                    second bytes include "\", are scanned (the status bar's
@@ -481,6 +483,12 @@ associate)
         fail "the clean-up question"
     reg_run query 'HKCR\.e2ea' /ve | grep -q 'REG_SZ *e2eother$' || fail "reg query: .e2ea is not linked to e2eother"
     reg_run query 'HKCR\e2eclass' /ve | grep -q 'E2E Document' || fail "e2eclass went, though kept"
+
+    # Ctrl+Z typed in the class box takes back the typing, not the association
+    # (whose undo would ask first and leave the typing as it was).
+    "$wine_run" "$drive" "$pid" "wait=$caption" "retype=e2eother:e2eoth" "ctrl=e2eoth:Z" \
+        "field=e2eother" >/dev/null 2>>"$work/drive.out" || fail "Ctrl+Z in the class box"
+    reg_run query 'HKCR\.e2ea' /ve | grep -q 'REG_SZ *e2eother$' || fail "Ctrl+Z undid the association"
 
     probe dissoc press "$pid" Dissociate --answer '&Ja' --answer '&Nein' || fail "Dissociate"
     grep -q "Are you sure to dissociate '.e2ea' from 'e2eother'?" "$work/dissoc.out" ||

@@ -147,6 +147,26 @@ TEST(Labels, BoundsFollowTheCaptionUntilAnEllipsisIsChosen) {
     EXPECT_EQ(label.FontSize(), 12);
 }
 
+// A caption set behind the label's back (WM_SETTEXT from outside) is
+// fitted when the label paints it; without AutoSize the bounds stay.
+TEST(Labels, AnAutoSizedLabelFitsItsBoundsAfterPainting) {
+    LabelForm form;
+    form.Show();
+    TZQLabel& label = form.label;
+    const auto paint = [&](const char* caption) {
+        SetWindowTextA(label.Handle(), caption);
+        InvalidateRect(label.Handle(), nullptr, TRUE);
+        UpdateWindow(label.Handle());
+    };
+    const char* longer = "A caption set from outside, longer than before";
+    paint(longer);
+    const SIZE size = CaptionExtent(label, longer);
+    EXPECT_EQ(label.Bounds(), (TBounds{10, 10, size.cx, size.cy}));
+    label.SetAutoSize(false);
+    paint("short");
+    EXPECT_EQ(label.Width(), size.cx);
+}
+
 TEST(Labels, MouseEnterLeavePressAndClick) {
     LabelForm form;
     TZQLabel& label = form.label;

@@ -3,7 +3,7 @@
 // against a fresh scan.
 #include "RegistrySnapshot.h"
 #include "UiTestSupport.h"
-#include "dialogs/ZQSelectQuery.h"
+#include "controls/ZQSelectQuery.h"
 #include "index/ZQFileAssoc.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // The select-one query: its self-sizing layout and the SelectQuery function.
 #include "UiTestSupport.h"
 #include "controls/ZQDialogs.h"
-#include "dialogs/ZQSelectQuery.h"
+#include "controls/ZQSelectQuery.h"
 #include "support/StringList.h"
 
 namespace {

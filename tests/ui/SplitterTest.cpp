@@ -178,6 +178,46 @@ TEST(Splitter, EscapeEndsADragWithoutApplyingIt) {
     EXPECT_EQ(form.neighbour.Width(), 140);
 }
 
+// The bar is filled with its colour. While a drag shows its band, the
+// parent is locked against painting (one window at a time can be: a second
+// lock fails), and unlocked when the drag ends, released or not; a live
+// drag locks nothing.
+TEST(Splitter, ColourAndTheParentLockedWhileTheBandShows) {
+    SplitForm form;
+    form.Show();
+    TZQSplitter& bar = form.bar;
+    const POINT off = OffHandle(bar);
+    const auto shown = [&] {
+        UpdateWindow(bar.Handle());
+        const DWORD pixel = ScreenPixels(bar.Handle())[off.y * bar.Width() + off.x] & 0xFFFFFF;
+        return RGB(pixel >> 16, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    };
+    EXPECT_EQ(bar.Color(), CLR_DEFAULT);
+    EXPECT_EQ(shown(), GetSysColor(COLOR_BTNFACE));
+    bar.SetColor(RGB(200, 30, 40));
+    EXPECT_EQ(shown(), RGB(200, 30, 40));
+
+    const auto lockable = [&] {
+        const bool locked = LockWindowUpdate(form.rest.Handle()) != FALSE;
+        if (locked)
+            LockWindowUpdate(nullptr);
+        return locked;
+    };
+    const POINT to = {off.x + 40, off.y};
+    Drag(bar, off, to, false);
+    ASSERT_TRUE(bar.Dragging());
+    EXPECT_FALSE(lockable());
+    SendMessageA(bar.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    EXPECT_TRUE(lockable());
+    Drag(bar, off, to, false);
+    SendMessageA(bar.Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(lockable());
+    bar.SetResizeStyle(rsUpdate);
+    Drag(bar, off, to, false);
+    EXPECT_TRUE(lockable());
+    SendMessageA(bar.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+}
+
 TEST(Splitter, ARightAlignedBarResizesTheControlOnItsRight) {
     SplitForm form(TAlign::Right);
     form.Show();

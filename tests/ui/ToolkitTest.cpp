@@ -450,6 +450,38 @@ TEST(DialogSeam, AModalFormIsShownAndGivesItsOwnResultAlsoWhenItsButtonFails) {
     EXPECT_EQ(dialogs.Pending(), 0u);
 }
 
+// A button pressed by another program (BM_CLICK sent from another thread
+// while the modal loop waits) ends the loop at once, with no further input,
+// also when its handler handled the waiting messages as a long operation
+// does (a rescan), the mouse move the press left among them.
+TEST(ModalLoop, AButtonPressedFromOutsideEndsTheLoopAtOnce) {
+    TDialogHandler* saved = Application.SetDialogHandler(nullptr);
+    TOkCancelForm form;
+    form.ok.onClick = [] { Application.ProcessMessages(); };
+    struct TPress {
+        HWND form, ok;
+        bool stillShown = false;
+        static DWORD WINAPI Run(void* param) {
+            auto* p = static_cast<TPress*>(param);
+            for (int i = 0; i < 250 && !IsWindowVisible(p->form); ++i)
+                Sleep(20);
+            SendMessageA(p->ok, BM_CLICK, 0, 0);
+            Sleep(1500);
+            p->stillShown = IsWindowVisible(p->form) != FALSE;
+            if (p->stillShown) // lets the loop look again, so the test ends
+                PostMessageA(p->form, WM_NULL, 0, 0);
+            return 0;
+        }
+    } press{form.Handle(), form.ok.Handle()};
+    HANDLE thread = CreateThread(nullptr, 0, TPress::Run, &press, 0, nullptr);
+    ASSERT_TRUE(thread);
+    EXPECT_EQ(form.ShowModal(), mrOk);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    EXPECT_FALSE(press.stillShown);
+    Application.SetDialogHandler(saved);
+}
+
 TEST(Controls, ComboBoxesWithFreeTextListOnlyAndWithoutDropDown) {
     TForm form({"Combos", "Combos", 400, 200});
     TComboBox free, listOnly{TComboStyle::DropDownList}, simple{TComboStyle::Simple};

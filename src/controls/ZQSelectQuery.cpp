@@ -1,4 +1,4 @@
-#include "dialogs/ZQSelectQuery.h"
+#include "controls/ZQSelectQuery.h"
 
 #include <algorithm>
 

@@ -1,5 +1,6 @@
+#include "association/RegisteredProgram.h"
+
 #include "registry/Registry5LE.h"
-#include "support/ZQFileVersion.h"
 
 void GetRegisteredProgram(const std::string& name, std::string& program) {
     program.clear();

@@ -1,0 +1,37 @@
+#include "toolkit/ErrorReport.h"
+
+#include <exception>
+
+#include "platform/Win32.h"
+
+namespace {
+
+TErrorReporter reporter = nullptr;
+
+} // namespace
+
+void ReportException() {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        ReportError(e.what());
+    } catch (...) {
+        ReportError("Unbekannter Fehler");
+    }
+}
+
+void ReportError(const std::string& message) {
+    try {
+        if (reporter)
+            reporter(message);
+        else
+            MessageBoxA(nullptr, message.c_str(), "Fehler", MB_OK | MB_ICONERROR);
+    } catch (...) {
+    }
+}
+
+TErrorReporter SetErrorReporter(TErrorReporter next) {
+    TErrorReporter previous = reporter;
+    reporter = next;
+    return previous;
+}
