@@ -2,6 +2,7 @@
 
 #include "association/Visibility.h"
 #include "toolkit/Application.h"
+#include "toolkit/HelpKey.h"
 
 #include <shlobj.h>
 
@@ -44,6 +45,7 @@ TSysOptionForm::TSysOptionForm(TChangeGate gate)
     btnOK.onClick = Handler(this, &TSysOptionForm::btnOKClick);
     btnCancel.onClick = Handler(this, &TSysOptionForm::btnCancelClick);
     btnHelp.onClick = Handler(this, &TSysOptionForm::btnHelpClick);
+    onShortCut = HelpKey(Handler(this, &TSysOptionForm::btnHelpClick));
 }
 
 void TSysOptionForm::FormShow() {

@@ -6,6 +6,7 @@
 
 #include "toolkit/Dialogs.h"
 #include "toolkit/Form.h"
+#include "toolkit/HelpViewer.h"
 #include "toolkit/ToolTips.h"
 
 TApplication Application;
@@ -184,8 +185,9 @@ int TApplication::Ask(const TDialogRequest& request) {
     case TDialogKind::Modal:
         return RunModal(*request.form);
     case TDialogKind::Help:
-        return WinHelpA(mainForm_ ? mainForm_->Handle() : nullptr, helpFile_.c_str(),
-                        request.helpCommand, request.helpData);
+        ProgramHelp().Show(mainForm_ ? mainForm_->Handle() : nullptr, helpFile_,
+                           request.helpCommand, request.helpData, request.helpTopic);
+        return 1;
     default: {
         TMessageForm box(request.kind, request.caption, request.text, request.buttons);
         return RunModal(box);
@@ -193,12 +195,13 @@ int TApplication::Ask(const TDialogRequest& request) {
     }
 }
 
-bool TApplication::HelpCommand(UINT command, ULONG_PTR data) {
+bool TApplication::HelpCommand(UINT command, ULONG_PTR data, const std::string& topic) {
     TDialogRequest request;
     request.kind = TDialogKind::Help;
     request.caption = helpFile_;
     request.helpCommand = command;
     request.helpData = data;
+    request.helpTopic = topic;
     return Ask(request) != 0;
 }
 

@@ -40,7 +40,7 @@ enum class TDialogKind {
     Confirmation, // "Bestätigen"
     Plain,        // the application title as caption
     Modal,        // a modal form (`form`)
-    Help,         // a call to the help system (`helpCommand`, `helpData`)
+    Help,         // a call to the help system (`helpCommand`, `helpData`, `helpTopic`)
 };
 
 // What the program asks: kind, caption and text of a box (for a modal form
@@ -53,6 +53,9 @@ struct TDialogRequest {
     TForm* form = nullptr;
     UINT helpCommand = 0;
     ULONG_PTR helpData = 0;
+    // The user guide's anchor when the request names a place of its own
+    // (otherwise the command and data give it; see toolkit/HelpViewer).
+    std::string helpTopic;
 };
 
 // Answers requests instead of the user (tests). The result is the modal
@@ -131,9 +134,10 @@ public:
     int RunModal(TForm& form);
 
     // The help system on HelpFile(): HELP_CONTEXT with a context number, or
-    // any command with its data (HELP_QUIT, command 15 with data 0, ...).
+    // any command with its data (HELP_QUIT, command 15 with data 0, ...); a
+    // topic names the place in the user guide where the command gives none.
     bool HelpContext(int context) { return HelpCommand(HELP_CONTEXT, context); }
-    bool HelpCommand(UINT command, ULONG_PTR data);
+    bool HelpCommand(UINT command, ULONG_PTR data, const std::string& topic = std::string());
 
     // "MS Shell Dlg" / Tahoma 8 pt, the font of every window.
     static constexpr int kDefaultFontSize = 8;
