@@ -2,22 +2,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(GuideLink, EveryHelpRequestHasItsAnchor) {
-    struct Case {
-        unsigned command;
-        unsigned long data;
-        std::string topic, anchor;
-    } cases[] = {
-        {kHelpCommandContext, 100, "", "context-100"}, {kHelpCommandContext, 0, "", "context-0"},
-        {kHelpCommandTopics, 0, "", "contents"},       {kHelpCommandContents, 0, "", "contents"},
-        {kHelpCommandTopics, 0, "actions", "actions"}, {kHelpCommandContext, 60, "flags", "flags"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(GuideAnchor(c.command, c.data, c.topic), c.anchor) << c.command << "/" << c.data;
-    EXPECT_EQ(GuideFileName("Corvix.hlp"), "Corvix.html");
-    EXPECT_EQ(GuideFileName("C:\\My.Programs\\Corvix"), "C:\\My.Programs\\Corvix.html");
-}
-
 TEST(GuideLink, FileUrlKeepsTheAnchorApartFromThePath) {
     const std::pair<std::string, std::string> cases[] = {
         {"C:\\Corvix\\Corvix.html", "file:///C:/Corvix/Corvix.html#a"},

@@ -31,6 +31,10 @@
 //       about box reads them (bytes outside ASCII as \xNN).
 //   winprobe select|type|press PID ...
 //       work the program's window as a user would (see ProbeDrive.h).
+//   winprobe record FILE [ARG...]
+//       appends its arguments after FILE, joined by blanks, as one line to
+//       FILE and ends: a stand-in for a web browser that shows what a
+//       program asked it to open.
 //   winprobe counts
 //       prints what a scan of HKEY_CLASSES_ROOT should count, found here
 //       with the plain registry API: the keys named like an extension and
@@ -452,6 +456,17 @@ int counts() {
     return 0;
 }
 
+int record(int argc, char** argv) {
+    std::string line;
+    for (int i = 3; i < argc; ++i)
+        line += (i > 3 ? " " : "") + std::string(argv[i]);
+    FILE* file = std::fopen(argv[2], "ab");
+    if (!file)
+        return 3;
+    std::fprintf(file, "%s\n", line.c_str());
+    return std::fclose(file) == 0 ? 0 : 3;
+}
+
 int usage() {
     std::fprintf(stderr, "usage: winprobe launch EXE [--caption TEXT] [--timeout SEC] "
                          "[--dismiss CAPTION] [--no-status] [--close]\n"
@@ -462,6 +477,7 @@ int usage() {
                          "       winprobe version FILE\n"
                          "       winprobe select|type PID TEXT\n"
                          "       winprobe press PID CAPTION [--answer BUTTON]... [--timeout SEC]\n"
+                         "       winprobe record FILE [ARG...]\n"
                          "       winprobe counts\n");
     return 2;
 }
@@ -475,6 +491,8 @@ int main(int argc, char** argv) {
         const int rc = drive(argc, argv);
         return rc == 2 ? usage() : rc;
     }
+    if (argc >= 3 && std::string(argv[1]) == "record")
+        return record(argc, argv);
     if (argc < 3)
         return usage();
     std::string command = argv[1];
