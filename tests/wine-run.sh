@@ -7,5 +7,5 @@ export WINEARCH=win32
 export WINEDLLOVERRIDES="mscoree=d;mshtml=d"
 export WINEPREFIX="${CORVIX_TEST_PREFIX:-/tmp/corvix-test-prefix-$(id -u)}"
 . "$(dirname "$0")/../tools/wine-prefix.sh"
-make_wine_prefix
+make_wine_prefix unmanaged
 exec wine "$@"

@@ -1,10 +1,10 @@
 #include "association/ClassRecord.h"
 
 #include "association/Errors.h"
-#include "association/JournalHook.h"
 #include "association/LayerRegistry.h"
 #include "association/Lookups.h"
 #include "association/Names.h"
+#include "association/RegistryWriter.h"
 #include "association/SubkeyRegistry.h"
 #include "association/VersionRules.h"
 
@@ -13,13 +13,23 @@ namespace {
 const char kEditFlags[] = "EditFlags";
 
 // Makes the default value of the subkey `name` of the class key `cls` has
-// open `text`, creating the subkey; an empty text deletes the subkey instead.
-// A subkey that can't be opened is skipped.
+// open `text`, creating the subkey; an empty text deletes the subkey (with
+// its own subkeys) instead. A stored REG_EXPAND_SZ stays expandable. A
+// subkey that can't be created or deleted raises ERegistryException: the
+// caller must not take the refused change for done.
 void WriteSubkeyDefault(const TRegistry& cls, const char* name, const std::string& text) {
-    TRegistry reg = RegistryBelow(cls, KEY_WRITE);
-    if (text.empty())
-        reg.DeleteKey(name);
-    else if (reg.OpenKey(name, true))
+    TRegistry reg = RegistryBelow(cls, KEY_READ | KEY_WRITE);
+    if (text.empty()) {
+        if (reg.KeyExists(name) && !reg.DeleteKey(name))
+            throw ERegistryException(std::string("Löschen von Schlüssel ") + name +
+                                     " misslungen");
+        return;
+    }
+    if (!reg.OpenKey(name, true))
+        throw ERegistryException(std::string("Erzeugung von Schlüssel ") + name + " misslungen");
+    if (reg.GetDataType("") == rdExpandString)
+        reg.WriteExpandString("", text);
+    else
         reg.WriteString("", text);
 }
 
@@ -67,7 +77,7 @@ TEditFlags GetEditFlags(const std::string& className) {
     }
 }
 
-void RegisterFileClass(const std::string& className, const std::string& description,
+void RegisterFileClass(TRegistryWriter& writer, const std::string& className, const std::string& description,
                        const TEditFlags& editFlags, const std::string& infoTip,
                        const std::string& curVer, const std::string& defaultIcon) {
     if (!IsValidFileClass(className))
@@ -77,11 +87,10 @@ void RegisterFileClass(const std::string& className, const std::string& descript
     if (!curVer.empty() && !IsValidFileClass(curVer))
         throw EValidError::ForFileClass(curVer);
 
-    RecordBeforeImage(HKEY_CLASSES_ROOT, FileClassKey(className));
     // A class key that can't be opened or created is reported rather than
     // passed over in silence: the caller would take the refused write for
     // done.
-    TRegistry reg = ClassesRootRegistry(KEY_WRITE);
+    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, FileClassKey(className));
     if (!reg.OpenKey(FileClassKey(className), true))
         throw ERegistryException("Erzeugung von Schlüssel " + className + " misslungen");
 
@@ -109,12 +118,29 @@ void RegisterFileClass(const std::string& className, const std::string& descript
     WriteSubkeyDefault(reg, "DefaultIcon", defaultIcon);
 }
 
-void DeleteFileClass(const std::string& className) {
+void DeleteFileClass(TRegistryWriter& writer, const std::string& className) {
     if (!FileClassExists(className))
         return;
-    RecordBeforeImage(HKEY_CLASSES_ROOT, FileClassKey(className));
-    // KEY_READ lets the deletion list the subkeys, so the whole tree goes.
-    ClassesRootRegistry(KEY_READ).DeleteKey(FileClassKey(className));
+    if (!writer.Key(HKEY_CLASSES_ROOT, FileClassKey(className)).DeleteKey(FileClassKey(className)))
+        throw ERegistryException("Löschen von Schlüssel " + className + " misslungen");
+}
+
+TClassTexts GetClassTexts(const std::string& className) {
+    TClassTexts texts;
+    if (!IsValidFileClass(className))
+        return texts;
+    TRegistry reg = ClassesRootRegistry(KEY_READ);
+    if (!reg.OpenKey(FileClassKey(className), false))
+        return texts;
+    const auto text = [&reg](const std::string& name) {
+        const TRegDataType type = reg.GetDataType(name);
+        return type == rdString || type == rdExpandString ? reg.ReadString(name) : std::string();
+    };
+    texts.Description = text("");
+    texts.InfoTip = text("InfoTip");
+    if (reg.OpenKey("CurVer", false))
+        texts.CurVer = text("");
+    return texts;
 }
 
 std::string GetDefaultIcon(const std::string& className) {
@@ -126,13 +152,14 @@ std::string GetDefaultIcon(const std::string& className) {
     return reg.ReadString("");
 }
 
-void SetDefaultIcon(const std::string& className, const std::string& location) {
+void SetDefaultIcon(TRegistryWriter& writer, const std::string& className, const std::string& location) {
     if (!IsValidFileClass(className))
         throw EValidError::ForFileClass(className);
     if (location.empty())
         throw EValidError("\"\" is not a valid icon location.");
-    RecordBeforeImage(HKEY_CLASSES_ROOT, FileClassKey(className));
-    TRegistry reg = ClassesRootRegistry(KEY_WRITE);
+    if (!FileClassExists(className))
+        throw ERegistryException("Schlüssel " + className + " existiert nicht");
+    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, FileClassKey(className));
     if (!reg.OpenKey(FileClassKey(className), false))
         throw ERegistryException("Schlüssel " + className + " existiert nicht");
     WriteSubkeyDefault(reg, "DefaultIcon", location);

@@ -11,6 +11,8 @@
 
 #include <string>
 
+class TRegistryWriter;
+
 // The flags of a class. {efNone} for an invalid name, a missing key or a
 // missing "EditFlags". A REG_DWORD value is the number itself; a REG_BINARY
 // value of up to 4 bytes holds it lowest byte first (38 07 is 0x738).
@@ -32,14 +34,24 @@ TEditFlags GetEditFlags(const std::string& className);
 // "Erzeugung von Schlüssel %s misslungen" is raised (%s the class); a "CurVer" or
 // "DefaultIcon" subkey that can't be opened is skipped. A value that can't be
 // written raises ERegistryException; what was written before stays.
-void RegisterFileClass(const std::string& className, const std::string& description,
+void RegisterFileClass(TRegistryWriter& writer, const std::string& className, const std::string& description,
                        const TEditFlags& editFlags, const std::string& infoTip,
                        const std::string& curVer, const std::string& defaultIcon);
+
+// The texts of a class record as stored: the default value (not the
+// "FriendlyTypeName"), "InfoTip" and the default value of "CurVer"; empty for
+// an invalid name or whatever is missing or holds no text.
+struct TClassTexts {
+    std::string Description;
+    std::string InfoTip;
+    std::string CurVer;
+};
+TClassTexts GetClassTexts(const std::string& className);
 
 // Deletes an existing class key with everything below it (for "CLSID\{...}"
 // the key of that class identifier). An invalid name or a missing key is
 // silently ignored.
-void DeleteFileClass(const std::string& className);
+void DeleteFileClass(TRegistryWriter& writer, const std::string& className);
 
 // The icon location text of a class: the default value of its "DefaultIcon"
 // subkey; empty for an invalid name or whatever is missing.
@@ -51,7 +63,7 @@ std::string GetDefaultIcon(const std::string& className);
 // "Schlüssel %s existiert nicht" (%s the class) when the class has no key: a
 // missing class is not made by a change of its icon. An empty location is
 // refused the same way as an invalid name ("" is not a valid icon location).
-void SetDefaultIcon(const std::string& className, const std::string& location);
+void SetDefaultIcon(TRegistryWriter& writer, const std::string& className, const std::string& location);
 
 // The icon of a class, extracted with ExtractIconA from the file and index
 // that GetDefaultIcon names (index -1 is taken as 0; other negative indexes

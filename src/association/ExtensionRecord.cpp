@@ -1,7 +1,7 @@
 #include "association/ExtensionRecord.h"
 
 #include "association/Errors.h"
-#include "association/JournalHook.h"
+#include "association/RegistryWriter.h"
 #include "association/LayerRegistry.h"
 #include "association/Lookups.h"
 #include "association/Names.h"
@@ -89,7 +89,7 @@ void WriteShellNew(const TRegistry& ext, TShellNewKind kind, const std::string& 
 
 } // namespace
 
-void RegisterExtension(const std::string& ext, std::string& className,
+void RegisterExtension(TRegistryWriter& writer, const std::string& ext, std::string& className,
                        const std::string& contentType, const TEditFlags& editFlags, bool noOpen,
                        const std::string& noOpenText, TPerceivedType perceivedType,
                        TShellNewKind shellNewKind, const std::string& shellNewData,
@@ -106,11 +106,10 @@ void RegisterExtension(const std::string& ext, std::string& className,
         throw EValidError(std::to_string(static_cast<int>(perceivedType)) +
                           " is not a valid perceived type.");
 
-    RecordBeforeImage(HKEY_CLASSES_ROOT, ExtensionKey(ext));
     // An extension key that can't be opened or created is reported rather
     // than passed over in silence: the caller would take the refused write
     // for done.
-    TRegistry reg = ClassesRootRegistry(KEY_WRITE);
+    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
     if (!reg.OpenKey(ExtensionKey(ext), true))
         throw ERegistryException("Erzeugung von Schlüssel " + ext + " misslungen");
     reg.WriteString("", className);
@@ -142,35 +141,35 @@ void RegisterExtension(const std::string& ext, std::string& className,
         WriteKeyList(reg, "OpenWithProgIDs", openWithProgIDs);
 }
 
-bool AssociateExtension(const std::string& ext, const std::string& className, bool canCreate) {
+bool AssociateExtension(TRegistryWriter& writer, const std::string& ext, const std::string& className, bool canCreate) {
     if (!IsValidExtension(ext))
         throw EValidError::ForExtension(ext);
     if (!IsValidFileClass(className))
         throw EValidError::ForFileClass(className);
-    RecordBeforeImage(HKEY_CLASSES_ROOT, ExtensionKey(ext));
-    TRegistry reg = ClassesRootRegistry(KEY_WRITE);
+    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
     if (!reg.OpenKey(ExtensionKey(ext), canCreate))
         return false;
     reg.WriteString("", className);
     return true;
 }
 
-void DissociateExtension(const std::string& ext) {
-    if (!IsValidExtension(ext))
-        throw EValidError::ForExtension(ext);
-    RecordBeforeImage(HKEY_CLASSES_ROOT, ExtensionKey(ext));
-    TRegistry reg = ClassesRootRegistry(KEY_WRITE);
-    if (reg.OpenKey(ExtensionKey(ext), false))
-        reg.DeleteValue("");
-}
-
-void DeleteExtension(const std::string& ext) {
+void DissociateExtension(TRegistryWriter& writer, const std::string& ext) {
     if (!IsValidExtension(ext))
         throw EValidError::ForExtension(ext);
     if (!ExtensionExists(ext))
         return;
-    RecordBeforeImage(HKEY_CLASSES_ROOT, ExtensionKey(ext));
-    ClassesRootRegistry(KEY_READ).DeleteKey(ExtensionKey(ext));
+    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
+    if (reg.OpenKey(ExtensionKey(ext), false))
+        reg.DeleteValue("");
+}
+
+void DeleteExtension(TRegistryWriter& writer, const std::string& ext) {
+    if (!IsValidExtension(ext))
+        throw EValidError::ForExtension(ext);
+    if (!ExtensionExists(ext))
+        return;
+    if (!writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext)).DeleteKey(ExtensionKey(ext)))
+        throw ERegistryException("Löschen von Schlüssel " + ext + " misslungen");
 }
 
 std::string GetContentType(const std::string& ext) {

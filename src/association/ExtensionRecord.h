@@ -8,6 +8,8 @@
 
 #include <string>
 
+class TRegistryWriter;
+
 class TStringList;
 
 // The perceived type of an extension, indexing PerceivedTypeNames.
@@ -54,7 +56,7 @@ constexpr TShellNewKind snkNullFile = 4;
 // value that can't be written raises ERegistryException, a list entry whose
 // subkey can't be created raises "Erzeugung von Schlüssel %s misslungen";
 // what was written before stays.
-void RegisterExtension(const std::string& ext, std::string& className,
+void RegisterExtension(TRegistryWriter& writer, const std::string& ext, std::string& className,
                        const std::string& contentType, const TEditFlags& editFlags, bool noOpen,
                        const std::string& noOpenText, TPerceivedType perceivedType,
                        TShellNewKind shellNewKind, const std::string& shellNewData,
@@ -64,15 +66,15 @@ void RegisterExtension(const std::string& ext, std::string& className,
 // of the extension key, creating the key only when canCreate is true. True
 // when written, false when the key isn't there (or can't be opened).
 // EValidError for an invalid extension (tested first) or class name.
-bool AssociateExtension(const std::string& ext, const std::string& className, bool canCreate);
+bool AssociateExtension(TRegistryWriter& writer, const std::string& ext, const std::string& className, bool canCreate);
 
 // Removes the link: deletes the default value of the extension key. A missing
 // key is no error; an invalid extension raises EValidError.
-void DissociateExtension(const std::string& ext);
+void DissociateExtension(TRegistryWriter& writer, const std::string& ext);
 
 // Deletes the extension key with everything below it. A missing key is no
 // error; an invalid extension raises EValidError.
-void DeleteExtension(const std::string& ext);
+void DeleteExtension(TRegistryWriter& writer, const std::string& ext);
 
 // The extension's "Content Type"; empty for an invalid name, a missing key or
 // a missing value.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "support/AnsiText.h"
 #include "support/HexDigit.h"
 
 const char* const kJournalHeader = "Corvix undo journal 1";
@@ -214,7 +215,7 @@ bool HasNul(const std::string& name) {
 }
 
 bool IsKeyName(const std::string& name) {
-    return !name.empty() && name.find('\\') == std::string::npos && !HasNul(name);
+    return !name.empty() && !HasCharOf(name, "\\") && !HasNul(name);
 }
 
 // The registry nests keys at most this deep; a deeper image is not one it
@@ -255,7 +256,52 @@ private:
     TJournalContents Damaged(long number, const std::string& problem) {
         contents_.DamagedLine = firstOpen_;
         contents_.Problem = "line " + std::to_string(number) + ": " + problem;
+        ReadLateMarks();
         return contents_;
+    }
+
+    // The marks and entry numbers on whole lines of their own in the damaged
+    // rest: a mark there was written after its undo was done or begun, and
+    // setting the rest aside must not lose it.
+    void ReadLateMarks() {
+        for (size_t pos = contents_.Whole, end; (end = text_.find('\n', pos)) != std::string::npos;
+             pos = end + 1) {
+            std::string line = text_.substr(pos, end - pos);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            LineReader reader(line);
+            std::string word;
+            long id = 0;
+            reader.Word(word);
+            if (!reader.Number(id) || (word != "entry" && !reader.AtEnd()))
+                continue;
+            if (word == "entry")
+                contents_.LastId = std::max(contents_.LastId, id);
+            else if ((word == "undoing" || word == "undone" || word == "kept") && Mark(word, id))
+                contents_.LateMarks += line + kLineEnd;
+        }
+    }
+
+    TJournalRecord* Find(long id) {
+        for (TJournalRecord& record : contents_.Entries)
+            if (record.Id == id)
+                return &record;
+        return nullptr;
+    }
+
+    // Applies the mark `word` to entry `id`; false for an unknown entry.
+    bool Mark(const std::string& word, long id) {
+        TJournalRecord* record = Find(id);
+        if (!record)
+            return false;
+        if (word == "undone") {
+            contents_.Entries.erase(contents_.Entries.begin() + (record - &contents_.Entries[0]));
+            // The entry images join is found again: it moved, or went.
+            current_ = currentId_ == id ? nullptr : Find(currentId_);
+        } else {
+            record->InDoubt = word == "undoing";
+        }
+        return true;
     }
 
     std::string Header(const std::string& line) {
@@ -276,7 +322,7 @@ private:
                     return "an image without its key";
                 inImage_ = false;
                 stack_.clear();
-                contents_.Entries.back().Images.push_back(std::move(image_));
+                current_->Images.push_back(std::move(image_));
                 return std::string();
             }
             return "an unknown line inside an image";
@@ -285,8 +331,8 @@ private:
             return Entry(reader);
         if (word == "image")
             return Image(reader);
-        if (word == "undone")
-            return Undone(reader);
+        if (word == "undoing" || word == "undone" || word == "kept")
+            return Mark(word, reader);
         return "an unknown line";
     }
 
@@ -294,15 +340,23 @@ private:
         TJournalRecord record;
         if (!reader.Number(record.Id) || !reader.Quoted(record.Name) || !reader.AtEnd())
             return "a malformed entry line";
-        if (record.Id <= lastId_)
-            return "an entry number out of order";
-        lastId_ = contents_.LastId = record.Id;
-        contents_.Entries.push_back(std::move(record));
+        if (record.Id <= lastId_) {
+            // The entry goes on after another process's lines.
+            TJournalRecord* known = Find(record.Id);
+            if (!known || known->Name != record.Name)
+                return "an entry number out of order";
+            current_ = known;
+        } else {
+            lastId_ = contents_.LastId = record.Id;
+            contents_.Entries.push_back(std::move(record));
+            current_ = &contents_.Entries.back();
+        }
+        contents_.LastEntryLine = currentId_ = current_->Id;
         return std::string();
     }
 
     std::string Image(LineReader& reader) {
-        if (contents_.Entries.empty())
+        if (!current_)
             return "an image outside any entry";
         std::string rootName, word;
         image_ = TKeyImage();
@@ -325,7 +379,7 @@ private:
         }
         if (word != "absent" || !reader.AtEnd())
             return "a malformed image line";
-        contents_.Entries.back().Images.push_back(std::move(image_));
+        current_->Images.push_back(std::move(image_));
         return std::string();
     }
 
@@ -370,16 +424,13 @@ private:
         return std::string();
     }
 
-    std::string Undone(LineReader& reader) {
+    std::string Mark(const std::string& word, LineReader& reader) {
         long id = 0;
+        const std::string kind = (word == "kept" ? "a " : "an ") + word + " line";
         if (!reader.Number(id) || !reader.AtEnd())
-            return "a malformed undone line";
-        auto& entries = contents_.Entries;
-        auto it = std::find_if(entries.begin(), entries.end(),
-                               [id](const TJournalRecord& record) { return record.Id == id; });
-        if (it == entries.end())
-            return "an undone line for an unknown entry";
-        entries.erase(it);
+            return "a malformed " + kind.substr(kind.find(' ') + 1);
+        if (!Mark(word, id))
+            return kind + " for an unknown entry";
         return std::string();
     }
 
@@ -390,6 +441,9 @@ private:
     std::vector<TKeyTree*> stack_;
     long lastId_ = 0;
     long firstOpen_ = 1;
+    // The entry that images join, by its number; null when it was undone.
+    long currentId_ = 0;
+    TJournalRecord* current_ = nullptr;
 };
 
 } // namespace
@@ -409,8 +463,16 @@ std::string ImageText(const TKeyImage& image) {
     return out + "end" + kLineEnd;
 }
 
+std::string UndoingText(long id) {
+    return "undoing " + std::to_string(id) + kLineEnd;
+}
+
 std::string UndoneText(long id) {
     return "undone " + std::to_string(id) + kLineEnd;
+}
+
+std::string KeptText(long id) {
+    return "kept " + std::to_string(id) + kLineEnd;
 }
 
 TJournalContents ParseJournal(const std::string& text) {

@@ -19,7 +19,13 @@
 // `image <root> "<path>" absent`. The image of one value of a key reads
 // `image <root> "<path>" value "<name>"`, followed by its key line, the
 // value's line when the key had the value, and "end".
-// "undone N" marks entry N as taken back.
+// Taking entry N back writes "undoing N" before the first key is restored
+// and "undone N" when all are; when the registry refuses some, "kept N" says
+// that the entry stays. An entry whose "undoing" line is not followed by one
+// of the two is in doubt: whether it was taken back is not known.
+// When another process wrote to the file while an entry was being written,
+// the entry's line is written again before its next image (same number and
+// name): the images after it belong to that entry.
 // Quoted texts show printable ASCII as is and every other byte, the quote and
 // the backslash as \xHH, \" and \\. Lines end with CR LF; LF alone is read too.
 #pragma once
@@ -36,28 +42,38 @@ extern const char* const kJournalHeader;
 // and the undoing of an entry.
 std::string EntryText(long id, const std::string& name);
 std::string ImageText(const TKeyImage& image);
+std::string UndoingText(long id);
 std::string UndoneText(long id);
+std::string KeptText(long id);
 
 // One entry as read back.
 struct TJournalRecord {
     long Id = 0;
     std::string Name;
     std::vector<TKeyImage> Images;
+    bool InDoubt = false;
 };
 
 // What a journal file holds: the entries not undone, oldest first. A file that
 // is whole has Whole equal to the text's length. Otherwise reading stopped at
 // the first line that is cut off or malformed (or an image whose "end" never
 // came): Whole is the length of the text up to the last complete line before
-// it that ended an image, an entry line or an undone line, DamagedLine its
-// line number (from 1) and Problem says what was wrong.
+// it that ended an image or was an entry or mark line, DamagedLine its
+// line number (from 1) and Problem says what was wrong. Marks of entries read
+// that stand whole on their own lines in the damaged rest still count: they
+// are applied, and LateMarks holds them to be written again.
 struct TJournalContents {
     std::vector<TJournalRecord> Entries;
-    // The highest entry number read, undone entries included (0 for none).
+    // The highest entry number read, undone entries and the damaged rest
+    // included (0 for none).
     long LastId = 0;
+    // The number of the last entry line: the entry an image written next
+    // would join.
+    long LastEntryLine = 0;
     size_t Whole = 0;
     long DamagedLine = 0;
     std::string Problem;
+    std::string LateMarks;
 };
 
 // Reads journal text. Never raises: damage ends the reading.

@@ -108,7 +108,10 @@ TRawKey OpenForImage(HKEY root, const std::string& path, TKeyImage& image, TRawK
         image.Path += (image.Path.empty() ? "" : "\\") + name;
         TRawKey next;
         LONG rc = TRawKey::Open(key, name, KEY_READ, next);
-        if (rc == ERROR_FILE_NOT_FOUND)
+        // A name longer than a key name can be (255 characters) names no
+        // key; the registry may refuse it with another error than "not
+        // found" (Wine: ERROR_MORE_DATA).
+        if (rc == ERROR_FILE_NOT_FOUND || (rc && name.size() > 255))
             return TRawKey();
         if (rc)
             Fail("Could not open", image.FullName(), rc);

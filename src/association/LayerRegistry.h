@@ -1,6 +1,6 @@
 // The registry object every operation of the association layer starts with:
 // a fresh TRegistry on HKEY_CLASSES_ROOT with the access the operation needs
-// (KEY_READ for reads and existence tests, KEY_WRITE for writes). It lives
+// (KEY_READ: reads and existence tests; writes go through TRegistryWriter). It lives
 // for the one operation and closes its key on every path.
 #pragma once
 

@@ -1,8 +1,6 @@
 #include "association/UndoJournal.h"
 
-#include "association/JournalHook.h"
 #include "support/AppendFile.h"
-#include "support/WholeFile.h"
 
 #include <algorithm>
 
@@ -41,33 +39,62 @@ std::string TRestoreReport::Message() const {
 }
 
 TUndoJournal::TUndoJournal(std::string path, TJournalLimits limits)
-    : path_(std::move(path)), limits_(limits) {
-    Load();
+    : file_(std::move(path)), limits_(limits) {
+    // Without the lock (a folder that can't be written) the file is read all
+    // the same, and left as it is.
+    const std::unique_ptr<TFileLock> lock = file_.Lock();
+    Adopt(file_.Read(), lock != nullptr);
 }
 
-void TUndoJournal::Load() {
-    std::string text;
-    if (!ReadWholeFile(path_, text))
-        return;
-    TJournalContents contents = ParseJournal(text);
-    for (TJournalRecord& record : contents.Entries)
-        if (!record.Images.empty())
-            entries_.push_back(std::move(record));
+namespace {
+
+const char kNotMade[] = "The change was not made, since it could not be undone.";
+const char kNotUndone[] = "Nothing was undone, since the undo could not be recorded.";
+
+} // namespace
+
+void TUndoJournal::Adopt(const std::string& text, bool locked) {
+    const TJournalContents contents = ParseJournal(text);
+    entries_.clear();
+    std::string doubts;
+    for (const TJournalRecord& record : contents.Entries) {
+        if (record.InDoubt)
+            doubts += "\r\n    " + record.Name;
+        else if (!record.Images.empty())
+            entries_.push_back(record);
+    }
     // Numbers of undone entries are not given again: the file still holds
     // their lines.
-    nextId_ = contents.LastId + 1;
-    fileSize_ = text.size();
+    nextId_ = std::max(nextId_, contents.LastId + 1);
+    lastEntryLine_ = contents.LastEntryLine;
+    if (open_ && !OpenRecord())
+        open_ = false; // taken back by another process: the rest is an entry of its own
+    // Marks not yet written are for entries that are now in doubt.
+    pendingMarks_.clear();
+    rewriteFirst_ = false;
     if (contents.Whole < text.size())
-        SetAside(text, contents);
+        SetAside(text, contents, locked);
+    if (!doubts.empty()) {
+        damageReport_ += std::string(damageReport_.empty() ? "" : "\r\n") +
+                         "The undo of these changes was begun but not recorded as done, so they "
+                         "are no longer offered (undoing them again could take back later "
+                         "changes):" +
+                         doubts;
+        if (locked)
+            TryRewrite();
+        else
+            rewriteFirst_ = true;
+    }
 }
 
-void TUndoJournal::SetAside(const std::string& text, const TJournalContents& contents) {
-    const std::string aside = path_ + ".damaged";
-    damageReport_ = "The undo journal " + path_ + " is damaged from line " +
-                    std::to_string(contents.DamagedLine) + " on (" + contents.Problem + "). ";
-    if (AppendToFile(aside, text.substr(contents.Whole)) &&
-        ReplaceWholeFile(path_, text.substr(0, contents.Whole))) {
-        fileSize_ = contents.Whole;
+void TUndoJournal::SetAside(const std::string& text, const TJournalContents& contents,
+                            bool locked) {
+    const std::string aside = Path() + ".damaged";
+    damageReport_ += std::string(damageReport_.empty() ? "" : "\r\n") + "The undo journal " +
+                     Path() + " is damaged from line " + std::to_string(contents.DamagedLine) +
+                     " on (" + contents.Problem + "). ";
+    if (locked && AppendToFile(aside, text.substr(contents.Whole)) &&
+        file_.Replace(text.substr(0, contents.Whole) + contents.LateMarks)) {
         damageReport_ += "The changes recorded before that can still be undone; the damaged rest "
                          "was moved to " +
                          aside + ".";
@@ -77,6 +104,33 @@ void TUndoJournal::SetAside(const std::string& text, const TJournalContents& con
         damageReport_ += "The changes recorded before that can still be undone; the damaged rest "
                          "could not be moved aside and will be dropped with the next change.";
     }
+}
+
+std::unique_ptr<TFileLock> TUndoJournal::Lock(const char* consequence) {
+    std::unique_ptr<TFileLock> lock = file_.Lock();
+    if (!lock)
+        throw EJournalError("The undo journal " + Path() + " can't be written.\r\n" + consequence);
+    return lock;
+}
+
+void TUndoJournal::Sync() {
+    if (file_.Leftover())
+        file_.CutLeftover();
+    if (!file_.Unchanged()) {
+        Adopt(file_.Read(), true);
+        return;
+    }
+    if (rewriteFirst_)
+        TryRewrite();
+    if (!pendingMarks_.empty() && TryAppend(pendingMarks_))
+        pendingMarks_.clear();
+}
+
+TJournalRecord* TUndoJournal::OpenRecord() {
+    for (TJournalRecord& record : entries_)
+        if (record.Id == openId_)
+            return &record;
+    return nullptr;
 }
 
 std::string TUndoJournal::TakeDamageReport() {
@@ -120,17 +174,21 @@ template <typename Covers, typename Capture>
 void TUndoJournal::Keep(Covers covers, Capture capture) {
     if (depth_ == 0)
         return;
-    if (open_)
-        for (const TKeyImage& image : entries_.back().Images)
+    if (const TJournalRecord* record = open_ ? OpenRecord() : nullptr)
+        for (const TKeyImage& image : record->Images)
             if (covers(image))
                 return;
     TKeyImage image;
     try {
         image = capture();
     } catch (const EKeyImageError& e) {
-        throw EJournalError(std::string(e.what()) +
-                            "\r\nThe change was not made, since it could not be undone.");
+        throw EJournalError(std::string(e.what()) + "\r\n" + kNotMade);
     }
+    const std::unique_ptr<TFileLock> lock = Lock(kNotMade);
+    Sync();
+    // Written after a damaged rest, the entry would be set aside with it.
+    if (rewriteFirst_)
+        Rewrite();
     std::string text = ImageText(image);
     if (!open_) {
         TJournalRecord record;
@@ -138,15 +196,21 @@ void TUndoJournal::Keep(Covers covers, Capture capture) {
         record.Name = openName_;
         text = EntryText(record.Id, record.Name) + text;
         KeepBounds(text.size());
-        Append(text);
+        Append(text, kNotMade);
         ++nextId_;
+        openId_ = lastEntryLine_ = record.Id;
         entries_.push_back(std::move(record));
         open_ = true;
     } else {
+        // Lines of another process came between: the entry's line again, so
+        // that the image joins this entry.
+        if (lastEntryLine_ != openId_)
+            text = EntryText(openId_, openName_) + text;
         KeepBounds(text.size());
-        Append(text);
+        Append(text, kNotMade);
+        lastEntryLine_ = openId_;
     }
-    entries_.back().Images.push_back(image);
+    OpenRecord()->Images.push_back(image);
     // The keys changed, for a backup of them: one per key.
     if (std::none_of(changed_.begin(), changed_.end(), [&](const TKeyImage& known) {
             return SameKey(known, image.Root, image.Path);
@@ -154,58 +218,79 @@ void TUndoJournal::Keep(Covers covers, Capture capture) {
         changed_.push_back(std::move(image));
 }
 
-void TUndoJournal::Append(const std::string& text) {
-    if (rewriteFirst_)
-        Rewrite();
-    const std::string header = fileSize_ == 0 ? HeaderText() : std::string();
-    if (!AppendToFile(path_, header + text))
-        throw EJournalError("The undo journal " + path_ +
-                            " can't be written.\r\nThe change was not made, since it could "
-                            "not be undone.");
-    fileSize_ += header.size() + text.size();
+bool TUndoJournal::TryAppend(const std::string& text) {
+    const std::string header = file_.Size() == 0 ? HeaderText() : std::string();
+    return file_.Append(header + text);
+}
+
+void TUndoJournal::Append(const std::string& text, const char* consequence) {
+    if (!TryAppend(text))
+        throw EJournalError("The undo journal " + Path() + " can't be written.\r\n" + consequence);
 }
 
 void TUndoJournal::KeepBounds(size_t extra) {
     const size_t total = entries_.size() + (open_ ? 0 : 1); // with the new entry
-    if (total <= limits_.MaxEntries && fileSize_ + extra <= limits_.MaxBytes)
+    if (total <= limits_.MaxEntries && file_.Size() + extra <= limits_.MaxBytes)
         return;
     // Compacting goes down to three quarters of the bounds, so that it is
     // needed once in a while rather than before every command. The new or
-    // open entry (the newest) always stays.
+    // open entry always stays; the others are kept newest first.
     const size_t keepEntries = std::max<size_t>(1, limits_.MaxEntries * 3 / 4);
     const size_t keepBytes = limits_.MaxBytes * 3 / 4;
-    size_t bytes = HeaderText().size() + extra + (open_ ? RecordText(entries_.back()).size() : 0);
+    const long openId = open_ ? openId_ : 0;
+    const TJournalRecord* open = open_ ? OpenRecord() : nullptr;
+    size_t bytes = HeaderText().size() + extra + (open ? RecordText(*open).size() : 0);
     size_t kept = 1;
-    size_t first = entries_.size() - (open_ ? 1 : 0);
-    while (first > 0) {
-        const size_t size = RecordText(entries_[first - 1]).size();
+    size_t first = entries_.size();
+    for (; first > 0; --first) {
+        const TJournalRecord& record = entries_[first - 1];
+        if (record.Id == openId)
+            continue;
+        const size_t size = RecordText(record).size();
         if (kept + 1 > keepEntries || bytes + size > keepBytes)
             break;
         bytes += size;
         ++kept;
-        --first;
     }
-    if (first == 0)
+    const auto older = entries_.begin() + first;
+    const auto stays = std::remove_if(entries_.begin(), older,
+                                      [&](const TJournalRecord& r) { return r.Id != openId; });
+    if (stays == older)
         return; // nothing older to drop
-    entries_.erase(entries_.begin(), entries_.begin() + first);
+    entries_.erase(stays, older);
     Rewrite();
 }
 
-void TUndoJournal::Rewrite() {
+bool TUndoJournal::TryRewrite() {
     std::string text = HeaderText();
     for (const TJournalRecord& record : entries_)
         text += RecordText(record);
-    if (!ReplaceWholeFile(path_, text))
-        throw EJournalError("The undo journal " + path_ +
-                            " can't be written.\r\nThe change was not made, since it could "
-                            "not be undone.");
-    fileSize_ = text.size();
+    if (!file_.Replace(text))
+        return false;
+    lastEntryLine_ = entries_.empty() ? 0 : entries_.back().Id;
     rewriteFirst_ = false;
+    return true;
+}
+
+void TUndoJournal::Rewrite() {
+    if (!TryRewrite())
+        throw EJournalError("The undo journal " + Path() + " can't be written.\r\n" + kNotMade);
 }
 
 TRestoreReport TUndoJournal::UndoLast() {
     if (!CanUndo())
         throw EJournalError("There is no change to undo.");
+    const long shown = entries_.back().Id;
+    const std::unique_ptr<TFileLock> lock = Lock(kNotUndone);
+    Sync();
+    if (!CanUndo() || entries_.back().Id != shown)
+        throw EJournalError("Another run of the program changed the undo journal meanwhile; "
+                            "nothing was undone." +
+                            (CanUndo() ? " The step to undo now is '" + LastName() + "'."
+                                       : std::string(" There is no step to undo now.")));
+    // Marked as begun before any key is restored: should the end not be
+    // recorded, the entry is known to be in doubt and is not offered again.
+    Append(UndoingText(shown), kNotUndone);
     TRestoreReport report;
     const TJournalRecord& record = entries_.back();
     for (auto it = record.Images.rbegin(); it != record.Images.rend(); ++it) {
@@ -216,30 +301,12 @@ TRestoreReport TUndoJournal::UndoLast() {
             report.NotRestored.push_back(it->FullName() + ": " + e.what());
         }
     }
-    if (!report.Complete())
-        return report;
-    const long id = record.Id;
-    entries_.pop_back();
-    // When the mark can't be written, the entry comes back at the next start;
-    // undoing it again then puts the same state back once more.
-    try {
-        Append(UndoneText(id));
-    } catch (const EJournalError&) {
-    }
+    if (report.Complete())
+        entries_.pop_back();
+    // A mark that can't be written now is written before the next change of
+    // the file; until then the entry stays in doubt there.
+    const std::string mark = report.Complete() ? UndoneText(shown) : KeptText(shown);
+    if (!TryAppend(mark))
+        pendingMarks_ += mark;
     return report;
-}
-
-TJournalEntry::TJournalEntry(TUndoJournal* journal, const std::string& name)
-    : journal_(journal), previous_(CurrentJournal()) {
-    if (journal_) {
-        journal_->Begin(name);
-        SetCurrentJournal(journal_);
-    }
-}
-
-TJournalEntry::~TJournalEntry() {
-    if (journal_) {
-        journal_->End();
-        SetCurrentJournal(previous_);
-    }
 }

@@ -6,9 +6,12 @@
 //
 // The file (see JournalText.h) is only appended to, except when it is kept to
 // its bounds or set right after damage: then it is replaced as a whole through
-// a temporary file.
+// a temporary file. Other processes of the program may write to it as well
+// (JournalFile.h): before each change of the file, what they wrote is read,
+// so that numbers are not given twice and nothing of theirs is dropped.
 #pragma once
 
+#include "association/JournalFile.h"
 #include "association/JournalText.h"
 #include "association/KeyImage.h"
 #include "support/Exception.h"
@@ -46,12 +49,14 @@ public:
     // Reads the journal file at `path` (a missing file is an empty journal).
     // A damaged file is read as far as it is whole; the rest is appended to
     // the file of the same name followed by ".damaged" and removed from the
-    // journal, and DamageReport tells the user so.
+    // journal, and DamageReport tells the user so. An entry whose undo was
+    // begun but not recorded as done or refused is not offered again (undoing
+    // it once more could take back later changes); the report names it.
     explicit TUndoJournal(std::string path, TJournalLimits limits = TJournalLimits());
     TUndoJournal(const TUndoJournal&) = delete;
     TUndoJournal& operator=(const TUndoJournal&) = delete;
 
-    const std::string& Path() const { return path_; }
+    const std::string& Path() const { return file_.Path(); }
     // What reading the file found wrong, and what was done about it; empty
     // when the file was whole. Taking the report empties it, so that it is
     // shown once.
@@ -82,7 +87,9 @@ public:
     // each key ends as it was before the command. When every key is restored
     // the entry is forgotten; when the registry refuses some, the entry stays
     // for another try and the report says which keys were and were not
-    // restored. Raises EJournalError when there is nothing to undo.
+    // restored. Raises EJournalError, with nothing restored, when there is
+    // nothing to undo, when the undo can't be recorded in the file first, or
+    // when another process changed the newest entry since LastName.
     TRestoreReport UndoLast();
 
     // Every key recorded in this run (root and path), in recording order and
@@ -90,43 +97,41 @@ public:
     const std::vector<TKeyImage>& ChangedKeys() const { return changed_; }
 
 private:
-    void Load();
+    // Takes what the file holds as the journal (at the start, and when
+    // another process wrote to it); `locked` tells whether the file may be
+    // set right.
+    void Adopt(const std::string& text, bool locked);
+    // With the file's lock held: brings the journal up to date with the file
+    // and writes what was left to write.
+    void Sync();
+    std::unique_ptr<TFileLock> Lock(const char* consequence);
+    TJournalRecord* OpenRecord();
     // Records the image `capture` takes, unless the open entry's image
     // `covers` it already.
     template <typename Covers, typename Capture> void Keep(Covers covers, Capture capture);
-    void SetAside(const std::string& text, const TJournalContents& contents);
+    void SetAside(const std::string& text, const TJournalContents& contents, bool locked);
     // Appends to the file (after the header when the file is new); raises
-    // EJournalError when the file can't be written.
-    void Append(const std::string& text);
+    // EJournalError, saying `consequence`, when the file can't be written.
+    void Append(const std::string& text, const char* consequence);
+    bool TryAppend(const std::string& text);
     // Drops the oldest entries until the file, with `extra` bytes more, keeps
     // its bounds, and writes the file anew.
     void KeepBounds(size_t extra);
+    // Writes the file anew from the entries; false when it can't be written.
+    bool TryRewrite();
     void Rewrite();
 
-    std::string path_;
+    TJournalFile file_;
     TJournalLimits limits_;
     std::vector<TJournalRecord> entries_;
     std::vector<TKeyImage> changed_;
     std::string damageReport_;
-    size_t fileSize_ = 0;
     bool rewriteFirst_ = false;
     long nextId_ = 1;
     int depth_ = 0;
-    bool open_ = false; // the newest entry is the open one (its line is written)
+    bool open_ = false; // an entry of this command is in the file
+    long openId_ = 0;
     std::string openName_;
-};
-
-// While it lives, the association layer's writes are recorded in an entry of
-// `journal` named `name` (joined to the open entry, if any). A null journal
-// records nothing.
-class TJournalEntry {
-public:
-    TJournalEntry(TUndoJournal* journal, const std::string& name);
-    ~TJournalEntry();
-    TJournalEntry(const TJournalEntry&) = delete;
-    TJournalEntry& operator=(const TJournalEntry&) = delete;
-
-private:
-    TUndoJournal* journal_;
-    TUndoJournal* previous_;
+    long lastEntryLine_ = 0;   // the entry the file's last entry line names
+    std::string pendingMarks_; // undo marks still to write
 };

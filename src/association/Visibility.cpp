@@ -1,7 +1,7 @@
 #include "association/Visibility.h"
 
 #include "association/Errors.h"
-#include "association/JournalHook.h"
+#include "association/RegistryWriter.h"
 #include "association/KeyImage.h"
 #include "registry/Registry5LE.h"
 
@@ -38,9 +38,8 @@ bool ReadHideFileExt(bool fallback) {
     return fallback;
 }
 
-void SetHideFileExt(bool hidden) {
-    RecordValueBeforeImage(HKEY_CURRENT_USER, kAdvancedKey + 1, "HideFileExt");
-    TRegistry reg;
+void SetHideFileExt(TRegistryWriter& writer, bool hidden) {
+    TRegistry reg = writer.Value(HKEY_CURRENT_USER, kAdvancedKey + 1, "HideFileExt");
     if (!reg.OpenKey(kAdvancedKey, true))
         throw ERegistryException(std::string("Erzeugung von Schlüssel ") + (kAdvancedKey + 1) +
                                  " misslungen");

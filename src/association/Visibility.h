@@ -5,6 +5,8 @@
 
 #include <string>
 
+class TRegistryWriter;
+
 // True when the user has extensions of known types hidden (1), false when
 // they are shown (0). Strict about every way the setting can be absent or
 // malformed:
@@ -25,9 +27,9 @@ bool ReadHideFileExt(bool fallback);
 // Explorer settings key when it is missing. Raises ERegistryException when
 // the key can't be created or the value can't be written; nothing else in
 // the key is touched. The value's state before is recorded in the open undo
-// journal entry first (RecordValueBeforeImage; EJournalError when it can't
+// journal entry first (through the writer; EJournalError when it can't
 // be), so that undoing the change leaves the key's other values alone.
-void SetHideFileExt(bool hidden);
+void SetHideFileExt(TRegistryWriter& writer, bool hidden);
 
 // Whether a change to the key `path` (full name, "HKEY_CURRENT_USER\...")
 // changes the shell's own state rather than file associations: the Explorer

@@ -1,8 +1,8 @@
 #include "dialogs/RegClassUnit.h"
 
 #include "association/DataType.h"
-#include "dialogs/RegisterHost.h"
 #include "registry/ValueText.h"
+#include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
 #include "toolkit/Application.h"
 #include "toolkit/HelpKey.h"
@@ -22,10 +22,10 @@ TIconHandle ExtractIconOf(const std::string& fileName, int index) {
 
 } // namespace
 
-TRegClassForm::TRegClassForm(TRegisterHost& host)
+TRegClassForm::TRegClassForm(TCommands& commands)
     : TForm({"RegClassForm", "Register new fileclass", 0, 0, TBorderStyle::ToolWindow, nullptr, 297,
              192, TPosition::ScreenCenter}),
-      host_(host) {
+      commands_(commands) {
     // Parents before children; the order of siblings is the tab order.
     CreateControls({
         {&Panel1, "Panel1", "", {0, 0, 297, 156}, this, "", TAlign::Client},
@@ -75,17 +75,34 @@ int TRegClassForm::Execute(const std::string& className) {
     return ShowModal();
 }
 
+bool TRegClassForm::Describe(TNewClass& record) {
+    describeOnly_ = true;
+    if (Execute(record.FileClass) != mrOk)
+        return false;
+    record = Record();
+    return true;
+}
+
+TNewClass TRegClassForm::Record() const {
+    // Without a click on the icon the class keeps the icon the image shows.
+    return {FileClassName, edtFileType.Text(), edtInfoTip.Text(), cbCurVer.Text(),
+            FetchStoredIcon ? std::string() : IconLocation};
+}
+
 void TRegClassForm::FormShow() {
     FetchStoredIcon = true;
     // The class is fixed: shown in a simple combo box that can't be edited.
     cbFileClass.SetText(FileClassName);
     cbFileClass.SetEnabled(false);
-    edtFileType.SetText("");
-    edtInfoTip.SetText("");
+    // What the class holds already is shown, so that Register keeps what the
+    // user does not change.
+    const TClassTexts stored = GetClassTexts(FileClassName);
+    edtFileType.SetText(stored.Description);
+    edtInfoTip.SetText(stored.InfoTip);
     TStringList names;
-    host_.GetClassNames(names);
+    commands_.Index().GetClassNames(names);
     cbCurVer.Items().Assign(names);
-    cbCurVer.SetText("");
+    cbCurVer.SetText(stored.CurVer);
     imgIcon.SetIcon(TIconHandle(GetClassIcon(FileClassName)));
     edtsChange();
 }
@@ -113,15 +130,8 @@ void TRegClassForm::imgIconClick() {
 }
 
 void TRegClassForm::btnOKClick() {
-    // Without a click on the icon the class keeps the icon the image shows.
-    if (FetchStoredIcon)
-        IconLocation = GetDefaultIcon(FileClassName);
-    RegisterFileClass(FileClassName, edtFileType.Text(), TEditFlags{efNone}, edtInfoTip.Text(),
-                      cbCurVer.Text(), IconLocation);
-    // The rescan handles the messages while it reads: Register, Cancel and
-    // Escape wait until it has ended.
-    TWindowsDisabled waiting({&btnOK, &btnCancel});
-    host_.ScanRegistry();
+    if (!describeOnly_)
+        Change = commands_.RegisterClass(Record());
 }
 
 void TRegClassForm::btnHelpClick() {

@@ -1,25 +1,34 @@
 // TRegClassForm (unit RegClassUnit): the modal dialog that registers a file
 // class whose name is fixed by its opener (a name extensions use that has no
-// key yet): description, info tip, current version and icon. Register writes
-// the class and has the opener's index rebuilt.
+// key yet, or one whose record is to be completed): description, info tip,
+// current version and icon, shown as stored. Register calls the command that
+// writes the class, or only hands the record back (Describe).
 #pragma once
 
 #include <string>
 
+#include "commands/Commands.h"
 #include "support/ZQWinDialogs.h"
 #include "toolkit/Containers.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListControls.h"
 
-class TRegisterHost;
 
 class TRegClassForm : public TForm {
 public:
-    explicit TRegClassForm(TRegisterHost& host);
+    explicit TRegClassForm(TCommands& commands);
 
     // Shows the dialog modally for the class `className` (also its caption);
     // mrOk when the user chose Register, mrCancel otherwise.
     int Execute(const std::string& className);
+    // Shows the dialog for record.FileClass and, on Register, fills `record`
+    // with what the user entered instead of writing it; false when
+    // cancelled.
+    bool Describe(TNewClass& record);
+    // The record the fields hold (Icon empty: the stored icon is kept).
+    TNewClass Record() const;
+    // What Register changed.
+    TChange Change;
 
     std::string FileClassName;
     // The "DefaultIcon" text to write: "file",index; empty until known.
@@ -46,5 +55,6 @@ public:
     TButton btnHelp, btnCancel, btnOK;
 
 private:
-    TRegisterHost& host_;
+    TCommands& commands_;
+    bool describeOnly_ = false;
 };

@@ -2,7 +2,7 @@
 
 #include "association/DataType.h"
 #include "dialogs/RegClassUnit.h"
-#include "dialogs/RegisterHost.h"
+#include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
 #include "support/ZQRoutines.h"
 #include "toolkit/Application.h"
@@ -17,10 +17,10 @@ const int kHelpContext = 0;
 
 } // namespace
 
-TRegExtForm::TRegExtForm(TRegisterHost& host)
+TRegExtForm::TRegExtForm(TCommands& commands)
     : TForm({"RegExtForm", "Register new extension", 0, 0, TBorderStyle::ToolWindow, nullptr, 297,
              143, TPosition::ScreenCenter}),
-      host_(host) {
+      commands_(commands) {
     // Parents before children; the order of siblings is the tab order.
     CreateControls({
         {&Panel1, "Panel1", "", {0, 0, 297, 107}, this, "", TAlign::Client},
@@ -60,7 +60,7 @@ TRegExtForm::TRegExtForm(TRegisterHost& host)
 void TRegExtForm::FormShow() {
     edtExtension.SetText("");
     TStringList names;
-    host_.GetClassNames(names);
+    commands_.Index().GetClassNames(names);
     cbFileclass.Items().Assign(names);
     cbFileclass.SetText("");
     edtContentType.SetText("");
@@ -91,21 +91,12 @@ void TRegExtForm::btnOKClick() {
     for (int i = 0; i < PerceivedTypeCount; ++i)
         if (typeText == PerceivedTypeNames[i])
             perceivedType = static_cast<TPerceivedType>(i);
-    const bool newClass = cbFileclass.Items().IndexOf(className) < 0;
-
-    // A refused write raises here: no question follows and nothing is rescanned.
-    RegisterExtension(extension, className, edtContentType.Text(), TEditFlags{efNone}, false, "",
-                      perceivedType, snkNone, "", nullptr, nullptr);
-    if (newClass && host_.OptimizeSystem() &&
-        host_.Confirm("The extension is now registered to the system!\r\nBut there is no "
-                      "information on the fileclass. Maybe you want to change this?")) {
-        TRegClassForm classForm(host_);
-        classForm.Execute(className);
-    }
-    // The rescan handles the messages while it reads: Register, Cancel and
-    // Escape wait until it has ended.
-    TWindowsDisabled waiting({&btnOK, &btnCancel});
-    host_.ScanRegistry();
+    // A refused write raises here: no question follows.
+    Change = commands_.RegisterExtension(
+        {extension, className, edtContentType.Text(), perceivedType}, [this](TNewClass& record) {
+            TRegClassForm classForm(commands_);
+            return classForm.Describe(record);
+        });
 }
 
 void TRegExtForm::btnHelpClick() {

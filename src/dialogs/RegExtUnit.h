@@ -1,18 +1,18 @@
 // TRegExtForm (unit RegExtUnit): the modal dialog that registers a new
 // extension with its class, content type and (on Windows XP) perceived type.
-// Register writes the extension, offers to describe a class no extension used
-// before (TRegClassForm) and has the opener's index rebuilt.
+// Register calls the command that writes the extension and offers to describe
+// a class no extension used before (TRegClassForm collects that record).
 #pragma once
 
+#include "commands/Commands.h"
 #include "toolkit/Containers.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListControls.h"
 
-class TRegisterHost;
 
 class TRegExtForm : public TForm {
 public:
-    explicit TRegExtForm(TRegisterHost& host);
+    explicit TRegExtForm(TCommands& commands);
 
     void FormShow();
     void edtsChange();
@@ -28,6 +28,9 @@ public:
     TComboBox cbPerceivedType{TComboStyle::DropDownList};
     TButton btnHelp, btnCancel, btnOK;
 
+    // What Register changed.
+    TChange Change;
+
 private:
-    TRegisterHost& host_;
+    TCommands& commands_;
 };

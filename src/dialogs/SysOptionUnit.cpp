@@ -4,28 +4,11 @@
 #include "toolkit/Application.h"
 #include "toolkit/HelpKey.h"
 
-#include <shlobj.h>
 
-void NotifyShellStateChanged() {
-    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>("ShellState"),
-                        SMTO_ABORTIFHUNG, 1000, &ignored);
-}
-
-std::string ShowExtensionsQuestion(bool show) {
-    return show ? "Do you really want the extensions of all known file types to be shown?"
-                : "Do you really want the extensions of known file types to be hidden?";
-}
-
-std::string ShowExtensionsStepName(bool show) {
-    return show ? "Show file extensions" : "Hide file extensions";
-}
-
-TSysOptionForm::TSysOptionForm(TChangeGate gate)
+TSysOptionForm::TSysOptionForm(TCommands& commands)
     : TForm({"SysOptionForm", "Systemwide Settings", 0, 0, TBorderStyle::DialogMinimizeBox, nullptr,
              337, 193, TPosition::ScreenCenter}),
-      gate_(std::move(gate)) {
+      commands_(commands) {
     CreateControls({
         {&CheckBox1,
          "CheckBox1",
@@ -56,21 +39,11 @@ void TSysOptionForm::FormShow() {
 
 void TSysOptionForm::btnOKClick() {
     const bool show = CheckBox1.Checked();
+    // Refused or declined: the dialog stays open.
     if (show != shownAtStart_) {
-        if (!gate_.canModify || !gate_.canModify())
+        if (!commands_.ShowExtensions(show).Done)
             return;
-        if (gate_.confirm && !gate_.confirm(ShowExtensionsQuestion(show)))
-            return;
-        const auto change = [show] { SetHideFileExt(!show); };
-        if (gate_.undoable)
-            gate_.undoable(ShowExtensionsStepName(show), change);
-        else
-            change();
         shownAtStart_ = show;
-        if (gate_.shellStateChanged)
-            gate_.shellStateChanged();
-        else
-            NotifyShellStateChanged();
     }
     SetModalResult(mrOk);
 }

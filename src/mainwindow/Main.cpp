@@ -3,14 +3,28 @@
 #include "platform/Win32.h"
 #include <commctrl.h>
 
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "index/ScanJob.h"
+#include "mainwindow/ConsoleMain.h"
 #include "mainwindow/MainUnit.h"
 #include "support/ZQIniFiles.h"
 #include "toolkit/Application.h"
+#include "toolkit/FirstInstance.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // With arguments the program is a console tool and shows no window.
+    if (__argc > 1)
+        return RunConsole(std::vector<std::string>(__argv + 1, __argv + __argc),
+                          SettingsFilePath());
+    // A second start of the window brings the running one to the front; the
+    // console tool above works beside it.
+    const char* const title = "Corvix - Adaptation of Extensions";
+    const TFirstInstance instance("Corvix.MainWindow");
+    if (!instance.IsFirst())
+        return BringWindowToFront("CorvixForm", title) ? 0 : 1;
     // The start-up scan comes first, on a thread of its own: it reads the
     // registry while the window is created and shown, and the window takes
     // it over.
@@ -29,7 +43,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Nothing reads the answer later; the system settings dialog reads the
     // switch itself.
     StartupHideFileExt();
-    Application.SetTitle("Corvix - Adaptation of Extensions");
+    Application.SetTitle(title);
     Application.SetHelpFile("Corvix.hlp");
     try {
         TMainForm form(settingsPath, std::move(startupScan));

@@ -3,6 +3,7 @@
 #include "mainwindow/MainUnit.h"
 
 #include "association/DataType.h"
+#include "commands/Commands.h"
 #include "dialogs/ActionUnit.h"
 #include "dialogs/AdvOptionUnit.h"
 #include "index/ZQFileAssoc.h"
@@ -153,7 +154,7 @@ void TMainForm::ShowClassDetails(int index) {
         laLinkedExtCount.SetText("Number of associated extensions: " +
                                  std::to_string(lbAssocExt.Items().Count()));
         laHint.SetText(GetDefaultAction(CurrentClass).empty() ? "no action registered" : "");
-        DeleteFileclassItem.SetEnabled(AllowChanges);
+        DeleteFileclassItem.SetEnabled(Commands().AllowChanges());
     } else {
         if (!CurrentClass.empty())
             ShowShortInfo(simClassNotRegistered, CurrentClass);
@@ -216,7 +217,7 @@ void TMainForm::btnViewExtClick() {
 }
 
 void TMainForm::ItemIconChangeClick() {
-    if (!CanModify())
+    if (!Commands().CanModify())
         return;
     const std::string className = SelectedItem();
     const std::string stored = GetDefaultIcon(className);
@@ -226,11 +227,10 @@ void TMainForm::ItemIconChangeClick() {
         return;
     const std::string location =
         MakeIconLocation(ZQShChangeIconDialog1.FileName, ZQShChangeIconDialog1.IconIndex);
-    if (!Confirm("Are you sure to change the icon of '" + className + "' to '" + location + "'?"))
+    const TChange change = Commands().ChangeIcon(className, location);
+    UpdateUndoItem();
+    if (!change.Done)
         return;
-    TUndoStep step(*this, "Change the icon of '" + className + "'");
-    SetDefaultIcon(className, location);
-    NotifyAssociationsChanged();
     // What the registry holds now.
     imgIcon.SetIcon(TIconHandle(GetClassIcon(className)));
     edtIconFileName.SetText(GetDefaultIcon(className));

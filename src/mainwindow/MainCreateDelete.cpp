@@ -1,37 +1,17 @@
 // TMainForm: the commands that register and delete extensions and file
-// classes, the entries for features the program does not have, and the
-// bridge that lets the register dialogs use the window's index.
+// classes, and the entries for features the program does not have.
 #include "mainwindow/MainUnit.h"
 
 #include "association/DataType.h"
+#include "commands/Commands.h"
 #include "dialogs/RegClassUnit.h"
 #include "dialogs/RegExtUnit.h"
-#include "dialogs/RegisterHost.h"
-#include "index/ZQFileAssoc.h"
-#include "support/StringList.h"
-#include "toolkit/Application.h"
 #include "toolkit/Assert.h"
 #include "toolkit/Dialogs.h"
 
 namespace {
 
 const char* const kNotYet = "Sorry has to be done in futur";
-
-// The register dialogs work on the main window's index, switches and questions.
-class TMainRegisterHost : public TRegisterHost {
-public:
-    explicit TMainRegisterHost(TMainForm& form) : form_(form) {}
-    void GetClassNames(TStringList& list) override { form_.FileClasses().GetClassNames(list); }
-    void ScanRegistry() override {
-        form_.NotifyAssociationsChanged();
-        form_.ScanRegistry();
-    }
-    bool OptimizeSystem() const override { return form_.OptimizeSystem; }
-    bool Confirm(const std::string& message) override { return form_.Confirm(message); }
-
-private:
-    TMainForm& form_;
-};
 
 // The entry that takes a removed entry's place: the next one, else the one before.
 std::string NeighbourOf(const TListBox& list, int index) {
@@ -50,35 +30,23 @@ void TMainForm::ShowViewAgain() {
 
 void TMainForm::NewExtensionItemClick() {
     Assert(CurrentView == 0, "You should be on Extensions-tab.");
-    if (!CanModify())
+    if (!Commands().CanModify())
         return;
-    TUndoStep step(*this, "Register new extension");
-    TMainRegisterHost host(*this);
-    TRegExtForm form(host);
+    TRegExtForm form(Commands());
     if (form.ShowModal() != mrOk)
         return;
     // The new extension is listed and shown at once.
     CurrentExt = form.edtExtension.Text();
-    ShowViewAgain();
+    ShowChange(form.Change);
 }
 
 void TMainForm::DeleteExtensionItemClick() {
     const int index = ListBox.ItemIndex();
-    const std::string ext = ListBox.Items()[index];
-    const std::string className = GetExtensionClass(ext);
-    if (!CanModify())
-        return;
-    if (!Confirm("Are you sure to delete '" + ext + "'?"))
-        return;
-    TUndoStep step(*this, "Delete extension '" + ext + "'");
-    DeleteOrphanedClass(className, FileClasses().ClassExtensionCount(className) == 1,
-                        "The fileclass will not be used by any other extension.\r\nShould '" +
-                            className + "' be deleted?");
-    DeleteExtension(ext);
-    FileClasses().RemoveClassExtension(className, ext);
-    NotifyAssociationsChanged();
-    CurrentExt = NeighbourOf(ListBox, index);
-    ShowViewAgain();
+    Assert(index >= 0, "There should be an extension selected.");
+    const TChange change = Commands().DeleteExtension(ListBox.Items()[index]);
+    if (change.Done)
+        CurrentExt = NeighbourOf(ListBox, index);
+    ShowChange(change);
 }
 
 void TMainForm::NewFileclassItemClick() {
@@ -89,33 +57,11 @@ void TMainForm::DeleteFileclassItemClick() {
     const int index = ListBox.ItemIndex();
     Assert(CurrentView == 1 && index >= 0, "There should be a fileclass selected.");
     const std::string className = ListBox.Items()[index];
-    if (!CanModify())
-        return;
-    if (!Confirm("Are you sure to delete '" + className + "'?"))
-        return;
-    TStringList linked;
-    bool deleteLinked = false;
-    if (OptimizeSystem && FileClasses().ClassExtensionCount(className) > 0) {
-        FileClasses().GetClassExtensions(className, linked);
-        deleteLinked =
-            Confirm("There are " + std::to_string(linked.Count()) + " extensions linked to '" +
-                    className + "'.\r\nShould thies extensions also be deleted?");
-    }
-    TUndoStep step(*this,
-                   "Delete fileclass '" + className + "'" +
-                       (deleteLinked ? " with " + std::to_string(linked.Count()) + " extensions"
-                                     : std::string()));
-    for (int i = linked.Count() - 1; i >= 0; --i) {
-        if (deleteLinked)
-            DeleteExtension(linked[i]);
-        else // kept without a class of their own in the index
-            FileClasses().Add("", "", linked[i]);
-    }
-    DeleteFileClass(className);
-    FileClasses().DeleteClass(className);
-    NotifyAssociationsChanged();
-    CurrentClass = NeighbourOf(ListBox, index);
-    ShowViewAgain();
+    const TChange change = Commands().DeleteClass(className);
+    // A class its extensions still name stays listed, as not registered.
+    if (change.Done && FileClasses().IndexOf(className) < 0)
+        CurrentClass = NeighbourOf(ListBox, index);
+    ShowChange(change);
 }
 
 void TMainForm::btnRegClick() {
@@ -123,20 +69,18 @@ void TMainForm::btnRegClick() {
     Assert(index >= 0 && !FileClassExists(ListBox.Items()[index]),
            "You should only be able to register an already used fileclass.");
     const std::string className = ListBox.Items()[index];
-    if (!CanModify())
+    if (!Commands().CanModify())
         return;
-    TUndoStep step(*this, "Register fileclass '" + className + "'");
-    TMainRegisterHost host(*this);
-    TRegClassForm form(host);
+    TRegClassForm form(Commands());
     if (form.Execute(className) != mrOk)
         return;
     // The class is shown as registered at once.
     CurrentClass = className;
-    ShowViewAgain();
+    ShowChange(form.Change);
 }
 
 void TMainForm::NewMenuBtnClick() {
-    if (CanModify())
+    if (Commands().CanModify())
         ShowMessage(kNotYet);
 }
 

@@ -2,6 +2,7 @@
 // system-wide settings and the about box.
 #include "mainwindow/MainUnit.h"
 
+#include "commands/Commands.h"
 #include "dialogs/ProgConfig.h"
 #include "dialogs/SysOptionUnit.h"
 
@@ -11,14 +12,9 @@ void TMainForm::ConfigurationItemClick() {
 }
 
 void TMainForm::Systemsettings1Click() {
-    TSysOptionForm form({[this] { return CanModify(); },
-                         [this](const std::string& question) { return Confirm(question); },
-                         [this](const std::string& name, const std::function<void()>& change) {
-                             TUndoStep step(*this, name);
-                             change();
-                         },
-                         ShellStateChanged});
+    TSysOptionForm form(Commands());
     form.ShowModal();
+    UpdateUndoItem();
 }
 
 void TMainForm::InfoItemClick() {

@@ -3,6 +3,7 @@
 #include "mainwindow/MainUnit.h"
 
 #include "association/DataType.h"
+#include "commands/Commands.h"
 #include "support/TextCompare.h"
 
 namespace {
@@ -118,7 +119,7 @@ void TMainForm::ShowExtensionDetails(int index) {
     edtContentType.SetEnabled(true);
     btnNew_Menu.SetEnabled(true);
     btnNew_Menu.SetVisible(true);
-    DeleteExtensionItem.SetEnabled(AllowChanges);
+    DeleteExtensionItem.SetEnabled(Commands().AllowChanges());
 }
 
 void TMainForm::ShowExtensionHint() {

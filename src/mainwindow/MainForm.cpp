@@ -1,6 +1,9 @@
 // TMainForm: its controls, menu and tool bar, and the binding of handlers.
 #include "mainwindow/MainUnit.h"
 
+#include "commands/Commands.h"
+#include "mainwindow/BoxQuestions.h"
+
 #include "../../res/resource.h"
 #include "association/UndoJournal.h"
 #include "index/ScanJob.h"

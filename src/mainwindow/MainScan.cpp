@@ -171,6 +171,13 @@ void TMainForm::ScanRegistry(TStringList* extensions) {
     StatusBar.SetPanelText(1, UnreadableKeysHint(found.Unreadable));
 }
 
+void TMainForm::ShowCounts() {
+    int extensions = 0;
+    for (int i = 0; i < FileClasses().Count(); ++i)
+        extensions += FileClasses().ExtensionCount(i);
+    StatusBar.SetPanelText(0, CountText(extensions, FileClasses().Count()));
+}
+
 void TMainForm::ScanItemClick() {
     TStringList extensions;
     ScanRegistry(&extensions);

@@ -3,8 +3,10 @@
 #include "mainwindow/MainUnit.h"
 
 #include "association/DataType.h"
+#include "commands/Commands.h"
 #include "index/ScanJob.h"
 #include "index/ZQFileAssoc.h"
+#include "mainwindow/BoxQuestions.h"
 #include "registry/Registry5LE.h"
 #include "support/StringList.h"
 #include "support/ZQIniFiles.h"
@@ -13,8 +15,7 @@
 
 namespace {
 
-const char* const kConfig = "config";
-const char* const kMainForm = "MainForm";
+const char* const kMainForm = kMainFormSection;
 
 } // namespace
 
@@ -25,24 +26,23 @@ bool StartupHideFileExt() {
 }
 
 bool StartupScanWanted(const std::string& settingsPath) {
-    return TZQIniFile(settingsPath).ReadBool(kConfig, "StartupScan", true);
+    return TSettings(settingsPath).StartupScan;
 }
 
 void TMainForm::FormCreate() {
-    CheckOSVersion();
+    questions_ = std::make_unique<TBoxQuestions>();
+    commands_ = std::make_unique<TCommands>(settingsPath_, *questions_);
+    Commands().DecideGate();
     Application.onHint = Handler(this, &TMainForm::ApplicationHint);
     TabControl.SetTabs({TabCaptions[0], TabCaptions[1]});
-    FileClasses_ = std::make_unique<TFileClass>();
-    OpenJournal();
+    PickBackupFile = [this](std::string& path) { return AskForBackupFile(Handle(), path); };
+    UpdateUndoItem();
 }
 
 void TMainForm::FormShow() {
-    bool startupScan = false;
+    const bool startupScan = Commands().Settings().StartupScan;
     {
         TZQIniFile ini(settingsPath_);
-        OptimizeSystem = ini.ReadBool(kConfig, "OptimizeSystem", true);
-        AlwaysAsk = ini.ReadBool(kConfig, "AlwaysAsk", true);
-        startupScan = ini.ReadBool(kConfig, "StartupScan", true);
         RestoreWindow(ini);
     }
     if (!startupScan)
@@ -62,7 +62,7 @@ void TMainForm::FormShow() {
         TabControlChange();
     }
     TZQIniFile ini(settingsPath_);
-    if (ini.ReadBool(kMainForm, "RestoreSelItem", true)) {
+    if (Commands().Settings().RestoreSelItem) {
         CurrentExt = ini.ReadString(kMainForm, "LastExt", "");
         CurrentClass = ini.ReadString(kMainForm, "LastClass", "");
         const int index = LastShownIndex();
@@ -74,7 +74,7 @@ void TMainForm::FormShow() {
 }
 
 void TMainForm::RestoreWindow(TZQIniFile& ini) {
-    if (ini.ReadBool(kMainForm, "RestoreWnd", true)) {
+    if (Commands().Settings().RestoreWnd) {
         if (ini.ReadBool(kMainForm, "Maximized", false)) {
             SetMaximized(true);
         } else {
@@ -91,7 +91,7 @@ void TMainForm::RestoreWindow(TZQIniFile& ini) {
         }
         RestoreSplit(ini);
     }
-    if (ini.ReadBool(kMainForm, "RestoreTab", true)) {
+    if (Commands().Settings().RestoreTab) {
         // Only 0 and 1 name a tab; anything else reads as the first.
         const int tab = ini.ReadInteger(kMainForm, "Tab", 0);
         TabControl.SetTabIndex(tab == 0 || tab == 1 ? tab : 0);
@@ -106,7 +106,7 @@ void TMainForm::FormClose() {
         runningScan_->Stop();
     Application.HelpCommand(HELP_QUIT, 0);
     TZQIniFile ini(settingsPath_);
-    if (ini.ReadBool(kMainForm, "RestoreWnd", true)) {
+    if (Commands().Settings().RestoreWnd) {
         const TBounds b = Bounds();
         ini.WriteInteger(kMainForm, "Top", b.top);
         ini.WriteInteger(kMainForm, "Left", b.left);
@@ -115,9 +115,9 @@ void TMainForm::FormClose() {
         ini.WriteBool(kMainForm, "Maximized", Maximized());
         SaveSplit(ini);
     }
-    if (ini.ReadBool(kMainForm, "RestoreTab", true))
+    if (Commands().Settings().RestoreTab)
         ini.WriteInteger(kMainForm, "Tab", TabControl.TabIndex());
-    if (ini.ReadBool(kMainForm, "RestoreSelItem", true)) {
+    if (Commands().Settings().RestoreSelItem) {
         ini.WriteString(kMainForm, "LastExt", CurrentExt);
         ini.WriteString(kMainForm, "LastClass", CurrentClass);
     }
@@ -127,7 +127,10 @@ void TMainForm::FormDestroy() {
     // The hint handler must not outlive the window it writes to.
     Application.onHint = nullptr;
     FreeToolWindows();
-    FileClasses_.reset();
+}
+
+TFileClass& TMainForm::FileClasses() {
+    return Commands().Index();
 }
 
 void TMainForm::ApplicationHint() {

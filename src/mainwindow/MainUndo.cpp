@@ -3,32 +3,12 @@
 #include "mainwindow/MainUnit.h"
 
 #include "association/Names.h"
-#include "association/RegExport.h"
 #include "association/UndoJournal.h"
-#include "association/Visibility.h"
-#include "dialogs/SysOptionUnit.h"
+#include "commands/Commands.h"
 #include "index/ZQFileAssoc.h"
-#include "support/WholeFile.h"
 #include "toolkit/Dialogs.h"
 
-#include <algorithm>
 #include <commdlg.h>
-
-std::string UndoJournalPath(const std::string& settingsPath) {
-    const size_t slash = settingsPath.find_last_of("\\/");
-    return (slash == std::string::npos ? std::string() : settingsPath.substr(0, slash + 1)) +
-           "undo.log";
-}
-
-TMainForm::TUndoStep::TUndoStep(TMainForm& form, const std::string& name)
-    : form_(form), entry_(std::make_unique<TJournalEntry>(form.Journal_.get(), name)) {}
-
-TMainForm::TUndoStep::~TUndoStep() {
-    entry_.reset();
-    form_.UpdateUndoItem();
-}
-
-namespace {
 
 // The system's save dialog for a .reg file; false when cancelled.
 bool AskForBackupFile(HWND owner, std::string& path) {
@@ -48,47 +28,30 @@ bool AskForBackupFile(HWND owner, std::string& path) {
     return true;
 }
 
-} // namespace
-
-void TMainForm::OpenJournal() {
-    PickBackupFile = [this](std::string& path) { return AskForBackupFile(Handle(), path); };
-    ShellStateChanged = NotifyShellStateChanged;
-    Journal_ = std::make_unique<TUndoJournal>(UndoJournalPath(settingsPath_));
-    UpdateUndoItem();
+TUndoJournal& TMainForm::Journal() {
+    return Commands().Journal();
 }
 
 void TMainForm::ReportJournalDamage() {
-    const std::string report = Journal_->TakeDamageReport();
+    const std::string report = Journal().TakeDamageReport();
     if (!report.empty())
         MessageDlg(report, TDialogKind::Warning, mbOK);
 }
 
 void TMainForm::UpdateUndoItem() {
-    const bool canUndo = Journal_ && Journal_->CanUndo();
-    UndoItem.SetCaption(canUndo ? "&Undo " + Journal_->LastName() : std::string("&Undo"));
+    const bool canUndo = Journal().CanUndo();
+    UndoItem.SetCaption(canUndo ? "&Undo " + Journal().LastName() : std::string("&Undo"));
     UndoItem.SetEnabled(canUndo);
     tbtnUndo.SetEnabled(canUndo);
 }
 
 void TMainForm::UndoItemClick() {
-    if (!Journal_->CanUndo() || !CanModify())
-        return;
-    const std::string name = Journal_->LastName();
-    if (!Confirm("Are you sure to undo '" + name +
-                 "'?\r\nEvery key it changed gets back the state it had before."))
-        return;
-    const TRestoreReport report = Journal_->UndoLast();
-    NotifyAssociationsChanged();
-    // The extensions switch restored: the shell is told as when it was set.
-    if (std::any_of(report.Restored.begin(), report.Restored.end(), IsShellStateKey))
-        ShellStateChanged();
+    const TChange change = Commands().Undo();
     UpdateUndoItem();
-    ScanRegistry();
-    ShowRestoredItem(report);
-    if (!report.Complete())
-        MessageDlg("The registry refused part of the undo of '" + name +
-                       "'. The step is kept, so that you can try again.\r\n" + report.Message(),
-                   TDialogKind::Error, mbOK);
+    if (!change.Done)
+        return;
+    ShowCounts();
+    ShowRestoredItem(change.Restored);
 }
 
 void TMainForm::ShowRestoredItem(const TRestoreReport& report) {
@@ -121,22 +84,5 @@ void TMainForm::ShowRestoredItem(const TRestoreReport& report) {
 }
 
 void TMainForm::ExportBackupItemClick() {
-    const int answer = MessageDlg(
-        "Export all of HKEY_CLASSES_ROOT?\r\nYes: every extension and class.\r\nNo: only the "
-        "keys changed in this run (" +
-            std::to_string(Journal_->ChangedKeys().size()) + ").",
-        TDialogKind::Confirmation, mbYes | mbNo | mbCancel);
-    if (answer == mrCancel)
-        return;
-    if (answer == mrNo && Journal_->ChangedKeys().empty()) {
-        MessageDlg("No key was changed in this run.", TDialogKind::Information, mbOK);
-        return;
-    }
-    std::string path;
-    if (!PickBackupFile(path))
-        return;
-    const std::vector<TKeyImage> keys = answer == mrYes ? CaptureWholeRoot(HKEY_CLASSES_ROOT)
-                                                        : CaptureKeys(Journal_->ChangedKeys());
-    if (!ReplaceWholeFile(path, Regedit4Text(keys)))
-        throw Exception("The backup could not be written to " + path + ".");
+    Commands().ExportBackup(PickBackupFile);
 }

@@ -26,11 +26,13 @@
 #include "toolkit/ListControls.h"
 #include "toolkit/Menus.h"
 
+class TBoxQuestions;
+class TCommands;
 class TFileClass;
 class TZQIniFile;
 class TStringList;
 class TUndoJournal;
-class TJournalEntry;
+struct TChange;
 struct TRestoreReport;
 class TActionForm;
 class TAdvOptionForm;
@@ -94,30 +96,23 @@ struct TClassPanelLayout {
 };
 TClassPanelLayout ArrangeClassPanel(TClassPanelLayout layout);
 
-// The questions of the association commands.
-std::string AssociateQuestion(const std::string& ext, const std::string& className,
-                              const std::string& oldClass);
-std::string DissociateQuestion(const std::string& ext, const std::string& className);
-
 // What the status bar's hint panel says after a scan that met extension keys
 // whose default value holds no text: "3 extension keys could not be read";
 // empty when it met none.
 std::string UnreadableKeysHint(int count);
-
-// The text of the warning shown on a system the program was not tested with.
-std::string UntestedSystemWarning(const std::string& systemName);
 
 // The start-up read of the per-user "HideFileExt" switch; a missing key or
 // value, or one that can't be read, counts as "not hidden" and the program
 // starts all the same.
 bool StartupHideFileExt();
 
+// The system's save dialog for a .reg file, owned by `owner`; false when
+// cancelled.
+bool AskForBackupFile(HWND owner, std::string& path);
+
 // Whether the settings file asks for a scan at start-up ("config"/
 // "StartupScan", on unless switched off).
 bool StartupScanWanted(const std::string& settingsPath);
-
-// The undo journal's file: "undo.log" beside the settings file.
-std::string UndoJournalPath(const std::string& settingsPath);
 
 class TMainForm : public TForm {
 public:
@@ -129,13 +124,13 @@ public:
     TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> startupScan);
     ~TMainForm() override;
 
+    // The commands the handlers call; they own the index, the undo journal,
+    // the settings and the modification gate.
+    TCommands& Commands() { return *commands_; }
+    TFileClass& FileClasses();
     // State shared by the handlers.
-    TFileClass& FileClasses() { return *FileClasses_; }
     int CurrentView = 0;
     bool ForceViewUpdate = false;
-    bool AllowChanges = false;
-    bool OptimizeSystem = false;
-    bool AlwaysAsk = false;
     std::string CurrentExt;
     std::string CurrentClass;
     // Milliseconds a scan runs before it shows its progress and lets the
@@ -152,11 +147,6 @@ public:
     void FormClose();
     void FormDestroy();
     void ApplicationHint();
-
-    // Modification gate.
-    void CheckOSVersion();
-    bool CanModify();
-    bool Confirm(const std::string& message);
 
     // Tabs, item list, scan.
     void ScanRegistry();
@@ -212,18 +202,11 @@ public:
     void btnClassAssocClick();
     void btnClassDissocClick();
 
-    // Shared by the commands that change the registry. When OptimizeSystem
-    // is on, the class's key exists and the change leaves it `unused`, asks
-    // Confirm(question) and on Yes deletes the class from the registry and
-    // the index; true when it was deleted.
-    bool DeleteOrphanedClass(const std::string& className, bool unused,
-                             const std::string& question);
-    // The end of both dissociations: erases E's key (`erase`) or only its
-    // class, then tells the shell, moves E in the index and shows the item.
-    void EraseOrDissociate(const std::string& ext, const std::string& className, bool erase);
-    // Tells the shell that associations changed, so that Explorer shows the
-    // new icons and links; run after every change of the registry.
-    void NotifyAssociationsChanged();
+    // Shows what a command changed: the views are rebuilt from the index
+    // and the item the command was about is shown.
+    void ShowChange(const TChange& change);
+    // The status bar's counts of the index: extensions, classes ("412/298").
+    void ShowCounts();
 
     // Create and delete commands.
     void NewExtensionItemClick();
@@ -240,26 +223,10 @@ public:
     void ExportBackupItemClick();
     // The undo menu item and button after the journal changed.
     void UpdateUndoItem();
-    TUndoJournal& Journal() { return *Journal_; }
-    // Asks for the file a backup is written to; a test may replace it.
+    TUndoJournal& Journal();
+    // Asks for the file a backup is written to (the system's save dialog);
+    // a test may replace it.
     std::function<bool(std::string& path)> PickBackupFile;
-    // Tells the shell that the extensions switch changed (when it is set and
-    // when its change is undone); a test may replace it.
-    std::function<void()> ShellStateChanged;
-
-    // While it lives, the registry changes of a command are one journal
-    // entry with this name; afterwards the undo item names it.
-    class TUndoStep {
-    public:
-        TUndoStep(TMainForm& form, const std::string& name);
-        ~TUndoStep();
-        TUndoStep(const TUndoStep&) = delete;
-        TUndoStep& operator=(const TUndoStep&) = delete;
-
-    private:
-        TMainForm& form_;
-        std::unique_ptr<TJournalEntry> entry_;
-    };
 
     const std::string& SettingsPath() const { return settingsPath_; }
 
@@ -343,12 +310,6 @@ private:
     void CreateClassPanel();
     // The hint line of the bottom bar for the extension shown.
     void ShowExtensionHint();
-    // The index after a change of E's class: E leaves the entry of `from`
-    // (an entry left without extensions goes with it, as a scan would not
-    // list it) and, unless `to` is null, joins the entry of *to.
-    void MoveInIndex(const std::string& ext, const std::string& from, const std::string* to);
-    // Shows the selected item again after a command changed it.
-    void ShowChangedItem();
     // The entry selected in the item list, or empty.
     std::string SelectedItem() const;
     // Destroys the open tool windows with the main window.
@@ -360,14 +321,14 @@ private:
     // Rebuilds the current view after a change, selecting the item last shown.
     void ShowViewAgain();
 
-    void OpenJournal();
     // Shows once what was found wrong in the journal file.
     void ReportJournalDamage();
     // After an undo: the extension or class the undone command was about.
     void ShowRestoredItem(const TRestoreReport& report);
 
     std::string settingsPath_;
-    std::unique_ptr<TFileClass> FileClasses_;
+    std::unique_ptr<TBoxQuestions> questions_;
+    std::unique_ptr<TCommands> commands_;
     // The scan the program started before the window, until FormShow takes it.
     std::unique_ptr<TScanJob> startupScan_;
     // The scan being waited for, so that closing the window stops it.
@@ -376,5 +337,4 @@ private:
     bool closed_ = false;
     // While a view is rebuilt right after a scan: the extensions it read.
     const TStringList* scannedExtensions_ = nullptr;
-    std::unique_ptr<TUndoJournal> Journal_;
 };

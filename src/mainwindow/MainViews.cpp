@@ -3,6 +3,7 @@
 #include "mainwindow/MainUnit.h"
 
 #include "association/DataType.h"
+#include "commands/Commands.h"
 #include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
 #include "toolkit/Application.h"
@@ -48,7 +49,7 @@ void TMainForm::ShowView(int view) {
         TStringList classNames;
         FileClasses().GetClassNames(classNames);
         cbClasses.Items().Assign(classNames);
-        NewExtensionItem.SetEnabled(AllowChanges);
+        NewExtensionItem.SetEnabled(Commands().AllowChanges());
         NewFileclassItem.SetEnabled(false);
         DeleteFileclassItem.SetEnabled(false);
     } else {
@@ -56,7 +57,7 @@ void TMainForm::ShowView(int view) {
         ExtPanel.SetVisible(false);
         FileClasses().GetClassNames(names);
         ListBox.Items().Assign(names);
-        NewFileclassItem.SetEnabled(AllowChanges);
+        NewFileclassItem.SetEnabled(Commands().AllowChanges());
         NewExtensionItem.SetEnabled(false);
         DeleteExtensionItem.SetEnabled(false);
     }
@@ -65,6 +66,10 @@ void TMainForm::ShowView(int view) {
         const int index = LastShownIndex();
         ListBox.SetItemIndex(index >= 0 ? index : 0);
         ListBoxClick();
+    } else {
+        // Nothing to delete in an empty list.
+        DeleteExtensionItem.SetEnabled(false);
+        DeleteFileclassItem.SetEnabled(false);
     }
     ListBox.SetFocus();
 }

@@ -1,5 +1,7 @@
 #include "registry/RawKey.h"
 
+#include "support/AnsiText.h"
+
 #include <algorithm>
 
 namespace {
@@ -54,7 +56,9 @@ std::vector<std::string> SplitKeyPath(const std::string& path) {
     std::vector<std::string> names;
     size_t start = 0;
     while (start <= path.size()) {
-        size_t end = path.find('\\', start);
+        // By character: on a Far East system the second byte of a name's
+        // character may be 0x5C and separates nothing.
+        size_t end = FindCharOf(path, "\\", start);
         if (end == std::string::npos)
             end = path.size();
         if (end > start)
@@ -150,7 +154,7 @@ LONG TRawKey::DeleteValue(const std::string& name) const {
 }
 
 LONG TRawKey::DeleteTree(const std::string& name) const {
-    if (name.empty() || name.find('\\') != std::string::npos)
+    if (name.empty() || HasCharOf(name, "\\"))
         return ERROR_INVALID_PARAMETER; // one direct subkey, never the key itself
     TRawKey key;
     LONG rc = Open(*this, name, KEY_ALL_ACCESS, key);

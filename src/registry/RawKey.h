@@ -21,7 +21,8 @@ struct TRawValue {
 };
 
 // The names of a key path: "a\b\c" gives a, b, c. Empty names (doubled or
-// leading backslashes) are skipped.
+// leading backslashes) are skipped. The path is walked by character in the
+// ANSI code page, so a double-byte character ending in 0x5C stays whole.
 std::vector<std::string> SplitKeyPath(const std::string& path);
 
 class TRawKey {

@@ -377,6 +377,10 @@ void TRegistry::WriteString(const std::string& name, const std::string& value) {
     PutData(name, value.c_str(), static_cast<DWORD>(value.size() + 1), rdString);
 }
 
+void TRegistry::WriteExpandString(const std::string& name, const std::string& value) {
+    PutData(name, value.c_str(), static_cast<DWORD>(value.size() + 1), rdExpandString);
+}
+
 int32_t TRegistry::ReadInteger(const std::string& name) {
     uint32_t data = 0; // a shorter REG_DWORD leaves the high bytes zero
     TRegDataType regData = rdUnknown;

@@ -163,6 +163,8 @@ public:
     // Writes `value` as REG_SZ with its terminating NUL; raises
     // "Konnte Daten für '%s' nicht setzen" on failure.
     void WriteString(const std::string& name, const std::string& value);
+    // The same as REG_EXPAND_SZ: a text whose %NAME% the reader expands.
+    void WriteExpandString(const std::string& name, const std::string& value);
     // A REG_DWORD value. A missing value or data longer than 4 bytes raises
     // "Konnte Daten für '%s' nicht holen"; another type raises
     // "Ungültiger Datentyp für '%s'".

@@ -8,15 +8,35 @@ bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+const int kMaxAside = 100;
+
+std::string AsideName(const std::string& path, int n) {
+    return path + ".old" + (n == 1 ? std::string() : std::to_string(n));
+}
+
+// The number of the newest file renamed aside beside `path`, 0 for none.
+int LastAside(const std::string& path) {
+    for (int n = kMaxAside; n >= 1; --n)
+        if (Exists(AsideName(path, n)))
+            return n;
+    return 0;
+}
+
 } // namespace
 
 std::string FreeNameBeside(const std::string& path) {
-    for (int n = 1; n <= 100; ++n) {
-        const std::string name = path + ".old" + (n == 1 ? std::string() : std::to_string(n));
-        if (!Exists(name))
-            return name;
-    }
-    return std::string();
+    const int last = LastAside(path);
+    return last == kMaxAside ? std::string() : AsideName(path, last + 1);
+}
+
+std::string PutBackAside(const std::string& path) {
+    if (Exists(path))
+        return path;
+    const int last = LastAside(path);
+    if (last == 0)
+        return path;
+    const std::string aside = AsideName(path, last);
+    return MoveFileA(aside.c_str(), path.c_str()) ? path : aside;
 }
 
 bool MoveOver(const std::string& from, const std::string& to, bool& keepSource) {

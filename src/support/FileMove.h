@@ -15,6 +15,15 @@
 // file renamed aside and the new ones in `from`, and neither may be deleted.
 bool MoveOver(const std::string& from, const std::string& to, bool& keepSource);
 
-// A name beside `path` that no file has yet: the path with ".old" added, or
-// ".old2", ".old3" and so on; empty when a hundred such names are taken.
+// The name a file is renamed aside to: the path with ".old" added, or
+// ".old2", ".old3" and so on, numbered past every such name there is, so
+// that the newest file renamed aside always has the highest number; empty
+// when ".old100" is taken.
 std::string FreeNameBeside(const std::string& path);
+
+// When `path` is missing because a move over it was cut off between renaming
+// the old file aside and moving the new one in (a crash, or a failure to put
+// it back), the newest file renamed aside is moved back under its own name.
+// Answers the name that holds the file's contents: `path`, or the file
+// renamed aside when it can't be moved back.
+std::string PutBackAside(const std::string& path);

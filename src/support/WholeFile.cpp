@@ -63,8 +63,9 @@ bool WriteAll(HANDLE h, const std::string& contents) {
 
 bool ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileA(PutBackAside(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid())
         return false;
     std::vector<char> buffer(64 * 1024);
@@ -157,7 +158,7 @@ bool WriteAll(int fd, const std::string& contents) {
 
 bool ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
-    FileDescriptor file(::open(path.c_str(), O_RDONLY));
+    FileDescriptor file(::open(PutBackAside(path).c_str(), O_RDONLY));
     if (!file.Valid())
         return false;
     struct stat info;

@@ -6,7 +6,8 @@
 #include <string>
 
 // Reads the whole file into `contents`; false (and `contents` empty) when it
-// is absent or can't be read.
+// is absent or can't be read. A file that a replacement cut off on Windows
+// 95, 98 or ME left only renamed aside is put back and read (PutBackAside).
 bool ReadWholeFile(const std::string& path, std::string& contents);
 
 // Whether the file exists and can be replaced: false for a read-only file, a

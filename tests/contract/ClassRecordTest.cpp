@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include "support/NoUndo.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ TEST_F(ClassRecordTest, MalformedEditFlagsRaiseTheirErrors) {
 }
 
 TEST_F(ClassRecordTest, RegisterFileClassWritesAndClearsTheRecord) {
-    RegisterFileClass("myfile", "My File", TEditFlags{efNoEdit, efNoRemove}, "A tip", "myfile.2",
+    RegisterFileClass(NoUndo(), "myfile", "My File", TEditFlags{efNoEdit, efNoRemove}, "A tip", "myfile.2",
                       "shell32.dll,3");
     EXPECT_EQ(GetText("myfile", ""), "My File");
     EXPECT_EQ(GetRaw("myfile", "EditFlags").type, DWORD(REG_DWORD));
@@ -80,7 +81,7 @@ TEST_F(ClassRecordTest, RegisterFileClassWritesAndClearsTheRecord) {
     PutString("myfile", "FriendlyTypeName", "Old friendly name");
     PutString("myfile", "Other", "kept");
     PutKey("myfile\\shell\\open\\command");
-    RegisterFileClass("myfile", "", TEditFlags{efNone}, "", "", "");
+    RegisterFileClass(NoUndo(), "myfile", "", TEditFlags{efNone}, "", "", "");
     EXPECT_FALSE(HasValue("myfile", ""));
     EXPECT_FALSE(HasValue("myfile", "FriendlyTypeName"));
     EXPECT_FALSE(HasValue("myfile", "EditFlags"));
@@ -91,16 +92,16 @@ TEST_F(ClassRecordTest, RegisterFileClassWritesAndClearsTheRecord) {
     EXPECT_TRUE(HasKey("myfile\\shell\\open\\command"));
 
     // A class identifier is written below CLSID.
-    RegisterFileClass("CLSID\\" + kGuid, "Object", TEditFlags{}, "", "", "");
+    RegisterFileClass(NoUndo(), "CLSID\\" + kGuid, "Object", TEditFlags{}, "", "", "");
     EXPECT_EQ(GetText("CLSID\\" + kGuid, ""), "Object");
 }
 
 TEST_F(ClassRecordTest, RegisterFileClassChecksEveryNameBeforeWriting) {
     EXPECT_EQ(
-        ErrorOf<EValidError>([] { RegisterFileClass("a\\b", "x", TEditFlags{}, "", "", ""); }),
+        ErrorOf<EValidError>([] { RegisterFileClass(NoUndo(), "a\\b", "x", TEditFlags{}, "", "", ""); }),
         "a\\b is not a valid name of a file class.");
     EXPECT_EQ(
-        ErrorOf<EValidError>([] { RegisterFileClass(".txt", "x", TEditFlags{}, "", "", ""); }),
+        ErrorOf<EValidError>([] { RegisterFileClass(NoUndo(), ".txt", "x", TEditFlags{}, "", "", ""); }),
         ".txt is not a valid name of a file class.");
     EXPECT_FALSE(HasKey("a"));
     EXPECT_FALSE(HasKey(".txt"));
@@ -112,7 +113,7 @@ TEST_F(ClassRecordTest, RegisterFileClassChecksEveryNameBeforeWriting) {
     PutDword("myfile", "EditFlags", 8);
     PutString("myfile\\CurVer", "", "myfile.1");
     EXPECT_EQ(ErrorOf<EValidError>([] {
-                  RegisterFileClass("myfile", "New", TEditFlags{efNoRemove}, "New tip", "cur\\ver",
+                  RegisterFileClass(NoUndo(), "myfile", "New", TEditFlags{efNoRemove}, "New tip", "cur\\ver",
                                     "icon.dll,1");
               }),
               "cur\\ver is not a valid name of a file class.");
@@ -121,7 +122,7 @@ TEST_F(ClassRecordTest, RegisterFileClassChecksEveryNameBeforeWriting) {
     EXPECT_EQ(GetRaw("myfile", "EditFlags").bytes, Dword(8));
     EXPECT_EQ(GetText("myfile\\CurVer", ""), "myfile.1");
     EXPECT_FALSE(HasKey("myfile\\DefaultIcon"));
-    EXPECT_THROW(RegisterFileClass("newclass", "New", TEditFlags{}, "", ".cur", ""), EValidError);
+    EXPECT_THROW(RegisterFileClass(NoUndo(), "newclass", "New", TEditFlags{}, "", ".cur", ""), EValidError);
     EXPECT_FALSE(HasKey("newclass"));
 }
 
@@ -134,17 +135,17 @@ TEST_F(ClassRecordTest, DeleteFileClassRemovesTheWholeTree) {
     PutKey("CLSID\\{00000000-0000-0000-0000-000000000001}");
     PutKey("a\\b\\c");
 
-    DeleteFileClass("myfile");
+    DeleteFileClass(NoUndo(), "myfile");
     EXPECT_FALSE(HasKey("myfile"));
     EXPECT_TRUE(HasKey("myfile2"));
-    DeleteFileClass("CLSID\\" + kGuid);
+    DeleteFileClass(NoUndo(), "CLSID\\" + kGuid);
     EXPECT_FALSE(HasKey("CLSID\\" + kGuid));
     EXPECT_TRUE(HasKey("CLSID\\{00000000-0000-0000-0000-000000000001}"));
     // Invalid or missing classes are ignored without a word.
-    EXPECT_NO_THROW(DeleteFileClass("a\\b"));
+    EXPECT_NO_THROW(DeleteFileClass(NoUndo(), "a\\b"));
     EXPECT_TRUE(HasKey("a\\b\\c"));
-    EXPECT_NO_THROW(DeleteFileClass("missing"));
-    EXPECT_NO_THROW(DeleteFileClass(""));
+    EXPECT_NO_THROW(DeleteFileClass(NoUndo(), "missing"));
+    EXPECT_NO_THROW(DeleteFileClass(NoUndo(), ""));
 }
 
 TEST_F(ClassRecordTest, SetDefaultIconStoresOnlyTheIconOfAnExistingClass) {
@@ -152,21 +153,21 @@ TEST_F(ClassRecordTest, SetDefaultIconStoresOnlyTheIconOfAnExistingClass) {
     PutString("txtfile", "EditFlags", "kept");
     PutString("iconic\\DefaultIcon", "", "old.dll,1");
     PutString("iconic\\DefaultIcon", "Other", "kept");
-    SetDefaultIcon("txtfile", "\"C:\\Bilder\\Bärchen.ico\",3");
+    SetDefaultIcon(NoUndo(), "txtfile", "\"C:\\Bilder\\Bärchen.ico\",3");
     EXPECT_EQ(GetDefaultIcon("txtfile"), "\"C:\\Bilder\\Bärchen.ico\",3");
     EXPECT_EQ(GetText("txtfile", ""), "Text Document");
     EXPECT_EQ(GetText("txtfile", "EditFlags"), "kept");
-    SetDefaultIcon("iconic", "new.dll,2");
+    SetDefaultIcon(NoUndo(), "iconic", "new.dll,2");
     EXPECT_EQ(GetText("iconic\\DefaultIcon", ""), "new.dll,2");
     EXPECT_EQ(GetText("iconic\\DefaultIcon", "Other"), "kept");
 
     // Refused before anything is written.
-    EXPECT_EQ(ErrorOf<Exception>([] { SetDefaultIcon("missing", "a.dll,0"); }),
+    EXPECT_EQ(ErrorOf<Exception>([] { SetDefaultIcon(NoUndo(), "missing", "a.dll,0"); }),
               "Schlüssel missing existiert nicht");
     EXPECT_FALSE(HasKey("missing"));
-    EXPECT_EQ(ErrorOf<Exception>([] { SetDefaultIcon("a\\b", "a.dll,0"); }),
+    EXPECT_EQ(ErrorOf<Exception>([] { SetDefaultIcon(NoUndo(), "a\\b", "a.dll,0"); }),
               "a\\b is not a valid name of a file class.");
-    EXPECT_EQ(ErrorOf<Exception>([] { SetDefaultIcon("txtfile", ""); }),
+    EXPECT_EQ(ErrorOf<Exception>([] { SetDefaultIcon(NoUndo(), "txtfile", ""); }),
               "\"\" is not a valid icon location.");
     EXPECT_EQ(GetDefaultIcon("txtfile"), "\"C:\\Bilder\\Bärchen.ico\",3");
 }
@@ -212,19 +213,19 @@ TEST_F(ClassRecordTest, ExtVisibility) {
 TEST_F(ClassRecordTest, LongAndNonAsciiNames) {
     const std::string longClass(255, 'c');
     const std::string longCurVer(255, 'v');
-    RegisterFileClass(longClass, "Long", TEditFlags{efNoEdit}, "", longCurVer, "icon.dll,2");
+    RegisterFileClass(NoUndo(), longClass, "Long", TEditFlags{efNoEdit}, "", longCurVer, "icon.dll,2");
     EXPECT_EQ(GetClassDescription(longClass), "Long");
     EXPECT_EQ(GetEditFlags(longClass), (TEditFlags{efNone, efNoEdit}));
     EXPECT_EQ(GetDefaultIcon(longClass), "icon.dll,2");
     EXPECT_TRUE(HasChain({longClass, "CurVer"}));
-    RegisterFileClass(longClass, "Long", TEditFlags{}, "", "", "");
+    RegisterFileClass(NoUndo(), longClass, "Long", TEditFlags{}, "", "", "");
     EXPECT_FALSE(HasChain({longClass, "CurVer"}));
     EXPECT_FALSE(HasChain({longClass, "DefaultIcon"}));
-    DeleteFileClass(longClass);
+    DeleteFileClass(NoUndo(), longClass);
     EXPECT_FALSE(HasKey(longClass));
 
     const std::string umlautClass = "D\xF6kument.\xC4nderung"; // Windows-1252
-    RegisterFileClass(umlautClass,
+    RegisterFileClass(NoUndo(), umlautClass,
                       "\xDC"
                       "bersicht",
                       TEditFlags{}, "Tipp \xE4", umlautClass + "2", "");

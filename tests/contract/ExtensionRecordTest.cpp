@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <vector>
+#include "support/NoUndo.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ TStringList ListOf(std::initializer_list<const char*> items) {
 
 // RegisterExtension with what the register-extension dialog passes.
 void RegisterPlain(const std::string& ext, std::string& className, const std::string& contentType) {
-    RegisterExtension(ext, className, contentType, TEditFlags{}, false, "", ptText, snkNone, "",
+    RegisterExtension(NoUndo(), ext, className, contentType, TEditFlags{}, false, "", ptText, snkNone, "",
                       nullptr, nullptr);
 }
 
@@ -52,7 +53,7 @@ TEST_F(ExtensionRecordTest, RegisterExtensionChecksEveryNameBeforeWriting) {
     // (a leading one a key at the root), an empty name none at all.
     for (const char* program : {"\\rootkey", "dir\\prog.exe", ""}) {
         TStringList programs = ListOf({"notepad.exe", program});
-        EXPECT_THROW(RegisterExtension(".xyz", className, "", TEditFlags{}, false, "", ptText,
+        EXPECT_THROW(RegisterExtension(NoUndo(), ".xyz", className, "", TEditFlags{}, false, "", ptText,
                                        snkNone, "", &programs, nullptr),
                      EValidError)
             << program;
@@ -62,12 +63,12 @@ TEST_F(ExtensionRecordTest, RegisterExtensionChecksEveryNameBeforeWriting) {
         TStringList progIds;
         progIds.Add(progId);
         EXPECT_EQ(ErrorOf<EValidError>([&] {
-                      RegisterExtension(".xyz", className, "", TEditFlags{}, false, "", ptText,
+                      RegisterExtension(NoUndo(), ".xyz", className, "", TEditFlags{}, false, "", ptText,
                                         snkNone, "", nullptr, &progIds);
                   }),
                   progId + " is not a valid name of a file class.");
     }
-    EXPECT_THROW(RegisterExtension(".xyz", className, "", TEditFlags{}, false, "",
+    EXPECT_THROW(RegisterExtension(NoUndo(), ".xyz", className, "", TEditFlags{}, false, "",
                                    static_cast<TPerceivedType>(6), snkNone, "", nullptr, nullptr),
                  EValidError);
     EXPECT_FALSE(HasKey(".xyz"));
@@ -106,7 +107,7 @@ TEST_F(ExtensionRecordTest, RegisterExtensionWritesFlagsNoOpenShellNewAndLists) 
     PutKey(".xyz\\OpenWithList\\third.exe");
     TStringList programs = ListOf({"notepad.exe", "write.exe"});
     std::string className = "xyzfile";
-    RegisterExtension(".xyz", className, "", TEditFlags{efNoEdit, efNoRemove}, true, "", ptImage,
+    RegisterExtension(NoUndo(), ".xyz", className, "", TEditFlags{efNoEdit, efNoRemove}, true, "", ptImage,
                       snkNullFile, "ignored", &programs, nullptr);
     EXPECT_EQ(GetRaw(".xyz", "EditFlags").type, DWORD(REG_DWORD));
     EXPECT_EQ(GetRaw(".xyz", "EditFlags").bytes, std::string("\x18\0\0\0", 4));
@@ -118,17 +119,17 @@ TEST_F(ExtensionRecordTest, RegisterExtensionWritesFlagsNoOpenShellNewAndLists) 
     EXPECT_EQ(SubkeysOfChain({".xyz", "OpenWithList"}),
               (std::vector<std::string>{"notepad.exe", "third.exe", "write.exe"}));
 
-    RegisterExtension(".xyz", className, "", TEditFlags{}, false, "", ptImage, snkCommand,
+    RegisterExtension(NoUndo(), ".xyz", className, "", TEditFlags{}, false, "", ptImage, snkCommand,
                       "cmd /c new %1", &programs, nullptr);
     EXPECT_EQ(GetText(".xyz\\ShellNew", "Command"), "cmd /c new %1");
-    RegisterExtension(".xyz", className, "", TEditFlags{}, false, "", ptImage, snkFileName,
+    RegisterExtension(NoUndo(), ".xyz", className, "", TEditFlags{}, false, "", ptImage, snkFileName,
                       "template.xyz", nullptr, nullptr);
     EXPECT_EQ(GetText(".xyz\\ShellNew", "FileName"), "template.xyz");
     EXPECT_FALSE(HasKey(".xyz\\OpenWithList"));
 
     // Another kind: the subkey alone.
     PutKey(".abc");
-    RegisterExtension(".abc", className, "", TEditFlags{}, false, "", ptImage, 2, "data", nullptr,
+    RegisterExtension(NoUndo(), ".abc", className, "", TEditFlags{}, false, "", ptImage, 2, "data", nullptr,
                       nullptr);
     EXPECT_TRUE(HasKey(".abc\\ShellNew"));
     EXPECT_FALSE(HasValue(".abc\\ShellNew", "Command"));
@@ -142,15 +143,15 @@ TEST_F(ExtensionRecordTest, LongAndNonAsciiNames) {
     std::string className = std::string(255, 'C');
     TStringList programs;
     programs.Add(std::string(255, 'p'));
-    RegisterExtension(ext, className, "", TEditFlags{}, false, "", ptText, snkNullFile, "",
+    RegisterExtension(NoUndo(), ext, className, "", TEditFlags{}, false, "", ptText, snkNullFile, "",
                       &programs, nullptr);
     EXPECT_EQ(GetExtensionClass(ext), className);
     EXPECT_TRUE(QueryShellNew(ext));
     EXPECT_EQ(SubkeysOfChain({ext, "OpenWithList"}), std::vector<std::string>{programs[0]});
     RegisterPlain(ext, className, "");
     EXPECT_FALSE(HasChain({ext, "OpenWithList"}));
-    EXPECT_TRUE(AssociateExtension(ext, std::string(255, 'D'), false));
-    DeleteExtension(ext);
+    EXPECT_TRUE(AssociateExtension(NoUndo(), ext, std::string(255, 'D'), false));
+    DeleteExtension(NoUndo(), ext);
     EXPECT_FALSE(HasKey(ext));
 
     const std::string umlautExt = ".\xE4\xF6\xFC"; // Windows-1252 umlauts
@@ -165,37 +166,37 @@ TEST_F(ExtensionRecordTest, LongAndNonAsciiNames) {
 }
 
 TEST_F(ExtensionRecordTest, AssociateDissociateAndDelete) {
-    EXPECT_FALSE(AssociateExtension(".new", "newfile", false));
+    EXPECT_FALSE(AssociateExtension(NoUndo(), ".new", "newfile", false));
     EXPECT_FALSE(HasKey(".new"));
-    EXPECT_TRUE(AssociateExtension(".new", "newfile", true));
+    EXPECT_TRUE(AssociateExtension(NoUndo(), ".new", "newfile", true));
     EXPECT_EQ(GetText(".new", ""), "newfile");
-    EXPECT_TRUE(AssociateExtension(".new", "CLSID\\" + kGuid, false));
+    EXPECT_TRUE(AssociateExtension(NoUndo(), ".new", "CLSID\\" + kGuid, false));
     EXPECT_EQ(GetText(".new", ""), "CLSID\\" + kGuid);
     // The extension is tested first.
-    EXPECT_EQ(ErrorOf<EValidError>([] { AssociateExtension(".a b", "a\\b", true); }),
+    EXPECT_EQ(ErrorOf<EValidError>([] { AssociateExtension(NoUndo(), ".a b", "a\\b", true); }),
               ".a b is not a valid extension.");
-    EXPECT_EQ(ErrorOf<EValidError>([] { AssociateExtension(".ab", "a\\b", true); }),
+    EXPECT_EQ(ErrorOf<EValidError>([] { AssociateExtension(NoUndo(), ".ab", "a\\b", true); }),
               "a\\b is not a valid name of a file class.");
     EXPECT_FALSE(HasKey(".ab"));
 
     PutString(".txt", "", "txtfile");
     PutString(".txt", "Content Type", "text/plain");
     PutKey(".txt\\ShellNew");
-    DissociateExtension(".txt");
+    DissociateExtension(NoUndo(), ".txt");
     EXPECT_FALSE(HasValue(".txt", ""));
     EXPECT_EQ(GetText(".txt", "Content Type"), "text/plain");
     EXPECT_TRUE(HasKey(".txt\\ShellNew"));
-    EXPECT_NO_THROW(DissociateExtension(".missing"));
+    EXPECT_NO_THROW(DissociateExtension(NoUndo(), ".missing"));
     EXPECT_FALSE(HasKey(".missing"));
 
     PutKey(".txt\\OpenWithList\\notepad.exe");
     PutKey(".txt2");
-    DeleteExtension(".txt");
+    DeleteExtension(NoUndo(), ".txt");
     EXPECT_FALSE(HasKey(".txt"));
     EXPECT_TRUE(HasKey(".txt2"));
-    EXPECT_NO_THROW(DeleteExtension(".missing"));
+    EXPECT_NO_THROW(DeleteExtension(NoUndo(), ".missing"));
     for (auto op : {DissociateExtension, DeleteExtension})
-        EXPECT_EQ(ErrorOf<EValidError>([&] { op(".a b"); }), ".a b is not a valid extension.");
+        EXPECT_EQ(ErrorOf<EValidError>([&] { op(NoUndo(), ".a b"); }), ".a b is not a valid extension.");
 }
 
 TEST_F(ExtensionRecordTest, ContentTypeAndShellNewReads) {

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include "association/RegistryWriter.h"
+#include "support/NoUndo.h"
 
 namespace {
 
@@ -26,8 +28,8 @@ std::string FileText(const std::string& path) {
 }
 
 void Associate(TUndoJournal& journal, const std::string& ext, const std::string& cls) {
-    TJournalEntry entry(&journal, "Associate '" + ext + "' with '" + cls + "'");
-    AssociateExtension(ext, cls, true);
+    TRegistryWriter w(&journal, "Associate '" + ext + "' with '" + cls + "'");
+    AssociateExtension(w, ext, cls, true);
 }
 
 } // namespace
@@ -138,8 +140,8 @@ TEST_F(UndoJournalFileTest, AJournalThatCantBeWrittenStopsTheChangeBeforeItIsMad
     TUndoJournal journal(testing::TempDir() + "no-such-folder/undo.log");
     std::string message;
     try {
-        TJournalEntry entry(&journal, "Delete '.a'");
-        DeleteExtension(".a");
+        TRegistryWriter w(&journal, "Delete '.a'");
+        DeleteExtension(w, ".a");
     } catch (const EJournalError& e) {
         message = e.what();
     }

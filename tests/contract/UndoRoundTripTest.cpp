@@ -13,6 +13,8 @@
 
 #include <cstdio>
 #include <functional>
+#include "association/RegistryWriter.h"
+#include "support/NoUndo.h"
 
 namespace {
 
@@ -69,7 +71,7 @@ std::string WholeRegistry() {
 
 struct Command {
     const char* name;
-    std::function<void()> run;
+    std::function<void(TRegistryWriter& w)> run;
 };
 
 TStringList ListOf(std::initializer_list<const char*> items) {
@@ -82,56 +84,56 @@ TStringList ListOf(std::initializer_list<const char*> items) {
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"Associate '.txt' with 'otherfile'",
-         [] { AssociateExtension(".txt", "otherfile", true); }},
+         [](TRegistryWriter& w) { AssociateExtension(w, ".txt", "otherfile", true); }},
         {"Associate new '.new' with 'txtfile'",
-         [] { AssociateExtension(".new", "txtfile", true); }},
-        {"Associate the long extension", [] { AssociateExtension(kLongExt, "txtfile", true); }},
-        {"Dissociate '.txt'", [] { DissociateExtension(".txt"); }},
-        {"Dissociate '.emp'", [] { DissociateExtension(".emp"); }},
-        {"Delete extension '.txt'", [] { DeleteExtension(".txt"); }},
-        {"Delete extension '.bin'", [] { DeleteExtension(".bin"); }},
-        {"Delete the long extension", [] { DeleteExtension(kLongExt); }},
+         [](TRegistryWriter& w) { AssociateExtension(w, ".new", "txtfile", true); }},
+        {"Associate the long extension", [](TRegistryWriter& w) { AssociateExtension(w, kLongExt, "txtfile", true); }},
+        {"Dissociate '.txt'", [](TRegistryWriter& w) { DissociateExtension(w, ".txt"); }},
+        {"Dissociate '.emp'", [](TRegistryWriter& w) { DissociateExtension(w, ".emp"); }},
+        {"Delete extension '.txt'", [](TRegistryWriter& w) { DeleteExtension(w, ".txt"); }},
+        {"Delete extension '.bin'", [](TRegistryWriter& w) { DeleteExtension(w, ".bin"); }},
+        {"Delete the long extension", [](TRegistryWriter& w) { DeleteExtension(w, kLongExt); }},
         {"Register extension '.txt' anew",
-         [] {
+         [](TRegistryWriter& w) {
              std::string cls = "newtxt";
              TStringList programs = ListOf({"wordpad.exe"});
-             RegisterExtension(".txt", cls, "", TEditFlags{efNone, efNoEdit}, true, "careful",
+             RegisterExtension(w, ".txt", cls, "", TEditFlags{efNone, efNoEdit}, true, "careful",
                                ptImage, snkCommand, "cmd.exe", &programs, &programs);
          }},
         {"Register extension '.brandnew'",
-         [] {
+         [](TRegistryWriter& w) {
              std::string cls;
-             RegisterExtension(".brandnew", cls, "a/b", TEditFlags{}, false, "", ptText,
+             RegisterExtension(w, ".brandnew", cls, "a/b", TEditFlags{}, false, "", ptText,
                                snkNullFile, "", nullptr, nullptr);
          }},
         {"Register fileclass 'txtfile' anew",
-         [] { RegisterFileClass("txtfile", "", TEditFlags{efNone}, "", "", ""); }},
-        {"Change the icon of 'txtfile'", [] { SetDefaultIcon("txtfile", "C:\\icons\\t.ico,4"); }},
+         [](TRegistryWriter& w) { RegisterFileClass(w, "txtfile", "", TEditFlags{efNone}, "", "", ""); }},
+        {"Change the icon of 'txtfile'", [](TRegistryWriter& w) { SetDefaultIcon(w, "txtfile", "C:\\icons\\t.ico,4"); }},
         {"Register fileclass 'txtfile' with a tip and a version",
-         [] {
-             RegisterFileClass("txtfile", "Text Document", TEditFlags{efNone}, "tip", "txtfile.2",
+         [](TRegistryWriter& w) {
+             RegisterFileClass(w, "txtfile", "Text Document", TEditFlags{efNone}, "tip", "txtfile.2",
                                "C:\\icons\\t.ico,4");
          }},
         {"Register fileclass of the class identifier",
-         [] { RegisterFileClass("CLSID\\" + kGuid, "Other", TEditFlags{}, "", "", "x.dll,1"); }},
+         [](TRegistryWriter& w) { RegisterFileClass(w, "CLSID\\" + kGuid, "Other", TEditFlags{}, "", "", "x.dll,1"); }},
         {"Register fileclass below a new class identifier",
-         [] {
-             RegisterFileClass("CLSID\\{11111111-2222-3333-4444-555555555555}", "New", TEditFlags{},
+         [](TRegistryWriter& w) {
+             RegisterFileClass(w, "CLSID\\{11111111-2222-3333-4444-555555555555}", "New", TEditFlags{},
                                "", "", "");
          }},
-        {"Delete fileclass 'txtfile'", [] { DeleteFileClass("txtfile"); }},
-        {"Delete fileclass of the class identifier", [] { DeleteFileClass("CLSID\\" + kGuid); }},
+        {"Delete fileclass 'txtfile'", [](TRegistryWriter& w) { DeleteFileClass(w, "txtfile"); }},
+        {"Delete fileclass of the class identifier", [](TRegistryWriter& w) { DeleteFileClass(w, "CLSID\\" + kGuid); }},
         {"Delete fileclass 'abcfile' with 3 extensions",
-         [] {
+         [](TRegistryWriter& w) {
              for (const char* ext : {".ab3", ".ab2", ".ab1"})
-                 DeleteExtension(ext);
-             DeleteFileClass("abcfile");
+                 DeleteExtension(w, ext);
+             DeleteFileClass(w, "abcfile");
          }},
         {"Associate '.ab1' with 'txtfile' and delete 'abcfile'",
-         [] {
-             AssociateExtension(".ab1", "txtfile", true);
-             DeleteFileClass("abcfile");
-             AssociateExtension(".ab1", "otherfile", true);
+         [](TRegistryWriter& w) {
+             AssociateExtension(w, ".ab1", "txtfile", true);
+             DeleteFileClass(w, "abcfile");
+             AssociateExtension(w, ".ab1", "otherfile", true);
          }},
     };
     return commands;
@@ -148,8 +150,8 @@ TEST(UndoRoundTripTest, EveryLayerWriteIsUndoneByteForByteAfterARestart) {
         const std::string path = JournalPath();
         {
             TUndoJournal journal(path);
-            TJournalEntry entry(&journal, command.name);
-            command.run();
+            TRegistryWriter w(&journal, command.name);
+            command.run(w);
         }
         ASSERT_NE(WholeRegistry(), before) << "the command changed nothing";
 
@@ -174,12 +176,12 @@ TEST(UndoRoundTripTest, SeveralStepsBackInOrderAndWritesOutsideAnEntryAreNotReco
     std::vector<std::string> states{WholeRegistry()};
     for (size_t i = 0; i < 4; ++i) {
         {
-            TJournalEntry entry(&journal, Commands()[i].name);
-            Commands()[i].run();
+            TRegistryWriter w(&journal, Commands()[i].name);
+            Commands()[i].run(w);
         }
         states.push_back(WholeRegistry());
     }
-    AssociateExtension(".free", "txtfile", true); // no entry open: not undoable
+    AssociateExtension(NoUndo(), ".free", "txtfile", true); // no entry open: not undoable
     EXPECT_EQ(journal.Count(), 4u);
     const std::string withFree = WholeRegistry();
     while (journal.CanUndo()) {
@@ -187,9 +189,9 @@ TEST(UndoRoundTripTest, SeveralStepsBackInOrderAndWritesOutsideAnEntryAreNotReco
         EXPECT_EQ(journal.LastName(), Commands()[states.size() - 1].name);
         EXPECT_TRUE(journal.UndoLast().Complete());
         // The key the free write made stays; everything else steps back.
-        DeleteExtension(".free");
+        DeleteExtension(NoUndo(), ".free");
         EXPECT_EQ(WholeRegistry(), states.back());
-        AssociateExtension(".free", "txtfile", true);
+        AssociateExtension(NoUndo(), ".free", "txtfile", true);
     }
     EXPECT_NE(withFree, states.back());
     EXPECT_THROW(journal.UndoLast(), EJournalError);
@@ -201,8 +203,8 @@ TEST(UndoRoundTripTest, AnEntryWithoutChangesLeavesNoTrace) {
     const std::string path = JournalPath();
     TUndoJournal journal(path);
     {
-        TJournalEntry entry(&journal, "Asked and cancelled");
-        TJournalEntry nested(&journal, "Joined");
+        TRegistryWriter w(&journal, "Asked and cancelled");
+        TRegistryWriter nested(&journal, "Joined");
         EXPECT_TRUE(journal.InEntry());
     }
     EXPECT_FALSE(journal.InEntry());

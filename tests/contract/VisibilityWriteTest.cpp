@@ -5,6 +5,7 @@
 #include "support/ScratchRegistry.h"
 
 #include <gtest/gtest.h>
+#include "support/NoUndo.h"
 
 namespace {
 
@@ -16,14 +17,14 @@ using VisibilityWriteTest = RegistryTest;
 
 TEST_F(VisibilityWriteTest, WritesADwordAndCreatesAMissingKey) {
     EXPECT_FALSE(HasKey(kAdvanced, HKEY_CURRENT_USER));
-    SetHideFileExt(true);
+    SetHideFileExt(NoUndo(), true);
     EXPECT_EQ(GetRaw(kAdvanced, "HideFileExt", HKEY_CURRENT_USER).type, DWORD(REG_DWORD));
     EXPECT_TRUE(GetHideFileExt());
 
     // The other values of the key stay as they are; a malformed value is replaced.
     PutString(kAdvanced, "Other", "kept", HKEY_CURRENT_USER);
     PutString(kAdvanced, "HideFileExt", "1", HKEY_CURRENT_USER);
-    SetHideFileExt(false);
+    SetHideFileExt(NoUndo(), false);
     EXPECT_FALSE(GetHideFileExt());
     EXPECT_EQ(GetRaw(kAdvanced, "HideFileExt", HKEY_CURRENT_USER).bytes, std::string(4, '\0'));
     EXPECT_EQ(GetText(kAdvanced, "Other", HKEY_CURRENT_USER), "kept");

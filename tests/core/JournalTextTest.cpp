@@ -227,3 +227,23 @@ TEST(JournalTextTest, HandEditsStopTheReadingAtTheSpoiltLine) {
     } // As deep as the registry nests is read.
     EXPECT_EQ(ParseJournal(head + entry + DeepImage(512)).Problem, "");
 }
+
+TEST(JournalTextTest, EntriesGoOnAfterOthersAndUndoMarksLeaveThemInDoubt) {
+    const std::string text = std::string(kJournalHeader) + "\n" + EntryText(1, "One") +
+                             "image HKEY_CLASSES_ROOT \".a\" absent\n" + EntryText(2, "Two") +
+                             "image HKEY_CLASSES_ROOT \".b\" absent\n" + EntryText(1, "One") +
+                             "image HKEY_CLASSES_ROOT \".c\" absent\n" + UndoingText(2) +
+                             KeptText(2) + UndoingText(1);
+    const TJournalContents contents = ParseJournal(text);
+    ASSERT_EQ(contents.Whole, text.size()) << contents.Problem;
+    ASSERT_EQ(contents.Entries.size(), 2u);
+    EXPECT_EQ(contents.Entries[0].Images.size(), 2u);
+    EXPECT_TRUE(contents.Entries[0].InDoubt);
+    EXPECT_FALSE(contents.Entries[1].InDoubt);
+    EXPECT_EQ(contents.LastEntryLine, 1);
+    // A line for a number that is not an entry read is damage.
+    EXPECT_EQ(ParseJournal(text + EntryText(3, "Three") + KeptText(4)).Problem,
+              "line 12: a kept line for an unknown entry");
+    EXPECT_EQ(ParseJournal(text + EntryText(2, "Other")).Problem,
+              "line 11: an entry number out of order");
+}

@@ -29,6 +29,7 @@
 //                     first control of that window class
 //   bounds=NAME       prints "NAME=left,top,width,height": the window's place
 //                     on the screen
+//   show=minimized    minimizes the window, as its title bar button does
 //
 // Exit status: 0 done, 2 usage, 3 a step failed (the step is named on stderr).
 #include <windows.h>
@@ -252,6 +253,10 @@ bool step(HWND& current, const std::string& name, const std::string& arg) {
         notifyParent(list, LBN_SELCHANGE);
         Sleep(300);
         return true;
+    }
+    if (name == "show" && arg == "minimized") {
+        ShowWindow(current, SW_MINIMIZE);
+        return IsIconic(current) != FALSE;
     }
     return false;
 }

@@ -35,6 +35,9 @@
 //       appends its arguments after FILE, joined by blanks, as one line to
 //       FILE and ends: a stand-in for a web browser that shows what a
 //       program asked it to open.
+//   winprobe foreground
+//       prints the pid and caption of the process whose window is in the
+//       foreground, and whether it is minimized.
 //   winprobe counts
 //       prints what a scan of HKEY_CLASSES_ROOT should count, found here
 //       with the plain registry API: the keys named like an extension and
@@ -467,6 +470,19 @@ int record(int argc, char** argv) {
     return std::fclose(file) == 0 ? 0 : 3;
 }
 
+int foreground() {
+    HWND window = GetForegroundWindow();
+    DWORD pid = 0;
+    char caption[256] = "";
+    if (window) {
+        GetWindowThreadProcessId(window, &pid);
+        GetWindowTextA(window, caption, sizeof caption);
+    }
+    std::printf("pid=%lu\ncaption=%s\niconic=%d\n", static_cast<unsigned long>(pid), caption,
+                window && IsIconic(GetAncestor(window, GA_ROOTOWNER)) ? 1 : 0);
+    return window ? 0 : 3;
+}
+
 int usage() {
     std::fprintf(stderr, "usage: winprobe launch EXE [--caption TEXT] [--timeout SEC] "
                          "[--dismiss CAPTION] [--no-status] [--close]\n"
@@ -478,6 +494,7 @@ int usage() {
                          "       winprobe select|type PID TEXT\n"
                          "       winprobe press PID CAPTION [--answer BUTTON]... [--timeout SEC]\n"
                          "       winprobe record FILE [ARG...]\n"
+                         "       winprobe foreground\n"
                          "       winprobe counts\n");
     return 2;
 }
@@ -487,6 +504,8 @@ int usage() {
 int main(int argc, char** argv) {
     if (argc == 2 && std::string(argv[1]) == "counts")
         return counts();
+    if (argc == 2 && std::string(argv[1]) == "foreground")
+        return foreground();
     if (argc >= 2 && isDriveCommand(argv[1])) {
         const int rc = drive(argc, argv);
         return rc == 2 ? usage() : rc;

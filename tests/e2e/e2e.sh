@@ -11,6 +11,9 @@
 #                    selected extension from "settings.ini".
 #   untested_system  Windows XP: the untested-system warning comes first,
 #                    then the window; closing still writes "settings.ini".
+#   second_start     Windows 2000: a second start while the window is open
+#                    opens no window of its own and ends at once; the first
+#                    window, minimized before, is in front again.
 #   version_record   the twelve strings of the version record as the about
 #                    box reads them, the copyright sign included.
 #   associate        Windows 2000 with changes allowed: an extension is
@@ -23,7 +26,10 @@
 #                    count is the registry's) and shown in both views (each is
 #                    reselected from "settings.ini" and saved back), and the
 #                    program in the folder "表示ソフト" writes "settings.ini"
-#                    beside itself. With CORVIX_SCREENSHOT=FILE.png set,
+#                    beside itself. ".ソ" is then associated with another
+#                    class and the undo takes it back: the journal names the
+#                    key whole, and `reg export` of the keys afterwards is
+#                    byte for byte the one before. With CORVIX_SCREENSHOT=FILE.png set,
 #                    screenshots of the class view (FILE.png) and of the
 #                    extension view (FILE-extensions.png) are written.
 #   register_and_delete  Windows 2000 with changes allowed: "New Extension ..."
@@ -145,7 +151,8 @@ far_east)
     # Unicode, and the program reads them back in code page 932.
     printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
         '[HKEY_CLASSES_ROOT\.ソ]' '@="表示ファイル"' '' \
-        '[HKEY_CLASSES_ROOT\表示ファイル]' '@="表示のドキュメント"' '' |
+        '[HKEY_CLASSES_ROOT\表示ファイル]' '@="表示のドキュメント"' '' \
+        '[HKEY_CLASSES_ROOT\.ソ\表ソ]' '"ソ"="表示"' '' '[HKEY_CLASSES_ROOT\e2efareast]' '@="Other"' '' |
         iconv -f UTF-8 -t UTF-16 >"$reg"
     "$wine_run" regedit /S "$(winpath "$reg")" >/dev/null 2>&1 || fail "importing $reg"
     # As on a Japanese Windows, Tahoma (the dialog font) borrows the glyphs
@@ -192,7 +199,37 @@ far_east)
     probe closed2 close "$(field second pid)" --timeout 60 || fail "closing again"
     tr -d '\r' <"$ini" | iconv -f CP932 -t UTF-8 | grep -qx 'LastExt=.ソ' ||
         fail "the extension was not listed"
-    echo "far east: status $(field first status) (the registry's: $expected), settings.ini in $folder"
+
+    # Associated and undone: the keys come back byte for byte.
+    export_keys() {
+        local key n=0
+        for key in '.ソ' '表示ファイル' e2efareast; do
+            n=$((n + 1))
+            "$wine_run" reg export "HKCR\\$key" "$(winpath "$work/$1-$n.reg")" /y >/dev/null 2>&1 ||
+                echo absent >"$work/$1-$n.reg"
+        done
+    }
+    export_keys before
+    printf '[config]\r\nSaveMode=0\r\nAlwaysAsk=1\r\nOptimizeSystem=1\r\n' >>"$ini"
+    probe third launch "$exe" --timeout 120 || fail "third start"
+    pid=$(field third pid)
+    probe select select "$pid" '.ソ' || fail "selecting .ソ"
+    probe type type "$pid" e2efareast || fail "typing the class"
+    probe assoc press "$pid" Associate --answer '&Ja' --answer '&Nein' || fail "Associate"
+    "$wine_run" reg query 'HKCR\.ソ' /ve 2>/dev/null | grep -q e2efareast || fail ".ソ was not associated"
+    grep -q '^image HKEY_CLASSES_ROOT ".\\x83\\\\"' "$folder/undo.log" ||
+        fail "the journal does not name .ソ whole: $(cat "$folder/undo.log")"
+    "$wine_run" "$drive" "$pid" "wait=$caption" "command=0xA007" "wait=Best*" "click=&Ja" \
+        "wait=$caption" >/dev/null 2>>"$work/drive.out" || fail "undoing"
+    probe closed3 close "$pid" --timeout 60 || fail "closing the third time"
+    export_keys after
+    for n in 1 2 3; do
+        cmp -s "$work/before-$n.reg" "$work/after-$n.reg" ||
+            fail "key $n differs after the undo: $(iconv -f UTF-16 -t UTF-8 "$work/after-$n.reg")"
+    done
+    grep -q '^undone 1' "$folder/undo.log" || fail "undo.log does not mark the entry undone"
+    echo "far east: status $(field first status) (the registry's: $expected), settings.ini in $folder;" \
+        ".ソ associated and undone"
     ;;
 register_and_delete)
     set_windows win2k
@@ -315,6 +352,20 @@ undo_after_crash)
     same exported imported "the backup imported differs from the key exported"
     echo "undo after a crash: $crash_seconds s for delete, kill, restart and undo;" \
         "backup of $(grep -c '^\[' "$work/backup.reg") keys imported back"
+    ;;
+second_start)
+    set_windows win2k
+    probe first launch "$exe" --timeout 120 || fail "first start"
+    pid=$(field first pid)
+    "$wine_run" "$drive" "$pid" "wait=$caption" "show=minimized" >/dev/null 2>>"$work/drive.out" ||
+        fail "minimizing"
+    probe second run "$exe" --timeout 60 || fail "the second start did not end by itself"
+    [ "$(field second exit_code)" = 0 ] || fail "the second start ended with $(field second exit_code)"
+    probe front foreground || fail "no window in front"
+    [ "$(field front pid)" = "$pid" ] || fail "the window in front is '$(field front caption)'"
+    [ "$(field front iconic)" = 0 ] || fail "the first window is still minimized"
+    probe closed close "$pid" --timeout 60 || fail "closing"
+    echo "second start: ended after $(field second exit_ms) ms, the first window in front"
     ;;
 version_record)
     probe version version "$(winpath "$corvix")" || fail "no version record"

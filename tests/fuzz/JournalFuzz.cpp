@@ -25,6 +25,8 @@ std::string Canonical(const TJournalContents& contents) {
         text += EntryText(record.Id, record.Name);
         for (const TKeyImage& image : record.Images)
             text += ImageText(image);
+        if (record.InDoubt)
+            text += UndoingText(record.Id);
     }
     return text;
 }
@@ -34,7 +36,7 @@ bool SameEntries(const TJournalContents& a, const TJournalContents& b) {
         return false;
     for (size_t i = 0; i < a.Entries.size(); ++i) {
         const TJournalRecord &x = a.Entries[i], &y = b.Entries[i];
-        if (x.Id != y.Id || x.Name != y.Name || !(x.Images == y.Images))
+        if (x.Id != y.Id || x.Name != y.Name || !(x.Images == y.Images) || x.InDoubt != y.InDoubt)
             return false;
     }
     return true;
@@ -94,7 +96,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(contents.Whole <= text.size(), contents.Problem);
     FUZZ_CHECK(contents.Problem.empty() == (contents.Whole == text.size()), contents.Problem);
     FUZZ_CHECK(contents.Problem.empty() || contents.DamagedLine >= 1, contents.Problem);
-    const TJournalContents whole = ParseJournal(text.substr(0, contents.Whole));
+    // The marks found whole in the damaged rest count as if they followed the
+    // whole part.
+    const TJournalContents whole =
+        ParseJournal(text.substr(0, contents.Whole) + contents.LateMarks);
     FUZZ_CHECK(whole.Problem.empty() && SameEntries(whole, contents), whole.Problem);
 
     // What was read, written again, reads back the same, and writing that
@@ -105,27 +110,37 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(SameEntries(again, contents), canonical);
     FUZZ_CHECK(Canonical(again) == canonical, canonical);
 
-    // A journal opened on the file: the whole part stays in the file, the
-    // damaged rest goes aside, and together they are the text as it was.
+    // A journal opened on the file: the whole part stays in the file with the
+    // late marks, the damaged rest goes aside (nothing of the text is lost),
+    // and entries in doubt are neither offered nor kept.
     const std::string aside = FilePath() + ".damaged";
     std::remove(aside.c_str());
     FUZZ_CHECK(ReplaceWholeFile(FilePath(), text), FilePath());
     {
         TUndoJournal journal(FilePath());
         size_t withImages = 0;
-        for (const TJournalRecord& record : contents.Entries)
-            withImages += record.Images.empty() ? 0 : 1;
+        bool doubts = false;
+        for (const TJournalRecord& record : contents.Entries) {
+            withImages += record.Images.empty() || record.InDoubt ? 0 : 1;
+            doubts = doubts || record.InDoubt;
+        }
         FUZZ_CHECK(journal.Count() == withImages, std::to_string(journal.Count()));
         const std::string report = journal.TakeDamageReport();
-        FUZZ_CHECK(report.empty() == contents.Problem.empty(), report);
+        FUZZ_CHECK(report.empty() == (contents.Problem.empty() && !doubts), report);
         std::string kept, setAside;
         ReadWholeFile(FilePath(), kept);
         ReadWholeFile(aside, setAside);
-        FUZZ_CHECK(kept + setAside == text, report);
-        FUZZ_CHECK(ParseJournal(kept).Problem.empty(), report);
+        FUZZ_CHECK(setAside == text.substr(contents.Whole), report);
+        FUZZ_CHECK(doubts || kept == text.substr(0, contents.Whole) + contents.LateMarks, report);
+        const TJournalContents reread = ParseJournal(kept);
+        FUZZ_CHECK(reread.Problem.empty(), report);
+        FUZZ_CHECK(!doubts || std::none_of(reread.Entries.begin(), reread.Entries.end(),
+                                           [](const TJournalRecord& r) { return r.InDoubt; }),
+                   report);
     }
     std::remove(FilePath().c_str());
     std::remove(aside.c_str());
+    std::remove((FilePath() + ".lock").c_str());
 
     // Every image read, restored into an empty registry, is found there as the
     // journal holds it (the image of one value: that value).

@@ -3,14 +3,19 @@
 // Far East system when told to; the same runs under Wine with code page 932
 // (tests/e2e/far-east.sh).
 #include "association/DataType.h"
+#include "association/RegistryWriter.h"
+#include "association/UndoJournal.h"
 #include "index/FileClassScan.h"
 #include "platform/FakeControl.h"
 #include "support/AnsiText.h"
+#include "support/RegistryDump.h"
 #include "support/ScratchRegistry.h"
 #include "support/StringList.h"
 #include "support/ZQIniFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 namespace {
 
@@ -93,4 +98,42 @@ TEST_F(FarEastTest, SettingsFileLiesInTheProgramsFolder) {
         EXPECT_EQ(SettingsFilePath(), c.settings) << c.exe;
     }
     EXPECT_EQ(FolderOfPath("D:" + kSo), "D:");
+}
+
+TEST_F(FarEastTest, JournalKeepsAndRestoresDoubleByteNames) {
+    // ".ソ" with a subkey whose name ends in 0x5C too, and values so named.
+    PutString("." + kSo, "", kHyo + kJi);
+    PutString("." + kSo + "\\" + kHyo + "\\" + kSo, kPo, "x");
+    PutString("." + kSo + "\\ShellNew", "", "");
+    PutString(kHyo + kJi, "", "Hyouji");
+    const std::string path = testing::TempDir() + "corvix-far-east-undo.log";
+    std::remove(path.c_str());
+    const struct {
+        const char* name;
+        void (*change)(TRegistryWriter&);
+    } commands[] = {
+        {"Associate",
+         [](TRegistryWriter& w) { AssociateExtension(w, "." + kSo, kPo + kJi, true); }},
+        {"Dissociate", [](TRegistryWriter& w) { DissociateExtension(w, "." + kSo); }},
+        {"Delete", [](TRegistryWriter& w) { DeleteExtension(w, "." + kSo); }},
+        {"New",
+         [](TRegistryWriter& w) { AssociateExtension(w, ".a" + kSo + "b", kHyo + kJi, true); }},
+        {"Class", [](TRegistryWriter& w) { DeleteFileClass(w, kHyo + kJi); }},
+    };
+    for (const auto& command : commands) {
+        const std::string before = DumpRegistry();
+        {
+            TUndoJournal journal(path);
+            TRegistryWriter writer(&journal, command.name);
+            command.change(writer);
+        }
+        ASSERT_NE(DumpRegistry(), before) << command.name;
+        // Read back from the file, as after a restart.
+        TUndoJournal journal(path);
+        EXPECT_EQ(journal.TakeDamageReport(), "") << command.name;
+        ASSERT_EQ(journal.LastName(), command.name);
+        EXPECT_TRUE(journal.UndoLast().Complete()) << command.name;
+        EXPECT_EQ(DumpRegistry(), before) << command.name;
+    }
+    std::remove(path.c_str());
 }

@@ -6,20 +6,21 @@
 #include "support/ScratchRegistry.h"
 
 #include <gtest/gtest.h>
+#include "support/NoUndo.h"
 
 using RefusedRecordWriteTest = RegistryTest;
 
 TEST_F(RefusedRecordWriteTest, RefusedClassOrExtensionKeyRaisesAndWritesNothing) {
     fake::FailNext(fake::Fault::Create);
     EXPECT_EQ(ErrorOf<ERegistryException>(
-                  [] { RegisterFileClass("txtfile", "Text", TEditFlags{efNone}, "", "", ""); }),
+                  [] { RegisterFileClass(NoUndo(), "txtfile", "Text", TEditFlags{efNone}, "", "", ""); }),
               "Erzeugung von Schlüssel txtfile misslungen");
     EXPECT_FALSE(HasKey("txtfile"));
 
     std::string className = "txtfile";
     fake::FailNext(fake::Fault::Create);
     EXPECT_EQ(ErrorOf<ERegistryException>([&] {
-                  RegisterExtension(".txt", className, "text/plain", TEditFlags{}, false, "",
+                  RegisterExtension(NoUndo(), ".txt", className, "text/plain", TEditFlags{}, false, "",
                                     ptText, 0, "", nullptr, nullptr);
               }),
               "Erzeugung von Schlüssel .txt misslungen");

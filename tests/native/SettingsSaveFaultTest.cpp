@@ -1,6 +1,10 @@
 // Saving the settings file when moving the new file into place fails: on
 // every system the user's settings must survive, under their own name when
-// the old file could be put back, else in the file renamed aside.
+// the old file could be put back, else in the file renamed aside, where the
+// next start finds them.
+#include "association/DataType.h"
+#include "association/RegistryWriter.h"
+#include "association/UndoJournal.h"
 #include "platform/FakeControl.h"
 #include "support/Exception.h"
 #include "support/ZQIniFiles.h"
@@ -95,5 +99,50 @@ TEST(SettingsSaveFault, AFailedMoveNeverLosesTheSettings) {
         EXPECT_EQ(files, expected) << c.system << " case " << n;
         fs::remove_all(folder);
     }
+    fake::ResetRegistry();
+}
+
+// A save cut off between renaming the old file aside and moving the new one
+// in leaves the settings and the undo journal only renamed aside; the next
+// start reads them back (the newest, past a stale one) under their own names.
+TEST(SettingsSaveFault, FilesLeftRenamedAsideAreReadBack) {
+    const fs::path folder = fs::temp_directory_path() / "corvix-left-aside";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string ini = (folder / "settings.ini").string();
+    const std::string log = (folder / "undo.log").string();
+    fake::ResetRegistry();
+    fake::SetVersion("win98");
+    std::ofstream(ini, std::ios::binary) << kOld;
+    std::ofstream(ini + ".old", std::ios::binary) << "stale";
+    fake::FailMove(2); // moving the new file in
+    fake::FailMove(3); // putting the old one back
+    EXPECT_THROW(TZQIniFile(ini).WriteBool("config", "StartupScan", false), Exception);
+    ASSERT_FALSE(fs::exists(ini));
+    EXPECT_TRUE(TZQIniFile(ini).ReadBool("config", "StartupScan", false));
+    EXPECT_EQ(TextOf(ini), kOld);
+    EXPECT_EQ(TextOf(ini + ".old"), "stale");
+
+    // The journal, when keeping it to its bounds is cut off the same way.
+    TJournalLimits limits;
+    limits.MaxEntries = 2;
+    {
+        TUndoJournal journal(log, limits);
+        for (const char* ext : {".a", ".b"}) {
+            TRegistryWriter writer(&journal, ext);
+            AssociateExtension(writer, ext, "x", true);
+        }
+        fake::FailMove(2);
+        fake::FailMove(3);
+        TRegistryWriter writer(&journal, ".c");
+        EXPECT_THROW(AssociateExtension(writer, ".c", "x", true), EJournalError);
+    }
+    ASSERT_FALSE(fs::exists(log));
+    TUndoJournal journal(log, limits);
+    EXPECT_EQ(journal.TakeDamageReport(), "");
+    EXPECT_EQ(journal.Count(), 2u);
+    EXPECT_EQ(journal.LastName(), ".b");
+    EXPECT_TRUE(fs::exists(log));
+    fs::remove_all(folder);
     fake::ResetRegistry();
 }

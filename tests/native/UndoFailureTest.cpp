@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include "association/RegistryWriter.h"
+#include "support/NoUndo.h"
 
 namespace {
 
@@ -27,10 +29,10 @@ void BuildClassWithExtensions() {
 }
 
 void DeleteClassWithExtensions(TUndoJournal& journal) {
-    TJournalEntry entry(&journal, "Delete fileclass 'abcfile' with 3 extensions");
+    TRegistryWriter w(&journal, "Delete fileclass 'abcfile' with 3 extensions");
     for (const char* ext : {".ab3", ".ab2", ".ab1"})
-        DeleteExtension(ext);
-    DeleteFileClass("abcfile");
+        DeleteExtension(w, ext);
+    DeleteFileClass(w, "abcfile");
 }
 
 } // namespace
@@ -56,8 +58,8 @@ TEST_F(UndoFailureTest, AnUnreadableBeforeImageStopsTheCommandBeforeAnyWrite) {
         fake::FailNext(c.fault);
         std::string message;
         try {
-            TJournalEntry entry(&journal, "Associate '.ab1' with 'x'");
-            AssociateExtension(".ab1", "x", true);
+            TRegistryWriter w(&journal, "Associate '.ab1' with 'x'");
+            AssociateExtension(w, ".ab1", "x", true);
         } catch (const EJournalError& e) {
             message = e.what();
         }
@@ -70,9 +72,9 @@ TEST_F(UndoFailureTest, AnUnreadableBeforeImageStopsTheCommandBeforeAnyWrite) {
     // A subkey that can't be listed stops it as well.
     BuildClassWithExtensions();
     TUndoJournal journal(FreshPath());
-    TJournalEntry entry(&journal, "Delete fileclass 'abcfile'");
+    TRegistryWriter w(&journal, "Delete fileclass 'abcfile'");
     fake::FailNext(fake::Fault::Enum);
-    EXPECT_THROW(DeleteFileClass("abcfile"), EJournalError);
+    EXPECT_THROW(DeleteFileClass(w, "abcfile"), EJournalError);
     EXPECT_TRUE(HasKey("abcfile\\shell\\open\\command"));
 }
 
@@ -112,8 +114,8 @@ TEST_F(UndoFailureTest, AKeyTheCommandCreatedThatCantBeDeletedIsReported) {
     const std::string before = DumpRegistry();
     TUndoJournal journal(FreshPath());
     {
-        TJournalEntry entry(&journal, "Associate '.new' with 'x'");
-        AssociateExtension(".new", "x", true);
+        TRegistryWriter w(&journal, "Associate '.new' with 'x'");
+        AssociateExtension(w, ".new", "x", true);
     }
     fake::FailNext(fake::Fault::DeleteKey);
     TRestoreReport report = journal.UndoLast();

@@ -10,6 +10,8 @@
 #include <memory>
 #include <random>
 #include <vector>
+#include "association/RegistryWriter.h"
+#include "support/NoUndo.h"
 
 namespace {
 
@@ -60,45 +62,45 @@ void BuildStart(std::mt19937& rng) {
     }
 }
 
-void RunCommand(std::mt19937& rng) {
+void RunCommand(TRegistryWriter& w, std::mt19937& rng) {
     const std::string ext = Pick(rng, kExtensions);
     const std::string cls = Pick(rng, kClasses);
     switch (rng() % 8) {
     case 0:
-        AssociateExtension(ext, cls, rng() % 2);
+        AssociateExtension(w, ext, cls, rng() % 2);
         break;
     case 1:
-        DissociateExtension(ext);
+        DissociateExtension(w, ext);
         break;
     case 2: {
         std::string name = rng() % 3 ? cls : std::string();
         TStringList programs;
         if (rng() % 2)
             programs.Add("p" + std::to_string(rng() % 3) + ".exe");
-        RegisterExtension(ext, name, Pick(rng, kTypes),
+        RegisterExtension(w, ext, name, Pick(rng, kTypes),
                           rng() % 2 ? TEditFlags{efNoEdit} : TEditFlags{}, rng() % 2, "warn",
                           ptText, static_cast<TShellNewKind>(rng() % 5), "d", &programs, nullptr);
         break;
     }
     case 3:
-        RegisterFileClass(cls, rng() % 2 ? "Desc" : "", TEditFlags{efNoRemove},
+        RegisterFileClass(w, cls, rng() % 2 ? "Desc" : "", TEditFlags{efNoRemove},
                           rng() % 2 ? "tip" : "", rng() % 3 ? "" : "afile",
                           rng() % 2 ? "i.dll,3" : "");
         break;
     case 4:
-        DeleteExtension(ext);
+        DeleteExtension(w, ext);
         break;
     case 5:
-        DeleteFileClass(cls);
+        DeleteFileClass(w, cls);
         break;
     case 6: // the icon change
-        SetDefaultIcon(cls, "icons.dll," + std::to_string(rng() % 10));
+        SetDefaultIcon(w, cls, "icons.dll," + std::to_string(rng() % 10));
         break;
     default: { // a class deleted with its extensions, one user command
         for (const char* other : kExtensions)
             if (GetExtensionClass(other) == cls)
-                DeleteExtension(other);
-        DeleteFileClass(cls);
+                DeleteExtension(w, other);
+        DeleteFileClass(w, cls);
         break;
     }
     }
@@ -115,8 +117,8 @@ std::string RunUndoSequence(unsigned seed, const std::string& journalPath) {
     const int steps = 1 + static_cast<int>(rng() % 8);
     for (int step = 0; step < steps; ++step) {
         try {
-            TJournalEntry entry(journal.get(), "Step " + std::to_string(step));
-            RunCommand(rng);
+            TRegistryWriter w(journal.get(), "Step " + std::to_string(step));
+            RunCommand(w, rng);
         } catch (const Exception&) {
             // A refused name: what was written before stays, and is undoable.
         }

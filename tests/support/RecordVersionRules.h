@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include "support/NoUndo.h"
 
 // `version` is the Wine name of the running system ("win98", "winxp", ...).
 inline void CheckRecordVersionRules(const std::string& version) {
@@ -22,8 +23,8 @@ inline void CheckRecordVersionRules(const std::string& version) {
     // existing one is left alone elsewhere, and an empty description removes
     // it everywhere.
     PutString("oldfile", "FriendlyTypeName", "Old name");
-    RegisterFileClass("newfile", "New Type", TEditFlags{efNone}, "", "", "");
-    RegisterFileClass("oldfile", "Renamed", TEditFlags{efNone}, "", "", "");
+    RegisterFileClass(NoUndo(), "newfile", "New Type", TEditFlags{efNone}, "", "", "");
+    RegisterFileClass(NoUndo(), "oldfile", "Renamed", TEditFlags{efNone}, "", "", "");
     EXPECT_EQ(GetText("newfile", ""), "New Type");
     EXPECT_EQ(HasValue("newfile", "FriendlyTypeName"), friendly);
     if (friendly) {
@@ -31,7 +32,7 @@ inline void CheckRecordVersionRules(const std::string& version) {
     }
     EXPECT_EQ(GetText("oldfile", "FriendlyTypeName"), friendly ? "Renamed" : "Old name");
     EXPECT_EQ(GetClassDescription("oldfile"), "Renamed");
-    RegisterFileClass("oldfile", "", TEditFlags{efNone}, "", "", "");
+    RegisterFileClass(NoUndo(), "oldfile", "", TEditFlags{efNone}, "", "", "");
     EXPECT_FALSE(HasValue("oldfile", "FriendlyTypeName"));
     EXPECT_FALSE(HasValue("oldfile", ""));
 
@@ -40,7 +41,7 @@ inline void CheckRecordVersionRules(const std::string& version) {
     progIds.Add("xyz.1");
     progIds.Add("xyz.2");
     std::string className = "xyzfile";
-    RegisterExtension(".xyz", className, "", TEditFlags{}, false, "", ptAudio, snkNone, "", nullptr,
+    RegisterExtension(NoUndo(), ".xyz", className, "", TEditFlags{}, false, "", ptAudio, snkNone, "", nullptr,
                       &progIds);
     EXPECT_EQ(HasValue(".xyz", "PerceivedType"), xp);
     if (xp) {
@@ -57,7 +58,7 @@ inline void CheckRecordVersionRules(const std::string& version) {
     PutKey(".old\\ShellNew\\deeper");
     PutKey(".old\\OpenWithList\\keep.exe\\deeper");
     className = "oldfile";
-    RegisterExtension(".old", className, "", TEditFlags{}, false, "", ptCompressed, snkNone, "",
+    RegisterExtension(NoUndo(), ".old", className, "", TEditFlags{}, false, "", ptCompressed, snkNone, "",
                       nullptr, nullptr);
     EXPECT_EQ(GetText(".old", "PerceivedType"), xp ? "Compressed" : "Video");
     EXPECT_EQ(HasKey(".old\\OpenWithProgIDs"), !xp);

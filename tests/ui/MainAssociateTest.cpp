@@ -51,7 +51,7 @@ void PutFixture(bool classless) {
 }
 
 // A question the command asks, and the answer given.
-struct TQuestion {
+struct TAskedQuestion {
     TDialogKind kind;
     int answer;
     std::string text;
@@ -79,54 +79,6 @@ Changes Join(Changes a, const Changes& b) {
 
 } // namespace
 
-TEST_F(MainWindowTest, AClassLeftUnusedIsDeletedOnlyWhenEverythingSaysSo) {
-    struct Case {
-        bool optimize;
-        bool alwaysAsk;
-        bool unused;
-        const char* className;
-        int answer; // mrNone: no question
-        bool deleted;
-    } cases[] = {
-        {true, true, true, "txtfile", mrYes, true},
-        {true, true, true, "txtfile", mrNo, false},
-        {true, false, true, "txtfile", mrNone, true}, // AlwaysAsk off: no box
-        {false, true, true, "txtfile", mrNone, false},
-        {true, true, false, "txtfile", mrNone, false},
-        {true, true, true, "ghostclass", mrNone, false}, // no key of its own
-    };
-    QuietGate();
-    for (const Case& c : cases) {
-        PutString(".txt", "", "txtfile");
-        PutString("txtfile", "", "Text Document");
-        PutString("txtfile\\shell\\open\\command", "", "notepad.exe %1");
-        PutString(".gho", "", "ghostclass");
-        TMainForm& form = Open();
-        form.OptimizeSystem = c.optimize;
-        form.AlwaysAsk = c.alwaysAsk;
-        const TRegistrySnapshot before = TakeRegistrySnapshot();
-        if (c.answer != mrNone)
-            dialogs_.Expect(TDialogKind::Confirmation, c.answer);
-        dialogs_.Forget();
-        EXPECT_EQ(form.DeleteOrphanedClass(c.className, c.unused, "Delete it?"), c.deleted);
-        if (c.answer != mrNone) {
-            ASSERT_EQ(dialogs_.Asked().size(), 1u);
-            EXPECT_EQ(dialogs_.Asked()[0].text, "Delete it?");
-        }
-        const Changes expected = c.deleted ? Changes{"-txtfile",
-                                                     "-txtfile=",
-                                                     "-txtfile\\shell",
-                                                     "-txtfile\\shell\\open",
-                                                     "-txtfile\\shell\\open\\command",
-                                                     "-txtfile\\shell\\open\\command="}
-                                           : Changes{};
-        EXPECT_EQ(RegistryChanges(before, TakeRegistrySnapshot()), expected);
-        // The index lost the class with the registry.
-        EXPECT_EQ(form.FileClasses().IndexOf("txtfile") >= 0, !c.deleted);
-        // The next case puts back what this one deleted.
-    }
-}
-
 TEST_F(MainWindowTest, EveryPathOfTheAssociationCommandsChangesExactlyWhatItShould) {
     using B = void (TMainForm::*)();
     const B assoc = &TMainForm::btnExtAssocClick, dissoc = &TMainForm::btnExtDissocClick,
@@ -143,7 +95,7 @@ TEST_F(MainWindowTest, EveryPathOfTheAssociationCommandsChangesExactlyWhatItShou
         const char* item;   // selected in the item list (its view is chosen by the button)
         const char* choice; // extension view: the class typed; class view: the extension chosen
         bool allow, optimize, alwaysAsk, classless;
-        std::vector<TQuestion> questions; // Modal: the select query, answer = position or -1
+        std::vector<TAskedQuestion> questions; // Modal: the select query, answer = position or -1
         Changes changes;
     } cases[] = {
         // Associate.
@@ -398,9 +350,9 @@ TEST_F(MainWindowTest, EveryPathOfTheAssociationCommandsChangesExactlyWhatItShou
         // A fresh start on the fixture: rescanned, on the extension view.
         ClickTab(0);
         form.ScanItemClick();
-        form.AllowChanges = c.allow;
-        form.OptimizeSystem = c.optimize;
-        form.AlwaysAsk = c.alwaysAsk;
+        form.Commands().SetAllowChanges(c.allow);
+        form.Commands().Settings().OptimizeSystem = c.optimize;
+        form.Commands().Settings().AlwaysAsk = c.alwaysAsk;
         const bool classView = c.button == add || c.button == classDissoc;
         if (classView)
             ClickTab(1);
@@ -413,7 +365,7 @@ TEST_F(MainWindowTest, EveryPathOfTheAssociationCommandsChangesExactlyWhatItShou
             form.lbAssocExt.SetItemIndex(form.lbAssocExt.Items().IndexOf(c.choice));
             form.lbAssocExtClick();
         }
-        for (const TQuestion& q : c.questions) {
+        for (const TAskedQuestion& q : c.questions) {
             if (q.kind != M) {
                 dialogs_.Expect(q.kind, q.answer);
                 continue;
@@ -446,7 +398,7 @@ TEST_F(MainWindowTest, EveryPathOfTheAssociationCommandsChangesExactlyWhatItShou
             if (a.kind != M)
                 asked.push_back(a.text);
         std::vector<std::string> expected;
-        for (const TQuestion& q : c.questions)
+        for (const TAskedQuestion& q : c.questions)
             if (q.kind != M)
                 expected.push_back(q.text);
         // An assertion names the source file and line after its message.

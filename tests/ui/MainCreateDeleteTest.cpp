@@ -195,9 +195,9 @@ TEST_F(CreateDeleteTest, DeleteFileclassWithEveryAnswerAndSwitch) {
          {mrYes, mrNo},
          {sureTxt, linkedTxt},
          {"txtfile"},
-         "<none>"},
+         "txtfile"},
         {"No", "txtfile", true, true, {mrNo}, {sureTxt}, {}, "txtfile"},
-        {"OptimizeSystem off", "txtfile", false, true, {mrYes}, {sureTxt}, {"txtfile"}, "<none>"},
+        {"OptimizeSystem off", "txtfile", false, true, {mrYes}, {sureTxt}, {"txtfile"}, "txtfile"},
         {"AlwaysAsk off",
          "txtfile",
          true,
@@ -231,38 +231,18 @@ TEST_F(CreateDeleteTest, DeleteFileclassWithEveryAnswerAndSwitch) {
         EXPECT_EQ(Texts(), c.questions);
         EXPECT_EQ(Difference(before, PictureOfClassesRoot()), Removed(before, c.removedKeys));
         const bool deleted = !c.removedKeys.empty();
-        EXPECT_EQ(form.ListBox.Items().IndexOf(c.item) < 0, deleted);
+        // A class its kept extensions still name stays listed, as a scan
+        // lists it (as not registered).
+        const bool listed = !deleted || std::string(c.selectedAfter) == c.item;
+        EXPECT_EQ(form.ListBox.Items().IndexOf(c.item) >= 0, listed);
         if (deleted && std::string(c.selectedAfter) == "<none>") {
             // The neighbour of txtfile: the next class, else the one before.
             EXPECT_EQ(Selected(), "onefile");
         } else {
             EXPECT_EQ(Selected(), c.selectedAfter);
         }
-        // Kept extensions stand under the empty class name in the index.
-        const bool keptUnclassed = c.answers == std::vector<int>{mrYes, mrNo};
-        EXPECT_EQ(ExtensionsOf(""),
-                  keptUnclassed ? (std::vector<std::string>{".none", ".log", ".text", ".txt"})
-                                : std::vector<std::string>{".none"});
+        EXPECT_EQ(ExtensionsOf(""), std::vector<std::string>{".none"});
     }
-}
-
-TEST_F(CreateDeleteTest, KeepingTheExtensionsOfADeletedClassWhenNoneWasWithoutClass) {
-    // No extension without class at the scan: the index has no empty-named
-    // entry, and keeping the extensions makes one instead of failing.
-    PutString(".one", "", "onefile");
-    PutString("onefile", "", "One File");
-    TMainForm& form = OpenWritable();
-    ClickTab(1);
-    ClickItem("onefile");
-    ASSERT_EQ(form.ListBox.Items().IndexOf(""), -1);
-    dialogs_.Expect(TDialogKind::Confirmation, mrYes);
-    dialogs_.Expect(TDialogKind::Confirmation, mrNo);
-    ChooseMenu(form.DeleteFileclassItem);
-    EXPECT_EQ(dialogs_.Asked().size(), 2u) << "no error box";
-    EXPECT_FALSE(HasKey("onefile")) << "the class is deleted as asked";
-    EXPECT_EQ(GetText(".one", ""), "onefile");
-    EXPECT_EQ(ExtensionsOf(""), std::vector<std::string>{".one"});
-    EXPECT_EQ(form.ListBox.Items().ToVector(), std::vector<std::string>{""});
 }
 
 TEST_F(CreateDeleteTest, NewExtensionRegistersItsClassAndShowsItAtOnce) {

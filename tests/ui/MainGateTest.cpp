@@ -33,7 +33,7 @@ TEST_F(MainWindowTest, GateTableOnWindowsVersion) {
     // system but Windows 2000.
     if (expected->systemName)
         dialogs_.Expect(TDialogKind::Warning, mbOK, mrOk);
-    EXPECT_FALSE(Create().AllowChanges);
+    EXPECT_FALSE(Create().Commands().AllowChanges());
     if (expected->systemName) {
         ASSERT_EQ(dialogs_.Asked().size(), 1u);
         EXPECT_EQ(dialogs_.Asked()[0].caption, "Warnung");
@@ -50,11 +50,11 @@ TEST_F(MainWindowTest, GateTableOnWindowsVersion) {
     Set("config", "AllowMods", "1");
     if (expected->systemName)
         dialogs_.Expect(TDialogKind::Warning, mbOK, mrOk);
-    EXPECT_EQ(Create().AllowChanges, expected->systemName != nullptr);
+    EXPECT_EQ(Create().Commands().AllowChanges(), expected->systemName != nullptr);
     Set("config", "VersionWarn", "0");
-    EXPECT_FALSE(Create().AllowChanges);
+    EXPECT_FALSE(Create().Commands().AllowChanges());
     Set("config", "SaveMode", "0");
-    EXPECT_EQ(Create().AllowChanges, expected->systemName == nullptr);
+    EXPECT_EQ(Create().Commands().AllowChanges(), expected->systemName == nullptr);
 }
 
 TEST(UntestedSystemWarning, TextOfTheWarning) {
@@ -68,24 +68,24 @@ TEST_F(MainWindowTest, CanModifyRefusesWithItsMessageAndConfirmAsksOnlyWhenWante
     QuietGate();
     TMainForm& form = Create();
     dialogs_.Expect(TDialogKind::Plain, mbOK, mrOk);
-    EXPECT_FALSE(form.CanModify());
+    EXPECT_FALSE(form.Commands().CanModify());
     ASSERT_EQ(dialogs_.Asked().size(), 1u);
     EXPECT_EQ(dialogs_.Asked()[0].caption, "Corvix - Adaptation of Extensions");
     EXPECT_EQ(dialogs_.Asked()[0].text,
               "You checked, that no changes should be done.\r\nPlease watch the "
               "configurationdialog.");
-    form.AllowChanges = true;
-    EXPECT_TRUE(form.CanModify());
+    form.Commands().SetAllowChanges(true);
+    EXPECT_TRUE(form.Commands().CanModify());
 
-    form.AlwaysAsk = false;
-    EXPECT_TRUE(form.Confirm("Are you sure?"));
+    form.Commands().Settings().AlwaysAsk = false;
+    EXPECT_TRUE(form.Commands().Confirm("Are you sure?"));
     EXPECT_EQ(dialogs_.Asked().size(), 1u);
-    form.AlwaysAsk = true;
+    form.Commands().Settings().AlwaysAsk = true;
     // A question before a change offers Yes and No; closing it is No.
     dialogs_.Expect(TDialogKind::Confirmation, mbYes | mbNo, mrYes);
     dialogs_.Expect(TDialogKind::Confirmation, mbYes | mbNo, mrNo);
-    EXPECT_TRUE(form.Confirm("Are you sure?"));
-    EXPECT_FALSE(form.Confirm("Are you sure?"));
+    EXPECT_TRUE(form.Commands().Confirm("Are you sure?"));
+    EXPECT_FALSE(form.Commands().Confirm("Are you sure?"));
     EXPECT_EQ(dialogs_.Asked().back().caption, "Bestätigen");
     EXPECT_EQ(dialogs_.Asked().back().text, "Are you sure?");
 }

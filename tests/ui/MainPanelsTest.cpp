@@ -403,7 +403,7 @@ TEST_F(MainWindowTest, TheIconChangeStoresTheChosenIconAfterTheGateAndTheQuestio
         SCOPED_TRACE(c.name);
         PutString("txtfile\\DefaultIcon", "", c.stored);
         ClickItem("txtfile");
-        f.AllowChanges = c.allow;
+        f.Commands().SetAllowChanges(c.allow);
         pick = {};
         pick.result = c.picked;
         pick.file = "C:\\windows\\system32\\shell32.dll";

@@ -37,9 +37,9 @@ TEST_F(MainWindowTest, FirstStartWithoutSettingsScansAndOpensCentredOnTheFirstTa
     EXPECT_EQ(form.ListBox.ItemIndex(), 0);
     EXPECT_EQ(form.CurrentExt, ".htm");
     EXPECT_TRUE(form.ExtPanel.Visible());
-    EXPECT_TRUE(form.OptimizeSystem);
-    EXPECT_TRUE(form.AlwaysAsk);
-    EXPECT_FALSE(form.AllowChanges);
+    EXPECT_TRUE(form.Commands().Settings().OptimizeSystem);
+    EXPECT_TRUE(form.Commands().Settings().AlwaysAsk);
+    EXPECT_FALSE(form.Commands().AllowChanges());
     // The layout of the frame as designed.
     EXPECT_EQ(form.ListBox.Width(), 121);
     EXPECT_EQ(form.ZQSplitter1.Width(), 7);
@@ -146,8 +146,8 @@ TEST_F(MainWindowTest, WithoutStartupScanTheClassViewStaysEmpty) {
     Set("config", "OptimizeSystem", "0");
     Set("config", "AlwaysAsk", "0");
     TMainForm& form = Open();
-    EXPECT_FALSE(form.OptimizeSystem);
-    EXPECT_FALSE(form.AlwaysAsk);
+    EXPECT_FALSE(form.Commands().Settings().OptimizeSystem);
+    EXPECT_FALSE(form.Commands().Settings().AlwaysAsk);
     EXPECT_EQ(form.StatusBar.PanelText(0), "");
     EXPECT_EQ(form.FileClasses().Count(), 0);
     EXPECT_EQ(form.ListBox.Items().Count(), 3); // the extension view reads the registry

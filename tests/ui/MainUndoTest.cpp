@@ -4,6 +4,7 @@
 // program; a damaged journal is reported once; a backup is exported.
 #include "UiTestSupport.h"
 #include "association/UndoJournal.h"
+#include "commands/Settings.h"
 #include "support/RegistryDump.h"
 #include "support/WholeFile.h"
 
@@ -38,9 +39,9 @@ protected:
     // Opens the window with changes allowed and no questions.
     TMainForm& OpenForChanges() {
         TMainForm& f = Open();
-        f.AllowChanges = true;
-        f.AlwaysAsk = false;
-        f.OptimizeSystem = true;
+        f.Commands().SetAllowChanges(true);
+        f.Commands().Settings().AlwaysAsk = false;
+        f.Commands().Settings().OptimizeSystem = true;
         return f;
     }
 };
@@ -107,13 +108,13 @@ TEST_F(MainUndoTest, TheGateAndTheQuestionComeBeforeTheUndo) {
     f.btnExtDissocClick();
     const std::string changed = DumpRegistry();
 
-    f.AllowChanges = false;
+    f.Commands().SetAllowChanges(false);
     dialogs_.Expect(TDialogKind::Plain, mrOk);
     f.UndoItem.Click();
     EXPECT_EQ(DumpRegistry(), changed);
 
-    f.AllowChanges = true;
-    f.AlwaysAsk = true;
+    f.Commands().SetAllowChanges(true);
+    f.Commands().Settings().AlwaysAsk = true;
     dialogs_.Forget();
     dialogs_.Expect(TDialogKind::Confirmation, mrNo);
     f.UndoItem.Click();
@@ -174,7 +175,7 @@ TEST_F(MainUndoTest, ABackupHoldsTheChangedKeysOrAllAsRegedit4) {
         path = file;
         return true;
     };
-    f.OptimizeSystem = false; // the link goes, the key stays
+    f.Commands().Settings().OptimizeSystem = false; // the link goes, the key stays
     ClickItem(".txt");
     f.btnExtDissocClick();
 

@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, MenuStatesFollowTheViewAndTheGate) {
     EXPECT_TRUE(form.tbtnScan.Enabled());
 
     // With changes allowed (as on Windows 2000 without safe mode):
-    form.AllowChanges = true;
+    form.Commands().SetAllowChanges(true);
     ClickTab(1);
     EXPECT_TRUE(form.NewFileclassItem.Enabled());
     EXPECT_FALSE(form.NewFileclassItem.Visible());

@@ -256,5 +256,5 @@ TEST_F(ProgConfigTest, MenuItemAndToolButtonOpenIt) {
         EXPECT_EQ(Get("config", "AlwaysAsk"), "0");
         Set("config", "AlwaysAsk", "1");
     }
-    EXPECT_TRUE(main.AlwaysAsk); // takes effect at the next start
+    EXPECT_TRUE(main.Commands().Settings().AlwaysAsk); // takes effect at the next start
 }

@@ -8,7 +8,8 @@
 #include "association/DataType.h"
 #include "dialogs/RegClassUnit.h"
 #include "dialogs/RegExtUnit.h"
-#include "dialogs/RegisterHost.h"
+#include "commands/Commands.h"
+#include "mainwindow/BoxQuestions.h"
 #include "index/FileClassScan.h"
 #include "support/StringList.h"
 #include "support/ZQRoutines.h"
@@ -17,29 +18,28 @@
 
 namespace {
 
-// The opener: an index of its own, its scans counted (`duringScan` runs in
-// each, as the user's doing while it reads), and the confirmation question
-// asked through the scripted boxes.
-class TTestHost : public TRegisterHost {
+// The opener: the commands on a settings file of their own (changes
+// allowed), asking through the scripted boxes.
+class TTestHost {
 public:
-    TTestHost() { ScanFileClasses(index); }
-    void GetClassNames(TStringList& list) override { index.GetClassNames(list); }
-    void ScanRegistry() override {
-        ++scans;
-        if (duringScan)
-            duringScan();
-        ScanFileClasses(index);
+    TTestHost() : commands(Settings(), questions) {
+        commands.SetAllowChanges(true);
+        commands.AssociationsChanged = [] {};
+        commands.Rescan();
     }
-    bool OptimizeSystem() const override { return optimize; }
-    bool Confirm(const std::string& message) override {
-        return !alwaysAsk || MessageDlg(message, TDialogKind::Confirmation, mbYes | mbNo) == mrYes;
-    }
+    operator TCommands&() { return commands; }
 
-    TFileClass index;
-    int scans = 0;
-    std::function<void()> duringScan;
-    bool optimize = true;
-    bool alwaysAsk = true;
+    static std::string Settings() {
+        const std::string path = testing::TempDir() + "corvix-register-dialogs-" +
+                                 std::to_string(GetCurrentProcessId()) + ".ini";
+        std::remove(UndoJournalPath(path).c_str());
+        return path;
+    }
+    TBoxQuestions questions;
+    TCommands commands;
+    bool& optimize = commands.Settings().OptimizeSystem;
+    bool& alwaysAsk = commands.Settings().AlwaysAsk;
+    TFileClass& index = commands.Index();
 };
 
 // The shell's icon picker as the user answers it: each call records its
@@ -277,7 +277,6 @@ TEST_F(RegisterDialogTest, ExtensionDialogEnablesRegisterForValidNamesOnly) {
         EXPECT_TRUE(form.btnOK.Enabled());
         PressEscape(form);
     });
-    EXPECT_EQ(host.scans, 0);
 }
 
 TEST_F(RegisterDialogTest, PerceivedTypeOnWindowsVersion) {
@@ -358,8 +357,9 @@ TEST_F(RegisterDialogTest, RegisterExtensionWithEveryAnswerToTheFollowOnQuestion
                 return;
             ExpectRegClass([&](TRegClassForm& form) {
                 classCaption = form.Text();
-                // The class index has not been rebuilt yet.
-                EXPECT_EQ(form.cbCurVer.Items().ToVector(), (std::vector<std::string>{"txtfile"}));
+                // The index knows the new class already.
+                EXPECT_EQ(form.cbCurVer.Items().ToVector(),
+                          (std::vector<std::string>{"abcfile", "txtfile"}));
                 TypeText(form.edtFileType, "ABC File");
                 if (c.classRegister)
                     ClickButton(form.btnOK);
@@ -400,8 +400,7 @@ TEST_F(RegisterDialogTest, RegisterExtensionWithEveryAnswerToTheFollowOnQuestion
         }
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(Difference(before, PictureOfClassesRoot()), expected);
-        // Each Register rebuilds the index once; the new link is in it.
-        EXPECT_EQ(host.scans, c.classRegister ? 2 : 1);
+        // The new link is in the index.
         EXPECT_EQ(host.index.ClassExtensionCount(c.classTyped), c.classTyped[0] == 'T' ? 2 : 1);
     }
 }
@@ -432,7 +431,6 @@ TEST_F(RegisterDialogTest, CancelEscapeAndCloseBoxWriteNothing) {
                               }),
                   mrCancel);
         EXPECT_EQ(Difference(before, PictureOfClassesRoot()), std::vector<std::string>{});
-        EXPECT_EQ(host.scans, 0);
     }
 }
 
@@ -466,7 +464,6 @@ TEST_F(RegisterDialogTest, ARefusedWriteShowsTheErrorClosesTheDialogAndGoesNoFur
     EXPECT_EQ(form.Execute(longClass), mrOk);
     EXPECT_EQ(dialogs_.Asked().back().text, "Erzeugung von Schlüssel " + longClass + " misslungen");
     EXPECT_EQ(Difference(before, PictureOfClassesRoot()), std::vector<std::string>{});
-    EXPECT_EQ(host.scans, 0) << "no rescan after a refused write";
 }
 
 TEST_F(RegisterDialogTest, ClassDialogEnablesRegisterForADescriptionTipOrValidCurrentVersion) {
@@ -503,7 +500,6 @@ TEST_F(RegisterDialogTest, ClassDialogEnablesRegisterForADescriptionTipOrValidCu
         TypeText(form.cbCurVer, "txtfile");
         PressEnter(form);
     });
-    EXPECT_EQ(host.scans, 1);
     EXPECT_TRUE(HasKey("ghostfile"));
     EXPECT_EQ(GetText("ghostfile\\CurVer", ""), "txtfile");
     EXPECT_FALSE(HasValue("ghostfile", ""));
@@ -575,58 +571,3 @@ TEST_F(RegisterDialogTest, WithoutAClickTheShownIconStaysAndACancelledFirstClick
     }
 }
 
-// The rescan after Register handles the window's messages while it reads
-// (the main window's does): Register and Cancel are off meanwhile, and a
-// second Register, Enter or Escape that arrives then is not acted upon, so
-// the dialog registers and rescans once and ends with OK.
-TEST_F(RegisterDialogTest, ASecondRegisterDuringTheRescanIsNotActedUpon) {
-    for (const bool classDialog : {false, true}) {
-        SCOPED_TRACE(classDialog ? "class dialog" : "extension dialog");
-        EmptyClassesRoot();
-        PutString(".txt", "", "txtfile");
-        TTestHost host;
-        host.optimize = false; // no follow-on question
-        TForm* dialog = nullptr;
-        TButton* ok = nullptr;
-        TButton* cancel = nullptr;
-        std::string during;
-        host.duringScan = [&] {
-            if (host.scans > 1)
-                return; // a second Register got through: counted, not repeated
-            during = std::string("Register ") + (ok->Enabled() ? "on" : "off") + ", Cancel " +
-                     (cancel->Enabled() ? "on" : "off");
-            const HWND form = dialog->Handle();
-            PostMessageA(form, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(ok->Handle()), BN_CLICKED),
-                         reinterpret_cast<LPARAM>(ok->Handle()));
-            PostMessageA(form, WM_COMMAND, IDOK, 0);     // Enter
-            PostMessageA(form, WM_COMMAND, IDCANCEL, 0); // Escape
-            Application.ProcessMessages();
-        };
-        const TRegistryPicture before = PictureOfClassesRoot();
-        int result = mrNone;
-        if (classDialog) {
-            result = RunRegClass(host, "abcfile", [&](TRegClassForm& form) {
-                dialog = &form;
-                ok = &form.btnOK;
-                cancel = &form.btnCancel;
-                TypeText(form.edtFileType, "ABC File");
-                ClickButton(form.btnOK);
-            });
-        } else {
-            result = RunRegExt(host, [&](TRegExtForm& form) {
-                dialog = &form;
-                ok = &form.btnOK;
-                cancel = &form.btnCancel;
-                TypeText(form.edtExtension, ".abc");
-                TypeText(form.cbFileclass, "txtfile");
-                if (OnWindowsXP())
-                    ChooseEntry(form.cbPerceivedType, 1);
-                ClickButton(form.btnOK);
-            });
-        }
-        EXPECT_EQ(result, mrOk);
-        EXPECT_EQ(during, "Register off, Cancel off");
-        EXPECT_EQ(host.scans, 1);
-        EXPECT_FALSE(Difference(before, PictureOfClassesRoot()).empty());
-    }
-}

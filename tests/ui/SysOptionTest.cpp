@@ -4,6 +4,7 @@
 #include <map>
 
 #include "UiTestSupport.h"
+#include "commands/Settings.h"
 #include "dialogs/SysOptionUnit.h"
 #include "registry/RawKey.h"
 
@@ -57,9 +58,7 @@ protected:
     }
     std::unique_ptr<TSysOptionForm> Dialog() {
         TMainForm& main = *form_;
-        auto dialog = std::make_unique<TSysOptionForm>(TChangeGate{
-            [&main] { return main.CanModify(); },
-            [&main](const std::string& q) { return main.Confirm(q); }, nullptr, nullptr});
+        auto dialog = std::make_unique<TSysOptionForm>(main.Commands());
         dialog->Show();
         return dialog;
     }
@@ -68,10 +67,10 @@ protected:
 } // namespace
 
 TEST_F(SysOptionTest, TheSwitchChangedThroughTheMenuIsUndoneExactly) {
-    form_->AllowChanges = true;
-    form_->AlwaysAsk = false;
+    form_->Commands().SetAllowChanges(true);
+    form_->Commands().Settings().AlwaysAsk = false;
     int shellTold = 0;
-    form_->ShellStateChanged = [&shellTold] { ++shellTold; };
+    form_->Commands().ShellStateChanged = [&shellTold] { ++shellTold; };
     const std::string advancedParent = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
     const struct {
         const char* what;
@@ -183,14 +182,14 @@ TEST_F(SysOptionTest, ShowsTheSwitchAndWritesItOnlyThroughGateAndConfirmation) {
     dialog->CheckBox1.SetChecked(true);
 
     // Changes not allowed: the gate says so, the dialog stays open.
-    form_->AllowChanges = false;
+    form_->Commands().SetAllowChanges(false);
     dialogs_.Expect(TDialogKind::Plain, mrOk);
     dialog->btnOK.Click();
     EXPECT_EQ(dialog->ModalResult(), mrNone);
     EXPECT_EQ(UserBranch(), before);
 
     // Allowed, but the user says no.
-    form_->AllowChanges = true;
+    form_->Commands().SetAllowChanges(true);
     dialogs_.Expect(TDialogKind::Confirmation, mrNo);
     dialog->btnOK.Click();
     EXPECT_EQ(dialog->ModalResult(), mrNone);
@@ -216,8 +215,8 @@ TEST_F(SysOptionTest, ShowsTheSwitchAndWritesItOnlyThroughGateAndConfirmation) {
 
 TEST_F(SysOptionTest, MissingKeyShowsExtensionsAndIsCreatedOnWrite) {
     EXPECT_FALSE(HasKey(kAdvanced, HKEY_CURRENT_USER));
-    form_->AllowChanges = true;
-    form_->AlwaysAsk = false; // no confirmation asked
+    form_->Commands().SetAllowChanges(true);
+    form_->Commands().Settings().AlwaysAsk = false; // no confirmation asked
     auto dialog = Dialog();
     EXPECT_TRUE(dialog->CheckBox1.Checked());
     dialog->CheckBox1.SetChecked(false);
@@ -230,7 +229,7 @@ TEST_F(SysOptionTest, MissingKeyShowsExtensionsAndIsCreatedOnWrite) {
 TEST_F(SysOptionTest, CancelWritesNothingAndTheMenuItemOpensIt) {
     PutDword(kAdvanced, "HideFileExt", 0, HKEY_CURRENT_USER);
     const Snapshot before = UserBranch();
-    form_->AllowChanges = true;
+    form_->Commands().SetAllowChanges(true);
     dialogs_.ExpectModal([](TForm& form) {
         auto& dialog = dynamic_cast<TSysOptionForm&>(form);
         form.Show();

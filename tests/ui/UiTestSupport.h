@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/Commands.h"
 #include "mainwindow/MainUnit.h"
 #include "support/Exception.h"
 #include "support/ScratchRegistry.h"

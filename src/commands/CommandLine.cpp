@@ -1,0 +1,214 @@
+#include "commands/CommandLine.h"
+
+#include "association/DataType.h"
+#include "commands/Commands.h"
+#include "commands/ConsoleQuestions.h"
+#include "commands/RecordText.h"
+
+#include <functional>
+#include <map>
+#include <ostream>
+
+namespace {
+
+// One command of the command line: its option, the number of its operands,
+// and whether it changes the registry (and so passes the gate).
+struct TCommandSpec {
+    const char* option;
+    int operands;
+    bool changes;
+};
+
+const TCommandSpec kCommands[] = {
+    {"--list", 1, false},       {"--show", 1, false},       {"--assoc", 2, true},
+    {"--dissoc", 1, true},      {"--delete-ext", 1, true},  {"--delete-class", 1, true},
+    {"--undo", 0, true},        {"--export-backup", 1, false},
+};
+
+// The parsed command line.
+struct TArguments {
+    const TCommandSpec* command = nullptr;
+    std::vector<std::string> operands;
+    bool yes = false;
+    bool keep = false;
+    bool noUndo = false;
+    bool help = false;
+};
+
+class EUsage : public Exception {
+public:
+    using Exception::Exception;
+};
+
+TArguments Parse(const std::vector<std::string>& args) {
+    TArguments parsed;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "/?" || arg == "--help" || arg == "-h") {
+            parsed.help = true;
+        } else if (arg == "--yes") {
+            parsed.yes = true;
+        } else if (arg == "--keep") {
+            parsed.keep = true;
+        } else if (arg == "--no-undo") {
+            parsed.noUndo = true;
+        } else {
+            const TCommandSpec* spec = nullptr;
+            for (const TCommandSpec& known : kCommands)
+                if (arg == known.option)
+                    spec = &known;
+            if (!spec)
+                throw EUsage("Unknown argument '" + arg + "'.");
+            if (parsed.command)
+                throw EUsage("Only one command at a time: '" + arg + "' follows '" +
+                             parsed.command->option + "'.");
+            if (args.size() - 1 - i < static_cast<size_t>(spec->operands))
+                throw EUsage(std::string(spec->option) + " needs " +
+                             std::to_string(spec->operands) +
+                             (spec->operands == 1 ? " operand." : " operands."));
+            parsed.command = spec;
+            parsed.operands.assign(args.begin() + i + 1, args.begin() + i + 1 + spec->operands);
+            i += spec->operands;
+        }
+    }
+    if (!parsed.help && !parsed.command)
+        throw EUsage("No command given.");
+    if (parsed.yes && parsed.keep)
+        throw EUsage("--yes and --keep exclude each other.");
+    if (parsed.command && std::string(parsed.command->option) == "--list" &&
+        parsed.operands[0] != "extensions" && parsed.operands[0] != "classes")
+        throw EUsage("--list takes 'extensions' or 'classes'.");
+    return parsed;
+}
+
+// Runs the parsed command; the change commands' TChange says whether they
+// did anything.
+int Run(const TArguments& a, TCommands& commands, std::ostream& out, std::ostream& err) {
+    const std::string option = a.command->option;
+    const auto operand = [&](size_t i) { return a.operands[i]; };
+    if (option == "--list") {
+        if (operand(0) == "extensions") {
+            out << ExtensionListText();
+        } else {
+            commands.Rescan();
+            out << ClassListText(commands.Index());
+        }
+        return ecDone;
+    }
+    if (option == "--export-backup") {
+        commands.WriteBackup(operand(0), true);
+        return ecDone;
+    }
+    commands.Rescan();
+    if (option == "--show") {
+        out << RecordText(operand(0), commands.Index());
+        return ecDone;
+    }
+    // The changes: the gate first, then the item must be known.
+    if (!commands.AllowChanges()) {
+        err << ConsoleText(kChangesRefused) << "\n";
+        return ecRefused;
+    }
+    const auto knownExtension = [&](const std::string& ext) {
+        if (!IsValidExtension(ext))
+            throw EValidError::ForExtension(ext);
+        if (!ExtensionExists(ext))
+            throw EUnknownItem("The extension '" + ext + "' is not registered.");
+    };
+    TChange change;
+    if (option == "--assoc") {
+        if (!IsValidExtension(operand(0)))
+            throw EValidError::ForExtension(operand(0));
+        change = commands.Associate(operand(0), operand(1));
+    } else if (option == "--dissoc") {
+        knownExtension(operand(0));
+        if (GetExtensionClass(operand(0)).empty()) {
+            err << "'" << operand(0) << "' is not associated to a fileclass.\n";
+            return ecFailed;
+        }
+        change = commands.Dissociate(operand(0));
+    } else if (option == "--delete-ext") {
+        knownExtension(operand(0));
+        change = commands.DeleteExtension(operand(0));
+    } else if (option == "--delete-class") {
+        if (!FileClassExists(operand(0)))
+            throw EUnknownItem("The fileclass '" + operand(0) + "' is not registered.");
+        change = commands.DeleteClass(operand(0));
+    } else if (option == "--undo") {
+        if (!commands.Journal().CanUndo()) {
+            err << "There is nothing to undo.\n";
+            return ecFailed;
+        }
+        const std::string name = commands.Journal().LastName();
+        change = commands.Undo();
+        if (change.Done && !change.Restored.Complete())
+            return ecFailed;
+        if (change.Done)
+            out << "Undone: " << name << "\n";
+    }
+    if (change.WithoutUndo)
+        err << "The change was made without undo.\n";
+    return ecDone;
+}
+
+} // namespace
+
+std::string CommandLineUsage() {
+    return "Corvix - inspects and repairs file associations.\n"
+           "\n"
+           "corvix.exe                      opens the window\n"
+           "corvix.exe COMMAND [FLAGS]\n"
+           "\n"
+           "Commands:\n"
+           "  --list extensions             every extension key: .ext<TAB>class\n"
+           "  --list classes                every class: class<TAB>.ext1,.ext2,...\n"
+           "  --show NAME                   the record of an extension or a class\n"
+           "  --assoc .EXT CLASS            associates the extension with the class\n"
+           "  --dissoc .EXT                 dissociates the extension from its class\n"
+           "  --delete-ext .EXT             deletes the extension key\n"
+           "  --delete-class CLASS          deletes the class key\n"
+           "  --undo                        takes back the newest change (also the window's)\n"
+           "  --export-backup FILE          writes HKEY_CLASSES_ROOT as a .reg file\n"
+           "  /?, --help                    this text\n"
+           "\n"
+           "Flags:\n"
+           "  --yes                         answers every question Yes\n"
+           "  --keep                        Yes to the command, No to its clean-ups\n"
+           "                                (deleting an unused class, erasing the key)\n"
+           "  --no-undo                     changes also when the undo journal can't be written\n"
+           "Without --yes or --keep a change prints its questions and changes nothing.\n"
+           "\n"
+           "Exit codes: 0 done, 1 problems found, 2 usage error, 3 refused by the settings\n"
+           "(settings.ini beside corvix.exe), 4 confirmation needed, 5 failed.\n";
+}
+
+int RunCommandLine(const std::vector<std::string>& args, const std::string& settingsPath,
+                   std::ostream& out, std::ostream& err) {
+    TArguments parsed;
+    try {
+        parsed = Parse(args);
+    } catch (const EUsage& e) {
+        err << e.what() << "\n\n" << CommandLineUsage();
+        return ecUsage;
+    }
+    if (parsed.help) {
+        out << CommandLineUsage();
+        return ecDone;
+    }
+    TConsoleQuestions questions(err, parsed.yes, parsed.keep, parsed.noUndo);
+    try {
+        TCommands commands(settingsPath, questions);
+        const std::string damage = commands.Journal().TakeDamageReport();
+        if (!damage.empty())
+            questions.Tell(TBoxKind::Warning, damage);
+        if (parsed.command->changes)
+            commands.DecideGate();
+        return Run(parsed, commands, out, err);
+    } catch (const EConfirmationNeeded& e) {
+        err << e.what() << "\n";
+        return ecConfirmationNeeded;
+    } catch (const std::exception& e) {
+        err << ConsoleText(e.what()) << "\n";
+        return ecFailed;
+    }
+}

@@ -1,0 +1,26 @@
+// corvix.exe with arguments: a console tool on the command layer. It writes
+// to the streams it is given (the standard handles), never to a window, and
+// ends with one of the exit codes below.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+enum TExitCode : int {
+    ecDone = 0,
+    ecProblemsFound = 1,
+    ecUsage = 2,
+    ecRefused = 3,
+    ecConfirmationNeeded = 4,
+    ecFailed = 5,
+};
+
+// The usage text ("corvix.exe /?").
+std::string CommandLineUsage();
+
+// Runs the command line `args` (the arguments after the program's name) with
+// the settings file at `settingsPath` (the undo journal beside it). Output
+// goes to `out`, questions, warnings and errors to `err`.
+int RunCommandLine(const std::vector<std::string>& args, const std::string& settingsPath,
+                   std::ostream& out, std::ostream& err);

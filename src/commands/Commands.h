@@ -1,0 +1,174 @@
+// TCommands: the program's use cases, one operation per user command, with no
+// window code. The object owns the class index, the undo journal and the
+// settings, and keeps the modification gate. Each operation
+//  - asks the gate (CanModify) and its questions through TQuestions, with the
+//    exact texts the windows have always shown;
+//  - makes its changes through one TRegistryWriter, so they are one undo
+//    entry named for the user;
+//  - brings the index to what a fresh scan would give;
+//  - tells the shell;
+//  - and returns what changed (TChange), which the views use to refresh.
+// A command that is refused, declined or finds nothing to do returns a
+// TChange with Done false and has changed nothing (an error raised halfway
+// leaves what was written before, undoable).
+#pragma once
+
+#include "association/UndoJournal.h"
+#include "commands/Questions.h"
+#include "commands/Settings.h"
+#include "index/FileClassScan.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TFileClass;
+class TRegistryWriter;
+class TStringList;
+
+// What a command changed.
+struct TChange {
+    // The registry was changed.
+    bool Done = false;
+    // The item the views show afterwards: the extension or class the command
+    // was about, or the neighbour of a deleted one (empty: keep the
+    // selection).
+    std::string Extension;
+    std::string FileClass;
+    // The command was made without undo (the user agreed to that).
+    bool WithoutUndo = false;
+    // Undo: the keys put back and those the registry refused.
+    TRestoreReport Restored;
+};
+
+// What the register-extension dialog collects.
+struct TNewExtension {
+    std::string Extension;
+    std::string FileClass; // empty: "<ext without point>_auto_file"
+    std::string ContentType;
+    int PerceivedType = 0; // a TPerceivedType; written on Windows XP only
+};
+
+// What the register-class dialog collects. Icon empty: the class keeps the
+// icon it has.
+struct TNewClass {
+    std::string FileClass;
+    std::string Description;
+    std::string InfoTip;
+    std::string CurVer;
+    std::string Icon;
+};
+
+class TCommands {
+public:
+    // Reads the settings file at `settingsPath` and opens the undo journal
+    // beside it; the gate is decided by DecideGate.
+    TCommands(const std::string& settingsPath, TQuestions& questions);
+    ~TCommands();
+    TCommands(const TCommands&) = delete;
+    TCommands& operator=(const TCommands&) = delete;
+
+    TSettings& Settings() { return settings_; }
+    TFileClass& Index() { return *index_; }
+    TUndoJournal& Journal() { return *journal_; }
+    TQuestions& Questions() { return questions_; }
+
+    // Tells the shell that associations changed (Explorer then shows the
+    // new icons and links); tests replace it.
+    std::function<void()> AssociationsChanged;
+    // Tells the shell that the extensions switch changed.
+    std::function<void()> ShellStateChanged;
+
+    // --- The modification gate.
+    // Decides once per run whether changes are allowed: on the one tested
+    // system by "SaveMode"; elsewhere, after the warning (unless
+    // "VersionWarn" is off), by "AllowMods".
+    void DecideGate();
+    bool AllowChanges() const { return allowChanges_; }
+    void SetAllowChanges(bool allow) { allowChanges_ = allow; }
+    // True when changes are allowed; else tells the refusal and is false.
+    bool CanModify();
+    // Asks `text` when the "AlwaysAsk" switch is on (or the questions are
+    // always put); true when the answer is Yes or nothing was asked.
+    bool Confirm(const std::string& text, TQuestionRole role = TQuestionRole::Command);
+
+    // --- The index.
+    // Reads HKEY_CLASSES_ROOT into the index (see ScanFileClasses).
+    TScanResult Rescan(const TScanProgress& progress = nullptr, TStringList* extensions = nullptr);
+
+    // --- Association commands.
+    // Extension view: links `ext` to `className` ("Associate").
+    TChange Associate(const std::string& ext, const std::string& className);
+    // Extension view: unlinks `ext` from its class ("Dissociate").
+    TChange Dissociate(const std::string& ext);
+    // Class view: links an existing extension to the class ("Add new
+    // Extension ..."); the key is not made when it went meanwhile.
+    TChange AddExtension(const std::string& className, const std::string& ext);
+    // Class view: unlinks one of the class's extensions ("Dissociate").
+    TChange DissociateFromClass(const std::string& className, const std::string& ext);
+
+    // --- Create and delete commands.
+    // Registers an extension; when its class is new and "OptimizeSystem" is
+    // on, offers to describe the class: on Yes `describeClass` collects the
+    // class's record (false: cancelled), which is written in the same step.
+    TChange RegisterExtension(const TNewExtension& input,
+                              const std::function<bool(TNewClass&)>& describeClass = nullptr);
+    // Registers (or rewrites) a class's record.
+    TChange RegisterClass(const TNewClass& input);
+    TChange DeleteExtension(const std::string& ext);
+    TChange DeleteClass(const std::string& className);
+    // Stores a class's icon location ("file,index").
+    TChange ChangeIcon(const std::string& className, const std::string& location);
+    // The per-user switch that hides known extensions everywhere.
+    TChange ShowExtensions(bool show);
+
+    // --- Undo and backup.
+    // Takes back the newest undo entry, after the gate and its question.
+    TChange Undo();
+    // Asks what to export (all of HKEY_CLASSES_ROOT, or the keys changed in
+    // this run as they were before the first change), has `pickFile` choose
+    // the file (false: cancelled) and writes it; true when written.
+    bool ExportBackup(const std::function<bool(std::string& path)>& pickFile);
+    // Writes the .reg file without asking.
+    void WriteBackup(const std::string& path, bool whole);
+
+private:
+    // The extension's class as the scan files it: the text of its default
+    // value; an unreadable value files it under the empty name.
+    static std::string ScannedClass(const std::string& ext);
+    // Files `ext` in the index as its key says now; `was` is where the index
+    // had it (an entry left without extensions goes, as a scan would not list
+    // it).
+    void Refile(const std::string& ext, const std::string& was);
+    // When "OptimizeSystem" is on, the class's key exists and the change
+    // leaves it `unused`: asks `question`; true when the class is to go.
+    bool OrphanedClassToGo(const std::string& className, bool unused, const std::string& question);
+    // The end of both dissociations: deletes the orphaned class when asked
+    // to, then erases the extension's key (`erase`) or only its class.
+    TChange Unlink(const std::string& stepName, const std::string& ext,
+                   const std::string& className, bool deleteClass, bool erase);
+    // A writer for one user command named `name`: it asks before the first
+    // write (BeforeFirstChange) and whether to go on without undo when the
+    // journal can't keep a before-image.
+    std::unique_ptr<TRegistryWriter> Writer(const std::string& name);
+    TChange Finish(const TRegistryWriter& writer, TChange change);
+
+    TSettings settings_;
+    TQuestions& questions_;
+    std::unique_ptr<TFileClass> index_;
+    std::unique_ptr<TUndoJournal> journal_;
+    bool allowChanges_ = false;
+};
+
+// The questions of the association commands.
+std::string AssociateQuestion(const std::string& ext, const std::string& className,
+                              const std::string& oldClass);
+std::string DissociateQuestion(const std::string& ext, const std::string& className);
+// The text of the warning shown on a system the program was not tested with.
+std::string UntestedSystemWarning(const std::string& systemName);
+// The question and the undo entry's name of the extensions switch.
+std::string ShowExtensionsQuestion(bool show);
+std::string ShowExtensionsStepName(bool show);
+// The refusal of a change while changes are not allowed.
+extern const char* const kChangesRefused;

@@ -1,0 +1,145 @@
+// TCommands: registering and deleting extensions and file classes, the icon
+// change and the per-user extensions switch.
+#include "commands/Commands.h"
+
+#include "association/DataType.h"
+#include "association/RegistryWriter.h"
+#include "index/ZQFileAssoc.h"
+#include "support/StringList.h"
+
+std::string ShowExtensionsQuestion(bool show) {
+    return show ? "Do you really want the extensions of all known file types to be shown?"
+                : "Do you really want the extensions of known file types to be hidden?";
+}
+
+std::string ShowExtensionsStepName(bool show) {
+    return show ? "Show file extensions" : "Hide file extensions";
+}
+
+TChange TCommands::RegisterExtension(const TNewExtension& input,
+                                     const std::function<bool(TNewClass&)>& describeClass) {
+    if (!CanModify())
+        return TChange();
+    std::string className = input.FileClass;
+    const bool newClass = index_->IndexOf(className) < 0;
+    const std::string oldClass = ExtensionExists(input.Extension) ? ScannedClass(input.Extension)
+                                                                  : std::string();
+    auto writer = Writer("Register new extension");
+    // A refused write raises here: no question follows.
+    ::RegisterExtension(*writer, input.Extension, className, input.ContentType,
+                        TEditFlags{efNone}, false, "",
+                        static_cast<TPerceivedType>(input.PerceivedType), snkNone, "", nullptr,
+                        nullptr);
+    Refile(input.Extension, oldClass);
+    if (newClass && settings_.OptimizeSystem && describeClass &&
+        Confirm("The extension is now registered to the system!\r\nBut there is no "
+                "information on the fileclass. Maybe you want to change this?",
+                TQuestionRole::Offer)) {
+        TNewClass record;
+        record.FileClass = className;
+        if (describeClass(record)) {
+            record.FileClass = className;
+            const std::string icon =
+                record.Icon.empty() ? GetDefaultIcon(className) : record.Icon;
+            RegisterFileClass(*writer, className, record.Description, TEditFlags{efNone},
+                              record.InfoTip, record.CurVer, icon);
+        }
+    }
+    TChange change;
+    change.Extension = input.Extension;
+    change.FileClass = className;
+    return Finish(*writer, change);
+}
+
+TChange TCommands::RegisterClass(const TNewClass& input) {
+    if (!IsValidFileClass(input.FileClass))
+        throw EValidError::ForFileClass(input.FileClass);
+    if (!CanModify())
+        return TChange();
+    // What the dialog does not show stays as it is: the flags, and the icon
+    // when none was chosen.
+    const TEditFlags flags = GetEditFlags(input.FileClass);
+    const std::string icon = input.Icon.empty() ? GetDefaultIcon(input.FileClass) : input.Icon;
+    auto writer = Writer("Register fileclass '" + input.FileClass + "'");
+    RegisterFileClass(*writer, input.FileClass, input.Description, flags, input.InfoTip,
+                      input.CurVer, icon);
+    TChange change;
+    change.FileClass = input.FileClass;
+    return Finish(*writer, change);
+}
+
+TChange TCommands::DeleteExtension(const std::string& ext) {
+    if (!IsValidExtension(ext))
+        throw EValidError::ForExtension(ext);
+    const std::string className = ScannedClass(ext);
+    if (!CanModify() || !Confirm("Are you sure to delete '" + ext + "'?"))
+        return TChange();
+    const bool deleteClass = OrphanedClassToGo(
+        className, index_->ClassExtensionCount(className) == 1,
+        "The fileclass will not be used by any other extension.\r\nShould '" + className +
+            "' be deleted?");
+    auto writer = Writer("Delete extension '" + ext + "'");
+    if (deleteClass)
+        DeleteFileClass(*writer, className);
+    ::DeleteExtension(*writer, ext);
+    Refile(ext, className);
+    TChange change;
+    change.FileClass = className;
+    return Finish(*writer, change);
+}
+
+TChange TCommands::DeleteClass(const std::string& className) {
+    if (!IsValidFileClass(className))
+        throw EValidError::ForFileClass(className);
+    if (!CanModify() || !Confirm("Are you sure to delete '" + className + "'?"))
+        return TChange();
+    TStringList linked;
+    bool deleteLinked = false;
+    if (settings_.OptimizeSystem && index_->ClassExtensionCount(className) > 0) {
+        index_->GetClassExtensions(className, linked);
+        deleteLinked = Confirm("There are " + std::to_string(linked.Count()) +
+                                   " extensions linked to '" + className +
+                                   "'.\r\nShould thies extensions also be deleted?",
+                               TQuestionRole::CleanUp);
+    }
+    auto writer = Writer("Delete fileclass '" + className + "'" +
+                         (deleteLinked ? " with " + std::to_string(linked.Count()) + " extensions"
+                                       : std::string()));
+    if (deleteLinked) {
+        for (int i = linked.Count() - 1; i >= 0; --i) {
+            ::DeleteExtension(*writer, linked[i]);
+            Refile(linked[i], className);
+        }
+    }
+    // Extensions that still name the class keep it listed, as a scan would:
+    // it shows as a class that is not registered.
+    DeleteFileClass(*writer, className);
+    TChange change;
+    change.FileClass = className;
+    return Finish(*writer, change);
+}
+
+TChange TCommands::ChangeIcon(const std::string& className, const std::string& location) {
+    if (!CanModify() ||
+        !Confirm("Are you sure to change the icon of '" + className + "' to '" + location + "'?"))
+        return TChange();
+    auto writer = Writer("Change the icon of '" + className + "'");
+    SetDefaultIcon(*writer, className, location);
+    TChange change;
+    change.FileClass = className;
+    return Finish(*writer, change);
+}
+
+TChange TCommands::ShowExtensions(bool show) {
+    if (!CanModify() || !Confirm(ShowExtensionsQuestion(show)))
+        return TChange();
+    auto writer = Writer(ShowExtensionsStepName(show));
+    SetHideFileExt(*writer, !show);
+    // The shell is told once, of its state (which covers associations).
+    TChange change;
+    change.Done = writer->Changed();
+    change.WithoutUndo = change.Done && writer->WithoutUndo();
+    if (change.Done && ShellStateChanged)
+        ShellStateChanged();
+    return change;
+}

@@ -1,0 +1,128 @@
+// The command line against the stand-in registry: exit codes, what goes to
+// which stream, and the registry changed only when a change was answered.
+#include "commands/CommandLine.h"
+#include "support/RegistryDump.h"
+#include "support/ScratchRegistry.h"
+
+#include <cstdio>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace {
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+class CommandLineTest : public RegistryTest {
+protected:
+    void SetUp() override {
+        dir_ = testing::TempDir() + "corvix-cli-" + std::to_string(++counter_);
+        mkdir(dir_.c_str(), 0700);
+        std::remove((dir_ + "/undo.log").c_str());
+        Settings("[config]\nSaveMode=0\n");
+        PutString(".txt", "", "txtfile");
+        PutString(".log", "", "txtfile");
+        PutString(".only", "", "onlyfile");
+        PutString("txtfile", "", "Text Document");
+        PutString("txtfile\\shell\\open\\command", "", "notepad.exe %1");
+        PutString("onlyfile", "", "Only");
+    }
+    void Settings(const char* text) {
+        std::FILE* ini = std::fopen((dir_ + "/settings.ini").c_str(), "w");
+        std::fputs(text, ini);
+        std::fclose(ini);
+    }
+    Outcome Corvix(std::vector<std::string> args) {
+        std::ostringstream out, err;
+        const int code = RunCommandLine(args, dir_ + "/settings.ini", out, err);
+        return {code, out.str(), err.str()};
+    }
+    std::string dir_;
+    static int counter_;
+};
+int CommandLineTest::counter_ = 0;
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+} // namespace
+
+TEST_F(CommandLineTest, ReadingCommandsAndUsage) {
+    const std::string before = DumpRegistry();
+    Outcome r = Corvix({"/?"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(Has(r.out, "Exit codes:"));
+    r = Corvix({"--list", "extensions"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, ".log\ttxtfile\n.only\tonlyfile\n.txt\ttxtfile\n");
+    r = Corvix({"--list", "classes"});
+    EXPECT_EQ(r.out, "onlyfile\t.only\ntxtfile\t.txt,.log\n");
+    r = Corvix({"--show", ".txt"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(Has(r.out, "extension: .txt\n") && Has(r.out, "class: txtfile\n") &&
+                Has(r.out, "description: Text Document\n") &&
+                Has(r.out, "action open: notepad.exe %1\n"))
+        << r.out;
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{}, {"--bogus"}, {"--assoc", ".txt"}, {"--list", "keys"},
+          {"--dissoc", ".a", "--undo"}, {"--yes", "--keep", "--undo"}}) {
+        r = Corvix(bad);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_TRUE(Has(r.err, "Exit codes:"));
+    }
+    r = Corvix({"--show", "nosuchfile"});
+    EXPECT_EQ(r.code, 5);
+    EXPECT_TRUE(Has(r.err, "'nosuchfile' is neither"));
+    EXPECT_EQ(Corvix({"--delete-class", "nosuchfile", "--yes"}).code, 5);
+    EXPECT_EQ(DumpRegistry(), before);
+}
+
+TEST_F(CommandLineTest, ChangesAskThroughFlagsAndAreUndone) {
+    const std::string before = DumpRegistry();
+    // Without an answer: the questions, nothing changed.
+    Outcome r = Corvix({"--assoc", ".only", "txtfile"});
+    EXPECT_EQ(r.code, 4);
+    EXPECT_TRUE(Has(r.err, "Are you sure to associate '.only' to 'txtfile'?"));
+    EXPECT_TRUE(Has(r.err, "The fileclass 'onlyfile' will not be used")) << r.err;
+    EXPECT_EQ(DumpRegistry(), before);
+    // --keep: the association made, the unused class kept.
+    r = Corvix({"--assoc", ".only", "txtfile", "--keep"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(GetText(".only", ""), "txtfile");
+    EXPECT_TRUE(HasKey("onlyfile"));
+    const std::string associated = DumpRegistry();
+    // --yes: the extension erased too.
+    EXPECT_EQ(Corvix({"--dissoc", ".txt", "--yes"}).code, 0);
+    EXPECT_FALSE(HasKey(".txt"));
+    // Each is one undo entry.
+    r = Corvix({"--undo", "--yes"});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "Undone: Dissociate '.txt' from 'txtfile'\n");
+    EXPECT_EQ(DumpRegistry(), associated);
+    EXPECT_EQ(Corvix({"--undo", "--yes"}).code, 0);
+    EXPECT_EQ(DumpRegistry(), before);
+    EXPECT_EQ(Corvix({"--undo", "--yes"}).code, 5) << "nothing left to undo";
+}
+
+TEST_F(CommandLineTest, TheGateAndAnUnwritableJournalRefuse) {
+    const std::string before = DumpRegistry();
+    Settings("[config]\nSaveMode=1\n");
+    Outcome r = Corvix({"--delete-ext", ".txt", "--yes"});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_TRUE(Has(r.err, "You checked, that no changes should be done."));
+    Settings("[config]\nSaveMode=0\n");
+    mkdir((dir_ + "/undo.log").c_str(), 0700);
+    r = Corvix({"--delete-ext", ".txt", "--yes"});
+    EXPECT_EQ(r.code, 5);
+    EXPECT_EQ(DumpRegistry(), before);
+    r = Corvix({"--delete-ext", ".txt", "--yes", "--no-undo"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(Has(r.err, "without undo"));
+    EXPECT_FALSE(HasKey(".txt"));
+    rmdir((dir_ + "/undo.log").c_str());
+}
