@@ -142,6 +142,8 @@ rm -f "$settings"
 
 mkdir -p "$app_dir"
 cp "$build/corvix.exe" "$app_dir/corvix.exe"
+# The user guide beside it, for Help and F1.
+cp -r "$here/docs/guide/Corvix.html" "$here/docs/guide/Corvix-images" "$app_dir/"
 echo "== Windows version reported to corvix.exe: $windows"
 
 if [ -n "${DISPLAY:-}" ]; then

@@ -1,10 +1,33 @@
 #!/usr/bin/env bash
 # Builds the trees and runs every test: the core natively (with the
-# sanitizers), the fuzz targets briefly on their saved corpus, and everything
-# as Windows programs under Wine and Xvfb.
+# sanitizers), the fuzz targets briefly on their saved corpus, everything as
+# Windows programs under Wine and Xvfb, and the release package (release.sh)
+# unpacked into a fresh Wine prefix.
 # Exit status 0 only when every test passed.
+#
+#   ./test.sh            everything
+#   ./test.sh --quick    the native tree and its tests alone, without Wine:
+#                        for an edit-and-test loop
 set -euo pipefail
 source "$(dirname "$0")/tools/setup.sh"
+
+case "${1:-}" in
+"") quick=false ;;
+--quick) quick=true ;;
+*) echo "usage: ./test.sh [--quick]" >&2; exit 2 ;;
+esac
+
+if $quick; then
+    install_native_tools
+    build_native
+    echo "== native tests"
+    if (cd "$CORVIX_ROOT/build/native" && ctest --output-on-failure --timeout 900); then
+        echo "== native tests passed (./test.sh without --quick runs everything)"
+        exit 0
+    fi
+    echo "== TESTS FAILED"
+    exit 1
+fi
 
 install_build_tools
 build_native
@@ -36,6 +59,10 @@ if [ -n "${DISPLAY:-}" ]; then
 else
     xvfb-run -a -s "-screen 0 1024x768x24" bash -c "$wine_ctest" || status=1
 fi
+
+echo "== the release package"
+package=$("$CORVIX_ROOT/release.sh" | tee /dev/stderr | tail -n 1) && [ -f "$package" ] &&
+    "$CORVIX_ROOT/tests/release/check-release.sh" "$package" || status=1
 
 [ $status -eq 0 ] && echo "== all tests passed" || echo "== TESTS FAILED"
 exit $status

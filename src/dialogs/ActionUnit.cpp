@@ -3,6 +3,7 @@
 #include "association/Actions.h"
 #include "association/Lookups.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/HelpKey.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ TActionForm::TActionForm(const std::string& settingsPath)
     Panel2.onResize = Handler(this, &TActionForm::Panel2Resize);
     TreeNTActions.onChange = Handler(this, &TActionForm::TreeNTActionsChange);
     btnHelp.onClick = Handler(this, &TActionForm::btnHelpClick);
+    onShortCut = HelpKey(Handler(this, &TActionForm::btnHelpClick));
     for (TButton* b : {&btnNew, &btnDel, &btnDefault})
         b->onClick = Handler(this, &TActionForm::NotYetClick);
     edtCommand.onButtonClick = Handler(this, &TActionForm::NotYetClick);
@@ -158,8 +160,9 @@ void TActionForm::Panel2Resize() {
 }
 
 void TActionForm::btnHelpClick() {
-    // No topic of its own: the help file opens at its contents.
-    Application.HelpCommand(kHelpTopics, 0);
+    // No context number of its own: the help file opens at its contents, the
+    // user guide at its section on actions.
+    Application.HelpCommand(kHelpTopics, 0, "actions");
 }
 
 void TActionForm::NotYetClick() {

@@ -2,6 +2,7 @@
 
 #include "association/ClassRecord.h"
 #include "toolkit/Application.h"
+#include "toolkit/HelpKey.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ TAdvOptionForm::TAdvOptionForm(const std::string& settingsPath)
     SetDefaultButton(&btnOK);
 
     btnHelp.onClick = Handler(this, &TAdvOptionForm::btnHelpClick);
+    onShortCut = HelpKey(Handler(this, &TAdvOptionForm::btnHelpClick));
 }
 
 void TAdvOptionForm::SetFileClass(const std::string& className) {

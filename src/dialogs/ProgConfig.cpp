@@ -3,6 +3,7 @@
 #include "support/ZQIniFiles.h"
 #include "support/ZQRoutines.h"
 #include "toolkit/Application.h"
+#include "toolkit/HelpKey.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ TProgConfigForm::TProgConfigForm(const std::string& settingsPath)
     btnOK.onClick = Handler(this, &TProgConfigForm::btnOKClick);
     btnCancel.onClick = Handler(this, &TProgConfigForm::btnCancelClick);
     btnHelp.onClick = Handler(this, &TProgConfigForm::btnHelpClick);
+    onShortCut = HelpKey(Handler(this, &TProgConfigForm::btnHelpClick));
 }
 
 void TProgConfigForm::FormShow() {

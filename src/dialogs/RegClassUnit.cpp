@@ -5,6 +5,7 @@
 #include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
 #include "toolkit/Application.h"
+#include "toolkit/HelpKey.h"
 
 namespace {
 
@@ -65,6 +66,7 @@ TRegClassForm::TRegClassForm(TCommands& commands)
     imgIcon.onClick = Handler(this, &TRegClassForm::imgIconClick);
     btnOK.onClick = Handler(this, &TRegClassForm::btnOKClick);
     btnHelp.onClick = Handler(this, &TRegClassForm::btnHelpClick);
+    onShortCut = HelpKey(Handler(this, &TRegClassForm::btnHelpClick));
 }
 
 int TRegClassForm::Execute(const std::string& className) {

@@ -6,6 +6,7 @@
 #include "support/StringList.h"
 #include "support/ZQRoutines.h"
 #include "toolkit/Application.h"
+#include "toolkit/HelpKey.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ TRegExtForm::TRegExtForm(TCommands& commands)
     cbPerceivedType.onChange = Handler(this, &TRegExtForm::edtsChange);
     btnOK.onClick = Handler(this, &TRegExtForm::btnOKClick);
     btnHelp.onClick = Handler(this, &TRegExtForm::btnHelpClick);
+    onShortCut = HelpKey(Handler(this, &TRegExtForm::btnHelpClick));
 }
 
 void TRegExtForm::FormShow() {

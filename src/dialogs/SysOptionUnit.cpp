@@ -2,6 +2,7 @@
 
 #include "association/Visibility.h"
 #include "toolkit/Application.h"
+#include "toolkit/HelpKey.h"
 
 
 TSysOptionForm::TSysOptionForm(TCommands& commands)
@@ -27,6 +28,7 @@ TSysOptionForm::TSysOptionForm(TCommands& commands)
     btnOK.onClick = Handler(this, &TSysOptionForm::btnOKClick);
     btnCancel.onClick = Handler(this, &TSysOptionForm::btnCancelClick);
     btnHelp.onClick = Handler(this, &TSysOptionForm::btnHelpClick);
+    onShortCut = HelpKey(Handler(this, &TSysOptionForm::btnHelpClick));
 }
 
 void TSysOptionForm::FormShow() {

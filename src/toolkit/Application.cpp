@@ -2,6 +2,7 @@
 
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Form.h"
+#include "toolkit/HelpViewer.h"
 #include "toolkit/MessageForm.h"
 
 TApplication Application;
@@ -46,14 +47,16 @@ void TApplication::ShowException(const std::string& message) {
     }
 }
 
-bool TApplication::HelpCommand(UINT command, ULONG_PTR data) {
+bool TApplication::HelpCommand(UINT command, ULONG_PTR data, const std::string& topic) {
     TDialogRequest request;
     request.kind = TDialogKind::Help;
     request.caption = helpFile_;
     request.helpCommand = command;
     request.helpData = data;
+    request.helpTopic = topic;
     if (TDialogHandler* handler = DialogHandler())
         return handler->Answer(request) != 0;
-    return WinHelpA(MainForm() ? MainForm()->Handle() : nullptr, helpFile_.c_str(), command,
-                    data) != FALSE;
+    ProgramHelp().Show(MainForm() ? MainForm()->Handle() : nullptr, helpFile_, command, data,
+                       topic);
+    return true;
 }

@@ -36,9 +36,10 @@ public:
     void ShowException(const std::string& message);
 
     // The help system on HelpFile(): HELP_CONTEXT with a context number, or
-    // any command with its data (HELP_QUIT, command 15 with data 0, ...).
+    // any command with its data (HELP_QUIT, command 15 with data 0, ...); a
+    // topic names the place in the user guide where the command gives none.
     bool HelpContext(int context) { return HelpCommand(HELP_CONTEXT, context); }
-    bool HelpCommand(UINT command, ULONG_PTR data);
+    bool HelpCommand(UINT command, ULONG_PTR data, const std::string& topic = std::string());
 
     // The fonts of the program's windows (Fonts.h).
     HFONT DefaultFont() { return ::DefaultFont(); }

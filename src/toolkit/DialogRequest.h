@@ -29,7 +29,7 @@ enum class TDialogKind {
     Confirmation, // "Bestätigen"
     Plain,        // the application title as caption
     Modal,        // a modal form (`form`)
-    Help,         // a call to the help system (`helpCommand`, `helpData`)
+    Help,         // a call to the help system (`helpCommand`, `helpData`, `helpTopic`)
 };
 
 // What the program asks: kind, caption and text of a box (for a modal form
@@ -42,6 +42,9 @@ struct TDialogRequest {
     TForm* form = nullptr;
     UINT helpCommand = 0;
     ULONG_PTR helpData = 0;
+    // The user guide's anchor when the request names a place of its own
+    // (otherwise the command and data give it; see toolkit/HelpViewer).
+    std::string helpTopic;
 };
 
 // Answers requests instead of the user (tests). The result is the modal

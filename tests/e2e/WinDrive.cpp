@@ -19,6 +19,16 @@
 //                     keys do
 //   select=TEXT       selects the entry TEXT of the window's item list, as a
 //                     click does
+//   check=TEXT        clicks the check box (or button) captioned TEXT, which
+//                     toggles a check box, and goes on at once
+//   key=NAME          presses a key (F1 to F12, HOME, END, UP, DOWN, ESCAPE,
+//                     RETURN) in the control that has the window's focus (or
+//                     else its first control in tab order), as the keyboard
+//                     does
+//   mouse=CLASS:X,Y   clicks with the left mouse button at X,Y of the window's
+//                     first control of that window class
+//   bounds=NAME       prints "NAME=left,top,width,height": the window's place
+//                     on the screen
 //   show=minimized    minimizes the window, as its title bar button does
 //   retype=OLD:NEW    replaces the text of the edit field that holds OLD
 //                     with NEW, as typing does (it can be taken back)
@@ -153,6 +163,35 @@ bool pressCtrlKey(HWND window, HWND edit, char key) {
     return sent;
 }
 
+// The button of the window captioned `text` (ampersands ignored) that can be
+// pressed, waiting for it a while.
+HWND buttonOf(HWND window, const std::string& text) {
+    for (int tries = 0; tries < 100; ++tries) {
+        for (HWND child : childrenOf(window))
+            if (lstrcmpiA(classOf(child).c_str(), "Button") == 0 &&
+                withoutAmpersands(windowText(child)) == withoutAmpersands(text) &&
+                IsWindowVisible(child) && IsWindowEnabled(child))
+                return child;
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+UINT keyCode(const std::string& name) {
+    if (name.size() >= 2 && name[0] == 'F' && std::atoi(name.c_str() + 1) >= 1 &&
+        std::atoi(name.c_str() + 1) <= 12)
+        return VK_F1 + std::atoi(name.c_str() + 1) - 1;
+    const struct {
+        const char* name;
+        UINT code;
+    } keys[] = {{"HOME", VK_HOME}, {"END", VK_END},       {"UP", VK_UP},
+                {"DOWN", VK_DOWN}, {"ESCAPE", VK_ESCAPE}, {"RETURN", VK_RETURN}};
+    for (const auto& key : keys)
+        if (name == key.name)
+            return key.code;
+    return 0;
+}
+
 void notifyParent(HWND control, WORD code) {
     PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
                  reinterpret_cast<LPARAM>(control));
@@ -187,28 +226,61 @@ bool step(HWND& current, const std::string& name, const std::string& arg) {
         return true;
     }
     if (name == "click") {
-        for (int tries = 0; tries < 100; ++tries) {
-            for (HWND child : childrenOf(current)) {
-                if (lstrcmpiA(classOf(child).c_str(), "Button") != 0 ||
-                    withoutAmpersands(windowText(child)) != withoutAmpersands(arg) ||
-                    !IsWindowVisible(child) || !IsWindowEnabled(child))
-                    continue;
-                // Logged with the window's texts, for a failing test to show.
-                std::string texts;
-                for (HWND part : childrenOf(current))
-                    if (lstrcmpiA(classOf(part).c_str(), "Static") == 0)
-                        texts += " [" + windowText(part) + "]";
-                std::fprintf(stderr, "%s in \"%s\"%s\n", arg.c_str(), windowText(current).c_str(),
-                             texts.c_str());
-                notifyParent(child, BN_CLICKED);
-                // A button that ends a dialog: wait until it is gone.
-                for (int wait = 0; wait < 50 && IsWindowVisible(current); ++wait)
-                    Sleep(100);
-                return true;
-            }
+        HWND button = buttonOf(current, arg);
+        if (!button)
+            return false;
+        // Logged with the window's texts, for a failing test to show.
+        std::string texts;
+        for (HWND part : childrenOf(current))
+            if (lstrcmpiA(classOf(part).c_str(), "Static") == 0)
+                texts += " [" + windowText(part) + "]";
+        std::fprintf(stderr, "%s in \"%s\"%s\n", arg.c_str(), windowText(current).c_str(),
+                     texts.c_str());
+        notifyParent(button, BN_CLICKED);
+        // A button that ends a dialog: wait until it is gone.
+        for (int wait = 0; wait < 50 && IsWindowVisible(current); ++wait)
             Sleep(100);
-        }
-        return false;
+        return true;
+    }
+    if (name == "check") {
+        HWND box = buttonOf(current, arg);
+        return box && PostMessageA(box, BM_CLICK, 0, 0) != FALSE;
+    }
+    if (name == "key") {
+        const UINT key = keyCode(arg);
+        // The control with the focus when it is in this window, else the
+        // first one Tab would give the focus to.
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        HWND target = nullptr;
+        if (GetGUIThreadInfo(GetWindowThreadProcessId(current, nullptr), &info) && info.hwndFocus &&
+            (info.hwndFocus == current || IsChild(current, info.hwndFocus)))
+            target = info.hwndFocus;
+        if (!target)
+            target = GetNextDlgTabItem(current, nullptr, FALSE);
+        if (!target)
+            target = current;
+        return key != 0 && PostMessageA(target, WM_KEYDOWN, key, 1) != FALSE &&
+               PostMessageA(target, WM_KEYUP, key, 0xC0000001) != FALSE;
+    }
+    if (name == "mouse") {
+        const size_t colon = arg.find(':'), comma = arg.find(',');
+        if (colon == std::string::npos || comma == std::string::npos || comma < colon)
+            return false;
+        HWND control = childOfClass(current, arg.substr(0, colon).c_str(), 0);
+        const LPARAM at =
+            MAKELPARAM(std::atoi(arg.c_str() + colon + 1), std::atoi(arg.c_str() + comma + 1));
+        return control && PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at) != FALSE &&
+               PostMessageA(control, WM_LBUTTONUP, 0, at) != FALSE;
+    }
+    if (name == "bounds") {
+        RECT r;
+        if (!GetWindowRect(current, &r))
+            return false;
+        std::printf("%s=%ld,%ld,%ld,%ld\n", arg.c_str(), r.left, r.top, r.right - r.left,
+                    r.bottom - r.top);
+        std::fflush(stdout);
+        return true;
     }
     if (name == "tab") {
         HWND tabs = childOfClass(current, "SysTabControl32", 0);

@@ -31,6 +31,10 @@
 //       about box reads them (bytes outside ASCII as \xNN).
 //   winprobe select|type|press PID ...
 //       work the program's window as a user would (see ProbeDrive.h).
+//   winprobe record FILE [ARG...]
+//       appends its arguments after FILE, joined by blanks, as one line to
+//       FILE and ends: a stand-in for a web browser that shows what a
+//       program asked it to open.
 //   winprobe foreground
 //       prints the pid and caption of the process whose window is in the
 //       foreground, and whether it is minimized.
@@ -455,6 +459,17 @@ int counts() {
     return 0;
 }
 
+int record(int argc, char** argv) {
+    std::string line;
+    for (int i = 3; i < argc; ++i)
+        line += (i > 3 ? " " : "") + std::string(argv[i]);
+    FILE* file = std::fopen(argv[2], "ab");
+    if (!file)
+        return 3;
+    std::fprintf(file, "%s\n", line.c_str());
+    return std::fclose(file) == 0 ? 0 : 3;
+}
+
 int foreground() {
     HWND window = GetForegroundWindow();
     DWORD pid = 0;
@@ -478,6 +493,7 @@ int usage() {
                          "       winprobe version FILE\n"
                          "       winprobe select|type PID TEXT\n"
                          "       winprobe press PID CAPTION [--answer BUTTON]... [--timeout SEC]\n"
+                         "       winprobe record FILE [ARG...]\n"
                          "       winprobe foreground\n"
                          "       winprobe counts\n");
     return 2;
@@ -494,6 +510,8 @@ int main(int argc, char** argv) {
         const int rc = drive(argc, argv);
         return rc == 2 ? usage() : rc;
     }
+    if (argc >= 3 && std::string(argv[1]) == "record")
+        return record(argc, argv);
     if (argc < 3)
         return usage();
     std::string command = argv[1];

@@ -437,17 +437,21 @@ second_start)
     ;;
 version_record)
     probe version version "$(winpath "$corvix")" || fail "no version record"
+    # The version as VERSION writes it, and with all four numbers.
+    version=$(tr -d '[:space:]' <"$root/VERSION")
+    four=$version
+    while [ "$(tr -cd . <<<"$four" | wc -c)" -lt 3 ]; do four=$four.0; done
     expected_lines=(
         "Translation=040704E4"
         "CompanyName=Corvix"
         "FileDescription=Corvix - Adaptation of Extensions"
-        "FileVersion=1.0.0.0"
+        "FileVersion=$four"
         "InternalName=corvix"
         'LegalCopyright=Copyright \xA9 2026 Corvix'
         "LegalTrademarks="
         "OriginalFilename=corvix.exe"
         "ProductName=Corvix"
-        "ProductVersion=1.0"
+        "ProductVersion=$version"
         "Homepage=http://www.corvix.de"
         "E-mail=support@corvix.de"
     )

@@ -2,6 +2,7 @@
 // styles, a record without texts, short and long comments.
 #include <fstream>
 
+#include "CorvixVersion.h" // generated from VERSION
 #include "UiTestSupport.h"
 #include "controls/ZQDialogs.h"
 #include "support/ErrorOf.h"
@@ -49,8 +50,8 @@ TEST_F(AboutTest, VersionRecordOfTheProgramHasTheTwelveStrings) {
     GetFileVersionStrings(ThisProgram(), list);
     EXPECT_EQ(list.Items(),
               (std::vector<std::string>{
-                  "Corvix", "Corvix - Adaptation of Extensions", "1.0.0.0", "corvix",
-                  "Copyright \xA9 2026 Corvix", "", "corvix.exe", "Corvix", "1.0",
+                  "Corvix", "Corvix - Adaptation of Extensions", CORVIX_FILE_VERSION, "corvix",
+                  "Copyright \xA9 2026 Corvix", "", "corvix.exe", "Corvix", CORVIX_PRODUCT_VERSION,
                   "Inspects and repairs the file name extension associations of Windows.",
                   "http://www.corvix.de", "support@corvix.de"}));
 
@@ -67,15 +68,15 @@ TEST_F(AboutTest, ComponentTakesItsTextsFromTheRecord) {
     TZQAboutDialog about;
     EXPECT_TRUE(about.VersionAvailable());
     EXPECT_EQ(about.ProductName(), "Corvix");
-    EXPECT_EQ(about.Version(), "1.0.0.0");
+    EXPECT_EQ(about.Version(), CORVIX_FILE_VERSION);
     EXPECT_EQ(about.Copyright(), "Copyright \xA9 2026 Corvix");
     EXPECT_EQ(about.Homepage, "http://www.corvix.de");
     EXPECT_EQ(about.Email, "support@corvix.de");
     EXPECT_EQ(about.DialogStyle, dsModern);
     about.SetShowFileVer(false);
-    EXPECT_EQ(about.Version(), "1.0");
+    EXPECT_EQ(about.Version(), CORVIX_PRODUCT_VERSION);
     about.SetShowFileVer(true);
-    EXPECT_EQ(about.Version(), "1.0.0.0");
+    EXPECT_EQ(about.Version(), CORVIX_FILE_VERSION);
 
     TZQAboutDialog none(PlainFile());
     EXPECT_FALSE(none.VersionAvailable());

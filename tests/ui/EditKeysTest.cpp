@@ -12,20 +12,6 @@
 
 namespace {
 
-// A key pressed in a window through the message loop, with Ctrl held or not.
-void PressKey(HWND target, WORD key, bool ctrl) {
-    BYTE state[256];
-    GetKeyboardState(state);
-    state[VK_CONTROL] = ctrl ? 0x80 : 0;
-    SetKeyboardState(state);
-    SetFocus(target);
-    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageA(target, WM_KEYDOWN, key, scan | 1);
-    Application.ProcessMessages();
-    state[VK_CONTROL] = 0;
-    SetKeyboardState(state);
-}
-
 // The window that takes the keys of a field: a combo box's edit part.
 HWND KeyTarget(const TWindow& field) {
     COMBOBOXINFO info = {};

@@ -22,20 +22,6 @@ void ClickBox(TCheckBox& box) {
     SendMessageA(box.Handle(), BM_CLICK, 0, 0);
 }
 
-// A key pressed in a window, with Ctrl held or not, as the message loop sees it.
-void PressKey(HWND target, WORD key, bool ctrl = false) {
-    BYTE state[256];
-    GetKeyboardState(state);
-    const BYTE saved = state[VK_CONTROL];
-    state[VK_CONTROL] = ctrl ? 0x80 : 0;
-    SetKeyboardState(state);
-    SetFocus(target);
-    PostMessageA(target, WM_KEYDOWN, key, 0);
-    Application.ProcessMessages();
-    state[VK_CONTROL] = saved;
-    SetKeyboardState(state);
-}
-
 } // namespace
 
 TEST_F(MainWindowTest, ToolWindowsKeepThePlaceTheUserClosedThemAt) {
@@ -119,7 +105,7 @@ TEST_F(MainWindowTest, TheMainWindowsShortcutsWorkFromAToolWindow) {
     ASSERT_TRUE(form.AdvOptionForm && form.ActionForm);
     EXPECT_TRUE(form.AdvOptionForm->CheckBox(16).Checked());
 
-    // F1: the help file's contents, as from the main window.
+    // F1: the action window's own help (the help file's contents).
     PressKey(form.ActionForm->TreeNTActions.Handle(), VK_F1);
     EXPECT_EQ(dialogs_.HelpCalls(), (std::vector<std::pair<UINT, ULONG_PTR>>{{15, 0}}));
 

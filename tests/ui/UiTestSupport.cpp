@@ -61,6 +61,9 @@ void ScriptedDialogs::ExpectModal(std::function<int(TForm&)> fill) {
 int ScriptedDialogs::Answer(const TDialogRequest& request) {
     if (request.kind == TDialogKind::Help) {
         help_.emplace_back(request.helpCommand, request.helpData);
+        if (helpViewer_)
+            helpViewer_->Show(nullptr, request.caption, request.helpCommand, request.helpData,
+                              request.helpTopic);
         return 1;
     }
     const bool box = request.kind != TDialogKind::Modal;
@@ -175,6 +178,22 @@ void TypeText(TWindow& field, const std::string& text) {
 void ChooseEntry(TComboBox& combo, int index) {
     combo.SetItemIndex(index);
     Notify(combo, CBN_SELCHANGE);
+}
+
+void PressKey(HWND target, WORD key, bool ctrl) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    const BYTE saved = state[VK_CONTROL];
+    state[VK_CONTROL] = ctrl ? 0x80 : 0;
+    SetKeyboardState(state);
+    SetFocus(target);
+    // With its scan code, as the keyboard sends it (the translation of
+    // Ctrl+letter into a character needs it).
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(target, WM_KEYDOWN, key, scan | 1);
+    Application.ProcessMessages();
+    state[VK_CONTROL] = saved;
+    SetKeyboardState(state);
 }
 
 void PressEnter(TForm& form) {

@@ -18,6 +18,7 @@
 #include "support/ScratchRegistry.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
+#include "toolkit/HelpViewer.h"
 #include "toolkit/ListControls.h"
 
 // What the program asked: the kind of box, its frame text and text, and
@@ -65,6 +66,9 @@ public:
     size_t Pending() const { return script_.size(); }
     // Help calls: command and data.
     const std::vector<std::pair<UINT, ULONG_PTR>>& HelpCalls() const { return help_; }
+    // Help calls go on to `viewer` too, as they go to the program's viewer
+    // without a handler (null: they are only recorded).
+    void RouteHelpTo(THelpViewer* viewer) { helpViewer_ = viewer; }
     void Forget();
 
 private:
@@ -79,6 +83,7 @@ private:
     std::vector<TAsked> asked_;
     std::vector<TAsked> unexpected_;
     std::vector<std::pair<UINT, ULONG_PTR>> help_;
+    THelpViewer* helpViewer_ = nullptr;
 };
 
 // A folder of its own below the temporary folder, removed with its files.
@@ -108,6 +113,9 @@ void ClickButton(const TWindow& button);
 void TypeText(TWindow& field, const std::string& text);
 // Picks an entry of a combo box.
 void ChooseEntry(TComboBox& combo, int index);
+// A key pressed in a window (with Ctrl held or not), as the message loop
+// sees it: the form's keys and shortcuts act on it.
+void PressKey(HWND target, WORD key, bool ctrl = false);
 // Enter and Escape on a form, and its close box.
 void PressEnter(TForm& form);
 void PressEscape(TForm& form);
