@@ -25,7 +25,10 @@ TDialogKind DialogKindOf(TBoxKind kind) {
 TAnswer TBoxQuestions::Ask(const TQuestion& question) {
     const unsigned buttons =
         question.Buttons == TButtons::YesNoCancel ? mbYes | mbNo | mbCancel : mbYes | mbNo;
-    switch (MessageDlg(question.Text, DialogKindOf(question.Kind), buttons)) {
+    const unsigned focused = question.Default == TAnswer::No       ? mbNo
+                             : question.Default == TAnswer::Cancel ? mbCancel
+                                                                   : mbYes;
+    switch (MessageDlg(question.Text, DialogKindOf(question.Kind), buttons, focused)) {
     case mrYes:
         return TAnswer::Yes;
     case mrNo:

@@ -39,6 +39,9 @@ struct TDialogRequest {
     std::string caption;
     std::string text;
     unsigned buttons = mbOK;
+    // The button that has the focus, what Enter picks (one of `buttons`; 0:
+    // the first).
+    unsigned defaultButton = 0;
     TForm* form = nullptr;
     UINT helpCommand = 0;
     ULONG_PTR helpData = 0;

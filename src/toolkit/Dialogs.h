@@ -12,7 +12,9 @@
 // with the given buttons (mbYes | mbNo, mbOK, ...); returns the modal result
 // of the button pressed. Closing the box gives the result of its cancelling
 // button (Abbrechen, else Nein, else OK).
-int MessageDlg(const std::string& text, TDialogKind kind, unsigned buttons);
+// `defaultButton` (one of the buttons) has the focus; 0: the first.
+int MessageDlg(const std::string& text, TDialogKind kind, unsigned buttons,
+               unsigned defaultButton = 0);
 // The plain box: the application title as caption, the button OK.
 void ShowMessage(const std::string& text);
 // The frame text of a kind of box; the application title for a plain box.

@@ -62,12 +62,13 @@ std::string FrameText(TDialogKind kind) {
 int AskBox(const TDialogRequest& request) {
     if (TDialogHandler* handler = TMessageLoop::Current().DialogHandler())
         return handler->Answer(request);
-    TMessageForm box(request.kind, request.caption, request.text, request.buttons);
+    TMessageForm box(request.kind, request.caption, request.text, request.buttons,
+                     request.defaultButton);
     return box.RunModal();
 }
 
 TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const std::string& text,
-                           unsigned buttons)
+                           unsigned buttons, unsigned defaultButton)
     : TForm({"MessageForm", caption, 0, 0, TBorderStyle::Dialog, nullptr}) {
     if ((buttons & (mbYes | mbNo | mbOK | mbCancel)) == 0)
         buttons = mbOK;
@@ -100,6 +101,7 @@ TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const s
         icon_.SetVisible(false);
 
     int left = (clientWidth - rowWidth) / 2;
+    TButton* focused = nullptr;
     for (const TButtonKind& kindOfButton : kButtons) {
         if (!(buttons & kindOfButton.flag))
             continue;
@@ -111,6 +113,8 @@ TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const s
                        {left, buttonTop, kButtonWidth, kButtonHeight},
                        this});
         button.SetModalResult(kindOfButton.result);
+        if (kindOfButton.flag == defaultButton)
+            focused = &button;
         left += kButtonWidth + kButtonGap;
     }
     // Escape and the close box: Abbrechen, else Nein, else OK.
@@ -119,7 +123,7 @@ TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const s
         for (const auto& button : buttons_)
             if (button->ModalResult() == wanted)
                 cancel = button.get();
-    SetDefaultButton(buttons_.front().get());
+    SetDefaultButton(focused ? focused : buttons_.front().get());
     SetCancelButton(cancel);
     // Closing the box counts as its cancelling button.
     onClose = [this, cancel] {

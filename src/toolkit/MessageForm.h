@@ -25,7 +25,7 @@ int AskBox(const TDialogRequest& request);
 class TMessageForm : public TForm {
 public:
     TMessageForm(TDialogKind kind, const std::string& caption, const std::string& text,
-                 unsigned buttons);
+                 unsigned buttons, unsigned defaultButton = 0);
     ~TMessageForm() override;
     const TLabel& Message() const { return message_; }
     // The buttons, left to right.

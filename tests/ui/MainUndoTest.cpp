@@ -201,3 +201,30 @@ TEST_F(MainUndoTest, ABackupHoldsTheChangedKeysOrAllAsRegedit4) {
     f.ExportBackupItem.Click();
     EXPECT_FALSE(ReadWholeFile(file, text));
 }
+
+TEST_F(MainUndoTest, AJournalThatCantBeWrittenAsksBeforeAChangeWithoutUndoNoBeingTheDefault) {
+    // The journal's name is taken by a folder: no entry can be written.
+    const std::string journal = UndoJournalPath(SettingsPath());
+    ASSERT_TRUE(CreateDirectoryA(journal.c_str(), nullptr));
+    TMainForm& f = OpenForChanges();
+    ClickItem(".one");
+    const std::string before = DumpRegistry();
+    for (int answer : {mrNo, mrYes}) {
+        dialogs_.Forget();
+        dialogs_.Expect(TDialogKind::Warning, mbYes | mbNo, answer);
+        f.ExtView.cbClasses.SetText("txtfile");
+        if (answer == mrNo) {
+            EXPECT_THROW(f.btnExtAssocClick(), EJournalError);
+            EXPECT_EQ(DumpRegistry(), before) << "nothing changed";
+        } else {
+            f.btnExtAssocClick();
+            EXPECT_EQ(GetText(".one", ""), "txtfile");
+            EXPECT_FALSE(f.UndoItem.Enabled()) << "the change has no undo";
+        }
+        ASSERT_EQ(dialogs_.Asked().size(), 1u);
+        EXPECT_EQ(dialogs_.Asked()[0].defaultButton, unsigned(mbNo));
+        EXPECT_NE(dialogs_.Asked()[0].text.find("without the possibility to undo"),
+                  std::string::npos);
+    }
+    RemoveDirectoryA(journal.c_str());
+}

@@ -67,7 +67,8 @@ int ScriptedDialogs::Answer(const TDialogRequest& request) {
         return 1;
     }
     const bool box = request.kind != TDialogKind::Modal;
-    TAsked asked{request.kind, request.caption, request.text, box ? request.buttons : 0u};
+    TAsked asked{request.kind, request.caption, request.text, box ? request.buttons : 0u,
+                 box ? request.defaultButton : 0u};
     asked_.push_back(asked);
     bool expected = !script_.empty() && script_.front().kind == request.kind;
     if (expected && box) {

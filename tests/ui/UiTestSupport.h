@@ -28,6 +28,7 @@ struct TAsked {
     std::string caption;
     std::string text;
     unsigned buttons = 0;
+    unsigned defaultButton = 0; // the focused button (0: the first)
 };
 
 // The buttons of a box as their captions read: "&Ja/&Nein".
