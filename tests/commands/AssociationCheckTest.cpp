@@ -2,8 +2,8 @@
 // of problem, each beside a look-alike that is fine; the repairs with the
 // whole registry before and after and undo putting back every byte; and the
 // command line's --check and --repair.
-#include "association/DataType.h"
 #include "commands/AssociationCheck.h"
+#include "association/DataType.h"
 #include "commands/CommandLine.h"
 #include "commands/Commands.h"
 #include "commands/ScriptedQuestions.h"
@@ -12,6 +12,7 @@
 #include "support/RegistryDump.h"
 #include "support/ScratchRegistry.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <sstream>
@@ -20,6 +21,11 @@
 namespace {
 
 const char* const kFileExts = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\";
+
+// A text value's bytes with the terminating NUL.
+std::string Sz(const std::string& text) {
+    return text + '\0';
+}
 
 // The files and environment of the pretended Windows.
 void PlantFiles() {
@@ -52,19 +58,20 @@ void PlantRegistry() {
     // Fine: a bare name in the system folder, an icon in %SystemRoot%.
     PutString("txtfile\\shell\\open\\command", "", "notepad.exe %1");
     PutRaw("txtfile\\DefaultIcon", "", REG_EXPAND_SZ,
-           std::string("%SystemRoot%\\system32\\shell32.dll,-152\0", 41));
+           Sz("%SystemRoot%\\system32\\shell32.dll,-152"));
     PutString("docfile\\shell\\open\\command", "", "\"%1\" %*");
-    PutString("docfile\\shell\\print\\command", "", "\"C:\\Program Files\\App\\app.exe\" /p \"%1\"");
-    PutString("docfile\\shell\\run\\command", "", "tool %1");             // PATH, ".exe" added
-    PutString("docfile\\shell\\quoted\\command", "", "q.exe");           // quoted PATH entry
-    PutString("docfile\\shell\\reg\\command", "", "registered.exe %1");  // App Paths
-    PutString("docfile\\shell\\dde\\ddeexec", "", "[open]");             // no command
+    PutString("docfile\\shell\\print\\command", "",
+              "\"C:\\Program Files\\App\\app.exe\" /p \"%1\"");
+    PutString("docfile\\shell\\run\\command", "", "tool %1");           // PATH, ".exe" added
+    PutString("docfile\\shell\\quoted\\command", "", "q.exe");          // quoted PATH entry
+    PutString("docfile\\shell\\reg\\command", "", "registered.exe %1"); // App Paths
+    PutString("docfile\\shell\\dde\\ddeexec", "", "[open]");            // no command
     PutString("Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\registered.exe", "",
               "\"C:\\Apps\\registered.exe\"", HKEY_LOCAL_MACHINE);
     PutString("docfile\\shell\\edit\\command", "", "C:\\Program Files\\App\\app.exe %1");
     PutString("docfile\\shell\\view\\command", "", "C:\\Program Files\\Gone\\gone.exe \"%1\"");
     PutRaw("expfile\\shell\\open\\command", "", REG_EXPAND_SZ,
-           std::string("%ProgramFiles%\\App\\app.exe \"%1\"\0", 34));
+           Sz("%ProgramFiles%\\App\\app.exe \"%1\""));
     PutString("iconfile\\DefaultIcon", "", "\"C:\\Icons\\gone.ico\",0");
     PutString("iconfile\\shell\\open\\command", "", "\"C:\\Program Files\\App\\app.exe\" \"%1\"");
     PutString("curfile\\DefaultIcon", "", "%1");
@@ -163,13 +170,13 @@ TEST_F(AssociationCheckTest, FindsExactlyThePlantedProblemsSortedByNameThenKind)
         const bool overrides = std::string(version) == "winxp" || std::string(version) == "win7";
         EXPECT_EQ(Lines(result.Findings), Expected(overrides));
         EXPECT_EQ(result.Extensions, 12);
-        EXPECT_EQ(result.Classes, 7) << "txtfile docfile expfile iconfile curfile curfile.1 verfile";
+        EXPECT_EQ(result.Classes, 7)
+            << "txtfile docfile expfile iconfile curfile curfile.1 verfile";
         EXPECT_FALSE(result.Stopped);
         EXPECT_EQ(WholeRegistry(), before) << "the check only reads";
     }
     // Stopped after the third extension: what was found so far.
-    const TCheckResult stopped =
-        CheckAssociations([](int checked, int) { return checked < 3; });
+    const TCheckResult stopped = CheckAssociations([](int checked, int) { return checked < 3; });
     EXPECT_TRUE(stopped.Stopped);
     const std::vector<std::string> all = Expected(false);
     EXPECT_EQ(Lines(stopped.Findings), (std::vector<std::string>{all[0], all[3], all[4], all[5]}))
@@ -182,13 +189,27 @@ TEST_F(AssociationCheckTest, EachRepairChangesOnlyItsItemAndIsUndoneByteForByte)
         std::vector<std::pair<TFindingKind, std::string>> findings;
         std::function<void()> check;
         std::string question; // its beginning
+        // Findings the repair changes besides those it mends: a dissociated
+        // extension key that holds nothing else is an empty one now.
+        std::vector<std::string> alsoGone = {};
+        std::vector<std::string> appears = {};
     };
     const std::vector<Case> cases = {
-        {"missing-class: dissociated", {{TFindingKind::MissingClass, ".gone"}},
-         [] { EXPECT_TRUE(HasKey(".gone")); EXPECT_FALSE(HasValue(".gone", "")); },
-         "Are you sure to dissociate '.gone' from 'gonefile'?"},
-        {"empty-extension: erased", {{TFindingKind::EmptyExtension, ".empty"}},
-         [] { EXPECT_FALSE(HasKey(".empty")); }, "Are you sure to delete '.empty'?"},
+        {"missing-class: dissociated",
+         {{TFindingKind::MissingClass, ".gone"}},
+         [] {
+             EXPECT_TRUE(HasKey(".gone"));
+             EXPECT_FALSE(HasValue(".gone", ""));
+         },
+         "Are you sure to dissociate '.gone' from 'gonefile'?",
+         {kOverrides[0]},
+         {"empty-extension\t.gone\tno class, no other value, no subkey",
+          "explorer-override\t.gone\tExplorer opens it as 'Applications\\app.exe' "
+          "(UserChoice\\Progid), it names no class"}},
+        {"empty-extension: erased",
+         {{TFindingKind::EmptyExtension, ".empty"}},
+         [] { EXPECT_FALSE(HasKey(".empty")); },
+         "Are you sure to delete '.empty'?"},
         {"unquoted-path: quoted, the rest as it was",
          {{TFindingKind::UnquotedPath, "docfile"}},
          [] {
@@ -201,23 +222,29 @@ TEST_F(AssociationCheckTest, EachRepairChangesOnlyItsItemAndIsUndoneByteForByte)
          [] {
              const RawValue v = GetRaw("expfile\\shell\\open\\command", "");
              EXPECT_EQ(v.type, DWORD(REG_EXPAND_SZ));
-             EXPECT_EQ(v.bytes, std::string("\"%ProgramFiles%\\App\\app.exe\" \"%1\"\0", 36));
+             EXPECT_EQ(v.bytes, Sz("\"%ProgramFiles%\\App\\app.exe\" \"%1\""));
          },
          "Are you sure to put"},
-        {"missing-curver: removed", {{TFindingKind::MissingCurVer, "verfile"}},
-         [] { EXPECT_FALSE(HasKey("verfile\\CurVer")); EXPECT_TRUE(HasKey("verfile")); },
+        {"missing-curver: removed",
+         {{TFindingKind::MissingCurVer, "verfile"}},
+         [] {
+             EXPECT_FALSE(HasKey("verfile\\CurVer"));
+             EXPECT_TRUE(HasKey("verfile"));
+         },
          "Are you sure to remove the CurVer 'verfile.2' of 'verfile'?"},
         {"explorer-override: the choice goes, the lists stay",
          {{TFindingKind::ExplorerOverride, ".gone"}},
          [] {
-             EXPECT_FALSE(HasKey(std::string(kFileExts) + ".gone\\UserChoice",
-                                 HKEY_CURRENT_USER));
+             EXPECT_FALSE(HasKey(std::string(kFileExts) + ".gone\\UserChoice", HKEY_CURRENT_USER));
              EXPECT_TRUE(HasKey(std::string(kFileExts) + ".gone", HKEY_CURRENT_USER));
          },
          "Are you sure to remove the Explorer's own choice 'Applications\\app.exe' for '.gone'?"},
         {"repair all of a kind: one question, one undo entry",
          {{TFindingKind::EmptyExtension, ".blank"}, {TFindingKind::EmptyExtension, ".empty"}},
-         [] { EXPECT_FALSE(HasKey(".blank")); EXPECT_FALSE(HasKey(".empty")); },
+         [] {
+             EXPECT_FALSE(HasKey(".blank"));
+             EXPECT_FALSE(HasKey(".empty"));
+         },
          "Are you sure to repair these 2 findings?\r\nempty-extension: .blank\r\n"
          "empty-extension: .empty"},
     };
@@ -252,11 +279,17 @@ TEST_F(AssociationCheckTest, EachRepairChangesOnlyItsItemAndIsUndoneByteForByte)
         }
         ASSERT_EQ(questions.asked.size(), 1u);
         EXPECT_EQ(questions.asked[0].substr(0, test.question.size()), test.question);
-        // Exactly the repaired findings are gone.
         std::vector<std::string> othersAfter;
         for (const TFinding& f : CheckAssociations().Findings)
             othersAfter.push_back(FindingLine(f));
-        EXPECT_EQ(othersAfter.size() + findings.size(), othersBefore.size());
+        for (const TFinding& f : findings)
+            othersBefore.erase(std::find(othersBefore.begin(), othersBefore.end(), FindingLine(f)));
+        for (const std::string& line : test.alsoGone)
+            othersBefore.erase(std::find(othersBefore.begin(), othersBefore.end(), line));
+        othersBefore.insert(othersBefore.end(), test.appears.begin(), test.appears.end());
+        std::sort(othersBefore.begin(), othersBefore.end());
+        std::sort(othersAfter.begin(), othersAfter.end());
+        EXPECT_EQ(othersAfter, othersBefore) << "exactly the repaired findings are gone";
 
         ScriptedQuestions undoQuestions;
         undoQuestions.answers = {TAnswer::Yes};
@@ -312,15 +345,16 @@ TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
     EXPECT_EQ(out, "Repaired: 1 finding\n");
     EXPECT_FALSE(HasKey(".blank"));
     EXPECT_TRUE(HasKey(".empty"));
-    for (const char* kind :
-         {"empty-extension", "missing-class", "unquoted-path", "missing-curver", "explorer-override"})
+    for (const char* kind : {"empty-extension", "missing-class", "unquoted-path", "missing-curver",
+                             "explorer-override"})
         EXPECT_EQ(corvix({"--repair", kind, "--yes"}), ecDone) << kind;
     EXPECT_EQ(corvix({"--repair", "unquoted-path", "--yes"}), ecDone) << "nothing left: done";
     EXPECT_EQ(corvix({"--check"}, &out), ecProblemsFound);
     // Dissociated, .gone is an empty extension now.
-    EXPECT_EQ(out, "empty-extension\t.gone\tno class, no other value, no subkey\n"
-                   "missing-program\tcurfile.1\topen: the program 'C:\\old\\old.exe' is not there\n"
-                   "missing-program\tdocfile\tview: the program 'C:\\Program Files\\Gone\\gone.exe' "
-                   "is not there\n"
-                   "missing-icon\ticonfile\tthe icon file 'C:\\Icons\\gone.ico' is not there\n");
+    EXPECT_EQ(out,
+              "empty-extension\t.gone\tno class, no other value, no subkey\n"
+              "missing-program\tcurfile.1\topen: the program 'C:\\old\\old.exe' is not there\n"
+              "missing-program\tdocfile\tview: the program 'C:\\Program Files\\Gone\\gone.exe' "
+              "is not there\n"
+              "missing-icon\ticonfile\tthe icon file 'C:\\Icons\\gone.ico' is not there\n");
 }
