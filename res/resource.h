@@ -5,7 +5,7 @@
 // Icons.
 #define IDI_MAINICON 1
 
-// Bitmaps: the toolbar strip (eight 20 x 20 images on magenta, 0xFF00FF).
+// Bitmaps: the toolbar strip (nine 20 x 20 images on magenta, 0xFF00FF).
 #define IDB_TOOLBAR 101
 
 // Indexes of the images in the toolbar strip.
@@ -17,7 +17,8 @@
 #define TBIMG_CONFIGURATION 5
 #define TBIMG_HELP 6
 #define TBIMG_UNDO 7
-#define TBIMG_COUNT 8
+#define TBIMG_CHECK 8
+#define TBIMG_COUNT 9
 #define TBIMG_SIZE 20
 
 // Further bitmaps (splitter and the like) take 102 and up; icons 2 and up;

@@ -4,6 +4,7 @@
 #include "commands/Commands.h"
 #include "commands/ConsoleQuestions.h"
 #include "commands/RecordText.h"
+#include "support/TextCompare.h"
 
 #include <functional>
 #include <map>
@@ -11,19 +12,27 @@
 
 namespace {
 
-// One command of the command line: its option, the number of its operands,
-// and whether it changes the registry (and so passes the gate).
+// One command of the command line: its option, the number of its operands
+// (and of the optional ones after them), and whether it changes the
+// registry (and so passes the gate).
 struct TCommandSpec {
     const char* option;
     int operands;
     bool changes;
+    int optional = 0;
 };
 
 const TCommandSpec kCommands[] = {
     {"--list", 1, false},       {"--show", 1, false},       {"--assoc", 2, true},
     {"--dissoc", 1, true},      {"--delete-ext", 1, true},  {"--delete-class", 1, true},
-    {"--undo", 0, true},        {"--export-backup", 1, false},
+    {"--undo", 0, true},        {"--export-backup", 1, false}, {"--check", 0, false},
+    {"--repair", 1, true, 1},
 };
+
+// An argument that is a flag or a command rather than an operand.
+bool IsOption(const std::string& arg) {
+    return arg.compare(0, 2, "--") == 0 || arg == "/?" || arg == "-h";
+}
 
 // The parsed command line.
 struct TArguments {
@@ -39,6 +48,46 @@ class EUsage : public Exception {
 public:
     using Exception::Exception;
 };
+
+std::string RepairableKinds() {
+    std::string kinds;
+    for (int i = 0; i < FindingKindCount; ++i)
+        if (RepairedByCommand(static_cast<TFindingKind>(i)))
+            kinds += (kinds.empty() ? "" : ", ") + std::string(FindingKindName(TFindingKind(i)));
+    return kinds;
+}
+
+// --check: the findings, one line each; 1 when there are any.
+int RunCheck(std::ostream& out) {
+    const TCheckResult result = CheckAssociations();
+    for (const TFinding& finding : result.Findings)
+        out << FindingLine(finding) << "\n";
+    return result.Findings.empty() ? ecDone : ecProblemsFound;
+}
+
+// --repair KIND [NAME]: the findings of that kind (of that name), repaired as
+// one change. None of the kind is nothing to do; a named one not found fails.
+int RunRepair(const TArguments& a, TCommands& commands, std::ostream& out, std::ostream& err) {
+    TFindingKind kind = TFindingKind::MissingClass;
+    FindingKindOfName(a.operands[0], kind);
+    std::vector<TFinding> chosen;
+    for (const TFinding& finding : CheckAssociations().Findings)
+        if (finding.Kind == kind && (a.operands.size() < 2 || SameText(finding.Name, a.operands[1])))
+            chosen.push_back(finding);
+    if (chosen.empty()) {
+        err << "There is no finding of the kind '" << a.operands[0] << "'"
+            << (a.operands.size() < 2 ? std::string() : " for '" + a.operands[1] + "'")
+            << " to repair.\n";
+        return a.operands.size() < 2 ? ecDone : ecFailed;
+    }
+    const TChange change = commands.Repair(chosen);
+    if (change.Done)
+        out << "Repaired: " << chosen.size() << (chosen.size() == 1 ? " finding" : " findings")
+            << "\n";
+    if (change.WithoutUndo)
+        err << "The change was made without undo.\n";
+    return ecDone;
+}
 
 TArguments Parse(const std::vector<std::string>& args) {
     TArguments parsed;
@@ -69,6 +118,9 @@ TArguments Parse(const std::vector<std::string>& args) {
             parsed.command = spec;
             parsed.operands.assign(args.begin() + i + 1, args.begin() + i + 1 + spec->operands);
             i += spec->operands;
+            for (int k = 0; k < spec->optional && i + 1 < args.size() && !IsOption(args[i + 1]);
+                 ++k)
+                parsed.operands.push_back(args[++i]);
         }
     }
     if (!parsed.help && !parsed.command)
@@ -78,6 +130,10 @@ TArguments Parse(const std::vector<std::string>& args) {
     if (parsed.command && std::string(parsed.command->option) == "--list" &&
         parsed.operands[0] != "extensions" && parsed.operands[0] != "classes")
         throw EUsage("--list takes 'extensions' or 'classes'.");
+    TFindingKind kind;
+    if (parsed.command && std::string(parsed.command->option) == "--repair" &&
+        (!FindingKindOfName(parsed.operands[0], kind) || !RepairedByCommand(kind)))
+        throw EUsage("--repair takes one of: " + RepairableKinds() + ".");
     return parsed;
 }
 
@@ -99,6 +155,8 @@ int Run(const TArguments& a, TCommands& commands, std::ostream& out, std::ostrea
         commands.WriteBackup(operand(0), true);
         return ecDone;
     }
+    if (option == "--check")
+        return RunCheck(out);
     commands.Rescan();
     if (option == "--show") {
         out << RecordText(operand(0), commands.Index());
@@ -109,6 +167,8 @@ int Run(const TArguments& a, TCommands& commands, std::ostream& out, std::ostrea
         err << ConsoleText(kChangesRefused) << "\n";
         return ecRefused;
     }
+    if (option == "--repair")
+        return RunRepair(a, commands, out, err);
     const auto knownExtension = [&](const std::string& ext) {
         if (!IsValidExtension(ext))
             throw EValidError::ForExtension(ext);
@@ -169,6 +229,11 @@ std::string CommandLineUsage() {
            "  --delete-class CLASS          deletes the class key\n"
            "  --undo                        takes back the newest change (also the window's)\n"
            "  --export-backup FILE          writes HKEY_CLASSES_ROOT as a .reg file\n"
+           "  --check                       lists the problems of the associations:\n"
+           "                                kind<TAB>name<TAB>detail (exit 1 when any)\n"
+           "  --repair KIND [NAME]          repairs the problems of that kind (KIND one of\n"
+           "                                missing-class, empty-extension, unquoted-path,\n"
+           "                                missing-curver, explorer-override), all or NAME's\n"
            "  /?, --help                    this text\n"
            "\n"
            "Flags:\n"

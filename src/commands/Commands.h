@@ -14,6 +14,7 @@
 #pragma once
 
 #include "association/UndoJournal.h"
+#include "commands/AssociationCheck.h"
 #include "commands/Questions.h"
 #include "commands/Settings.h"
 #include "index/FileClassScan.h"
@@ -123,6 +124,15 @@ public:
     // The per-user switch that hides known extensions everywhere.
     TChange ShowExtensions(bool show);
 
+    // --- Repairs of the check's findings (see AssociationCheck.h).
+    // Repairs the findings of the kinds RepairedByCommand names, after one
+    // question, as one undo entry: missing-class dissociates the extension,
+    // empty-extension erases its key, unquoted-path puts the program path in
+    // quotes, missing-curver removes "CurVer", explorer-override removes the
+    // user's Explorer choice. Findings of other kinds, and those that no
+    // longer hold, are left; with none left nothing is asked.
+    TChange Repair(const std::vector<TFinding>& findings);
+
     // --- Undo and backup.
     // Takes back the newest undo entry, after the gate and its question.
     TChange Undo();
@@ -170,5 +180,11 @@ std::string UntestedSystemWarning(const std::string& systemName);
 // The question and the undo entry's name of the extensions switch.
 std::string ShowExtensionsQuestion(bool show);
 std::string ShowExtensionsStepName(bool show);
+// Whether Repair mends findings of that kind (missing-program and
+// missing-icon are mended in the action and icon dialogs).
+bool RepairedByCommand(TFindingKind kind);
+// The question Repair asks, and the name of its undo entry.
+std::string RepairQuestion(const std::vector<TFinding>& findings);
+std::string RepairStepName(const std::vector<TFinding>& findings);
 // The refusal of a change while changes are not allowed.
 extern const char* const kChangesRefused;

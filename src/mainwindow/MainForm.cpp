@@ -71,6 +71,8 @@ TMainForm::TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> 
     UndoItem.onClick = Handler(this, &TMainForm::UndoItemClick);
     tbtnUndo.onClick = Handler(this, &TMainForm::UndoItemClick);
     ExportBackupItem.onClick = Handler(this, &TMainForm::ExportBackupItemClick);
+    CheckItem.onClick = Handler(this, &TMainForm::CheckItemClick);
+    tbtnCheck.onClick = Handler(this, &TMainForm::CheckItemClick);
     ExitItem.onClick = Handler(this, &TMainForm::ExitItemClick);
     HelpItem.onClick = Handler(this, &TMainForm::HelpItemClick);
     tbtnHelp.onClick = Handler(this, &TMainForm::HelpItemClick);
@@ -118,6 +120,8 @@ void TMainForm::CreateMenu() {
     MainMenu.Build({
         {&FileMenu, 0, "FileMenu", "&File"},
         {&ScanItem, 1, "ScanItem", "(Re-)&scan", {VK_F5}, "(Re-)scan the registry"},
+        {&CheckItem, 1, "CheckItem", "&Check associations ...", none,
+         "Find broken links, programs and icons and repair them"},
         {&ExportBackupItem, 1, "ExportBackupItem", "Export &backup ...", none,
          "Write the changed keys or all file types to a REGEDIT4 file"},
         {nullptr, 1, "", "-"},
@@ -152,7 +156,7 @@ void TMainForm::CreateMenu() {
 }
 
 void TMainForm::CreateToolBar() {
-    // The images: a strip of seven 20 x 20 pictures on magenta. Without the
+    // The images: a strip of nine 20 x 20 pictures on magenta. Without the
     // resource the buttons stay without images.
     TBitmapHandle strip(
         static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TOOLBAR),
@@ -162,6 +166,7 @@ void TMainForm::CreateToolBar() {
     ToolBar.AddButtons({
         {&tbtnScan, "tbtnScan", "Registry&scan", "(Re-)scan the registry", TBIMG_SCAN},
         {&tbtnUndo, "tbtnUndo", "&Undo", "Take back the last change", TBIMG_UNDO, false},
+        {&tbtnCheck, "tbtnCheck", "&Check", "Check associations", TBIMG_CHECK},
         {},
         {&tbtnNew, "tbtnNew", "", "", TBIMG_NEW, false},
         {&tbtnOpenwithLists, "tbtnOpenwithLists", "", "", TBIMG_OPENWITHLISTS, false},

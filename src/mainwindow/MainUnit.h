@@ -39,6 +39,7 @@ struct TChange;
 struct TRestoreReport;
 class TActionForm;
 class TAdvOptionForm;
+class TCheckForm;
 class TScanJob;
 
 // The captions of the two tabs; the views are told apart by them.
@@ -165,6 +166,8 @@ public:
     // Undo: one journal entry per command that changes the registry.
     void UndoItemClick();
     void ExportBackupItemClick();
+    // Opens the window of the association check and checks.
+    void CheckItemClick();
     // The undo menu item and button after the journal changed.
     void UpdateUndoItem();
     TUndoJournal& Journal();
@@ -176,7 +179,7 @@ public:
 
     // Controls.
     TMainMenu MainMenu;
-    TMenuItem FileMenu, ScanItem, ExportBackupItem, ExitItem;
+    TMenuItem FileMenu, ScanItem, CheckItem, ExportBackupItem, ExitItem;
     TMenuItem EditMenu, UndoItem, Systemsettings1, NewExtensionItem, DeleteExtensionItem,
         NewFileclassItem, DeleteFileclassItem;
     TMenuItem AdvancedMenu, NewMenuItem, OpenWithListsItem, SelectProgramItem;
@@ -184,7 +187,7 @@ public:
     TMenuItem HelpMenu, HelpItem, InfoItem;
 
     TToolBar ToolBar;
-    TToolButton tbtnScan, tbtnNew, tbtnOpenwithLists, tbtnSelectprogram, tbtnConfiguration,
+    TToolButton tbtnScan, tbtnCheck, tbtnNew, tbtnOpenwithLists, tbtnSelectprogram, tbtnConfiguration,
         tbtnHelp, tbtnUndo;
     TStatusBar StatusBar;
     TTabControl TabControl;
@@ -205,6 +208,8 @@ public:
     // ticked (owned by the application, released when the box is unticked).
     TAdvOptionForm* AdvOptionForm = nullptr;
     TActionForm* ActionForm = nullptr;
+    // The check window, made when first opened (destroyed with the form).
+    std::shared_ptr<TCheckForm> CheckForm;
 
 private:
     void CreateMenu();

@@ -61,6 +61,14 @@ void FailMove(int nth, DWORD error = ERROR_ACCESS_DENIED);
 // Moves of files made since the last reset, failed ones included.
 int MoveCount();
 
+// Files of the pretended Windows: a path with a drive letter ("C:\\x.exe")
+// exists for GetFileAttributesA only when added here (names compare without
+// regard to case); other paths are looked up on the host.
+void AddFile(const std::string& windowsPath);
+// Sets an environment variable for GetEnvironmentVariableA and
+// ExpandEnvironmentStringsA only, ahead of the process's own.
+void SetEnvironment(const std::string& name, const std::string& value);
+
 // Every ExtractIconA call since the last reset.
 const std::vector<IconRequest>& IconRequests();
 // The executable path GetModuleFileNameA reports (default, and for

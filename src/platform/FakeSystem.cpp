@@ -195,10 +195,15 @@ DWORD ExpandEnvironmentStringsA(LPCSTR src, LPSTR dst, DWORD size) {
     std::string text = src ? src : "", out;
     for (size_t i = 0; i < text.size();) {
         const size_t close = text[i] == '%' ? text.find('%', i + 1) : std::string::npos;
-        const char* value = close != std::string::npos
-                                ? std::getenv(text.substr(i + 1, close - i - 1).c_str())
-                                : nullptr;
-        if (value) {
+        std::string value;
+        if (close != std::string::npos) {
+            const std::string name = text.substr(i + 1, close - i - 1);
+            value.resize(GetEnvironmentVariableA(name.c_str(), nullptr, 0));
+        }
+        if (!value.empty()) {
+            GetEnvironmentVariableA(text.substr(i + 1, close - i - 1).c_str(), &value[0],
+                                    static_cast<DWORD>(value.size()));
+            value.pop_back();
             out += value;
             i = close + 1;
         } else {

@@ -188,7 +188,8 @@ BOOL IsDBCSLeadByte(BYTE TestChar);
 int CompareStringA(LCID Locale, DWORD dwCmpFlags, LPCSTR lpString1, int cchCount1, LPCSTR lpString2,
                    int cchCount2);
 HICON ExtractIconA(HINSTANCE hInst, LPCSTR pszExeFileName, UINT nIconIndex);
-// Replaces each %NAME% by the process environment's NAME; unknown names stay.
+// Replaces each %NAME% by the variable's value (see GetEnvironmentVariableA);
+// unknown names stay.
 DWORD ExpandEnvironmentStringsA(LPCSTR lpSrc, LPSTR lpDst, DWORD nSize);
 BOOL DestroyIcon(HICON hIcon);
 DWORD GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize);
@@ -209,6 +210,15 @@ BOOL MoveFileA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName);
 BOOL MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
 BOOL DeleteFileA(LPCSTR lpFileName);
 DWORD GetFileAttributesA(LPCSTR lpFileName);
+// The folders of a pretended Windows ("C:\\WINDOWS", "C:\\WINDOWS\\system32"): the
+// answer is the length without the NUL, or the size needed when the buffer
+// is too small.
+UINT GetWindowsDirectoryA(LPSTR lpBuffer, UINT uSize);
+UINT GetSystemDirectoryA(LPSTR lpBuffer, UINT uSize);
+// The variables set with fake::SetEnvironment, then the process's own
+// (names without regard to case); 0 with ERROR_ENVVAR_NOT_FOUND when unset.
+#define ERROR_ENVVAR_NOT_FOUND 203L
+DWORD GetEnvironmentVariableA(LPCSTR lpName, LPSTR lpBuffer, DWORD nSize);
 HMODULE GetModuleHandleA(LPCSTR lpModuleName);
 // The calling thread's last error, as set by GetVersionExA, GetModuleFileNameA
 // and CompareStringA (the registry functions return their codes instead).

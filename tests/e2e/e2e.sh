@@ -47,6 +47,10 @@
 #                    by --undo (`reg export` byte for byte), the gate's
 #                    refusal (exit 3), and with a journal that can't be
 #                    written the change refused without --no-undo (exit 5).
+#   check_cli        Windows XP: `corvix.exe --check` lists exactly the
+#                    problems planted (and none of the fine look-alikes beside
+#                    them) and ends with 1; `--repair explorer-override` removes
+#                    the Explorer's choice.
 #   undo_after_crash Windows 2000 with changes allowed: "Delete Fileclass"
 #                    removes a class and its extension whose keys hold values
 #                    of every type; the process is then killed (no clean
@@ -502,6 +506,47 @@ associate)
     ! grep -q e2eother "$work/after.out" || fail "reg query: .e2ea is still linked to e2eother"
     probe close close "$pid" --timeout 60 || fail "closing"
     echo "associate: $(grep -c '^dialog=' "$work/assoc.out") + $(grep -c '^dialog=' "$work/dissoc.out") questions answered"
+    ;;
+check_cli)
+    set_windows winxp
+    reg_run() { "$wine_run" reg "$@" 2>/dev/null | tr -d '\r'; }
+    fileexts='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\FileExts'
+    cleanup_keys() {
+        for key in .e2egone .e2eempty .e2enew .e2eok e2eokfile e2ebadfile; do
+            "$wine_run" reg delete "HKCR\\$key" /f >/dev/null 2>&1 || true
+        done
+        "$wine_run" reg delete "$fileexts\\.e2eok" /f >/dev/null 2>&1 || true
+    }
+    trap 'cleanup_keys; rm -rf "$work"' EXIT
+    cleanup_keys
+    reg_run add 'HKCR\.e2egone' /ve /d e2egonefile /f >/dev/null
+    reg_run add 'HKCR\.e2eempty' /f >/dev/null
+    reg_run add 'HKCR\.e2enew\ShellNew' /v NullFile /d "" /f >/dev/null
+    reg_run add 'HKCR\.e2eok' /ve /d e2eokfile /f >/dev/null
+    reg_run add 'HKCR\e2eokfile\shell\open\command' /ve /d 'notepad.exe %1' /f >/dev/null
+    reg_run add 'HKCR\e2eokfile\DefaultIcon' /ve /t REG_EXPAND_SZ \
+        /d '%SystemRoot%\system32\shell32.dll,3' /f >/dev/null
+    reg_run add 'HKCR\e2eokfile\shell\edit\command' /ve /d 'C:\e2e gone\edit.exe %1' /f >/dev/null
+    reg_run add "$fileexts\\.e2eok" /v Progid /d e2eother /f >/dev/null
+    printf "[config]\r\nAllowMods=1\r\n" >"$work/settings.ini" # Windows XP: allowed after the warning
+
+    code=0
+    "$wine_run" "$exe" --check >"$work/check.out" 2>"$work/check.err" || code=$?
+    [ "$code" = 1 ] || fail "--check ended with $code, not 1: $(cat "$work/check.err")"
+    tr -d '\r' <"$work/check.out" | grep -E '\.?e2e(gone|empty|new|ok)' >"$work/mine.out" || true
+    printf '%s\n' \
+        "empty-extension	.e2eempty	no class, no other value, no subkey" \
+        "missing-class	.e2egone	names the class 'e2egonefile', which has no key" \
+        "explorer-override	.e2eok	Explorer opens it as 'e2eother' (Progid), not as 'e2eokfile'" \
+        "missing-program	e2eokfile	edit: the program 'C:\e2e gone\edit.exe' is not there" \
+        >"$work/expected.out"
+    diff "$work/expected.out" "$work/mine.out" >&2 || fail "--check did not list exactly the planted problems"
+
+    code=0
+    "$wine_run" "$exe" --repair explorer-override .e2eok --yes >/dev/null 2>&1 || code=$?
+    [ "$code" = 0 ] || fail "--repair ended with $code"
+    ! reg_run query "$fileexts\\.e2eok" /v Progid >/dev/null || fail "the Explorer's choice is still there"
+    echo "check_cli: $(wc -l <"$work/check.out") findings in the prefix, the 4 planted ones among them"
     ;;
 *)
     echo "unknown case $case_name" >&2

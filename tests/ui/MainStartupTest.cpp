@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, FirstStartWithoutSettingsScansAndOpensCentredOnTheFirstTa
     EXPECT_EQ(form.ZQSplitter1.Left(), form.ListBox.Left() + 121);
     EXPECT_EQ(form.BottomPanel.Height(), 36);
     EXPECT_EQ(form.StatusBar.PanelCount(), 3);
-    EXPECT_EQ(form.ToolBar.ImageCount(), 8); // the last one is the undo arrow
+    EXPECT_EQ(form.ToolBar.ImageCount(), 9); // the last one is the check mark
     EXPECT_FALSE(form.NewFileclassItem.Visible());
 }
 

@@ -53,6 +53,8 @@ const std::vector<TMenuFacts> kMainMenuDesign = {
     // level, caption, shortcut, name, hint, enabled
     {0, "&File"},
     {1, "(Re-)&scan", "F5", "ScanItem", "(Re-)scan the registry"},
+    {1, "&Check associations ...", "", "CheckItem",
+     "Find broken links, programs and icons and repair them"},
     {1, "Export &backup ...", "", "ExportBackupItem",
      "Write the changed keys or all file types to a REGEDIT4 file"},
     {1, "-", "", "", "", false},
@@ -83,6 +85,7 @@ const std::vector<TToolButtonFacts> kToolBarDesign = {
     // name, caption, hint, image, width, height, enabled
     {"tbtnScan", "Registry&scan", "(Re-)scan the registry", 0, 27, 27, true},
     {"tbtnUndo", "&Undo", "Take back the last change", 7, 27, 27, false},
+    {"tbtnCheck", "&Check", "Check associations", 8, 27, 27, true},
     {"-", "", "", -1, kAny, 27, false},
     {"tbtnNew", "", "", 2, 27, 27, false},
     {"tbtnOpenwithLists", "", "", 3, 27, 27, false},

@@ -1,0 +1,224 @@
+#include "commands/AssociationCheck.h"
+
+#include "association/CommandProgram.h"
+#include "association/DataType.h"
+#include "association/ExplorerChoice.h"
+#include "support/StringList.h"
+#include "support/TextCompare.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+const char* const kKindNames[FindingKindCount] = {
+    "empty-extension", "explorer-override", "missing-class", "missing-curver",
+    "missing-icon",    "missing-program",   "unquoted-path",
+};
+
+// The default value of the key `path` below HKEY_CLASSES_ROOT; empty when
+// the key or the value is missing or holds no text.
+std::string DefaultText(const std::string& path) {
+    TRegistry reg = ClassesRootRegistry(KEY_READ);
+    std::string text;
+    try {
+        if (reg.OpenKey(path, false))
+            reg.ReadStringIfExists("", text);
+    } catch (const ERegistryException&) {
+        text.clear();
+    }
+    return text;
+}
+
+std::string Quoted(const std::string& text) {
+    return "'" + text + "'";
+}
+
+class TChecker {
+public:
+    TCheckResult result;
+
+    TChecker() {
+        if (KeepsExplorerChoices())
+            for (const std::string& ext : ExplorerChoiceKeys())
+                choices_.insert(UpperCaseAZ(ext));
+    }
+
+    void CheckExtension(const std::string& ext) {
+        TRegistry reg = ClassesRootRegistry(KEY_READ);
+        if (!reg.OpenKey(ExtensionKey(ext), false))
+            return; // gone since the enumeration
+        std::string className;
+        bool hasDefault = false;
+        try {
+            hasDefault = reg.ReadStringIfExists("", className);
+        } catch (const ERegistryException&) {
+            return; // a class link that holds no text: the scan counts those
+        }
+        if (className.empty()) {
+            TRegKeyInfo info;
+            if (reg.GetKeyInfo(info) && info.NumSubKeys == 0 &&
+                info.NumValues == (hasDefault ? 1u : 0u))
+                Add(TFindingKind::EmptyExtension, ext, "no class, no other value, no subkey");
+        } else if (!CheckClass(className)) {
+            Add(TFindingKind::MissingClass, ext,
+                "names the class " + Quoted(className) + ", which has no key", "", className);
+        }
+        if (choices_.count(UpperCaseAZ(ext)))
+            CheckExplorerChoice(ext, className);
+    }
+
+    // Checks the class again, as if it were met for the first time.
+    void RecheckClass(const std::string& className) {
+        classes_.erase(UpperCaseAZ(className));
+        CheckClass(className);
+    }
+
+private:
+    void Add(TFindingKind kind, const std::string& name, const std::string& detail,
+             const std::string& verb = std::string(), const std::string& text = std::string()) {
+        result.Findings.push_back({kind, name, detail, verb, text});
+    }
+
+    // Checks a class the first time it is met; true when its key exists.
+    bool CheckClass(const std::string& className) {
+        const auto seen = classes_.emplace(UpperCaseAZ(className), false);
+        if (!seen.second)
+            return seen.first->second;
+        TRegistry reg = ClassesRootRegistry(KEY_READ);
+        if (!reg.OpenKey(FileClassKey(className), false))
+            return false;
+        seen.first->second = true;
+        ++result.Classes;
+        CheckIcon(className);
+        CheckActions(className);
+        // Last: it checks further classes (the map may grow).
+        const std::string curVer = DefaultText(FileClassKey(className) + "\\CurVer");
+        if (!curVer.empty() && !CheckClass(curVer))
+            Add(TFindingKind::MissingCurVer, className,
+                "CurVer names the class " + Quoted(curVer) + ", which has no key", "", curVer);
+        return true;
+    }
+
+    void CheckIcon(const std::string& className) {
+        const std::string location = DefaultText(FileClassKey(className) + "\\DefaultIcon");
+        const std::string file = ExpandEnvironment(IconLocationFile(location));
+        if (!file.empty() && !files_.FileExists(file))
+            Add(TFindingKind::MissingIcon, className,
+                "the icon file " + Quoted(file) + " is not there", "", location);
+    }
+
+    void CheckActions(const std::string& className) {
+        TRegistry reg = ClassesRootRegistry(KEY_READ);
+        if (!reg.OpenKey(FileClassKey(className) + "\\shell", false))
+            return;
+        TStringList verbs;
+        reg.GetKeyNames(verbs);
+        for (int i = 0; i < verbs.Count(); ++i) {
+            const std::string& verb = verbs[i];
+            const std::string command =
+                DefaultText(FileClassKey(className) + "\\shell\\" + verb + "\\command");
+            const TCommandProgram program = FindCommandProgram(command, files_);
+            if (program.None)
+                continue;
+            if (!program.Exists)
+                Add(TFindingKind::MissingProgram, className,
+                    verb + ": the program " + Quoted(program.Path) + " is not there", verb,
+                    command);
+            else if (!program.Quoted && program.Path.find(' ') != std::string::npos)
+                Add(TFindingKind::UnquotedPath, className,
+                    verb + ": the path " + Quoted(program.Path) +
+                        " holds a blank and is not quoted",
+                    verb, command);
+        }
+    }
+
+    void CheckExplorerChoice(const std::string& ext, const std::string& className) {
+        const TExplorerChoice choice = GetExplorerChoice(ext);
+        if (choice.Target.empty() || SameText(choice.Target, className))
+            return;
+        const bool program = choice.Source == "Application";
+        Add(TFindingKind::ExplorerOverride, ext,
+            "Explorer opens it " + std::string(program ? "with " : "as ") + Quoted(choice.Target) +
+                " (" + choice.Source + "), " +
+                (className.empty() ? "it names no class" : "not as " + Quoted(className)),
+            "", choice.Target);
+    }
+
+    TFileLookup files_;
+    // Classes met so far, by upper-case name: whether their key exists.
+    std::unordered_map<std::string, bool> classes_;
+    // Extensions with a key of the user's Explorer choices (upper case).
+    std::unordered_set<std::string> choices_;
+};
+
+} // namespace
+
+const char* FindingKindName(TFindingKind kind) {
+    return kKindNames[static_cast<int>(kind)];
+}
+
+bool FindingKindOfName(const std::string& name, TFindingKind& kind) {
+    for (int i = 0; i < FindingKindCount; ++i) {
+        if (name == kKindNames[i]) {
+            kind = static_cast<TFindingKind>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string FindingLine(const TFinding& finding) {
+    // A tab or line break inside a registry text would break the line.
+    const auto plain = [](std::string text) {
+        for (char& c : text)
+            if (c == '\t' || c == '\r' || c == '\n')
+                c = ' ';
+        return text;
+    };
+    return std::string(FindingKindName(finding.Kind)) + "\t" + plain(finding.Name) + "\t" +
+           plain(finding.Detail);
+}
+
+bool FindingHolds(const TFinding& finding) {
+    TChecker checker;
+    switch (finding.Kind) {
+    case TFindingKind::EmptyExtension:
+    case TFindingKind::ExplorerOverride:
+    case TFindingKind::MissingClass:
+        checker.CheckExtension(finding.Name);
+        break;
+    default:
+        checker.RecheckClass(finding.Name);
+        break;
+    }
+    for (const TFinding& found : checker.result.Findings)
+        if (found.Kind == finding.Kind && found.Name == finding.Name &&
+            found.Verb == finding.Verb && found.Text == finding.Text)
+            return true;
+    return false;
+}
+
+void SortFindings(std::vector<TFinding>& findings) {
+    std::stable_sort(findings.begin(), findings.end(), [](const TFinding& a, const TFinding& b) {
+        const int order = CompareText(a.Name, b.Name);
+        return order != 0 ? order < 0 : a.Kind < b.Kind;
+    });
+}
+
+TCheckResult CheckAssociations(const TCheckProgress& progress) {
+    TChecker checker;
+    TStringList extensions;
+    GetExtensions(extensions);
+    const int total = extensions.Count();
+    checker.result.Extensions = total;
+    bool goOn = !progress || progress(0, total);
+    for (int i = 0; goOn && i < total; ++i) {
+        checker.CheckExtension(extensions[i]);
+        goOn = !progress || progress(i + 1, total);
+    }
+    checker.result.Stopped = !goOn;
+    SortFindings(checker.result.Findings);
+    return checker.result;
+}

@@ -1,0 +1,65 @@
+// The check of the associations: what years of installs and uninstalls
+// leave behind under HKEY_CLASSES_ROOT. It visits every extension key, every
+// class an extension names and the classes those name through "CurVer", and
+// reads only what it reports on (no descriptions, no flags).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The kinds of problem, in the order of their names.
+enum class TFindingKind {
+    EmptyExtension,   // "empty-extension": no class, no other value, no subkey
+    ExplorerOverride, // "explorer-override": Explorer uses the user's own choice
+    MissingClass,     // "missing-class": the extension names a class without a key
+    MissingCurVer,    // "missing-curver": "CurVer" names a class without a key
+    MissingIcon,      // "missing-icon": "DefaultIcon" names a file that is not there
+    MissingProgram,   // "missing-program": an action's program is not there
+    UnquotedPath,     // "unquoted-path": a program path with a blank, not quoted
+};
+constexpr int FindingKindCount = 7;
+
+// "missing-class", ...; and back (false for an unknown name).
+const char* FindingKindName(TFindingKind kind);
+bool FindingKindOfName(const std::string& name, TFindingKind& kind);
+
+struct TFinding {
+    TFindingKind Kind = TFindingKind::MissingClass;
+    // The extension (missing-class, empty-extension, explorer-override) or
+    // the class (the others) the finding is about.
+    std::string Name;
+    // One line that explains it.
+    std::string Detail;
+    // The action, for missing-program and unquoted-path.
+    std::string Verb;
+    // The registry text found: the class named (missing-class,
+    // missing-curver), the command line, the icon location, or the
+    // Explorer's choice.
+    std::string Text;
+};
+
+// "kind<TAB>name<TAB>detail".
+std::string FindingLine(const TFinding& finding);
+
+// Told after the enumeration (0 of the total) and after each extension with
+// its classes; returning false stops the check.
+using TCheckProgress = std::function<bool(int checked, int total)>;
+
+struct TCheckResult {
+    // Sorted by name (the program's text order), then kind.
+    std::vector<TFinding> Findings;
+    int Extensions = 0;
+    int Classes = 0;
+    // Stopped by the progress callback: Findings holds what was found so far.
+    bool Stopped = false;
+};
+
+TCheckResult CheckAssociations(const TCheckProgress& progress = nullptr);
+
+// Whether the finding still holds: the extension or class it is about,
+// checked again, gives it (same kind, name, action and text).
+bool FindingHolds(const TFinding& finding);
+
+// Sorts findings by name, then kind (equal ones keep their order).
+void SortFindings(std::vector<TFinding>& findings);

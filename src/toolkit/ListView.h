@@ -1,0 +1,46 @@
+// A list view in report style with columns, whose rows the owner keeps: the
+// control asks for each cell's text when it draws it (LVS_OWNERDATA), so
+// thousands of rows cost nothing to show or to sort again. Whole rows are
+// selected, several at a time.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/Controls.h"
+
+class TListView : public TControl {
+public:
+    // Replaces the columns: captions and widths in pixels.
+    void SetColumns(const std::vector<std::pair<std::string, int>>& columns);
+    // The number of rows; the selection is cleared and the texts are asked
+    // for afresh.
+    void SetRowCount(int count);
+    int RowCount() const;
+    // The selected rows, in ascending order.
+    std::vector<int> SelectedRows() const;
+    // Selects exactly `row` (-1: none) and gives it the focus mark.
+    void SelectRow(int row);
+    // Selects every row.
+    void SelectAll();
+    // Marks a column's header as the one sorted by (-1: none), ascending or not.
+    void SetSortMark(int column, bool ascending);
+
+    // The text of a cell.
+    std::function<std::string(int row, int column)> onGetText;
+    // A header was clicked.
+    std::function<void(int column)> onColumnClick;
+    TNotifyEvent onDblClick;
+    TNotifyEvent onSelectionChange;
+
+protected:
+    TCreateParams KindParams() const override;
+    void AfterCreate() override;
+    bool OnNotify(NMHDR& header, LRESULT& result) override;
+
+private:
+    int columns_ = 0;
+    // The text handed to the control last (it copies it before asking again).
+    std::string cell_;
+};
