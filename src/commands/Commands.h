@@ -13,13 +13,16 @@
 // leaves what was written before, undoable).
 #pragma once
 
+#include "association/Actions.h"
 #include "association/UndoJournal.h"
 #include "commands/Questions.h"
 #include "commands/Settings.h"
 #include "index/FileClassScan.h"
 
 #include <functional>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +61,24 @@ struct TNewClass {
     std::string InfoTip;
     std::string CurVer;
     std::string Icon;
+};
+
+// What the "New action" dialog collects. Caption empty: the menu shows the
+// verb's name.
+struct TNewAction {
+    std::string FileClass;
+    std::string Verb;
+    std::string Caption;
+    std::string Command;
+};
+
+// What the action window's OK changes of one verb; a part not given stays.
+struct TActionEdit {
+    std::optional<std::string> Command;
+    std::optional<TDDEInfo> DDE;
+    // The user has agreed already (the window's question whether to save
+    // edits): the command asks no more.
+    bool Agreed = false;
 };
 
 class TCommands {
@@ -123,6 +144,20 @@ public:
     // The per-user switch that hides known extensions everywhere.
     TChange ShowExtensions(bool show);
 
+    // --- Action and flags commands. Each raises EValidError (or
+    // ERegistryException for a class without a key) before asking anything
+    // when the names don't fit; a change that leaves everything as it is
+    // asks nothing and returns Done false.
+    // Writes the verb's command and DDE settings where they differ.
+    TChange ChangeAction(const std::string& className, const std::string& verb,
+                         const TActionEdit& edit);
+    TChange AddAction(const TNewAction& input);
+    TChange DeleteAction(const std::string& className, const std::string& verb);
+    TChange SetDefaultAction(const std::string& className, const std::string& verb);
+    // Replaces the bits of `mask` in the class's "EditFlags" by those of
+    // `value` (see SetEditFlagsBits).
+    TChange SetEditFlags(const std::string& className, uint32_t value, uint32_t mask = 0xFFFFFFFF);
+
     // --- Undo and backup.
     // Takes back the newest undo entry, after the gate and its question.
     TChange Undo();
@@ -170,5 +205,9 @@ std::string UntestedSystemWarning(const std::string& systemName);
 // The question and the undo entry's name of the extensions switch.
 std::string ShowExtensionsQuestion(bool show);
 std::string ShowExtensionsStepName(bool show);
+// The questions and undo entry names of the action and flags commands.
+std::string ChangeActionQuestion(const std::string& className, const std::string& verb);
+std::string ChangeActionStepName(const std::string& className, const std::string& verb);
+std::string DeleteActionQuestion(const std::string& verb);
 // The refusal of a change while changes are not allowed.
 extern const char* const kChangesRefused;

@@ -20,8 +20,9 @@ const int kButtonGap = 5;
 // unticked box. An error while opening is swallowed: the window goes again
 // and the box stays ticked. The window's own close unticks the box.
 template <typename TToolForm>
-void SwitchToolWindow(TCheckBox& box, TToolForm*& form, const std::string& settingsPath,
-                      const std::string& className) {
+void SwitchToolWindow(TCheckBox& box, TToolForm*& form, TCommands& commands,
+                      const std::string& settingsPath, const std::string& className,
+                      const std::function<void(const TChange&)>& changed) {
     if (!box.Checked()) {
         if (TToolForm* closing = form) {
             form = nullptr;
@@ -35,9 +36,10 @@ void SwitchToolWindow(TCheckBox& box, TToolForm*& form, const std::string& setti
         return;
     TToolForm* made = nullptr;
     try {
-        made = &Application.CreateForm<TToolForm>(settingsPath);
+        made = &Application.CreateForm<TToolForm>(commands, settingsPath);
         form = made;
         made->onUserClose = [&box] { box.SetChecked(false); };
+        made->onChanged = changed;
         made->ShowFileClass(className);
     } catch (...) {
         form = nullptr;
@@ -177,11 +179,13 @@ std::string TMainForm::SelectedItem() const {
 }
 
 void TMainForm::cbAdvOptionClick() {
-    SwitchToolWindow(cbAdvOption, AdvOptionForm, SettingsPath(), SelectedItem());
+    SwitchToolWindow(cbAdvOption, AdvOptionForm, Commands(), SettingsPath(), SelectedItem(),
+                     [this](const TChange& change) { ShowChange(change); });
 }
 
 void TMainForm::cbShowActionsClick() {
-    SwitchToolWindow(cbShowActions, ActionForm, SettingsPath(), SelectedItem());
+    SwitchToolWindow(cbShowActions, ActionForm, Commands(), SettingsPath(), SelectedItem(),
+                     [this](const TChange& change) { ShowChange(change); });
 }
 
 void TMainForm::FreeToolWindows() {

@@ -11,10 +11,13 @@
 //   command=ID        chooses the menu item with the command id ID (a disabled
 //                     item does nothing, as in the program)
 //   type=N:TEXT       puts TEXT into the Nth edit field of the window (0 is the
-//                     first, in tab order, parts of combo boxes included), as
+//                     first, in tab order, parts of combo boxes and fields with
+//                     a button included), as
 //                     typing does: the field reports the change
 //   click=TEXT        presses the enabled button captioned TEXT and waits
 //                     until its window has closed when the press closes it
+//   check=TEXT        clicks the check box captioned TEXT, as the mouse does
+//                     (it changes its tick and tells its window)
 //   tab=N             selects tab N of the window's tab control, as the arrow
 //                     keys do
 //   select=TEXT       selects the entry TEXT of the window's item list, as a
@@ -97,6 +100,17 @@ HWND childOfClass(HWND window, const char* cls, int index) {
     return nullptr;
 }
 
+// The Nth edit field: the system's, or the program's field with a button
+// (a class of its own made from the system's).
+HWND editField(HWND window, int index) {
+    for (HWND child : childrenOf(window)) {
+        const std::string cls = classOf(child);
+        if ((lstrcmpiA(cls.c_str(), "Edit") == 0 || cls == "ZQButtonEdit") && index-- == 0)
+            return child;
+    }
+    return nullptr;
+}
+
 void notifyParent(HWND control, WORD code) {
     PostMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
                  reinterpret_cast<LPARAM>(control));
@@ -121,7 +135,7 @@ bool step(HWND& current, const std::string& name, const std::string& arg) {
     }
     if (name == "type") {
         const size_t colon = arg.find(':');
-        HWND edit = childOfClass(current, "Edit", std::atoi(arg.substr(0, colon).c_str()));
+        HWND edit = editField(current, std::atoi(arg.substr(0, colon).c_str()));
         if (!edit || colon == std::string::npos)
             return false;
         // Replacing the whole text, as typing does, makes the field report
@@ -152,6 +166,14 @@ bool step(HWND& current, const std::string& name, const std::string& arg) {
             }
             Sleep(100);
         }
+        return false;
+    }
+    if (name == "check") {
+        for (HWND child : childrenOf(current))
+            if (lstrcmpiA(classOf(child).c_str(), "Button") == 0 &&
+                withoutAmpersands(windowText(child)) == withoutAmpersands(arg) &&
+                IsWindowVisible(child) && IsWindowEnabled(child))
+                return PostMessageA(child, BM_CLICK, 0, 0) != FALSE;
         return false;
     }
     if (name == "tab") {
