@@ -15,6 +15,12 @@ struct TDDEInfo {
     std::string Application; // ddeexec\application
     std::string Topic;       // ddeexec\topic
     std::string IfExec;      // ddeexec\ifexec
+
+    bool operator==(const TDDEInfo& o) const {
+        return Message == o.Message && Application == o.Application && Topic == o.Topic &&
+               IfExec == o.IfExec;
+    }
+    bool operator!=(const TDDEInfo& o) const { return !(*this == o); }
 };
 
 // Replaces the list's contents with the action names of a class in the

@@ -12,27 +12,6 @@ namespace {
 
 const char kEditFlags[] = "EditFlags";
 
-// Makes the default value of the subkey `name` of the class key `cls` has
-// open `text`, creating the subkey; an empty text deletes the subkey (with
-// its own subkeys) instead. A stored REG_EXPAND_SZ stays expandable. A
-// subkey that can't be created or deleted raises ERegistryException: the
-// caller must not take the refused change for done.
-void WriteSubkeyDefault(const TRegistry& cls, const char* name, const std::string& text) {
-    TRegistry reg = RegistryBelow(cls, KEY_READ | KEY_WRITE);
-    if (text.empty()) {
-        if (reg.KeyExists(name) && !reg.DeleteKey(name))
-            throw ERegistryException(std::string("Löschen von Schlüssel ") + name +
-                                     " misslungen");
-        return;
-    }
-    if (!reg.OpenKey(name, true))
-        throw ERegistryException(std::string("Erzeugung von Schlüssel ") + name + " misslungen");
-    if (reg.GetDataType("") == rdExpandString)
-        reg.WriteExpandString("", text);
-    else
-        reg.WriteString("", text);
-}
-
 // The number of a REG_BINARY "EditFlags": up to four bytes, lowest first.
 uint32_t BinaryFlagsNumber(TRegistry& reg) {
     unsigned char bytes[4] = {0, 0, 0, 0};
@@ -58,22 +37,54 @@ std::string ExpandedFileName(const std::string& file) {
 } // namespace
 
 TEditFlags GetEditFlags(const std::string& className) {
-    const TEditFlags none{efNone};
+    return IntToEditFlags(GetEditFlagsNumber(className));
+}
+
+uint32_t GetEditFlagsNumber(const std::string& className) {
     if (!IsValidFileClass(className))
-        return none;
+        return 0;
     TRegistry reg = ClassesRootRegistry(KEY_READ);
     if (!reg.OpenKey(FileClassKey(className), false))
-        return none;
+        return 0;
     TRegDataInfo info;
     if (!reg.GetDataInfo(kEditFlags, info))
-        return none;
+        return 0;
     switch (info.RegData) {
     case rdInteger:
-        return IntToEditFlags(static_cast<uint32_t>(reg.ReadInteger(kEditFlags)));
+        return static_cast<uint32_t>(reg.ReadInteger(kEditFlags));
     case rdBinary:
-        return IntToEditFlags(BinaryFlagsNumber(reg));
+        return BinaryFlagsNumber(reg);
     default:
         throw EDataTypeError::ForEditFlags(className);
+    }
+}
+
+void SetEditFlagsBits(TRegistryWriter& writer, const std::string& className, uint32_t value,
+                      uint32_t mask) {
+    if (!IsValidFileClass(className))
+        throw EValidError::ForFileClass(className);
+    TRegistry read = ClassesRootRegistry(KEY_READ);
+    if (!read.OpenKey(FileClassKey(className), false))
+        throw ERegistryException(className + " is not registered to the system.");
+    TRegDataInfo info;
+    const bool exists = read.GetDataInfo(kEditFlags, info);
+    const uint32_t old = GetEditFlagsNumber(className);
+    const uint32_t flags = (old & ~mask) | (value & mask);
+    if (exists ? flags == old : flags == 0)
+        return;
+    TRegistry reg = writer.Value(HKEY_CLASSES_ROOT, FileClassKey(className), kEditFlags);
+    if (!reg.OpenKey(FileClassKey(className), false))
+        throw ERegistryException(className + " is not registered to the system.");
+    if (exists && info.RegData == rdBinary) {
+        int size = info.DataSize;
+        while (size < 4 && (flags >> (8 * size)) != 0)
+            ++size;
+        unsigned char bytes[4];
+        for (int i = 0; i < 4; ++i)
+            bytes[i] = static_cast<unsigned char>(flags >> (8 * i));
+        reg.WriteBinaryData(kEditFlags, bytes, size);
+    } else {
+        reg.WriteInteger(kEditFlags, static_cast<int32_t>(flags));
     }
 }
 

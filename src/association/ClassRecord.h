@@ -20,6 +20,19 @@ class TRegistryWriter;
 // binary value longer than 4 bytes, the errors of TRegistry::ReadInteger for a
 // malformed REG_DWORD, and EDataTypeError for any other type.
 TEditFlags GetEditFlags(const std::string& className);
+// The same as the number stored, with every bit: 0 where GetEditFlags
+// answers {efNone} for a missing value.
+uint32_t GetEditFlagsNumber(const std::string& className);
+
+// Replaces the bits of `mask` in the class's "EditFlags" number by those of
+// `value` and keeps every other bit. The value keeps its type: a REG_DWORD
+// stays one, a REG_BINARY keeps its length (it grows only when the number
+// needs more bytes); a missing value is made a REG_DWORD, unless the number
+// stays 0. Nothing is written when the number stays the same. Raises
+// EValidError for an invalid name, ERegistryException for a class without a
+// key, and the errors of GetEditFlags for a value that can't be read.
+void SetEditFlagsBits(TRegistryWriter& writer, const std::string& className, uint32_t value,
+                      uint32_t mask);
 
 // Writes the whole record of a class, creating its key:
 // - description: the default value, and on Windows 2000/XP also

@@ -12,8 +12,8 @@ std::string CommandKey(const std::string& className, const std::string& verb) {
 
 } // namespace
 
-void SetActionCommand(TRegistryWriter& writer, const std::string& className,
-                      const std::string& verb, const std::string& command) {
+void RewriteActionCommand(TRegistryWriter& writer, const std::string& className,
+                          const std::string& verb, const std::string& command) {
     const std::string key = CommandKey(className, verb);
     {
         TRegistry probe;

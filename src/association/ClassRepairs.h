@@ -10,8 +10,8 @@ class TRegistryWriter;
 // (shell\verb\command), keeping the value's type: an expandable string
 // stays one. Raises ERegistryException when the action's command key is
 // missing or the value can't be written; nothing is created.
-void SetActionCommand(TRegistryWriter& writer, const std::string& className,
-                      const std::string& verb, const std::string& command);
+void RewriteActionCommand(TRegistryWriter& writer, const std::string& className,
+                          const std::string& verb, const std::string& command);
 
 // Deletes the class's "CurVer" subkey; a missing one is no error. Raises
 // ERegistryException when it can't be deleted.

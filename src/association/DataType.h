@@ -4,6 +4,7 @@
 // the registry afresh; nothing is cached.
 #pragma once
 
+#include "association/ActionRecord.h"
 #include "association/Actions.h"
 #include "association/ClassRecord.h"
 #include "association/EditFlags.h"

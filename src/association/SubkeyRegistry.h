@@ -7,6 +7,8 @@
 
 #include "registry/Registry5LE.h"
 
+#include <string>
+
 // `parent` must have a key open and keep it open while the returned object is
 // used; the returned object never closes its root.
 inline TRegistry RegistryBelow(const TRegistry& parent, REGSAM access) {
@@ -15,3 +17,17 @@ inline TRegistry RegistryBelow(const TRegistry& parent, REGSAM access) {
     reg.SetAccess(access);
     return reg;
 }
+
+// Writes `text` as the value `name` of the key `reg` has open, keeping the
+// type the value has: a REG_EXPAND_SZ stays expandable, a REG_SZ stays plain;
+// a value that is missing or of another type becomes REG_EXPAND_SZ when
+// `expandWhenNew`, else REG_SZ.
+void WriteTextKeepingType(TRegistry& reg, const std::string& name, const std::string& text,
+                          bool expandWhenNew = false);
+
+// Makes the default value of the subkey `name` of the key `parent` has open
+// `text` (with WriteTextKeepingType), creating the subkey; an empty text
+// deletes the subkey (with its own subkeys) instead. A subkey that can't be
+// created or deleted raises ERegistryException: the caller must not take the
+// refused change for done.
+void WriteSubkeyDefault(const TRegistry& parent, const std::string& name, const std::string& text);

@@ -6,6 +6,8 @@
 #include "commands/RecordText.h"
 #include "support/TextCompare.h"
 
+#include <cctype>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -27,6 +29,8 @@ const TCommandSpec kCommands[] = {
     {"--dissoc", 1, true},      {"--delete-ext", 1, true},  {"--delete-class", 1, true},
     {"--undo", 0, true},        {"--export-backup", 1, false}, {"--check", 0, false},
     {"--repair", 1, true, 1},
+    {"--set-command", 3, true}, {"--add-verb", 3, true},    {"--delete-verb", 2, true},
+    {"--default-verb", 2, true}, {"--set-flags", 2, true},
 };
 
 // An argument that is a flag or a command rather than an operand.
@@ -42,6 +46,9 @@ struct TArguments {
     bool keep = false;
     bool noUndo = false;
     bool help = false;
+    uint32_t flags = 0; // --set-flags
+    bool hasCaption = false;
+    std::string caption;
 };
 
 class EUsage : public Exception {
@@ -89,6 +96,23 @@ int RunRepair(const TArguments& a, TCommands& commands, std::ostream& out, std::
     return ecDone;
 }
 
+// A flags number in hexadecimal: up to 8 digits of either case, with or
+// without "0x" before them.
+bool ParseFlags(std::string text, uint32_t& value) {
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        text.erase(0, 2);
+    if (text.empty() || text.size() > 8)
+        return false;
+    value = 0;
+    for (char c : text) {
+        const char* digit = std::strchr(HexDigits, std::toupper(static_cast<unsigned char>(c)));
+        if (c == '\0' || !digit)
+            return false;
+        value = value << 4 | static_cast<uint32_t>(digit - HexDigits);
+    }
+    return true;
+}
+
 TArguments Parse(const std::vector<std::string>& args) {
     TArguments parsed;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -101,6 +125,11 @@ TArguments Parse(const std::vector<std::string>& args) {
             parsed.keep = true;
         } else if (arg == "--no-undo") {
             parsed.noUndo = true;
+        } else if (arg == "--caption") {
+            if (i + 1 >= args.size())
+                throw EUsage("--caption needs a text.");
+            parsed.hasCaption = true;
+            parsed.caption = args[++i];
         } else {
             const TCommandSpec* spec = nullptr;
             for (const TCommandSpec& known : kCommands)
@@ -134,6 +163,12 @@ TArguments Parse(const std::vector<std::string>& args) {
     if (parsed.command && std::string(parsed.command->option) == "--repair" &&
         (!FindingKindOfName(parsed.operands[0], kind) || !RepairedByCommand(kind)))
         throw EUsage("--repair takes one of: " + RepairableKinds() + ".");
+    if (parsed.hasCaption &&
+        (!parsed.command || std::string(parsed.command->option) != "--add-verb"))
+        throw EUsage("--caption goes with --add-verb only.");
+    if (parsed.command && std::string(parsed.command->option) == "--set-flags" &&
+        !ParseFlags(parsed.operands[1], parsed.flags))
+        throw EUsage("--set-flags takes a hexadecimal number of up to 8 digits.");
     return parsed;
 }
 
@@ -194,6 +229,18 @@ int Run(const TArguments& a, TCommands& commands, std::ostream& out, std::ostrea
         if (!FileClassExists(operand(0)))
             throw EUnknownItem("The fileclass '" + operand(0) + "' is not registered.");
         change = commands.DeleteClass(operand(0));
+    } else if (option == "--set-command") {
+        TActionEdit edit;
+        edit.Command = operand(2);
+        change = commands.ChangeAction(operand(0), operand(1), edit);
+    } else if (option == "--add-verb") {
+        change = commands.AddAction({operand(0), operand(1), a.caption, operand(2)});
+    } else if (option == "--delete-verb") {
+        change = commands.DeleteAction(operand(0), operand(1));
+    } else if (option == "--default-verb") {
+        change = commands.SetDefaultAction(operand(0), operand(1));
+    } else if (option == "--set-flags") {
+        change = commands.SetEditFlags(operand(0), a.flags);
     } else if (option == "--undo") {
         if (!commands.Journal().CanUndo()) {
             err << "There is nothing to undo.\n";
@@ -227,6 +274,13 @@ std::string CommandLineUsage() {
            "  --dissoc .EXT                 dissociates the extension from its class\n"
            "  --delete-ext .EXT             deletes the extension key\n"
            "  --delete-class CLASS          deletes the class key\n"
+           "  --set-command CLASS VERB COMMAND\n"
+           "                                sets the command line of the class's action VERB\n"
+           "  --add-verb CLASS VERB COMMAND [--caption TEXT]\n"
+           "                                adds the action VERB (TEXT: its menu text)\n"
+           "  --delete-verb CLASS VERB      deletes the action VERB\n"
+           "  --default-verb CLASS VERB     makes VERB the class's default action\n"
+           "  --set-flags CLASS HEX         sets the class's EditFlags to the number HEX\n"
            "  --undo                        takes back the newest change (also the window's)\n"
            "  --export-backup FILE          writes HKEY_CLASSES_ROOT as a .reg file\n"
            "  --check                       lists the problems of the associations:\n"

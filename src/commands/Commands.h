@@ -13,6 +13,7 @@
 // leaves what was written before, undoable).
 #pragma once
 
+#include "association/Actions.h"
 #include "association/UndoJournal.h"
 #include "commands/AssociationCheck.h"
 #include "commands/Questions.h"
@@ -20,7 +21,9 @@
 #include "index/FileClassScan.h"
 
 #include <functional>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,6 +62,24 @@ struct TNewClass {
     std::string InfoTip;
     std::string CurVer;
     std::string Icon;
+};
+
+// What the "New action" dialog collects. Caption empty: the menu shows the
+// verb's name.
+struct TNewAction {
+    std::string FileClass;
+    std::string Verb;
+    std::string Caption;
+    std::string Command;
+};
+
+// What the action window's OK changes of one verb; a part not given stays.
+struct TActionEdit {
+    std::optional<std::string> Command;
+    std::optional<TDDEInfo> DDE;
+    // The user has agreed already (the window's question whether to save
+    // edits): the command asks no more.
+    bool Agreed = false;
 };
 
 class TCommands {
@@ -133,6 +154,20 @@ public:
     // longer hold, are left; with none left nothing is asked.
     TChange Repair(const std::vector<TFinding>& findings);
 
+    // --- Action and flags commands. Each raises EValidError (or
+    // ERegistryException for a class without a key) before asking anything
+    // when the names don't fit; a change that leaves everything as it is
+    // asks nothing and returns Done false.
+    // Writes the verb's command and DDE settings where they differ.
+    TChange ChangeAction(const std::string& className, const std::string& verb,
+                         const TActionEdit& edit);
+    TChange AddAction(const TNewAction& input);
+    TChange DeleteAction(const std::string& className, const std::string& verb);
+    TChange SetDefaultAction(const std::string& className, const std::string& verb);
+    // Replaces the bits of `mask` in the class's "EditFlags" by those of
+    // `value` (see SetEditFlagsBits).
+    TChange SetEditFlags(const std::string& className, uint32_t value, uint32_t mask = 0xFFFFFFFF);
+
     // --- Undo and backup.
     // Takes back the newest undo entry, after the gate and its question.
     TChange Undo();
@@ -186,5 +221,10 @@ bool RepairedByCommand(TFindingKind kind);
 // The question Repair asks, and the name of its undo entry.
 std::string RepairQuestion(const std::vector<TFinding>& findings);
 std::string RepairStepName(const std::vector<TFinding>& findings);
+
+// The questions and undo entry names of the action and flags commands.
+std::string ChangeActionQuestion(const std::string& className, const std::string& verb);
+std::string ChangeActionStepName(const std::string& className, const std::string& verb);
+std::string DeleteActionQuestion(const std::string& verb);
 // The refusal of a change while changes are not allowed.
 extern const char* const kChangesRefused;

@@ -92,7 +92,7 @@ TChange TCommands::Repair(const std::vector<TFinding>& findings) {
             Refile(f.Name, std::string());
             break;
         case TFindingKind::UnquotedPath:
-            SetActionCommand(*writer, f.Name, f.Verb, QuotedCommand(f.Text));
+            RewriteActionCommand(*writer, f.Name, f.Verb, QuotedCommand(f.Text));
             break;
         case TFindingKind::MissingCurVer:
             DeleteCurVer(*writer, f.Name);

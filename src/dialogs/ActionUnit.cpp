@@ -1,7 +1,11 @@
 #include "dialogs/ActionUnit.h"
 
+#include "association/ActionRecord.h"
 #include "association/Actions.h"
 #include "association/Lookups.h"
+#include "dialogs/NewActionUnit.h"
+#include "dialogs/ProgramPicker.h"
+#include "support/TextCompare.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/HelpKey.h"
 
@@ -11,7 +15,7 @@ const TToolWindowPlacement kPlacement = {"ActionForm", true, 285, 300};
 const int kGap = 7;
 // The Help menu's command: the help file's contents (command 15, data 0).
 const UINT kHelpTopics = 15;
-const char kNotYet[] = "Sorry has to be done in futur";
+const char kSelectFirst[] = "Please select an action first.";
 
 // The text in lower case, by the platform's rules for the user's language
 // (umlauts included).
@@ -33,10 +37,10 @@ TActionLayout ArrangeActionForm(TActionLayout l) {
     return l;
 }
 
-TActionForm::TActionForm(const std::string& settingsPath)
+TActionForm::TActionForm(TCommands& commands, const std::string& settingsPath)
     : TClassToolForm({"ActionForm", "", 285, 300, TBorderStyle::SizeToolWindow, nullptr, 0, 0,
                       TPosition::ScreenCenter},
-                     settingsPath, kPlacement) {
+                     commands, settingsPath, kPlacement) {
     // The DDE group is made before the command row, so that it lies below
     // it at the bottom of Panel1.
     CreateControls({
@@ -73,15 +77,22 @@ TActionForm::TActionForm(const std::string& settingsPath)
     TreeNTActions.onChange = Handler(this, &TActionForm::TreeNTActionsChange);
     btnHelp.onClick = Handler(this, &TActionForm::btnHelpClick);
     onShortCut = HelpKey(Handler(this, &TActionForm::btnHelpClick));
-    for (TButton* b : {&btnNew, &btnDel, &btnDefault})
-        b->onClick = Handler(this, &TActionForm::NotYetClick);
-    edtCommand.onButtonClick = Handler(this, &TActionForm::NotYetClick);
-    edtDDECommand.onButtonClick = Handler(this, &TActionForm::NotYetClick);
+    btnOK.onClick = Handler(this, &TActionForm::btnOKClick);
+    btnNew.onClick = Handler(this, &TActionForm::btnNewClick);
+    btnDel.onClick = Handler(this, &TActionForm::btnDelClick);
+    btnDefault.onClick = Handler(this, &TActionForm::btnDefaultClick);
+    edtCommand.onButtonClick = Handler(this, &TActionForm::edtCommandButtonClick);
+    edtDDECommand.onButtonClick = Handler(this, &TActionForm::edtDDECommandButtonClick);
+    SetEditable(false);
     Panel1Resize();
     Panel2Resize();
 }
 
 void TActionForm::SetFileClass(const std::string& className) {
+    // The main window's selection has moved on already: no way back.
+    SettleEdits(false);
+    shown_ = TShownVerb();
+    SetEditable(false);
     FileClassName = className;
     SetCaption(className);
     TreeNTActions.Clear();
@@ -116,9 +127,36 @@ void TActionForm::SetFileClass(const std::string& className) {
 
 void TActionForm::TreeNTActionsChange() {
     const int index = TreeNTActions.Selected();
-    if (index < 0)
+    if (reselecting_ || index < 0 || index == shown_.node)
         return;
-    const std::string verb = Actions[index];
+    try {
+        if (!SettleEdits(true)) {
+            // Cancelled: the verb with the edits stays selected.
+            reselecting_ = true;
+            TreeNTActions.SetSelected(shown_.node);
+            reselecting_ = false;
+            return;
+        }
+    } catch (...) {
+        reselecting_ = true;
+        TreeNTActions.SetSelected(shown_.node);
+        reselecting_ = false;
+        throw;
+    }
+    // Saving may have loaded the class afresh (the main window shows the
+    // change): the chosen verb is selected again.
+    if (index >= Actions.Count())
+        return;
+    reselecting_ = true;
+    TreeNTActions.SetSelected(index);
+    reselecting_ = false;
+    ShowVerb(index);
+}
+
+void TActionForm::ShowVerb(int node) {
+    shown_ = TShownVerb();
+    SetEditable(false);
+    const std::string verb = Actions[node];
     edtCommand.SetText(GetActionCommand(FileClassName, verb));
     TDDEInfo dde;
     GetActionDDE(FileClassName, verb, dde);
@@ -126,6 +164,163 @@ void TActionForm::TreeNTActionsChange() {
     edtDDEApp.SetText(dde.Application);
     edtDDETopic.SetText(dde.Topic);
     edtDDEIfExec.SetText(dde.IfExec);
+    shown_.node = node;
+    shown_.verb = verb;
+    shown_.command = edtCommand.Text();
+    shown_.dde = dde;
+    SetEditable(Commands().AllowChanges());
+}
+
+TDDEInfo TActionForm::FieldsDDE() {
+    TDDEInfo dde;
+    dde.Message = edtDDECommand.Text();
+    dde.Application = edtDDEApp.Text();
+    dde.Topic = edtDDETopic.Text();
+    dde.IfExec = edtDDEIfExec.Text();
+    return dde;
+}
+
+void TActionForm::SetEditable(bool on) {
+    for (TEdit* e : {static_cast<TEdit*>(&edtCommand), static_cast<TEdit*>(&edtDDECommand),
+                     &edtDDEApp, &edtDDETopic, &edtDDEIfExec})
+        e->SetReadOnly(!on);
+}
+
+bool TActionForm::Modified() {
+    return shown_.node >= 0 &&
+           (edtCommand.Text() != shown_.command || FieldsDDE() != shown_.dde);
+}
+
+bool TActionForm::SettleEdits(bool canCancel) {
+    if (!Modified())
+        return true;
+    TQuestion question;
+    question.Text = "The action '" + shown_.verb + "' was changed. Save the changes?";
+    question.Buttons = canCancel ? TButtons::YesNoCancel : TButtons::YesNo;
+    switch (Commands().Questions().Ask(question)) {
+    case TAnswer::Yes:
+        SaveEdits(true);
+        return true;
+    case TAnswer::No:
+        return true;
+    case TAnswer::Cancel:
+        break;
+    }
+    return !canCancel;
+}
+
+void TActionForm::SaveEdits(bool asked) {
+    TActionEdit edit;
+    edit.Command = edtCommand.Text();
+    edit.DDE = FieldsDDE();
+    edit.Agreed = asked;
+    const std::string cls = FileClassName, verb = shown_.verb;
+    // Saved on the way to another verb, class or the close: that goes on
+    // from here.
+    RunCommand([&] { return Commands().ChangeAction(cls, verb, edit); }, verb, !asked);
+}
+
+void TActionForm::RunCommand(const std::function<TChange()>& command, const std::string& select,
+                             bool reload) {
+    TChange change;
+    try {
+        change = command();
+    } catch (...) {
+        // What a failing command wrote before it failed can be undone: the
+        // main window offers it; the fields stay as they were.
+        Changed(TChange());
+        throw;
+    }
+    if (!change.Done) {
+        Changed(change);
+        return;
+    }
+    // The main window shows the class afresh (and may load this window with
+    // it); then this window shows what is stored now.
+    const std::string cls = FileClassName;
+    shown_ = TShownVerb();
+    Changed(change);
+    if (!reload)
+        return;
+    SetFileClass(cls);
+    for (int i = 0; i < Actions.Count(); ++i)
+        if (!select.empty() && SameText(Actions[i], select))
+            TreeNTActions.SetSelected(i);
+}
+
+std::string TActionForm::SelectedVerb() {
+    const int index = TreeNTActions.Selected();
+    if (index < 0) {
+        ShowMessage(kSelectFirst);
+        return std::string();
+    }
+    return Actions[index];
+}
+
+void TActionForm::btnOKClick() {
+    if (shown_.node < 0) {
+        if (Commands().CanModify())
+            ShowMessage(kSelectFirst);
+        return;
+    }
+    SaveEdits(false);
+}
+
+void TActionForm::btnNewClick() {
+    if (!Commands().CanModify() || !SettleEdits(true))
+        return;
+    TNewActionForm dialog(Commands(), FileClassName, Handle());
+    std::string verb; // known once the dialog is closed
+    RunCommand(
+        [&] {
+            dialog.ShowModal();
+            verb = dialog.edtAction.Text();
+            return dialog.Change;
+        },
+        verb);
+}
+
+void TActionForm::btnDelClick() {
+    if (!Commands().CanModify() || !SettleEdits(true))
+        return;
+    const std::string verb = SelectedVerb();
+    if (!verb.empty())
+        RunCommand([&] { return Commands().DeleteAction(FileClassName, verb); }, "");
+}
+
+void TActionForm::btnDefaultClick() {
+    if (!Commands().CanModify() || !SettleEdits(true))
+        return;
+    const std::string verb = SelectedVerb();
+    if (!verb.empty())
+        RunCommand([&] { return Commands().SetDefaultAction(FileClassName, verb); }, verb);
+}
+
+void TActionForm::PickCommand(TEdit& field) {
+    if (!Commands().CanModify())
+        return;
+    if (shown_.node < 0) {
+        ShowMessage(kSelectFirst);
+        return;
+    }
+    std::string path;
+    if (PickProgram(Handle(), path))
+        field.SetText(CommandForProgram(path));
+}
+
+void TActionForm::edtCommandButtonClick() {
+    PickCommand(edtCommand);
+}
+
+void TActionForm::edtDDECommandButtonClick() {
+    PickCommand(edtDDECommand);
+}
+
+void TActionForm::FormClose() {
+    SetCloseAction(TCloseAction::None);
+    if (!SettleEdits(true))
+        return; // Cancel: the window stays open with its edits
+    TClassToolForm::FormClose();
 }
 
 void TActionForm::Panel1Resize() {
@@ -163,8 +358,4 @@ void TActionForm::btnHelpClick() {
     // No context number of its own: the help file opens at its contents, the
     // user guide at its section on actions.
     Application.HelpCommand(kHelpTopics, 0, "actions");
-}
-
-void TActionForm::NotYetClick() {
-    ShowMessage(kNotYet);
 }

@@ -1,11 +1,18 @@
 // TActionForm (unit ActionUnit): a sizeable tool window that shows the
 // actions (shell verbs) of one file class: the verbs in a tree with the
 // default one in bold and, for the verb selected, its command and its DDE
-// settings. It follows the class selected in the main window and writes
-// nothing to the registry; it keeps only its bounds in the settings file
-// (section "ActionForm").
+// settings. It follows the class selected in the main window and keeps its
+// bounds in the settings file (section "ActionForm").
+//
+// When changes are allowed, the user adds ("New ..."), deletes and chooses
+// the default verb, and edits the selected verb's command and DDE fields,
+// which OK stores; each is one command of TCommands. Edits not yet stored
+// are offered for saving before another verb or class is shown, before the
+// other commands and when the window is closed. While changes are not
+// allowed the fields are read-only and each editing control tells so.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "controls/ZQButtonEdit.h"
@@ -46,7 +53,7 @@ TActionLayout ArrangeActionForm(TActionLayout layout);
 class TActionForm : public TClassToolForm {
 public:
     // `settingsPath` is the settings file the window keeps its bounds in.
-    explicit TActionForm(const std::string& settingsPath);
+    TActionForm(TCommands& commands, const std::string& settingsPath);
 
     // Loads a class: its verbs in the tree, the default one bold. An empty
     // name ("no fileclass selected") or one without a key of its own
@@ -61,9 +68,17 @@ public:
     void Panel2Resize();
     void TreeNTActionsChange();
     void btnHelpClick();
-    // The editing controls: adding, deleting and choosing verbs, and the
-    // buttons inside the command fields.
-    void NotYetClick();
+    void btnOKClick();
+    void btnNewClick();
+    void btnDelClick();
+    void btnDefaultClick();
+    // The buttons inside the two command fields: a program chosen in the
+    // system's file dialog becomes the field's command.
+    void edtCommandButtonClick();
+    void edtDDECommandButtonClick();
+
+    // Whether the fields hold edits of the shown verb that are not stored.
+    bool Modified();
 
     TPanel Panel1{TBevelCut::None};
     TZQTreeView TreeNTActions;
@@ -79,4 +94,39 @@ public:
     TPanel pCommand{TBevelCut::None};
     TLabel laCommand;
     TZQButtonEdit edtCommand;
+
+protected:
+    // Closing with unsaved edits asks to save them first (Cancel keeps the
+    // window open).
+    void FormClose() override;
+
+private:
+    // The verb whose command and DDE settings the fields show.
+    struct TShownVerb {
+        int node = -1; // -1: none
+        std::string verb;
+        std::string command;
+        TDDEInfo dde;
+    };
+    void ShowVerb(int node);
+    // Reads the fields as shown before the user's edits.
+    TDDEInfo FieldsDDE();
+    void SetEditable(bool on);
+    // Unsaved edits: asks whether to save them (Yes saves, No drops them);
+    // false when the user cancelled (only asked with `canCancel`).
+    bool SettleEdits(bool canCancel);
+    // Stores the fields for the shown verb.
+    void SaveEdits(bool asked);
+    // Runs a command of the window: the main window is told (also of a
+    // change a failing command left behind) and, with `reload`, the class is
+    // shown afresh with `select` (read after the command) selected when it
+    // is a verb of the class.
+    void RunCommand(const std::function<TChange()>& command, const std::string& select,
+                    bool reload = true);
+    // The selected verb, or empty after telling the user to select one.
+    std::string SelectedVerb();
+    void PickCommand(TEdit& field);
+
+    TShownVerb shown_;
+    bool reselecting_ = false;
 };

@@ -10,10 +10,10 @@ const TToolWindowPlacement kPlacement = {"AdvOptionForm", false, 0, 0};
 
 } // namespace
 
-TAdvOptionForm::TAdvOptionForm(const std::string& settingsPath)
+TAdvOptionForm::TAdvOptionForm(TCommands& commands, const std::string& settingsPath)
     : TClassToolForm({"AdvOptionForm", "", 0, 0, TBorderStyle::ToolWindow, nullptr, 386, 317,
                       TPosition::ScreenCenter},
-                     settingsPath, kPlacement) {
+                     commands, settingsPath, kPlacement) {
     CreateControls({
         {&gbExtOptions, "gbExtOptions", " Options ", {0, 0, 386, 281}, this, "", TAlign::Client},
         {&Panel2, "Panel2", "", {0, 281, 386, 36}, this, "", TAlign::Bottom},
@@ -40,6 +40,7 @@ TAdvOptionForm::TAdvOptionForm(const std::string& settingsPath)
 
     btnHelp.onClick = Handler(this, &TAdvOptionForm::btnHelpClick);
     onShortCut = HelpKey(Handler(this, &TAdvOptionForm::btnHelpClick));
+    btnOK.onClick = Handler(this, &TAdvOptionForm::btnOKClick);
 }
 
 void TAdvOptionForm::SetFileClass(const std::string& className) {
@@ -59,4 +60,21 @@ void TAdvOptionForm::SetFileClass(const std::string& className) {
 
 void TAdvOptionForm::btnHelpClick() {
     Application.HelpContext(HelpContextNumber);
+}
+
+void TAdvOptionForm::btnOKClick() {
+    if (FileClassName.empty())
+        return;
+    // The boxes the user can change; the first one is shown only.
+    uint32_t value = 0, mask = 0;
+    for (int n = 2; n <= FlagBoxCount; ++n) {
+        const uint32_t bit = EditFlagValues[FlagBoxes[n - 1].element];
+        mask |= bit;
+        if (CheckBox(n).Checked())
+            value |= bit;
+    }
+    const TChange change = Commands().SetEditFlags(FileClassName, value, mask);
+    Changed(change);
+    if (change.Done)
+        SetFileClass(FileClassName); // what is stored now
 }

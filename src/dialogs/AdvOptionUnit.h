@@ -1,8 +1,9 @@
 // TAdvOptionForm (unit AdvOptionUnit): a fixed tool window that shows the
 // "EditFlags" of one file class as 19 check boxes, each with a tool tip that
 // explains its flag. It follows the class selected in the main window and
-// writes nothing to the registry; it keeps only its place in the settings
-// file (section "AdvOptionForm").
+// keeps its place in the settings file (section "AdvOptionForm"). OK stores
+// the ticked boxes in "EditFlags" through the commands; the bits no box can
+// change stay as they are.
 #pragma once
 
 #include <string>
@@ -13,7 +14,7 @@
 class TAdvOptionForm : public TClassToolForm {
 public:
     // `settingsPath` is the settings file the window keeps its place in.
-    explicit TAdvOptionForm(const std::string& settingsPath);
+    TAdvOptionForm(TCommands& commands, const std::string& settingsPath);
 
     // Loads a class: its name as caption and its flags as ticks; the empty
     // name hides the boxes and reads "no fileclass selected". A flags value
@@ -21,6 +22,7 @@ public:
     void SetFileClass(const std::string& className) override;
 
     void btnHelpClick();
+    void btnOKClick();
 
     // Box N (1 to 19).
     TCheckBox& CheckBox(int n) { return CheckBoxes[n - 1]; }

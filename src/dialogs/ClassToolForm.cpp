@@ -4,13 +4,14 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/ScreenPlacement.h"
 
-TClassToolForm::TClassToolForm(const TFormArgs& args, const std::string& settingsPath,
+TClassToolForm::TClassToolForm(const TFormArgs& args, TCommands& commands,
+                               const std::string& settingsPath,
                                const TToolWindowPlacement& placement)
-    : TForm(args), ToolTips(*this), settingsPath_(settingsPath), placement_(placement) {
+    : TForm(args), ToolTips(*this), commands_(commands), settingsPath_(settingsPath),
+      placement_(placement) {
     SetEscapeCloses(true);
     onShow = [this] { FormShow(); };
     onClose = [this] { FormClose(); };
-    btnOK.onClick = Handler(this, &TClassToolForm::btnOKClick);
 }
 
 void TClassToolForm::ShowFileClass(const std::string& className) {
@@ -39,6 +40,7 @@ void TClassToolForm::FormClose() {
         onUserClose();
 }
 
-void TClassToolForm::btnOKClick() {
-    ShowMessage("Sorry has to be done in futur");
+void TClassToolForm::Changed(const TChange& change) {
+    if (onChanged)
+        onChanged(change);
 }

@@ -10,10 +10,16 @@
 // is refused and onUserClose tells the window's user, which unticks its check
 // box and releases the window (Application.Release) once the close handling
 // has returned. Released without a close, it stores nothing.
+//
+// The windows change the registry only through the commands they are given;
+// onChanged tells the window's user what a command changed, so that it shows
+// it too.
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include "commands/Commands.h"
 #include "dialogs/ToolWindowPlacement.h"
 #include "toolkit/Containers.h"
 #include "toolkit/Form.h"
@@ -31,6 +37,9 @@ public:
 
     // The user closed the window (its close box, Alt+F4, Escape).
     TNotifyEvent onUserClose;
+    // A command of the window ran (Done: it changed the registry; a failed
+    // one may still have left an undo entry).
+    std::function<void(const TChange&)> onChanged;
 
     TPanel Panel2{TBevelCut::Lowered, TBevelCut::Raised};
     TButton btnHelp;
@@ -40,19 +49,21 @@ public:
 protected:
     // `settingsPath` is the settings file the window keeps its place in,
     // under `placement`.
-    TClassToolForm(const TFormArgs& args, const std::string& settingsPath,
+    TClassToolForm(const TFormArgs& args, TCommands& commands, const std::string& settingsPath,
                    const TToolWindowPlacement& placement);
     const std::string& SettingsPath() const { return settingsPath_; }
+    TCommands& Commands() { return commands_; }
+    // Tells onChanged of a command's outcome.
+    void Changed(const TChange& change);
 
     // First showing: the stored place, brought onto the screen.
     void FormShow();
     // The close box: stores the place, refuses the close and hands it to
     // onUserClose.
     virtual void FormClose();
-    // OK stores nothing yet and says so.
-    void btnOKClick();
 
 private:
+    TCommands& commands_;
     std::string settingsPath_;
     TToolWindowPlacement placement_;
 };

@@ -15,8 +15,9 @@ namespace {
 // unticked box. An error while opening is swallowed: the window goes again
 // and the box stays ticked. The window's own close unticks the box.
 template <typename TToolForm>
-void SwitchToolWindow(TCheckBox& box, TToolForm*& form, const std::string& settingsPath,
-                      const std::string& className) {
+void SwitchToolWindow(TCheckBox& box, TToolForm*& form, TCommands& commands,
+                      const std::string& settingsPath, const std::string& className,
+                      const std::function<void(const TChange&)>& changed) {
     if (!box.Checked()) {
         if (TToolForm* closing = form) {
             form = nullptr;
@@ -30,9 +31,10 @@ void SwitchToolWindow(TCheckBox& box, TToolForm*& form, const std::string& setti
         return;
     TToolForm* made = nullptr;
     try {
-        made = &Application.CreateForm<TToolForm>(settingsPath);
+        made = &Application.CreateForm<TToolForm>(commands, settingsPath);
         form = made;
         made->onUserClose = [&box] { box.SetChecked(false); };
+        made->onChanged = changed;
         made->ShowFileClass(className);
     } catch (...) {
         form = nullptr;
@@ -78,11 +80,13 @@ std::string TMainForm::SelectedItem() const {
 }
 
 void TMainForm::cbAdvOptionClick() {
-    SwitchToolWindow(ClassView.cbAdvOption, AdvOptionForm, SettingsPath(), SelectedItem());
+    SwitchToolWindow(ClassView.cbAdvOption, AdvOptionForm, Commands(), SettingsPath(), SelectedItem(),
+                     [this](const TChange& change) { ShowChange(change); });
 }
 
 void TMainForm::cbShowActionsClick() {
-    SwitchToolWindow(ClassView.cbShowActions, ActionForm, SettingsPath(), SelectedItem());
+    SwitchToolWindow(ClassView.cbShowActions, ActionForm, Commands(), SettingsPath(), SelectedItem(),
+                     [this](const TChange& change) { ShowChange(change); });
 }
 
 void TMainForm::FreeToolWindows() {

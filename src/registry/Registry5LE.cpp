@@ -394,6 +394,10 @@ void TRegistry::WriteInteger(const std::string& name, int32_t value) {
     PutData(name, &value, sizeof value, rdInteger);
 }
 
+void TRegistry::WriteBinaryData(const std::string& name, const void* buffer, int size) {
+    PutData(name, buffer, static_cast<DWORD>(size), rdBinary);
+}
+
 int TRegistry::ReadBinaryData(const std::string& name, void* buffer, int bufSize) {
     TRegDataInfo info;
     if (!GetDataInfo(name, info))

@@ -176,6 +176,9 @@ public:
     // buffer untouched; another type or a larger value raises
     // "Ungültiger Datentyp für '%s'".
     int ReadBinaryData(const std::string& name, void* buffer, int bufSize);
+    // Writes `size` bytes as REG_BINARY; raises "Konnte Daten für '%s' nicht
+    // setzen" on failure.
+    void WriteBinaryData(const std::string& name, const void* buffer, int size);
 
 private:
     // The open key for a relative path, else the root.

@@ -5,6 +5,7 @@
 #include "support/ScratchRegistry.h"
 
 #include <cstdio>
+#include <functional>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -125,4 +126,66 @@ TEST_F(CommandLineTest, TheGateAndAnUnwritableJournalRefuse) {
     EXPECT_TRUE(Has(r.err, "without undo"));
     EXPECT_FALSE(HasKey(".txt"));
     rmdir((dir_ + "/undo.log").c_str());
+}
+
+TEST_F(CommandLineTest, ActionAndFlagsCommandsAskChangeAndAreUndone) {
+    const std::string before = DumpRegistry();
+    Outcome r = Corvix({"--delete-verb", "txtfile", "open"});
+    EXPECT_EQ(r.code, 4);
+    EXPECT_TRUE(Has(r.err, "Are you sure to delete the action 'open'?")) << r.err;
+    EXPECT_EQ(DumpRegistry(), before);
+
+    struct Step {
+        std::vector<std::string> args;
+        std::function<bool()> done;
+        const char* undone;
+    } steps[] = {
+        {{"--add-verb", "txtfile", "edit", "ed.exe %1", "--caption", "&Edit", "--yes"},
+         [] { return GetText("txtfile\\shell\\edit", "") == "&Edit" &&
+                     GetText("txtfile\\shell\\edit\\command", "") == "ed.exe %1"; },
+         "Add action 'edit' to 'txtfile'"},
+        {{"--default-verb", "txtfile", "EDIT", "--yes"},
+         [] { return GetText("txtfile\\shell", "") == "edit"; },
+         "Make 'edit' the default action of 'txtfile'"},
+        {{"--set-command", "txtfile", "edit", "ed.exe /x %1", "--keep"},
+         [] { return GetText("txtfile\\shell\\edit\\command", "") == "ed.exe /x %1"; },
+         "Change action 'edit' of 'txtfile'"},
+        {{"--set-flags", "txtfile", "0x10000", "--yes"},
+         [] { return GetRaw("txtfile", "EditFlags").bytes == std::string("\x00\x00\x01\x00", 4); },
+         "Change the flags of 'txtfile'"},
+        {{"--delete-verb", "txtfile", "edit", "--yes"},
+         [] { return !HasKey("txtfile\\shell\\edit") && !HasValue("txtfile\\shell", ""); },
+         "Delete action 'edit' of 'txtfile'"},
+    };
+    std::vector<std::string> states;
+    for (const Step& s : steps) {
+        states.push_back(DumpRegistry());
+        r = Corvix(s.args);
+        EXPECT_EQ(r.code, 0) << s.args[0] << ": " << r.err;
+        EXPECT_TRUE(s.done()) << s.args[0];
+    }
+    for (int i = 4; i >= 0; --i) {
+        r = Corvix({"--undo", "--yes"});
+        EXPECT_EQ(r.out, std::string("Undone: ") + steps[i].undone + "\n");
+        EXPECT_EQ(DumpRegistry(), states[i]);
+    }
+    EXPECT_EQ(DumpRegistry(), before);
+
+    // Usage errors, and commands the registry can't take.
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--set-flags", "txtfile", "xyz"},
+          {"--set-flags", "txtfile", "123456789"},
+          {"--delete-verb", "txtfile", "open", "--caption", "x"},
+          {"--add-verb", "txtfile", "edit", "ed.exe", "--caption"},
+          {"--add-verb", "txtfile", "edit"}})
+        EXPECT_EQ(Corvix(bad).code, 2) << bad[0];
+    r = Corvix({"--delete-verb", "txtfile", "none", "--yes"});
+    EXPECT_EQ(r.code, 5);
+    EXPECT_TRUE(Has(r.err, "The fileclass 'txtfile' has no action 'none'.")) << r.err;
+    r = Corvix({"--add-verb", "nosuchfile", "open", "x.exe", "--yes"});
+    EXPECT_EQ(r.code, 5);
+    EXPECT_TRUE(Has(r.err, "nosuchfile is not registered to the system.")) << r.err;
+    Settings("[config]\nSaveMode=1\n");
+    EXPECT_EQ(Corvix({"--set-flags", "txtfile", "1", "--yes"}).code, 3);
+    EXPECT_EQ(DumpRegistry(), before);
 }

@@ -11,7 +11,8 @@
 //   command=ID        chooses the menu item with the command id ID (a disabled
 //                     item does nothing, as in the program)
 //   type=N:TEXT       puts TEXT into the Nth edit field of the window (0 is the
-//                     first, in tab order, parts of combo boxes included), as
+//                     first, in tab order, parts of combo boxes and fields with
+//                     a button included), as
 //                     typing does: the field reports the change
 //   click=TEXT        presses the enabled button captioned TEXT and waits
 //                     until its window has closed when the press closes it
@@ -177,6 +178,17 @@ HWND buttonOf(HWND window, const std::string& text) {
     return nullptr;
 }
 
+// The Nth edit field: the system's, or the program's field with a button
+// (a class of its own made from the system's).
+HWND editField(HWND window, int index) {
+    for (HWND child : childrenOf(window)) {
+        const std::string cls = classOf(child);
+        if ((lstrcmpiA(cls.c_str(), "Edit") == 0 || cls == "ZQButtonEdit") && index-- == 0)
+            return child;
+    }
+    return nullptr;
+}
+
 UINT keyCode(const std::string& name) {
     if (name.size() >= 2 && name[0] == 'F' && std::atoi(name.c_str() + 1) >= 1 &&
         std::atoi(name.c_str() + 1) <= 12)
@@ -216,7 +228,7 @@ bool step(HWND& current, const std::string& name, const std::string& arg) {
     }
     if (name == "type") {
         const size_t colon = arg.find(':');
-        HWND edit = childOfClass(current, "Edit", std::atoi(arg.substr(0, colon).c_str()));
+        HWND edit = editField(current, std::atoi(arg.substr(0, colon).c_str()));
         if (!edit || colon == std::string::npos)
             return false;
         // Replacing the whole text, as typing does, makes the field report

@@ -51,6 +51,13 @@
 #                    problems planted (and none of the fine look-alikes beside
 #                    them) and ends with 1; `--repair explorer-override` removes
 #                    the Explorer's choice.
+#   actions          Windows 2000 with changes allowed: in the action window
+#                    of a class, "New ..." adds a verb with its caption and
+#                    command, "set as default" makes it the default, OK
+#                    stores its edited command and "Delete" removes it, each
+#                    question answered Yes; `reg query` shows each change,
+#                    and four times Edit "Undo" brings the class back as
+#                    `reg export` showed it.
 #   undo_after_crash Windows 2000 with changes allowed: "Delete Fileclass"
 #                    removes a class and its extension whose keys hold values
 #                    of every type; the process is then killed (no clean
@@ -330,6 +337,52 @@ register_and_delete)
         "click=&Ja" "wait=Best*" "click=&Ja" "wait=$caption"
     ! query 'HKCR\e2eabcfile' gone || fail "e2eabcfile is still there"
     ! query 'HKCR\.e2eabc' gone || fail ".e2eabc is still there"
+    probe closed close "$pid" || fail "closing"
+    ;;
+actions)
+    set_windows win2k
+    trap '"$wine_run" reg delete "HKCR\\e2eactfile" /f >/dev/null 2>&1
+          "$wine_run" reg delete "HKCR\\.e2eact" /f >/dev/null 2>&1; rm -rf "$work"' EXIT
+    printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CLASSES_ROOT\e2eactfile]' '@="E2E Actions"' '' \
+        '[HKEY_CLASSES_ROOT\e2eactfile\shell\open\command]' '@="notepad.exe \"%1\""' '' \
+        '[HKEY_CLASSES_ROOT\.e2eact]' '@="e2eactfile"' '' >"$work/fixture.reg"
+    "$wine_run" regedit /S "$(winpath "$work/fixture.reg")" >/dev/null 2>&1 || fail "importing the fixture"
+    export_class() {
+        rm -f "$work/export.reg"
+        "$wine_run" reg export 'HKCR\e2eactfile' "$(winpath "$work/export.reg")" /y >/dev/null 2>&1 ||
+            fail "reg export"
+        iconv -f UTF-16 -t UTF-8 "$work/export.reg" | tr -d '\r' >"$work/$1.snap"
+    }
+    export_class before
+    printf '[config]\r\nSaveMode=0\r\nAlwaysAsk=1\r\n' >"$work/settings.ini"
+    probe start launch "$exe" --timeout 120 || fail "start"
+    pid=$(field start pid)
+    play() { "$wine_run" "$drive" "$pid" "$@" >/dev/null 2>>"$work/drive.out" || fail "driving $*"; }
+    query() { "$wine_run" reg query "$1" ${2:-} >"$work/query.out" 2>/dev/null; }
+    yes=("wait=Best*" "click=&Ja" "wait=e2eactfile")
+    play "wait=$caption" "tab=1" "select=e2eactfile" "check=Show Actions" "wait=e2eactfile" \
+        "click=New ..." "wait=New action" "type=0:e2everb" "type=1:E2E Verb" \
+        "type=2:e2e.exe \"%1\"" "click=OK" "${yes[@]}"
+    query 'HKCR\e2eactfile\shell\e2everb' /s || fail "no verb e2everb"
+    grep -q 'E2E Verb' "$work/query.out" || fail "e2everb has no caption"
+    grep -q 'e2e.exe "%1"' "$work/query.out" || fail "e2everb has no command"
+    # The new verb stays selected for the next steps.
+    play "wait=e2eactfile" "click=set as default" "${yes[@]}"
+    query 'HKCR\e2eactfile\shell' /ve && grep -q 'REG_SZ *e2everb' "$work/query.out" ||
+        fail "e2everb is not the default"
+    play "wait=e2eactfile" "type=0:e2e.exe /edit \"%1\"" "click=OK" "${yes[@]}"
+    query 'HKCR\e2eactfile\shell\e2everb\command' /ve && grep -q 'e2e.exe /edit "%1"' "$work/query.out" ||
+        fail "the command was not stored"
+    play "wait=e2eactfile" "click=Delete" "${yes[@]}"
+    ! query 'HKCR\e2eactfile\shell\e2everb' || fail "e2everb is still there"
+    query 'HKCR\e2eactfile\shell' /ve
+    ! grep -q e2everb "$work/query.out" || fail "the default still names e2everb"
+    for _ in 1 2 3 4; do
+        play "wait=$caption" "command=0xA007" "wait=Best*" "click=&Ja" "wait=$caption"
+    done
+    export_class undone
+    diff "$work/before.snap" "$work/undone.snap" >"$work/diff.out" ||
+        fail "after four undos the class differs:"$'\n'"$(cat "$work/diff.out")"
     probe closed close "$pid" || fail "closing"
     ;;
 undo_after_crash)

@@ -73,7 +73,7 @@ TEST_F(ToolWindowTest, ActionWindowListsTheVerbsWithTheDefaultInBold) {
         {"first", "first", true, {"*edit", "preview"}, filled},
         {"umlaut", "umlaut", true, {"open", "*\xe4ndern"}, filled},
     };
-    TActionForm form(SettingsPath());
+    TActionForm form(Commands(), SettingsPath());
     for (const Case& c : cases) {
         FillFields(form, "kept");
         form.SetFileClass(c.name);
@@ -102,7 +102,7 @@ TEST_F(ToolWindowTest, SelectingAVerbShowsItsCommandAndDdeSettings) {
     PutRaw("bad\\shell\\open\\command", "", REG_DWORD, std::string("\x01\x00\x00\x00", 4));
     const TRegistrySnapshot before = TakeRegistrySnapshot();
 
-    TActionForm form(SettingsPath());
+    TActionForm form(Commands(), SettingsPath());
     form.ShowFileClass("cls");
     ASSERT_EQ(Nodes(form), (std::vector<std::string>{"*open", "preview", "print"}));
     struct Step {
@@ -131,14 +131,16 @@ TEST_F(ToolWindowTest, SelectingAVerbShowsItsCommandAndDdeSettings) {
     EXPECT_EQ(TakeRegistrySnapshot(), before);
 }
 
-TEST_F(ToolWindowTest, ActionWindowButtonsAndFieldsChangeNothing) {
+TEST_F(ToolWindowTest, WhileChangesAreNotAllowedTheFieldsAreReadOnlyAndEachEditingControlSaysSo) {
     PutVerbs("cls", {"open", "print"});
     const TRegistrySnapshot before = TakeRegistrySnapshot();
-    TActionForm form(SettingsPath());
+    Commands().SetAllowChanges(false);
+    TActionForm form(Commands(), SettingsPath());
     form.ShowFileClass("cls");
     form.TreeNTActions.SetSelected(1);
-    form.edtCommand.SetText("typed.exe");
-    const char* sorry = "Sorry has to be done in futur";
+    for (TEdit* e : {static_cast<TEdit*>(&form.edtCommand), static_cast<TEdit*>(&form.edtDDECommand),
+                     &form.edtDDEApp, &form.edtDDETopic, &form.edtDDEIfExec})
+        EXPECT_TRUE(e->ReadOnly());
     for (TSpeedButton* b : {&form.edtCommand.Button, &form.edtDDECommand.Button}) {
         dialogs_.Expect(TDialogKind::Plain, mrOk);
         b->Click();
@@ -151,7 +153,7 @@ TEST_F(ToolWindowTest, ActionWindowButtonsAndFieldsChangeNothing) {
     SendMessageA(form.Handle(), WM_COMMAND, IDOK, 0); // Enter
     ASSERT_EQ(dialogs_.Asked().size(), 7u);
     for (const TAsked& asked : dialogs_.Asked())
-        EXPECT_EQ(asked.text, sorry);
+        EXPECT_EQ(asked.text, kChangesRefused);
     // Help opens the help file's contents: no topic of its own.
     form.btnHelp.Click();
     ASSERT_EQ(dialogs_.HelpCalls().size(), 1u);
@@ -164,7 +166,7 @@ TEST_F(ToolWindowTest, ActionWindowButtonsAndFieldsChangeNothing) {
 
 TEST_F(ToolWindowTest, ActionWindowKeepsItsSevenPixelGapsAtEverySize) {
     PutVerbs("cls", {"open"});
-    TActionForm form(SettingsPath());
+    TActionForm form(Commands(), SettingsPath());
     form.ShowFileClass("cls");
     EXPECT_TRUE(GetWindowLongA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
     EXPECT_TRUE(GetWindowLongA(form.Handle(), GWL_STYLE) & WS_THICKFRAME);
@@ -215,7 +217,7 @@ TEST_F(ToolWindowTest, ActionWindowKeepsItsSevenPixelGapsAtEverySize) {
 
 TEST_F(ToolWindowTest, ActionWindowOpensCentredAndWithTheBoundsItWasClosedWith) {
     {
-        TActionForm form(SettingsPath());
+        TActionForm form(Commands(), SettingsPath());
         form.ShowFileClass("");
         EXPECT_EQ(form.Bounds(), CentredBounds(285, 300));
         form.SetBounds({30, 50, 400, 350});
@@ -226,7 +228,7 @@ TEST_F(ToolWindowTest, ActionWindowOpensCentredAndWithTheBoundsItWasClosedWith) 
     EXPECT_EQ(Get("ActionForm", "Height"), "350");
     EXPECT_EQ(Get("ActionForm", "Width"), "400");
     {
-        TActionForm form(SettingsPath());
+        TActionForm form(Commands(), SettingsPath());
         form.ShowFileClass("");
         EXPECT_EQ(form.Bounds(), (TBounds{30, 50, 400, 350}));
     }
@@ -251,7 +253,7 @@ TEST_F(ToolWindowTest, ActionWindowOpensCentredAndWithTheBoundsItWasClosedWith) 
         DeleteFileA(SettingsPath().c_str());
         for (const auto& key : s.keys)
             Set("ActionForm", key.first, key.second);
-        TActionForm form(SettingsPath());
+        TActionForm form(Commands(), SettingsPath());
         form.ShowFileClass("");
         EXPECT_EQ(form.Bounds(), s.expected) << s.keys.front().first;
     }

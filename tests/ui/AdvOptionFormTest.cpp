@@ -17,7 +17,7 @@ std::vector<int> Ticked(TAdvOptionForm& form) {
 } // namespace
 
 TEST_F(ToolWindowTest, FlagsWindowShowsNineteenBoxesWithTheirTipsAtTheirPlaces) {
-    TAdvOptionForm form(SettingsPath());
+    TAdvOptionForm form(Commands(), SettingsPath());
     EXPECT_EQ(form.ClientWidth(), 386);
     EXPECT_EQ(form.ClientHeight(), 317);
     EXPECT_TRUE(GetWindowLongA(form.Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
@@ -113,7 +113,7 @@ TEST_F(ToolWindowTest, FlagsWindowTicksTheBoxesOfTheClassFlags) {
         {"nokey", "nokey", true, {}}, // no key of its own: all unticked under its name
         {"", "no fileclass selected", false, {}},
     };
-    TAdvOptionForm form(SettingsPath());
+    TAdvOptionForm form(Commands(), SettingsPath());
     for (const Case& c : cases) {
         // Each load starts from all boxes ticked, so every untick shows.
         for (int n = 1; n <= FlagBoxCount; ++n)
@@ -133,7 +133,7 @@ TEST_F(ToolWindowTest, FlagsOfAnotherTypeRaiseAndLeaveTheBoxesAsTheyWere) {
     PutDword("dword", "EditFlags", 0x10000 | 0x8);
     PutString("text", "EditFlags", "24");
     PutBinary("long", "EditFlags", std::string("\x01\x00\x00\x00\x00", 5));
-    TAdvOptionForm form(SettingsPath());
+    TAdvOptionForm form(Commands(), SettingsPath());
     form.SetFileClass("dword");
     try {
         form.SetFileClass("text");
@@ -146,26 +146,41 @@ TEST_F(ToolWindowTest, FlagsOfAnotherTypeRaiseAndLeaveTheBoxesAsTheyWere) {
     EXPECT_EQ(Ticked(form), (std::vector<int>{4, 16}));
 }
 
-TEST_F(ToolWindowTest, FlagsWindowButtonsChangeNothing) {
-    PutDword("cls", "EditFlags", 0x10000);
+TEST_F(ToolWindowTest, FlagsWindowOkStoresTheBoxesInTheTypeTheValueHad) {
+    // efExclude, 0x4000 (no box) and efOpenIsSafe, as 4 binary bytes.
+    PutBinary("cls", "EditFlags", std::string("\x01\x40\x01\x00", 4));
     const TRegistrySnapshot before = TakeRegistrySnapshot();
-    TAdvOptionForm form(SettingsPath());
+    TAdvOptionForm form(Commands(), SettingsPath());
     form.ShowFileClass("cls");
     Pump();
-    // The user ticks boxes and confirms: nothing is stored.
+    int changes = 0;
+    form.onChanged = [&](const TChange& change) { changes += change.Done; };
     SendMessageA(form.CheckBox(4).Handle(), BM_CLICK, 0, 0);
-    EXPECT_TRUE(form.CheckBox(4).Checked());
-    dialogs_.Expect(TDialogKind::Plain, mrOk);
+    SendMessageA(form.CheckBox(16).Handle(), BM_CLICK, 0, 0);
+    // No: nothing stored, the ticks stay.
+    dialogs_.Expect(TDialogKind::Confirmation, mrNo);
     form.btnOK.Click();
-    ASSERT_EQ(dialogs_.Asked().size(), 1u);
-    EXPECT_EQ(dialogs_.Asked()[0].text, "Sorry has to be done in futur");
-    EXPECT_TRUE(form.CheckBox(4).Checked()); // kept until the next class is loaded
-    // Enter presses OK too.
-    dialogs_.Expect(TDialogKind::Plain, mrOk);
+    EXPECT_EQ(TakeRegistrySnapshot(), before);
+    EXPECT_TRUE(form.CheckBox(4).Checked());
+    // Enter, Yes: the boxes' bits stored, the others kept, still 4 bytes.
+    dialogs_.Expect(TDialogKind::Confirmation, mrYes);
     SendMessageA(form.Handle(), WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(GetRaw("cls", "EditFlags").type, DWORD(REG_BINARY));
+    EXPECT_EQ(GetRaw("cls", "EditFlags").bytes, std::string("\x09\x40\x00\x00", 4));
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(Commands().Journal().LastName(), "Change the flags of 'cls'");
+    form.btnOK.Click(); // nothing changed: nothing asked
     form.btnHelp.Click();
     ASSERT_EQ(dialogs_.HelpCalls().size(), 1u);
     EXPECT_EQ(dialogs_.HelpCalls()[0], (std::pair<UINT, ULONG_PTR>{HELP_CONTEXT, 60}));
+    dialogs_.Expect(TDialogKind::Confirmation, mrYes);
+    EXPECT_TRUE(Commands().Undo().Done);
+    EXPECT_EQ(TakeRegistrySnapshot(), before);
+    // While changes are not allowed OK says so.
+    Commands().SetAllowChanges(false);
+    dialogs_.Expect(TDialogKind::Plain, mrOk);
+    form.btnOK.Click();
+    EXPECT_EQ(dialogs_.Asked().back().text, kChangesRefused);
     form.Close();
     EXPECT_EQ(TakeRegistrySnapshot(), before);
 }
@@ -173,7 +188,7 @@ TEST_F(ToolWindowTest, FlagsWindowButtonsChangeNothing) {
 TEST_F(ToolWindowTest, FlagsWindowOpensCentredAndWhereItWasClosed) {
     TBounds outer;
     {
-        TAdvOptionForm form(SettingsPath());
+        TAdvOptionForm form(Commands(), SettingsPath());
         outer = form.Bounds();
         form.ShowFileClass("");
         EXPECT_EQ(form.Bounds(), CentredBounds(outer.width, outer.height));
@@ -185,7 +200,7 @@ TEST_F(ToolWindowTest, FlagsWindowOpensCentredAndWhereItWasClosed) {
     EXPECT_EQ(Get("AdvOptionForm", "Height"), "<none>"); // a fixed window keeps its size
     EXPECT_EQ(Get("AdvOptionForm", "Width"), "<none>");
     {
-        TAdvOptionForm form(SettingsPath());
+        TAdvOptionForm form(Commands(), SettingsPath());
         form.ShowFileClass("");
         EXPECT_EQ(form.Bounds(), (TBounds{40, 60, outer.width, outer.height}));
     }
@@ -203,7 +218,7 @@ TEST_F(ToolWindowTest, FlagsWindowOpensCentredAndWhereItWasClosed) {
     for (const Stored& s : stored) {
         Set("AdvOptionForm", "Top", s.top);
         Set("AdvOptionForm", "Left", s.left);
-        TAdvOptionForm form(SettingsPath());
+        TAdvOptionForm form(Commands(), SettingsPath());
         form.ShowFileClass("");
         EXPECT_EQ(form.Bounds(), s.expected) << s.top;
     }

@@ -8,6 +8,15 @@ void ToolWindowTest::TearDown() {
     EXPECT_EQ(dialogs_.Pending(), 0u) << "scripted answers left unused";
 }
 
+TCommands& ToolWindowTest::Commands() {
+    if (!commands_) {
+        commands_ = std::make_unique<TCommands>(SettingsPath(), questions_);
+        commands_->SetAllowChanges(true);
+        commands_->AssociationsChanged = [] {};
+    }
+    return *commands_;
+}
+
 void ToolWindowTest::Set(const std::string& section, const std::string& key, int value) {
     TZQIniFile(SettingsPath()).WriteInteger(section, key, value);
 }

@@ -91,8 +91,8 @@ TEST(CloseActions, AModalFormThatRefusesStaysInItsLoop) {
 
 TEST_F(ToolWindowTest, ActionAndFlagsWindowsShowTheClassInTheirCaption) {
     PutString("txtfile", "", "Text Document");
-    TActionForm actions(folder_.File("settings.ini"));
-    TAdvOptionForm flags(folder_.File("settings.ini"));
+    TActionForm actions(Commands(), folder_.File("settings.ini"));
+    TAdvOptionForm flags(Commands(), folder_.File("settings.ini"));
 
     // The action window: sizeable tool window, 285 x 300.
     EXPECT_EQ(actions.Width(), 285);
@@ -132,13 +132,15 @@ TEST_F(ToolWindowTest, ActionAndFlagsWindowsShowTheClassInTheirCaption) {
         EXPECT_EQ(flags.gbExtOptions.Visible(), c.flagsBox) << c.name;
     }
 
-    // OK stores nothing and says so; the flags window's Help opens topic 60.
+    // OK without a verb asks for one; a class without a key takes no flags.
+    // The flags window's Help opens topic 60.
     dialogs_.Expect(TDialogKind::Plain, mrOk);
-    dialogs_.Expect(TDialogKind::Plain, mrOk);
+    dialogs_.Expect(TDialogKind::Error, mrOk);
     SendMessageA(actions.btnOK.Handle(), BM_CLICK, 0, 0);
     SendMessageA(flags.btnOK.Handle(), BM_CLICK, 0, 0);
     ASSERT_EQ(dialogs_.Asked().size(), 2u);
-    EXPECT_EQ(dialogs_.Asked()[1].text, "Sorry has to be done in futur");
+    EXPECT_EQ(dialogs_.Asked()[0].text, "Please select an action first.");
+    EXPECT_EQ(dialogs_.Asked()[1].text, "ghostclass is not registered to the system.");
     SendMessageA(flags.btnHelp.Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(dialogs_.HelpCalls(), (std::vector<std::pair<UINT, ULONG_PTR>>{{HELP_CONTEXT, 60}}));
 
