@@ -152,7 +152,7 @@ void TMainForm::CreateMenu() {
         {nullptr, 1, "", "-"},
         {&InfoItem, 1, "InfoItem", "&Info ...", none, "About the program"},
     });
-    SetMenu(&MainMenu);
+    SetMainMenu(&MainMenu);
 }
 
 void TMainForm::CreateToolBar() {

@@ -239,7 +239,7 @@ void TForm::SetMaximized(bool maximized) {
         ShowWindow(Handle(), maximized ? SW_MAXIMIZE : SW_RESTORE);
 }
 
-void TForm::SetMenu(TMainMenu* menu) {
+void TForm::SetMainMenu(TMainMenu* menu) {
     menu_ = menu;
     if (menu_)
         menu_->AttachTo(Handle());

@@ -95,7 +95,7 @@ public:
     // Before the first showing, the form opens maximized (or not).
     void SetMaximized(bool maximized);
 
-    void SetMenu(TMainMenu* menu);
+    void SetMainMenu(TMainMenu* menu);
     TMainMenu* Menu() const { return menu_; }
     HACCEL Accelerators() const;
     // Buttons run by Enter and Escape.

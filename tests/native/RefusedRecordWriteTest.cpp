@@ -26,3 +26,19 @@ TEST_F(RefusedRecordWriteTest, RefusedClassOrExtensionKeyRaisesAndWritesNothing)
               "Erzeugung von Schlüssel .txt misslungen");
     EXPECT_FALSE(HasKey(".txt"));
 }
+
+TEST_F(RefusedRecordWriteTest, AnIconKeyThatCantBeWrittenOrDeletedIsReported) {
+    PutString("txtfile", "", "Text");
+    fake::FailNext(fake::Fault::Create);
+    EXPECT_THROW(SetDefaultIcon(NoUndo(), "txtfile", "x.dll,1"), ERegistryException);
+    EXPECT_FALSE(HasKey("txtfile\\DefaultIcon"));
+    // Cleared, the icon key goes with its own subkeys.
+    PutString("txtfile\\DefaultIcon\\Sub", "", "s");
+    RegisterFileClass(NoUndo(), "txtfile", "Text", TEditFlags{efNone}, "", "", "");
+    EXPECT_FALSE(HasKey("txtfile\\DefaultIcon"));
+    PutString("txtfile\\DefaultIcon", "", "x.dll,1");
+    fake::FailNext(fake::Fault::DeleteKey);
+    EXPECT_THROW(RegisterFileClass(NoUndo(), "txtfile", "Text", TEditFlags{efNone}, "", "", ""),
+                 ERegistryException);
+    EXPECT_TRUE(HasKey("txtfile\\DefaultIcon"));
+}

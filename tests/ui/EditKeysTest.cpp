@@ -43,7 +43,7 @@ public:
         });
         for (TMenuItem& item : items)
             item.onClick = [this, &item] { run.push_back(item.Name()); };
-        SetMenu(&menu);
+        SetMainMenu(&menu);
         CreateControls({
             {&edit, "edit", "", {8, 8, 150, 21}},
             {&combo, "combo", "", {8, 40, 150, 21}},

@@ -402,3 +402,29 @@ TEST_F(CreateDeleteTest, EntriesOfFeaturesThatAreNotThereSaySo) {
     EXPECT_EQ(dialogs_.Asked()[0].caption, "Configuration");
     EXPECT_EQ(PictureOfClassesRoot(), before);
 }
+
+TEST_F(CreateDeleteTest, TheViewsFollowADeletedClassAndAnEmptiedList) {
+    EmptyClassesRoot();
+    PutString(".one", "", "onefile");
+    PutString("onefile", "", "One File");
+    TMainForm& form = OpenWritable();
+    // Class view: dissociating the one extension of a class, the class
+    // deleted as asked, leaves the class out of the list.
+    ClickTab(1);
+    ClickItem("onefile");
+    form.ClassView.lbAssocExt.SetItemIndex(0);
+    form.lbAssocExtClick();
+    dialogs_.Expect(TDialogKind::Confirmation, mrYes); // delete the class
+    dialogs_.Expect(TDialogKind::Confirmation, mrNo);  // keep the extension's key
+    ClickButton(form.ClassView.btnClassDissoc);
+    EXPECT_FALSE(HasKey("onefile"));
+    EXPECT_LT(form.ListBox.Items().IndexOf("onefile"), 0);
+    EXPECT_FALSE(form.ShortInfo.btnReg.Visible());
+    // Extension view: deleting the last extension turns the command off.
+    ClickTab(0);
+    ClickItem(".one");
+    dialogs_.Expect(TDialogKind::Confirmation, mrYes);
+    ChooseMenu(form.DeleteExtensionItem);
+    EXPECT_EQ(form.ListBox.Items().Count(), 0);
+    EXPECT_FALSE(form.DeleteExtensionItem.Enabled());
+}

@@ -26,7 +26,7 @@ public:
             {&scanItem, 1, "ScanItem", "(Re-)&scan", {VK_F5}, "(Re-)scan the registry"},
             {&offItem, 1, "OffItem", "Off", {VK_F6}, "never", false},
         });
-        SetMenu(&menu);
+        SetMainMenu(&menu);
         CreateControls({
             {&top, "Top", "", {0, 0, 10, 30}, this, "", TAlign::Top},
             {&bottom, "Bottom", "", {0, 0, 10, 20}, this, "", TAlign::Bottom},
