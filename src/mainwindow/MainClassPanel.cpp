@@ -45,40 +45,6 @@ void SwitchToolWindow(TCheckBox& box, TToolForm*& form, TCommands& commands,
 
 } // namespace
 
-void TMainForm::ShowClassDetails(int index) {
-    if (index < 0) {
-        ShowShortInfo(simNothingSelected, "fileclass");
-        DeleteFileclassItem.SetEnabled(false);
-        return;
-    }
-    CurrentClass = ListBox.Items()[index];
-    if (FileClassExists(CurrentClass)) {
-        ShowClassPanel();
-        ClassView.ShowClass(CurrentClass, FileClasses());
-        lbAssocExtClick();
-        laHint.SetText(GetDefaultAction(CurrentClass).empty() ? "no action registered" : "");
-        DeleteFileclassItem.SetEnabled(Commands().AllowChanges());
-    } else {
-        if (!CurrentClass.empty())
-            ShowShortInfo(simClassNotRegistered, CurrentClass);
-        else
-            ShowShortInfo(simExtensionsWithoutClass, "");
-        laHint.SetText("");
-        DeleteFileclassItem.SetEnabled(false);
-    }
-    // The open tool windows follow the selection, also to a name the panel
-    // can't show.
-    if (ActionForm)
-        ActionForm->SetFileClass(CurrentClass);
-    if (AdvOptionForm)
-        AdvOptionForm->SetFileClass(CurrentClass);
-}
-
-std::string TMainForm::SelectedItem() const {
-    const int index = ListBox.ItemIndex();
-    return index >= 0 ? ListBox.Items()[index] : std::string();
-}
-
 void TMainForm::cbAdvOptionClick() {
     SwitchToolWindow(ClassView.cbAdvOption, AdvOptionForm, Commands(), SettingsPath(), SelectedItem(),
                      [this](const TChange& change) { ShowChange(change); });
@@ -94,20 +60,6 @@ void TMainForm::FreeToolWindows() {
     Application.FreeForm(AdvOptionForm);
     ActionForm = nullptr;
     AdvOptionForm = nullptr;
-}
-
-void TMainForm::lbAssocExtClick() {
-    ClassView.ExtensionChosen(CurrentView == 1 && !SelectedItem().empty());
-}
-
-void TMainForm::lbAssocExtDblClick() {
-    btnViewExtClick();
-}
-
-void TMainForm::btnViewExtClick() {
-    // With no entry chosen nothing is selected, and the extension view shows
-    // its first extension.
-    ShowItemIn(0, ClassView.ChosenExtension());
 }
 
 void TMainForm::ItemIconChangeClick() {

@@ -23,11 +23,6 @@ std::string NeighbourOf(const TListBox& list, int index) {
 
 } // namespace
 
-void TMainForm::ShowViewAgain() {
-    ForceViewUpdate = true;
-    TabControlChange();
-}
-
 void TMainForm::NewExtensionItemClick() {
     Assert(CurrentView == 0, "You should be on Extensions-tab.");
     if (!Commands().CanModify())

@@ -129,23 +129,7 @@ void TMainForm::FormDestroy() {
     FreeToolWindows();
 }
 
-TFileClass& TMainForm::FileClasses() {
-    return Commands().Index();
-}
-
 void TMainForm::ApplicationHint() {
     StatusBar.SetPanelText(1, Application.Hint());
 }
 
-std::string TMainForm::SelectedTabCaption() const {
-    return TabControl.TabCaption(TabControl.TabIndex());
-}
-
-int TMainForm::LastShownIndex() const {
-    const std::string caption = SelectedTabCaption();
-    if (caption == TabCaptions[0])
-        return ListBox.Items().IndexOf(CurrentExt);
-    if (caption == TabCaptions[1])
-        return ListBox.Items().IndexOf(CurrentClass);
-    return -1;
-}

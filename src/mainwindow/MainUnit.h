@@ -1,16 +1,18 @@
-// TMainForm (unit MainUnit): the main window. It owns the class index, shows
-// the two views ("File Extensions", "File Classes") in its item list and the
-// selected item in a panel, decides once per run whether changes are allowed
-// and keeps its state in the settings file.
+// TMainForm (unit MainUnit): the main window. It composes the three panels
+// (TExtensionPanel, TClassPanel, TShortInfoPanel), shows the two views ("File
+// Extensions", "File Classes") in its item list and the selected item in a
+// panel, and calls the command layer (TCommands, which owns the index, the
+// undo journal, the settings and the gate) for every change.
 //
-// The form is split by concern: MainForm.cpp (controls, menu, tool bar),
-// MainStartup.cpp (creation, first showing, closing, settings), MainGate.cpp
-// (modification gate), MainViews.cpp (tabs, item list), MainScan.cpp (the
-// registry scan with its progress), MainShortInfo.cpp (the short-info panel
-// and its layout), MainClassPanel.cpp (the class view's panel and its tool
-// windows), MainAssociate.cpp (the commands that link and unlink extensions
-// and classes) and MainCreateDelete.cpp (registering and deleting extensions
-// and classes).
+// The form is split by concern, each file calling only those below it:
+// MainForm.cpp (controls, menu, tool bar, the binding of handlers) and
+// MainStartup.cpp (first showing, closing, window state) on top; then the
+// handlers of the commands: MainCheck.cpp, MainCreateDelete.cpp,
+// MainAssociate.cpp (with ShowChange, which every command's end goes
+// through), MainClassPanel.cpp (icon change and tool windows) and
+// MainDialogs.cpp; then MainUndo.cpp (undo and backup), MainScan.cpp (the
+// registry scan with its progress) and, at the bottom, MainViews.cpp (tabs,
+// item list, the panels' display and view switching).
 #pragma once
 
 #include <functional>

@@ -1,9 +1,13 @@
-// TMainForm: the two views (tabs and item list) and the commands of the File
-// and Help menus.
+// TMainForm: the two views (tabs and item list) with the three panels that
+// show the selected item, and the commands of the File and Help menus. The
+// handlers of the commands that change something sit above this file and
+// call into it; nothing here calls up into them.
 #include "mainwindow/MainUnit.h"
 
 #include "association/DataType.h"
 #include "commands/Commands.h"
+#include "dialogs/ActionUnit.h"
+#include "dialogs/AdvOptionUnit.h"
 #include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
 #include "toolkit/Application.h"
@@ -106,4 +110,142 @@ bool TMainForm::FormShortCut(WORD key) {
     TabControl.SetTabIndex((TabControl.TabIndex() + step) % count);
     TabControlChange();
     return true;
+}
+
+void TMainForm::ShowExtensionDetails(int index) {
+    // With nothing selected the first extension is shown; the list's
+    // selection stays as it is.
+    if (index == -1 && ListBox.Items().Count() > 0)
+        index = 0;
+    if (index < 0) {
+        CurrentExt.clear();
+        ExtView.ExtPanel.SetVisible(false);
+        ShowShortInfo(simNothingSelected, "extension");
+        DeleteExtensionItem.SetEnabled(false);
+        return;
+    }
+    CurrentExt = ListBox.Items()[index];
+    ExtView.ShowExtension(CurrentExt);
+    ShowExtensionHint();
+    DeleteExtensionItem.SetEnabled(Commands().AllowChanges());
+}
+
+void TMainForm::ShowExtensionHint() {
+    laHint.SetText(GetExtensionClass(CurrentExt).empty() ? "not associated to a fileclass" : "");
+}
+
+void TMainForm::cbClassesChange() {
+    ExtView.ClassTextChanged();
+}
+
+void TMainForm::cbClassesDblClick() {
+    btnViewClassClick();
+}
+
+void TMainForm::btnViewClassClick() {
+    // An empty text finds the entry of the extensions without a class.
+    ShowItemIn(1, ExtView.cbClasses.Text());
+}
+
+void TMainForm::ShowItemIn(int view, const std::string& item) {
+    for (int tab = 0; tab < TabControl.TabCount(); ++tab) {
+        if (TabControl.TabCaption(tab) != TabCaptions[view])
+            continue;
+        TabControl.SetTabIndex(tab);
+        TabControlChange();
+        ListBox.SetItemIndex(ListBox.Items().IndexOf(item));
+        ListBoxClick();
+    }
+}
+
+void TMainForm::ShowShortInfo(TShortInfoMode mode, std::string text) {
+    ExtView.ExtPanel.SetVisible(false);
+    ClassView.ClassPanel.SetVisible(false);
+    ShortInfo.ShortInfoPanel.SetVisible(true);
+    ShortInfo.Show(mode, std::move(text), FileClasses());
+}
+
+void TMainForm::ShowClassPanel() {
+    ClassView.ClassPanel.SetVisible(true);
+    ShortInfo.ShortInfoPanel.SetVisible(false);
+}
+
+void TMainForm::lbShortInfoDblClick() {
+    btnShortInfoViewExtClick();
+}
+
+void TMainForm::btnShortInfoViewExtClick() {
+    // With no entry chosen nothing is selected, and the extension view shows
+    // its first extension.
+    ShowItemIn(0, ShortInfo.ChosenExtension());
+}
+
+TFileClass& TMainForm::FileClasses() {
+    return Commands().Index();
+}
+
+std::string TMainForm::SelectedTabCaption() const {
+    return TabControl.TabCaption(TabControl.TabIndex());
+}
+
+int TMainForm::LastShownIndex() const {
+    const std::string caption = SelectedTabCaption();
+    if (caption == TabCaptions[0])
+        return ListBox.Items().IndexOf(CurrentExt);
+    if (caption == TabCaptions[1])
+        return ListBox.Items().IndexOf(CurrentClass);
+    return -1;
+}
+
+void TMainForm::ShowViewAgain() {
+    ForceViewUpdate = true;
+    TabControlChange();
+}
+
+void TMainForm::ShowClassDetails(int index) {
+    if (index < 0) {
+        ShowShortInfo(simNothingSelected, "fileclass");
+        DeleteFileclassItem.SetEnabled(false);
+        return;
+    }
+    CurrentClass = ListBox.Items()[index];
+    if (FileClassExists(CurrentClass)) {
+        ShowClassPanel();
+        ClassView.ShowClass(CurrentClass, FileClasses());
+        lbAssocExtClick();
+        laHint.SetText(GetDefaultAction(CurrentClass).empty() ? "no action registered" : "");
+        DeleteFileclassItem.SetEnabled(Commands().AllowChanges());
+    } else {
+        if (!CurrentClass.empty())
+            ShowShortInfo(simClassNotRegistered, CurrentClass);
+        else
+            ShowShortInfo(simExtensionsWithoutClass, "");
+        laHint.SetText("");
+        DeleteFileclassItem.SetEnabled(false);
+    }
+    // The open tool windows follow the selection, also to a name the panel
+    // can't show.
+    if (ActionForm)
+        ActionForm->SetFileClass(CurrentClass);
+    if (AdvOptionForm)
+        AdvOptionForm->SetFileClass(CurrentClass);
+}
+
+std::string TMainForm::SelectedItem() const {
+    const int index = ListBox.ItemIndex();
+    return index >= 0 ? ListBox.Items()[index] : std::string();
+}
+
+void TMainForm::lbAssocExtClick() {
+    ClassView.ExtensionChosen(CurrentView == 1 && !SelectedItem().empty());
+}
+
+void TMainForm::lbAssocExtDblClick() {
+    btnViewExtClick();
+}
+
+void TMainForm::btnViewExtClick() {
+    // With no entry chosen nothing is selected, and the extension view shows
+    // its first extension.
+    ShowItemIn(0, ClassView.ChosenExtension());
 }
