@@ -4,7 +4,8 @@
 
 void TListFilter::SetItems(const TStringList& items) {
     all_ = items;
-    Fill();
+    shownItems_.Clear();
+    Fill(true);
 }
 
 bool TListFilter::SetText(const std::string& text) {
@@ -12,7 +13,8 @@ bool TListFilter::SetText(const std::string& text) {
     const std::string selected = index >= 0 ? list_.Items()[index] : std::string();
     text_ = text;
     filter_ = TNameFilter(text);
-    Fill();
+    if (!Fill(false))
+        return index >= 0; // the list shows what it showed
     if (index < 0)
         return false;
     // The empty name (the class view's entry for extensions without a
@@ -22,16 +24,18 @@ bool TListFilter::SetText(const std::string& text) {
     return again >= 0;
 }
 
-void TListFilter::Fill() {
-    if (filter_.Empty()) {
-        shown_ = all_.Count();
-        list_.Items().Assign(all_);
-        return;
-    }
+bool TListFilter::Fill(bool always) {
     TStringList passing;
     for (const std::string& item : all_)
         if (filter_.Matches(item))
             passing.Add(item);
+    // Refilling costs the list about as much per item as a full fill, so a
+    // text that lets the same items pass as the one before ("wor", "word")
+    // leaves the list alone.
+    if (!always && passing.Items() == shownItems_.Items())
+        return false;
     shown_ = passing.Count();
     list_.Items().Assign(passing);
+    shownItems_ = std::move(passing);
+    return true;
 }

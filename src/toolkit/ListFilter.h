@@ -31,10 +31,13 @@ public:
     bool Holds(const std::string& item) const { return all_.IndexOf(item) >= 0; }
 
 private:
-    void Fill();
+    // Shows the items that pass; unless `always`, only when they differ from
+    // those shown. True when the list was filled.
+    bool Fill(bool always);
 
     TListBox& list_;
     TStringList all_;
+    TStringList shownItems_;
     std::string text_;
     TNameFilter filter_;
     int shown_ = 0;
