@@ -31,6 +31,8 @@
 //   bounds=NAME       prints "NAME=left,top,width,height": the window's place
 //                     on the screen
 //   show=minimized    minimizes the window, as its title bar button does
+//   rows=NAME         prints "NAME=count" of the rows of the window's list
+//                     view, once the count has stayed the same for 1.5 s
 //   items=NAME:A|B    prints "NAME=count" of the window's item list,
 //                     "NAME_found=..." (which of A, B, ... it lists) and
 //                     "NAME_selected=..." (which of them is selected)
@@ -378,6 +380,24 @@ bool step(HWND& current, const std::string& name, const std::string& arg) {
                     found.c_str(), label.c_str(), chosen.c_str());
         std::fflush(stdout);
         return true;
+    }
+    if (name == "rows") {
+        // The rows of the window's list view once they stay the same for a
+        // second and a half (a check fills it from its thread): "ARG=count".
+        HWND view = childOfClass(current, "SysListView32", 0);
+        if (!view)
+            return false;
+        LRESULT last = -1;
+        int steady = 0;
+        for (int tries = 0; tries < 300 && steady < 15; ++tries) {
+            Sleep(100);
+            const LRESULT now = SendMessageA(view, 0x1004 /* LVM_GETITEMCOUNT */, 0, 0);
+            steady = now == last && now > 0 ? steady + 1 : 0;
+            last = now;
+        }
+        std::printf("%s=%ld\n", arg.c_str(), static_cast<long>(last));
+        std::fflush(stdout);
+        return steady >= 15;
     }
     if (name == "show" && arg == "minimized") {
         ShowWindow(current, SW_MINIMIZE);

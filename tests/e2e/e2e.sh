@@ -89,6 +89,11 @@ work=$(mktemp -d /tmp/corvix-e2e.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 fail() {
     echo "FAIL: $*" >&2
+    # A program left running would take the next case's start for a second
+    # one and end it.
+    if [ -n "${pid:-}" ]; then
+        "$wine_run" taskkill /f /pid "$pid" >/dev/null 2>&1 || true
+    fi
     for f in "$work"/*.out "$work/settings.ini"; do
         [ -f "$f" ] && { echo "--- $(basename "$f")" >&2; cat "$f" >&2; }
     done
@@ -631,11 +636,23 @@ check_cli)
         >"$work/expected.out"
     diff "$work/expected.out" "$work/mine.out" >&2 || fail "--check did not list exactly the planted problems"
 
+    # The check window lists the same findings. The main menu's items are
+    # numbered from 0xA001 in the order of its rows: "Check associations ..."
+    # is 0xA003. Windows XP is warned about at the start.
+    probe start launch "$exe" --timeout 120 --dismiss Warnung || fail "start"
+    pid=$(field start pid)
+    "$wine_run" "$drive" "$pid" "wait=$caption" "command=0xA003" "wait=Check associations" \
+        "rows=rows" "key=ESCAPE" >"$work/window.out" 2>>"$work/drive.out" || fail "the check window"
+    probe closed close "$pid" --timeout 60 || fail "closing"
+    [ "$(field window rows)" = "$(wc -l <"$work/check.out")" ] ||
+        fail "the check window lists $(field window rows) findings, --check $(wc -l <"$work/check.out")"
+
     code=0
     "$wine_run" "$exe" --repair explorer-override .e2eok --yes >/dev/null 2>&1 || code=$?
     [ "$code" = 0 ] || fail "--repair ended with $code"
     ! reg_run query "$fileexts\\.e2eok" /v Progid >/dev/null || fail "the Explorer's choice is still there"
-    echo "check_cli: $(wc -l <"$work/check.out") findings in the prefix, the 4 planted ones among them"
+    echo "check_cli: $(wc -l <"$work/check.out") findings in the prefix, the 4 planted ones among them," \
+        "as many in the check window"
     ;;
 *)
     echo "unknown case $case_name" >&2
