@@ -1,5 +1,7 @@
 #include "toolkit/Bars.h"
 
+#include "toolkit/DesignScale.h"
+
 // --- TStatusBar
 
 TCreateParams TStatusBar::KindParams() const {
@@ -54,9 +56,18 @@ void TToolBar::AfterCreate() {
 }
 
 void TToolBar::SetImages(HBITMAP strip, int imageWidth, int imageHeight, COLORREF transparent) {
+    // On a screen of more pixels per inch the images grow by a whole factor.
+    const int factor = BitmapScale();
+    imageWidth *= factor;
+    imageHeight *= factor;
     SendMessageA(Handle(), TB_SETBITMAPSIZE, 0, MAKELONG(imageWidth, imageHeight));
     if (!strip)
         return;
+    TBitmapHandle enlarged;
+    if (factor > 1) {
+        enlarged = EnlargedBitmap(strip, factor);
+        strip = enlarged.Get();
+    }
     BITMAP info = {};
     GetObjectA(strip, sizeof info, &info);
     const int count = imageWidth > 0 ? info.bmWidth / imageWidth : 0;
@@ -80,7 +91,7 @@ void TToolBar::AddButtons(const std::vector<TToolButtonRow>& rows) {
         b.iString = -1;
         if (!row.button) {
             b.fsStyle = BTNS_SEP;
-            b.iBitmap = 8; // separator width
+            b.iBitmap = Scaled(8); // separator width
         } else {
             TToolButton& button = *row.button;
             button.bar_ = this;
