@@ -70,8 +70,9 @@ class TToolBar : public TControl {
 public:
     // Images of equal size taken from a bitmap strip; pixels of `transparent`
     // are see-through. A null bitmap leaves the buttons without images. On
-    // a screen of more pixels per inch the images are enlarged by the whole
-    // factor of BitmapScale (DesignScale.h).
+    // a screen of more pixels per inch each image takes a cell of its size
+    // scaled to the screen, its picture enlarged by the whole factor of
+    // BitmapScale and centred in the cell (DesignScale.h).
     void SetImages(HBITMAP strip, int imageWidth, int imageHeight, COLORREF transparent);
     // In screen pixels.
     void SetButtonSize(int width, int height);

@@ -300,10 +300,12 @@ TEST_F(MainWindowTest, EveryDialogShowsItsDesign) {
             EXPECT_EQ(CompareClientSize(*form, w.clientWidth, w.clientHeight), "") << w.name;
         form->Hide();
     }
-    // The action window's default size is the design's (an outer size).
+    // The action window's default size is the design's (an outer size);
+    // its tree's rows grow with the font.
     TActionForm action(commands, SettingsPath());
     action.Show();
     EXPECT_NEAR(action.Width(), Scaled(285), ScaleTolerance());
     EXPECT_NEAR(action.Height(), Scaled(300), ScaleTolerance());
+    EXPECT_NEAR(action.TreeNTActions.ItemHeight(), Scaled(16), ScaleTolerance());
     action.Hide();
 }
