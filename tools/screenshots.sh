@@ -9,6 +9,7 @@
 #   OUTDIR/class-view.png      the main window on "File Classes", txtfile shown
 #   OUTDIR/actions.png         the action window of txtfile, "open" selected
 #   OUTDIR/configuration.png   the configuration dialog
+#   OUTDIR/search.png          the extension list narrowed to "ht"
 #
 #   tools/screenshots.sh OUTDIR
 #
@@ -110,5 +111,8 @@ shot actions txtfile
 play close-actions.out "wait=txtfile" "key=ESCAPE" "wait=$caption" "command=0xA016"
 shot configuration Configuration
 play cancel.out "wait=Configuration" "click=Cancel" "wait=$caption"
+# The search field is the window's first edit field.
+play search.out "wait=$caption" "tab=0" "type=0:ht" "select=.htm"
+shot search "$caption"
 wine "$probe" close "$pid" --caption "$caption" --timeout 60 >"$work/close.out" 2>/dev/null ||
     fail "closing corvix.exe"

@@ -24,7 +24,11 @@ TMainForm::TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> 
         {&ToolBar, "ToolBar", "", {0, 0, 385, 29}, this, "", TAlign::Top},
         {&StatusBar, "StatusBar", "", {0, 0, 385, 19}, this, "", TAlign::Bottom},
         {&TabControl, "TabControl", "", {0, 0, 377, 360}, this, "", TAlign::Client},
-        {&ListBox, "ListBox", "", {4, 24, 121, 330}, &TabControl, "", TAlign::Left, LBS_SORT},
+        {&ListPanel, "ListPanel", "", {4, 24, 121, 330}, &TabControl, "", TAlign::Left},
+        {&edSearch, "edSearch", "", {0, 0, 121, 21}, &ListPanel,
+         "Narrow the list to the names holding this text (* and ? as wildcards)", TAlign::Top},
+        {&laFilter, "laFilter", "", {0, 21, 121, 13}, &ListPanel, "", TAlign::Top},
+        {&ListBox, "ListBox", "", {0, 34, 121, 296}, &ListPanel, "", TAlign::Client, LBS_SORT},
         {&ZQSplitter1, "ZQSplitter1", "", {125, 24, 7, 330}, &TabControl, "", TAlign::Left},
         {&MainPanel, "MainPanel", "", {132, 24, 241, 330}, &TabControl, "", TAlign::Client},
         {&BottomPanel, "BottomPanel", "", {0, 294, 241, 36}, &MainPanel, "", TAlign::Bottom},
@@ -55,13 +59,17 @@ TMainForm::TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> 
     pmListBox.Build({});
     ListBox.SetPopupMenu(&pmListBox);
     StatusBar.SetPanelWidths({Scaled(75), Scaled(300), Scaled(50)});
+    // The count of the items shown is there only while a search text is.
+    laFilter.SetAutoSize(false);
+    laFilter.SetVisible(false);
     laHint.SetFontColor(RGB(255, 0, 0));
     ClassView.ClassPanel.SetVisible(false);
     ShortInfo.ShortInfoPanel.SetVisible(false);
 
     onShow = Handler(this, &TMainForm::FormShow);
     onClose = Handler(this, &TMainForm::FormClose);
-    onShortCut = [this](WORD key) { return FormShortCut(key); };
+    onShortCut = [this](WORD key) { return SearchShortCut(key) || FormShortCut(key); };
+    edSearch.onChange = Handler(this, &TMainForm::edSearchChange);
     TabControl.onChange = Handler(this, &TMainForm::TabControlChange);
     ListBox.onClick = Handler(this, &TMainForm::ListBoxClick);
     btnHelp.onClick = Handler(this, &TMainForm::btnHelpClick);

@@ -10,9 +10,10 @@
 // handlers of the commands: MainCheck.cpp, MainCreateDelete.cpp,
 // MainAssociate.cpp (with ShowChange, which every command's end goes
 // through), MainClassPanel.cpp (icon change and tool windows) and
-// MainDialogs.cpp; then MainUndo.cpp (undo and backup), MainScan.cpp (the
-// registry scan with its progress) and, at the bottom, MainViews.cpp (tabs,
-// item list, the panels' display and view switching).
+// MainDialogs.cpp; then MainSearch.cpp (the search field), MainUndo.cpp
+// (undo and backup), MainScan.cpp (the registry scan with its progress) and,
+// at the bottom, MainViews.cpp (tabs, item list with its filter, the panels'
+// display and view switching).
 #pragma once
 
 #include <functional>
@@ -29,6 +30,7 @@
 #include "toolkit/Containers.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListControls.h"
+#include "toolkit/ListFilter.h"
 #include "toolkit/Menus.h"
 
 class TBoxQuestions;
@@ -113,6 +115,19 @@ public:
     // Ctrl+Tab and Ctrl+Shift+Tab switch to the next and the previous view.
     bool FormShortCut(WORD key);
 
+    // The search field above the item list: typing narrows the list to the
+    // names holding the text; the selected item stays selected while it
+    // matches, else the first match is shown.
+    void edSearchChange();
+    // Ctrl+F goes to the search field; in it Escape clears the text (or,
+    // when there is none, goes back to the list) and Down goes to the list.
+    bool SearchShortCut(WORD key);
+    // The label under the search field: "12 of 412" while a text narrows
+    // the list, hidden otherwise.
+    void ShowFilterCount();
+    // Shows every item again and empties the search field.
+    void ClearFilter();
+
     // Short-info panel.
     void ShowShortInfo(TShortInfoMode mode, std::string text);
     void ShowClassPanel();
@@ -193,6 +208,9 @@ public:
         tbtnHelp, tbtnUndo;
     TStatusBar StatusBar;
     TTabControl TabControl;
+    TPanel ListPanel{TBevelCut::None}; // the search field above the item list
+    TEdit edSearch;
+    TLabel laFilter;
     TListBox ListBox;
     TPopupMenu pmListBox; // the item list's context menu, without entries
     TZQSplitter ZQSplitter1;
@@ -256,4 +274,6 @@ private:
     bool closed_ = false;
     // While a view is rebuilt right after a scan: the extensions it read.
     const TStringList* scannedExtensions_ = nullptr;
+    // Every item of the view shown, and which of them the list shows.
+    TListFilter listFilter_{ListBox};
 };

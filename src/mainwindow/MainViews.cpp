@@ -49,7 +49,7 @@ void TMainForm::ShowView(int view) {
         // Right after a scan its list is as fresh as a new enumeration.
         if (!scannedExtensions_)
             GetExtensions(names);
-        ListBox.Items().Assign(scannedExtensions_ ? *scannedExtensions_ : names);
+        listFilter_.SetItems(scannedExtensions_ ? *scannedExtensions_ : names);
         TStringList classNames;
         FileClasses().GetClassNames(classNames);
         ExtView.cbClasses.Items().Assign(classNames);
@@ -60,7 +60,7 @@ void TMainForm::ShowView(int view) {
         ClassView.ClassPanel.SetVisible(true);
         ExtView.ExtPanel.SetVisible(false);
         FileClasses().GetClassNames(names);
-        ListBox.Items().Assign(names);
+        listFilter_.SetItems(names);
         NewFileclassItem.SetEnabled(Commands().AllowChanges());
         NewExtensionItem.SetEnabled(false);
         DeleteExtensionItem.SetEnabled(false);
@@ -74,8 +74,27 @@ void TMainForm::ShowView(int view) {
         // Nothing to delete in an empty list.
         DeleteExtensionItem.SetEnabled(false);
         DeleteFileclassItem.SetEnabled(false);
+        // A search that finds nothing shows that nothing is selected.
+        if (listFilter_.Active())
+            ListBoxClick();
     }
-    ListBox.SetFocus();
+    ShowFilterCount();
+    // The focus stays in the search field while the user types there.
+    if (!edSearch.Focused())
+        ListBox.SetFocus();
+}
+
+void TMainForm::ShowFilterCount() {
+    if (listFilter_.Active())
+        laFilter.SetText(std::to_string(listFilter_.Shown()) + " of " +
+                         std::to_string(listFilter_.Total()));
+    laFilter.SetVisible(listFilter_.Active());
+}
+
+void TMainForm::ClearFilter() {
+    listFilter_.SetText("");
+    edSearch.SetText("");
+    ShowFilterCount();
 }
 
 void TMainForm::ListBoxClick() {
@@ -125,6 +144,9 @@ void TMainForm::ShowExtensionDetails(int index) {
         return;
     }
     CurrentExt = ListBox.Items()[index];
+    // After a search that found nothing the panel comes back.
+    ShortInfo.ShortInfoPanel.SetVisible(false);
+    ExtView.ExtPanel.SetVisible(true);
     ExtView.ShowExtension(CurrentExt);
     ShowExtensionHint();
     DeleteExtensionItem.SetEnabled(Commands().AllowChanges());
@@ -153,6 +175,9 @@ void TMainForm::ShowItemIn(int view, const std::string& item) {
             continue;
         TabControl.SetTabIndex(tab);
         TabControlChange();
+        // An item the search hides is shown with all the others.
+        if (ListBox.Items().IndexOf(item) < 0 && listFilter_.Active() && listFilter_.Holds(item))
+            ClearFilter();
         ListBox.SetItemIndex(ListBox.Items().IndexOf(item));
         ListBoxClick();
     }
@@ -198,6 +223,11 @@ int TMainForm::LastShownIndex() const {
 }
 
 void TMainForm::ShowViewAgain() {
+    // The item a command was about is shown even when the search text
+    // would hide it.
+    const std::string& last = CurrentView == 0 ? CurrentExt : CurrentClass;
+    if (listFilter_.Active() && !last.empty() && !listFilter_.Passes(last))
+        ClearFilter();
     ForceViewUpdate = true;
     TabControlChange();
 }

@@ -166,6 +166,25 @@ BOOL IsDBCSLeadByte(BYTE c) {
     return Sys().dbcs && ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) ? TRUE : FALSE;
 }
 
+DWORD CharLowerBuffA(LPSTR text, DWORD length) {
+    for (DWORD i = 0; text && i < length; ++i) {
+        const auto c = static_cast<BYTE>(text[i]);
+        if (IsDBCSLeadByte(c) && i + 1 < length) {
+            ++i;
+            continue;
+        }
+        BYTE lower = c;
+        if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+            lower = static_cast<BYTE>(c + 0x20);
+        else if (c == 0x8A || c == 0x8C || c == 0x8E)
+            lower = static_cast<BYTE>(c + 0x10);
+        else if (c == 0x9F)
+            lower = 0xFF;
+        text[i] = static_cast<char>(lower);
+    }
+    return length;
+}
+
 // The result Windows documents: 0 when the file holds no icon (a missing file
 // included), 1 when it is no executable, library or icon file, else an icon.
 // Any executable is taken to hold an icon at any index; an icon file holds

@@ -185,6 +185,9 @@ BOOL GetCPInfo(UINT CodePage, LPCPINFO lpCPInfo);
 // Whether a byte begins a two-byte character in the ANSI code page (only on
 // a Far East system, with the lead byte ranges of code page 932).
 BOOL IsDBCSLeadByte(BYTE TestChar);
+// Folds letters to lower case in place as Windows-1252 does (A-Z, the
+// accented capitals, Š, Œ, Ž, Ÿ); a two-byte character stays as it is.
+DWORD CharLowerBuffA(LPSTR lpsz, DWORD cchLength);
 int CompareStringA(LCID Locale, DWORD dwCmpFlags, LPCSTR lpString1, int cchCount1, LPCSTR lpString2,
                    int cchCount2);
 HICON ExtractIconA(HINSTANCE hInst, LPCSTR pszExeFileName, UINT nIconIndex);

@@ -149,6 +149,39 @@ bool TListBox::OnCommand(WORD code, WORD) {
     return true;
 }
 
+LRESULT TListBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CHAR && static_cast<unsigned char>(wParam) >= ' ') {
+        TypeAhead(static_cast<char>(wParam));
+        return 0;
+    }
+    return TControl::OnMessage(msg, wParam, lParam);
+}
+
+void TListBox::TypeAhead(char letter) {
+    // Letters further apart than this start a new search.
+    const DWORD kPause = 1000;
+    const DWORD now = GetTickCount();
+    if (now - typedAt_ > kPause)
+        typed_.clear();
+    typedAt_ = now;
+    typed_ += letter;
+    // The same letter again steps on from the selected item; more letters
+    // search on from it, the selected item included.
+    const bool repeated = typed_.find_first_not_of(typed_[0]) == std::string::npos;
+    const std::string prefix = repeated ? typed_.substr(0, 1) : typed_;
+    const int current = ItemIndex();
+    const WPARAM after = static_cast<WPARAM>(repeated || current < 0 ? current : current - 1);
+    // LB_FINDSTRING: the first item beginning with the text, ignoring case,
+    // after the one given and round to it again.
+    const LRESULT found =
+        SendMessageA(Handle(), LB_FINDSTRING, after, reinterpret_cast<LPARAM>(prefix.c_str()));
+    if (found == LB_ERR || found == current)
+        return;
+    SetItemIndex(static_cast<int>(found));
+    if (onClick)
+        onClick();
+}
+
 // --- TComboBox
 
 // The edit field inside the combo box, watched for double clicks.

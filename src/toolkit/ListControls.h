@@ -47,6 +47,10 @@ private:
 // A list box with single selection. The row style LBS_SORT makes it sorted
 // (the platform's word sort). onClick runs when the user changes the
 // selection, onDblClick on a double click; setting ItemIndex runs neither.
+//
+// Letters typed into the list in quick succession select the next item that
+// begins with them all ("do" finds ".doc"); the same letter typed again
+// steps on to the next item beginning with it, as Explorer's lists do.
 class TListBox : public TControl {
 public:
     TItems Items() const;
@@ -60,6 +64,13 @@ public:
 protected:
     TCreateParams KindParams() const override;
     bool OnCommand(WORD code, WORD id) override;
+    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Selects the item the letters typed so far lead to (see above).
+    void TypeAhead(char letter);
+    std::string typed_;
+    DWORD typedAt_ = 0;
 };
 
 // How a combo box takes its text.

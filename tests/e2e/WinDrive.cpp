@@ -31,6 +31,9 @@
 //   bounds=NAME       prints "NAME=left,top,width,height": the window's place
 //                     on the screen
 //   show=minimized    minimizes the window, as its title bar button does
+//   items=NAME:A|B    prints "NAME=count" of the window's item list,
+//                     "NAME_found=..." (which of A, B, ... it lists) and
+//                     "NAME_selected=..." (which of them is selected)
 //   retype=OLD:NEW    replaces the text of the edit field that holds OLD
 //                     with NEW, as typing does (it can be taken back)
 //   ctrl=TEXT:KEY     presses Ctrl+KEY (a letter) from the keyboard in the
@@ -344,6 +347,36 @@ bool step(HWND& current, const std::string& name, const std::string& arg) {
         SendMessageA(list, LB_SETCURSEL, index, 0);
         notifyParent(list, LBN_SELCHANGE);
         Sleep(300);
+        return true;
+    }
+    if (name == "items") {
+        // The item list as shown: "NAME=count", "NAME_found=a|b" (those of
+        // the texts asked for that it lists) and "NAME_selected=a" (the one
+        // of them selected). Texts are asked for by name: an item's text
+        // can't be read from another process under Wine.
+        const size_t colon = arg.find(':');
+        const std::string label = arg.substr(0, colon);
+        HWND list = childOfClass(current, "ListBox", 0);
+        if (!list)
+            return false;
+        const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+        std::string found, chosen;
+        for (size_t at = colon; at != std::string::npos && at < arg.size();) {
+            const size_t bar = arg.find('|', at + 1);
+            const std::string text = arg.substr(at + 1, bar == std::string::npos ? bar : bar - at - 1);
+            at = bar;
+            const LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                               reinterpret_cast<LPARAM>(text.c_str()));
+            if (index == LB_ERR)
+                continue;
+            found += (found.empty() ? "" : "|") + text;
+            if (index == selected)
+                chosen = text;
+        }
+        std::printf("%s=%d\n%s_found=%s\n%s_selected=%s\n", label.c_str(),
+                    static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)), label.c_str(),
+                    found.c_str(), label.c_str(), chosen.c_str());
+        std::fflush(stdout);
         return true;
     }
     if (name == "show" && arg == "minimized") {

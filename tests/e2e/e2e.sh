@@ -58,6 +58,10 @@
 #                    question answered Yes; `reg query` shows each change,
 #                    and four times Edit "Undo" brings the class back as
 #                    `reg export` showed it.
+#   search           Windows 2000: typing into the search field narrows the
+#                    extensions, then the classes, to the names holding the
+#                    text (ignoring case, with a wildcard), and an empty field
+#                    shows all again.
 #   undo_after_crash Windows 2000 with changes allowed: "Delete Fileclass"
 #                    removes a class and its extension whose keys hold values
 #                    of every type; the process is then killed (no clean
@@ -477,6 +481,38 @@ undo_after_crash)
     same exported imported "the backup imported differs from the key exported"
     echo "undo after a crash: $crash_seconds s for delete, kill, restart and undo;" \
         "backup of $(grep -c '^\[' "$work/backup.reg") keys imported back"
+    ;;
+search)
+    set_windows win2k
+    cleanup_keys() {
+        for key in .e2eseekone .e2eseektwo e2eseekfile; do
+            "$wine_run" reg delete "HKCR\\$key" /f >/dev/null 2>&1 || true
+        done
+    }
+    trap 'cleanup_keys; rm -rf "$work"' EXIT
+    cleanup_keys
+    for ext in .e2eseekone .e2eseektwo; do
+        "$wine_run" reg add "HKCR\\$ext" /ve /d e2eseekfile /f >/dev/null 2>&1 || fail "adding $ext"
+    done
+    "$wine_run" reg add 'HKCR\e2eseekfile' /ve /d 'Sought file' /f >/dev/null 2>&1 || fail "adding the class"
+    probe start launch "$exe" --timeout 120 || fail "start"
+    pid=$(field start pid)
+    names=".e2eseekone|.e2eseektwo|e2eseekfile"
+    "$wine_run" "$drive" "$pid" "wait=$caption" "items=all:$names" "type=0:e2eSEEK" "items=ext:$names" \
+        "tab=1" "items=cls:$names" "type=0:e2e*two" "items=none:$names" "tab=0" \
+        "items=wild:$names" "type=0:" "items=back:$names" \
+        >"$work/seek.out" 2>>"$work/drive.out" || fail "searching"
+    probe closed close "$pid" --timeout 60 || fail "closing"
+    [ "$(field seek ext)" = 2 ] && [ "$(field seek ext_found)" = ".e2eseekone|.e2eseektwo" ] ||
+        fail "'e2eSEEK' shows $(field seek ext) extensions: '$(field seek ext_found)'"
+    [ "$(field seek cls)" = 1 ] && [ "$(field seek cls_selected)" = e2eseekfile ] ||
+        fail "'e2eSEEK' shows $(field seek cls) classes: '$(field seek cls_found)'"
+    [ "$(field seek none)" = 0 ] || fail "'e2e*two' shows $(field seek none) classes"
+    [ "$(field seek wild)" = 1 ] && [ "$(field seek wild_selected)" = .e2eseektwo ] ||
+        fail "'e2e*two' shows $(field seek wild) extensions: '$(field seek wild_found)'"
+    [ "$(field seek back)" = "$(field seek all)" ] && [ "$(field seek all)" -gt 2 ] ||
+        fail "emptied, the list shows $(field seek back) of $(field seek all) extensions"
+    echo "search: 2 of $(field seek all) extensions, 1 class, the wildcard 1, all again"
     ;;
 second_start)
     set_windows win2k

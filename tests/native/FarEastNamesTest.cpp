@@ -8,6 +8,7 @@
 #include "index/FileClassScan.h"
 #include "platform/FakeControl.h"
 #include "support/AnsiText.h"
+#include "support/NameFilter.h"
 #include "support/RegistryDump.h"
 #include "support/ScratchRegistry.h"
 #include "support/StringList.h"
@@ -58,6 +59,18 @@ TEST_F(FarEastTest, NameRulesWalkByCharacter) {
     fake::SetDbcsEnabled(false);
     EXPECT_FALSE(IsValidExtension("." + kSo));
     EXPECT_FALSE(IsValidFileClass(kHyo + kJi));
+}
+
+TEST_F(FarEastTest, SearchFilterTakesTwoByteCharactersWhole) {
+    // "ア" is 83 41: its second byte, "A", is neither folded nor found alone;
+    // "?" takes the whole character.
+    const std::string kA = "\x83\x41";
+    EXPECT_FALSE(TNameFilter("a").Matches(kA + ".txt"));
+    EXPECT_TRUE(TNameFilter(kA).Matches("x" + kA + "y"));
+    EXPECT_TRUE(TNameFilter(".?.").Matches("." + kSo + "."));
+    EXPECT_FALSE(TNameFilter(".??.").Matches("." + kSo + "."));
+    EXPECT_TRUE(TNameFilter("\\").Matches("a\\b"));
+    EXPECT_FALSE(TNameFilter("\\").Matches(kHyo + kJi));
 }
 
 TEST_F(FarEastTest, ExtensionAndClassWithDoubleByteNamesAreScannedAndFound) {

@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, FirstStartWithoutSettingsScansAndOpensCentredOnTheFirstTa
     // The layout of the frame as designed.
     EXPECT_EQ(form.ListBox.Width(), 121);
     EXPECT_EQ(form.ZQSplitter1.Width(), 7);
-    EXPECT_EQ(form.ZQSplitter1.Left(), form.ListBox.Left() + 121);
+    EXPECT_EQ(form.ZQSplitter1.Left(), form.ListPanel.Left() + 121);
     EXPECT_EQ(form.BottomPanel.Height(), 36);
     EXPECT_EQ(form.StatusBar.PanelCount(), 3);
     EXPECT_EQ(form.ToolBar.ImageCount(), 9); // the last one is the check mark

@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, TheListIsDraggedCollapsedRestoredAndKept) {
     TMainForm& form = Open();
     TZQSplitter& bar = form.ZQSplitter1;
     TListBox& list = form.ListBox;
-    ASSERT_EQ(bar.ResizeControl(), &list);
+    ASSERT_EQ(bar.ResizeControl(), &form.ListPanel);
     EXPECT_EQ(bar.ResizeStyle(), rsUpdate);
     EXPECT_EQ(bar.HandleWidthType(), hwtPercentage);
     const RECT h = bar.HandleRect();
@@ -251,7 +251,7 @@ TEST_F(MainWindowTest, TheListIsDraggedCollapsedRestoredAndKept) {
     const POINT off = OffHandle(bar);
     Drag(bar, off, {off.x + 50, off.y});
     EXPECT_EQ(list.Width(), 171);
-    EXPECT_EQ(bar.Left(), list.Left() + 171);
+    EXPECT_EQ(bar.Left(), form.ListPanel.Left() + 171);
     EXPECT_EQ(form.MainPanel.Left(), bar.Left() + 7);
     Drag(bar, off, {off.x - 500, off.y});
     EXPECT_EQ(list.Width(), 25); // MinSize
