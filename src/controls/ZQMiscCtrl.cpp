@@ -255,8 +255,8 @@ void TZQSplitter::Paint(HDC dc) {
                        0, 0, SRCCOPY);
             } else {
                 BitBlt(dc, h.left + inside, side, bm.bmWidth, bm.bmHeight, source, 0, 0, SRCCOPY);
-                BitBlt(dc, h.right - bm.bmWidth - inside, side, bm.bmWidth, bm.bmHeight, source,
-                       0, 0, SRCCOPY);
+                BitBlt(dc, h.right - bm.bmWidth - inside, side, bm.bmWidth, bm.bmHeight, source, 0,
+                       0, SRCCOPY);
             }
             SelectObject(source, old);
             DeleteDC(source);

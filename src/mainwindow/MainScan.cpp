@@ -10,9 +10,9 @@
 
 #include "index/ScanJob.h"
 #include "index/ZQFileAssoc.h"
-#include "toolkit/DesignScale.h"
 #include "support/StringList.h"
 #include "toolkit/Application.h"
+#include "toolkit/DesignScale.h"
 #include "toolkit/Handles.h"
 
 namespace {

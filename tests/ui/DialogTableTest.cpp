@@ -3,8 +3,8 @@
 // at 96 pixels per inch exactly, on a screen of another scale at the design
 // times the scale. Rows with a right or bottom gap stand for the layouts that
 // follow the window's size: the gap must scale too.
-#include "WindowTable.h"
 #include "UiTestSupport.h"
+#include "WindowTable.h"
 
 #include <cstdlib>
 #include <functional>
@@ -56,79 +56,50 @@ const std::vector<TPlaceFacts> kClassPanelDesign = {
 };
 
 const std::vector<TPlaceFacts> kProgConfigDesign = {
-    {"cbStartupScan", {8, 8, 363, 17}},
-    {"cbSaveMode", {8, 28, 363, 17}},
-    {"cbVersionWarn", {8, 48, 363, 17}},
-    {"gbWhileWorking", {8, 72, 363, 76}},
-    {"cbOptimizeSystem", {8, 16, 349, 28}},
-    {"cbAlwaysAsk", {8, 48, 349, 17}},
-    {"gbRestore", {8, 154, 363, 88}},
-    {"cbRestoreWnd", {8, 18, 349, 17}},
-    {"cbRestoreTab", {8, 40, 349, 17}},
-    {"cbRestoreSelItem", {8, 62, 349, 17}},
-    {"laMail", {8, 250, kAny, kAny}},
-    {"laNote", {8, 268, kAny, kAny}},
-    {"BottomPanel", {0, 283, 379, 36}, 0, 0},
-    {"btnHelp", {8, 7, 75, 23}},
-    {"btnCancel", {216, 7, 75, 23}},
-    {"btnOK", {296, 7, 75, 23}},
+    {"cbStartupScan", {8, 8, 363, 17}},       {"cbSaveMode", {8, 28, 363, 17}},
+    {"cbVersionWarn", {8, 48, 363, 17}},      {"gbWhileWorking", {8, 72, 363, 76}},
+    {"cbOptimizeSystem", {8, 16, 349, 28}},   {"cbAlwaysAsk", {8, 48, 349, 17}},
+    {"gbRestore", {8, 154, 363, 88}},         {"cbRestoreWnd", {8, 18, 349, 17}},
+    {"cbRestoreTab", {8, 40, 349, 17}},       {"cbRestoreSelItem", {8, 62, 349, 17}},
+    {"laMail", {8, 250, kAny, kAny}},         {"laNote", {8, 268, kAny, kAny}},
+    {"BottomPanel", {0, 283, 379, 36}, 0, 0}, {"btnHelp", {8, 7, 75, 23}},
+    {"btnCancel", {216, 7, 75, 23}},          {"btnOK", {296, 7, 75, 23}},
 };
 
 const std::vector<TPlaceFacts> kSysOptionDesign = {
-    {"CheckBox1", {16, 16, 305, 17}},
-    {"BottomPanel", {0, 157, 337, 36}, 0, 0},
-    {"btnHelp", {8, 7, 75, 23}},
-    {"btnCancel", {174, 7, 75, 23}},
+    {"CheckBox1", {16, 16, 305, 17}}, {"BottomPanel", {0, 157, 337, 36}, 0, 0},
+    {"btnHelp", {8, 7, 75, 23}},      {"btnCancel", {174, 7, 75, 23}},
     {"btnOK", {254, 7, 75, 23}},
 };
 
 const std::vector<TPlaceFacts> kRegExtDesign = {
-    {"Panel1", {0, 0, 297, 107}},
-    {"Panel2", {0, 107, 297, 36}, 0, 0},
-    {"lExtension", {8, 12, kAny, kAny}},
-    {"lFileClass", {8, 36, kAny, kAny}},
-    {"lContentType", {8, 60, kAny, kAny}},
-    {"lPerceivedType", {8, 84, kAny, kAny}},
-    {"edtExtension", {96, 8, 193, 21}},
-    {"cbFileclass", {96, 32, 193, kAny}},
-    {"edtContentType", {96, 56, 193, 21}},
-    {"cbPerceivedType", {96, 80, 193, kAny}},
-    {"btnHelp", {8, 8, 75, 21}},
-    {"btnCancel", {131, 8, 75, 21}},
+    {"Panel1", {0, 0, 297, 107}},          {"Panel2", {0, 107, 297, 36}, 0, 0},
+    {"lExtension", {8, 12, kAny, kAny}},   {"lFileClass", {8, 36, kAny, kAny}},
+    {"lContentType", {8, 60, kAny, kAny}}, {"lPerceivedType", {8, 84, kAny, kAny}},
+    {"edtExtension", {96, 8, 193, 21}},    {"cbFileclass", {96, 32, 193, kAny}},
+    {"edtContentType", {96, 56, 193, 21}}, {"cbPerceivedType", {96, 80, 193, kAny}},
+    {"btnHelp", {8, 8, 75, 21}},           {"btnCancel", {131, 8, 75, 21}},
     {"btnOK", {214, 8, 75, 21}},
 };
 
 const std::vector<TPlaceFacts> kRegClassDesign = {
-    {"Panel1", {0, 0, 297, 156}},
-    {"Panel2", {0, 156, 297, 36}, 0, 0},
-    {"lFileClass", {8, 12, kAny, kAny}},
-    {"lFileType", {8, 36, kAny, kAny}},
-    {"lInfoTip", {8, 60, kAny, kAny}},
-    {"lCurVer", {8, 84, kAny, kAny}},
-    {"lIcon", {8, 113, kAny, kAny}},
-    {"cbFileClass", {88, 8, 201, kAny}},
-    {"edtFileType", {88, 32, 201, 21}},
-    {"edtInfoTip", {88, 56, 201, 21}},
-    {"cbCurVer", {88, 80, 201, kAny}},
-    {"Bevel1", {88, 108, 42, 42}},
-    {"imgIcon", {93, 113, 32, 32}},
-    {"btnHelp", {8, 8, 75, 21}},
-    {"btnCancel", {131, 8, 75, 21}},
-    {"btnOK", {214, 8, 75, 21}},
+    {"Panel1", {0, 0, 297, 156}},        {"Panel2", {0, 156, 297, 36}, 0, 0},
+    {"lFileClass", {8, 12, kAny, kAny}}, {"lFileType", {8, 36, kAny, kAny}},
+    {"lInfoTip", {8, 60, kAny, kAny}},   {"lCurVer", {8, 84, kAny, kAny}},
+    {"lIcon", {8, 113, kAny, kAny}},     {"cbFileClass", {88, 8, 201, kAny}},
+    {"edtFileType", {88, 32, 201, 21}},  {"edtInfoTip", {88, 56, 201, 21}},
+    {"cbCurVer", {88, 80, 201, kAny}},   {"Bevel1", {88, 108, 42, 42}},
+    {"imgIcon", {93, 113, 32, 32}},      {"btnHelp", {8, 8, 75, 21}},
+    {"btnCancel", {131, 8, 75, 21}},     {"btnOK", {214, 8, 75, 21}},
 };
 
 const std::vector<TPlaceFacts> kNewActionDesign = {
-    {"Panel1", {0, 0, 297, 85}},
-    {"Panel2", {0, 85, 297, 36}, 0, 0},
-    {"lAction", {8, 12, kAny, kAny}},
-    {"lCaption", {8, 36, kAny, kAny}},
-    {"lCommand", {8, 60, kAny, kAny}},
-    {"edtAction", {72, 8, 217, 21}},
-    {"edtCaption", {72, 32, 217, 21}},
-    {"edtCommand", {72, 56, 217, 21}},
+    {"Panel1", {0, 0, 297, 85}},           {"Panel2", {0, 85, 297, 36}, 0, 0},
+    {"lAction", {8, 12, kAny, kAny}},      {"lCaption", {8, 36, kAny, kAny}},
+    {"lCommand", {8, 60, kAny, kAny}},     {"edtAction", {72, 8, 217, 21}},
+    {"edtCaption", {72, 32, 217, 21}},     {"edtCommand", {72, 56, 217, 21}},
     {"Button", {kAny, 0, 18, kAny}, 0, 0}, // the browse button inside edtCommand
-    {"btnCancel", {131, 8, 75, 21}},
-    {"btnOK", {214, 8, 75, 21}},
+    {"btnCancel", {131, 8, 75, 21}},       {"btnOK", {214, 8, 75, 21}},
 };
 
 // The action window follows its size: the tree fills what the buttons and
@@ -254,8 +225,8 @@ TEST_F(MainWindowTest, EveryDialogShowsItsDesign) {
          kSysOptionDesign, 337, 193},
         {"RegExtForm", [&] { return std::make_unique<TRegExtForm>(commands); }, kRegExtDesign, 297,
          143},
-        {"RegClassForm", [&] { return std::make_unique<TRegClassForm>(commands); },
-         kRegClassDesign, 297, 192},
+        {"RegClassForm", [&] { return std::make_unique<TRegClassForm>(commands); }, kRegClassDesign,
+         297, 192},
         {"NewActionForm",
          [&] { return std::make_unique<TNewActionForm>(commands, "txtfile", main.Handle()); },
          kNewActionDesign, 297, 121},
