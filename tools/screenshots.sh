@@ -13,6 +13,9 @@
 #
 #   tools/screenshots.sh OUTDIR
 #
+# With CORVIX_DPI set (144: Windows at 150 %) Wine's screen has that many
+# pixels per logical inch.
+#
 # The guide's pictures in docs/guide/Corvix-images are made this way (and
 # committed); release.sh makes them afresh for the package.
 set -euo pipefail
@@ -51,6 +54,10 @@ if [ "${1:-}" != --session ]; then
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\n"Corvix"="1024x768"\n\n'
     } >"$work/settings.reg"
     wine regedit /S "$(winpath "$work/settings.reg")"
+    if [ -n "${CORVIX_DPI:-}" ]; then
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$CORVIX_DPI" /f \
+            >/dev/null
+    fi
     app="$WINEPREFIX/drive_c/Corvix"
     mkdir -p "$app"
     cp "$build/corvix.exe" "$app/"

@@ -4,6 +4,7 @@
 
 #include "../../res/resource.h"
 #include "toolkit/Application.h"
+#include "toolkit/DesignScale.h"
 
 const char* const AboutTexts[7] = {
     "Info", "Produktname:", "Version:", "Copyright:", "Homepage:", "E-mail:", "OK"};
@@ -52,8 +53,9 @@ TZQAboutDlg::TZQAboutDlg()
     SetTitle(AboutTexts[kInfo]);
     AppEmailL.SetNewWindow(false);
     AppCommentL.SetWordWrap(true);
-    AppIconImg.SetIcon(TIconHandle(static_cast<HICON>(LoadImageA(
-        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON), IMAGE_ICON, 32, 32, 0))));
+    AppIconImg.SetIcon(TIconHandle(
+        static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON),
+                                      IMAGE_ICON, 32 * BitmapScale(), 32 * BitmapScale(), 0))));
     OKBtn.SetModalResult(mrOk);
     SetDefaultButton(&OKBtn);
     SetCancelButton(&OKBtn);
@@ -107,22 +109,25 @@ void TZQAboutDlg::FormShow() {
     const bool comment = showIfText(AppCommentL, &Bevel1);
     const int iconBottom = AppIconImg.Top() + AppIconImg.Height();
 
+    // The gaps are design pixels, scaled to the screen.
+    const int gap = Scaled(8);
     int y = 0;
     if (style_ == dsClassic) {
         AppProductnameL.SetFontStyle(false);
         AppProductnameL.SetTextStyle(tsNone);
         AppVersionL.SetTextStyle(tsNone);
         ProductL.SetVisible(true);
-        ProductL.SetTop(8);
-        AppProductnameL.SetBounds({144, 8, AppProductnameL.Width(), AppProductnameL.Height()});
-        y = 8 + AppProductnameL.Height() + 8;
+        ProductL.SetTop(gap);
+        AppProductnameL.SetBounds(
+            {Scaled(144), gap, AppProductnameL.Width(), AppProductnameL.Height()});
+        y = gap + AppProductnameL.Height() + gap;
         VersionL.SetVisible(version);
         if (version) {
             VersionL.SetTop(y);
-            AppVersionL.SetBounds({144, y, AppVersionL.Width(), AppVersionL.Height()});
-            y = AppVersionL.Top() + AppVersionL.Height() + 8;
+            AppVersionL.SetBounds({Scaled(144), y, AppVersionL.Width(), AppVersionL.Height()});
+            y = AppVersionL.Top() + AppVersionL.Height() + gap;
         } else {
-            y = iconBottom + 8;
+            y = iconBottom + gap;
         }
     } else {
         AppProductnameL.SetTextStyle(tsHeavyRaised);
@@ -130,17 +135,18 @@ void TZQAboutDlg::FormShow() {
         ProductL.SetVisible(false);
         VersionL.SetVisible(false);
         AppVersionL.SetTextStyle(tsHeavyLowered);
-        AppProductnameL.SetBounds({56, 16, AppProductnameL.Width(), AppProductnameL.Height()});
-        y = 16 + AppProductnameL.Height() + 1;
+        AppProductnameL.SetBounds(
+            {Scaled(56), Scaled(16), AppProductnameL.Width(), AppProductnameL.Height()});
+        y = Scaled(16) + AppProductnameL.Height() + Scaled(1);
         if (version) {
             // Right-aligned under the product name, never left of it.
             const int left =
                 std::max(AppProductnameL.Left(),
                          AppProductnameL.Left() + AppProductnameL.Width() - AppVersionL.Width());
             AppVersionL.SetBounds({left, y, AppVersionL.Width(), AppVersionL.Height()});
-            y = AppVersionL.Top() + AppVersionL.Height() + 8;
+            y = AppVersionL.Top() + AppVersionL.Height() + gap;
         } else {
-            y = iconBottom + 8;
+            y = iconBottom + gap;
         }
     }
 
@@ -151,16 +157,16 @@ void TZQAboutDlg::FormShow() {
          std::initializer_list<TWindow*>{&AppVersionL, &AppCopyrightL, &AppHomepageL, &AppEmailL})
         if (value->Visible())
             right = std::max(right, value->Left() + value->Width());
-    const int clientWidth = std::max(right + 8, OKBtn.Width() + 16);
+    const int clientWidth = std::max(right + gap, OKBtn.Width() + 2 * gap);
     AppCommentL.SetAutoSize(false);
-    AppCommentL.SetWidth(clientWidth - 16);
+    AppCommentL.SetWidth(clientWidth - 2 * gap);
     AppCommentL.SetAutoSize(true);
-    OKBtn.SetLeft(clientWidth - OKBtn.Width() - 8);
-    Bevel1.SetWidth(clientWidth - 8);
+    OKBtn.SetLeft(clientWidth - OKBtn.Width() - gap);
+    Bevel1.SetWidth(clientWidth - gap);
 
     // Rows follow each other with their gaps; whatever comes after the last
     // one (separator or button) sits 8 pixels below it.
-    int bottom = y - 8;
+    int bottom = y - gap;
     auto placeRow = [&y, &bottom](TWindow& caption, TWindow& value, int gap) {
         caption.SetTop(y);
         value.SetTop(y);
@@ -168,21 +174,21 @@ void TZQAboutDlg::FormShow() {
         y = bottom + gap;
     };
     if (copyright)
-        placeRow(LegalCopyrightL, AppCopyrightL, 8);
+        placeRow(LegalCopyrightL, AppCopyrightL, gap);
     if (homepage)
-        placeRow(HomepageL, AppHomepageL, 3);
+        placeRow(HomepageL, AppHomepageL, Scaled(3));
     if (email)
         placeRow(EmailL, AppEmailL, 0);
-    y = bottom + 8;
+    y = bottom + gap;
     if (comment) {
         Bevel1.SetTop(y);
-        y += Bevel1.Height() + 8;
+        y += Bevel1.Height() + gap;
         AppCommentL.SetTop(y);
         // A short comment leaves the button beside it.
-        if (AppCommentL.Left() + AppCommentL.Width() + 8 >= OKBtn.Left())
-            y += AppCommentL.Height() + 8;
+        if (AppCommentL.Left() + AppCommentL.Width() + gap >= OKBtn.Left())
+            y += AppCommentL.Height() + gap;
     }
     OKBtn.SetTop(y);
-    SetClientSize(clientWidth, y + OKBtn.Height() + 8);
+    SetClientSize(clientWidth, y + OKBtn.Height() + gap);
     CenterOnScreen();
 }

@@ -1,6 +1,7 @@
 #include "controls/ZQButtonEdit.h"
 
 #include "support/Exception.h"
+#include "toolkit/DesignScale.h"
 
 namespace {
 
@@ -39,12 +40,12 @@ void TZQButtonEdit::AfterCreate() {
     row.control = &Button;
     row.name = "Button";
     row.caption = "...";
-    row.bounds = {0, 0, ButtonWidth, ClientHeight()};
+    row.bounds = {0, 0, ButtonWidth, 0}; // as high as the field: it is aligned right
     row.parent = this;
     row.align = TAlign::Right;
     Button.Create(row);
     // The text ends where the button begins.
-    SendMessageA(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, ButtonWidth + 1));
+    SendMessageA(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, Scaled(ButtonWidth) + 1));
     Button.onClick = [this] {
         if (onButtonClick)
             onButtonClick();

@@ -9,7 +9,7 @@
 
 class TZQButtonEdit : public TEdit {
 public:
-    // Width of the button in pixels.
+    // Width of the button in design pixels.
     static constexpr int ButtonWidth = 18;
 
     TSpeedButton Button;

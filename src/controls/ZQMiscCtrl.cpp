@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "support/Exception.h"
+#include "toolkit/DesignScale.h"
 
 namespace {
 
@@ -70,15 +71,25 @@ TSplitSize SplitterNewSize(TAlign align, int controlSize, int split, int minSize
 
 // --- TZQSplitter
 
+TZQSplitter::TZQSplitter() : handleSize_(Scaled(80)), minSize_(Scaled(30)) {}
+
+int TZQSplitter::MinThickness() {
+    return Scaled(kMinThickness);
+}
+
 TCreateParams TZQSplitter::KindParams() const {
     return {"CorvixZQSplitter"};
 }
 
 void TZQSplitter::AfterCreate() {
     barCursor_ = LoadCursor(nullptr, IDC_SIZEWE);
-    for (int i = 0; i < 4; ++i)
+    const int factor = BitmapScale();
+    for (int i = 0; i < 4; ++i) {
         arrows_[i].Reset(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), kArrowNames[i],
                                                          IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
+        if (factor > 1 && arrows_[i])
+            arrows_[i] = EnlargedBitmap(arrows_[i].Get(), factor);
+    }
 }
 
 bool TZQSplitter::Vertical() const {
@@ -108,25 +119,25 @@ void TZQSplitter::SetAlign(TAlign align) {
 }
 
 void TZQSplitter::SetWidth(int value) {
-    if (handled_ && Vertical() && value < kMinThickness)
+    if (handled_ && Vertical() && value < MinThickness())
         throw Exception("Min. width for a handled TZQSplitter component is " +
-                        std::to_string(kMinThickness));
+                        std::to_string(MinThickness()));
     TControl::SetWidth(value);
 }
 
 void TZQSplitter::SetHeight(int value) {
-    if (handled_ && !Vertical() && value < kMinThickness)
+    if (handled_ && !Vertical() && value < MinThickness())
         throw Exception("Min. height for a handled TZQSplitter component is " +
-                        std::to_string(kMinThickness));
+                        std::to_string(MinThickness()));
     TControl::SetHeight(value);
 }
 
 void TZQSplitter::SetHandled(bool value) {
     handled_ = value;
-    if (value && Vertical() && Width() < kMinThickness)
-        TControl::SetWidth(kMinThickness);
-    else if (value && !Vertical() && Height() < kMinThickness)
-        TControl::SetHeight(kMinThickness);
+    if (value && Vertical() && Width() < MinThickness())
+        TControl::SetWidth(MinThickness());
+    else if (value && !Vertical() && Height() < MinThickness())
+        TControl::SetHeight(MinThickness());
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -237,14 +248,15 @@ void TZQSplitter::Paint(HDC dc) {
             HDC source = CreateCompatibleDC(dc);
             HGDIOBJ old = SelectObject(source, arrow);
             // Two arrows, 4 pixels inside each end of the handle, 2 from the side.
+            const int inside = Scaled(4), side = Scaled(2);
             if (Vertical()) {
-                BitBlt(dc, 2, h.top + 4, bm.bmWidth, bm.bmHeight, source, 0, 0, SRCCOPY);
-                BitBlt(dc, 2, h.bottom - bm.bmHeight - 4, bm.bmWidth, bm.bmHeight, source, 0, 0,
-                       SRCCOPY);
+                BitBlt(dc, side, h.top + inside, bm.bmWidth, bm.bmHeight, source, 0, 0, SRCCOPY);
+                BitBlt(dc, side, h.bottom - bm.bmHeight - inside, bm.bmWidth, bm.bmHeight, source,
+                       0, 0, SRCCOPY);
             } else {
-                BitBlt(dc, h.left + 4, 2, bm.bmWidth, bm.bmHeight, source, 0, 0, SRCCOPY);
-                BitBlt(dc, h.right - bm.bmWidth - 4, 2, bm.bmWidth, bm.bmHeight, source, 0, 0,
-                       SRCCOPY);
+                BitBlt(dc, h.left + inside, side, bm.bmWidth, bm.bmHeight, source, 0, 0, SRCCOPY);
+                BitBlt(dc, h.right - bm.bmWidth - inside, side, bm.bmWidth, bm.bmHeight, source, 0,
+                       0, SRCCOPY);
             }
             SelectObject(source, old);
             DeleteDC(source);

@@ -33,13 +33,18 @@ struct TSplitSize {
 };
 TSplitSize SplitterNewSize(TAlign align, int controlSize, int split, int minSize, int limit);
 
+// Its sizes are screen pixels; the defaults (handle 80, MinSize 30, least
+// thickness 7) are design pixels scaled to the screen (DesignScale.h).
 class TZQSplitter : public TControl {
 public:
-    static constexpr int kMinThickness = 7;
+    static constexpr int kMinThickness = 7; // design pixels
+    TZQSplitter();
 
     // Left, right, top and bottom only: None and Client raise Exception.
     void SetAlign(TAlign align);
-    // Raise Exception below 7 pixels for a handled bar across the alignment.
+    // The least thickness of a handled bar, in screen pixels.
+    static int MinThickness();
+    // Raise Exception below MinThickness for a handled bar across the alignment.
     void SetWidth(int value);
     void SetHeight(int value);
 
@@ -102,10 +107,10 @@ private:
     TWindow* FindNeighbour(POINT at, bool widenBackward) const;
 
     bool handled_ = true;
-    int handleSize_ = 80;
+    int handleSize_;
     TZQHandleWidthType handleWidthType_ = hwtPixels;
     THandleAlign handleAlign_ = haCenter;
-    int minSize_ = 30;
+    int minSize_;
     TResizeStyle resizeStyle_ = rsPattern;
     TArrowDirection arrow_ = TArrowDirection::Left;
     HCURSOR barCursor_ = nullptr;

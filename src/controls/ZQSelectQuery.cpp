@@ -5,9 +5,11 @@
 #include "../../res/resource.h"
 #include "support/ResString.h"
 #include "toolkit/Application.h"
+#include "toolkit/DesignScale.h"
 
 namespace {
 
+// Design pixels.
 const int kMargin = 8;
 const int kPromptGap = 3;
 const int kButtonGap = 12;
@@ -16,21 +18,23 @@ const int kCentreGap = 4;
 } // namespace
 
 int SelectQueryClientWidth(const TSelectQueryLayout& l) {
-    return l.prompt.width + 2 * kMargin;
+    return l.prompt.width + 2 * Scaled(kMargin);
 }
 
 int SelectQueryClientHeight(const TSelectQueryLayout& l) {
-    return l.prompt.Bottom() + kPromptGap + l.list.height + kButtonGap + l.ok.height + kButtonGap;
+    return l.prompt.Bottom() + Scaled(kPromptGap) + l.list.height + Scaled(kButtonGap) +
+           l.ok.height + Scaled(kButtonGap);
 }
 
 TSelectQueryLayout ArrangeSelectQuery(TSelectQueryLayout l) {
-    l.clientWidth = std::max(l.clientWidth, l.ok.width + l.cancel.width + 3 * kMargin);
-    l.list.width = l.clientWidth - 2 * kMargin;
+    const int margin = Scaled(kMargin);
+    l.clientWidth = std::max(l.clientWidth, l.ok.width + l.cancel.width + 3 * margin);
+    l.list.width = l.clientWidth - 2 * margin;
     const int centre = l.clientWidth / 2;
-    l.ok.left = centre - l.ok.width - kCentreGap;
-    l.cancel.left = centre + kCentreGap;
-    l.list.top = l.prompt.Bottom() + kPromptGap;
-    l.ok.top = l.list.Bottom() + kButtonGap;
+    l.ok.left = centre - l.ok.width - Scaled(kCentreGap);
+    l.cancel.left = centre + Scaled(kCentreGap);
+    l.list.top = l.prompt.Bottom() + Scaled(kPromptGap);
+    l.ok.top = l.list.Bottom() + Scaled(kButtonGap);
     l.cancel.top = l.ok.top;
     return l;
 }

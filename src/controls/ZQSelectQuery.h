@@ -21,7 +21,8 @@ int SelectQueryClientWidth(const TSelectQueryLayout& layout);
 int SelectQueryClientHeight(const TSelectQueryLayout& layout);
 // The layout for layout.clientWidth, raised to the narrowest width that
 // holds both buttons: the list 8 pixels from each side and 3 below the
-// prompt, the buttons 12 below the list, 8 apart around the centre line.
+// prompt, the buttons 12 below the list, 8 apart around the centre line
+// (design pixels, scaled to the screen).
 TSelectQueryLayout ArrangeSelectQuery(TSelectQueryLayout layout);
 
 class TSelectQuery : public TForm {

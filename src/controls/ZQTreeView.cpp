@@ -2,6 +2,7 @@
 
 #include "support/Exception.h"
 #include "toolkit/Application.h"
+#include "toolkit/DesignScale.h"
 
 namespace {
 
@@ -17,8 +18,8 @@ TCreateParams TZQTreeView::KindParams() const {
 }
 
 void TZQTreeView::AfterCreate() {
-    SetIndent(kDefaultIndent);
-    SetItemHeight(kDefaultItemHeight);
+    SetIndent(Scaled(kDefaultIndent));
+    SetItemHeight(Scaled(kDefaultItemHeight));
 }
 
 int TZQTreeView::Add(const std::string& text) {

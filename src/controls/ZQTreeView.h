@@ -1,7 +1,7 @@
 // TZQTreeView: a tree view holding one level of nodes, each with a font
 // style of its own (bold, italic, underline, strike-out). Nodes are known by
 // their position among the top-level nodes, 0 first. Indent 19 and item
-// height 16 unless set otherwise.
+// height 16 design pixels unless set otherwise (in screen pixels).
 #pragma once
 
 #include <map>

@@ -6,13 +6,14 @@
 #include "dialogs/NewActionUnit.h"
 #include "dialogs/ProgramPicker.h"
 #include "support/TextCompare.h"
+#include "toolkit/DesignScale.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/HelpKey.h"
 
 namespace {
 
 const TToolWindowPlacement kPlacement = {"ActionForm", true, 285, 300};
-const int kGap = 7;
+const int kGap = 7; // design pixels
 // The Help menu's command: the help file's contents (command 15, data 0).
 const UINT kHelpTopics = 15;
 const char kSelectFirst[] = "Please select an action first.";
@@ -28,12 +29,13 @@ std::string Lower(std::string s) {
 } // namespace
 
 TActionLayout ArrangeActionForm(TActionLayout l) {
+    const int gap = Scaled(kGap);
     l.treeHeight = l.panel1ClientHeight - l.commandHeight - l.ddeHeight;
-    l.treeWidth = l.panel1ClientWidth - l.buttonWidth - 2 * kGap;
-    l.buttonsLeft = l.treeLeft + l.treeWidth + kGap;
-    l.commandEditWidth = l.commandClientWidth - l.commandEditLeft - kGap;
-    l.ddeEditWidth = l.ddeClientWidth - l.ddeEditLeft - kGap;
-    l.okLeft = l.panel2Width - l.okWidth - kGap;
+    l.treeWidth = l.panel1ClientWidth - l.buttonWidth - 2 * gap;
+    l.buttonsLeft = l.treeLeft + l.treeWidth + gap;
+    l.commandEditWidth = l.commandClientWidth - l.commandEditLeft - gap;
+    l.ddeEditWidth = l.ddeClientWidth - l.ddeEditLeft - gap;
+    l.okLeft = l.panel2Width - l.okWidth - gap;
     return l;
 }
 

@@ -21,7 +21,7 @@
 #include "support/StringList.h"
 
 // The sizes the layout of the action window depends on, and the places it
-// gives (all in pixels, client sizes where the names say so).
+// gives (all in screen pixels, client sizes where the names say so).
 struct TActionLayout {
     // In:
     int panel1ClientWidth = 0;
@@ -47,7 +47,8 @@ struct TActionLayout {
 
 // The tree takes what the command row and the DDE group leave; the buttons
 // stand 7 pixels right of it; fields end 7 pixels before their container's
-// right edge, and OK 7 pixels before the bottom panel's.
+// right edge, and OK 7 pixels before the bottom panel's (7 design pixels,
+// scaled to the screen).
 TActionLayout ArrangeActionForm(TActionLayout layout);
 
 class TActionForm : public TClassToolForm {

@@ -6,6 +6,7 @@
 #include "commands/Commands.h"
 #include "support/TextCompare.h"
 #include "toolkit/Application.h"
+#include "toolkit/DesignScale.h"
 
 namespace {
 
@@ -69,7 +70,8 @@ TCheckForm::TCheckForm(TCommands& commands)
         {&btnClose, "btnClose", "Close", {572, 8, 60, 23}, &ButtonPanel},
         {&List, "List", "", {0, 0, 640, 304}, this, "", TAlign::Client},
     });
-    List.SetColumns({{kColumns[0], 110}, {kColumns[1], 150}, {kColumns[2], 360}});
+    List.SetColumns(
+        {{kColumns[0], Scaled(110)}, {kColumns[1], Scaled(150)}, {kColumns[2], Scaled(360)}});
     List.SetSortMark(sortColumn_, ascending_);
     StatusBar.SetPanelWidths({-1});
     SetEscapeCloses(true);

@@ -1,6 +1,7 @@
 #include "dialogs/ToolWindowPlacement.h"
 
 #include "support/ZQIniFiles.h"
+#include "toolkit/DesignScale.h"
 #include "toolkit/ScreenPlacement.h"
 
 TBounds ReadToolWindowBounds(const TZQIniFile& ini, const TToolWindowPlacement& p, TBounds b,
@@ -8,8 +9,8 @@ TBounds ReadToolWindowBounds(const TZQIniFile& ini, const TToolWindowPlacement& 
     b.top = ini.ReadInteger(p.section, "Top", (screenHeight - b.height) / 2);
     b.left = ini.ReadInteger(p.section, "Left", (screenWidth - b.width) / 2);
     if (p.sizeable) {
-        b.height = ini.ReadInteger(p.section, "Height", p.designHeight);
-        b.width = ini.ReadInteger(p.section, "Width", p.designWidth);
+        b.height = ini.ReadInteger(p.section, "Height", Scaled(p.designHeight));
+        b.width = ini.ReadInteger(p.section, "Width", Scaled(p.designWidth));
     }
     // Bounds stored on a larger screen, or while the window was minimized,
     // would put it out of reach.

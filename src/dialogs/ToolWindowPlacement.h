@@ -12,7 +12,8 @@ class TZQIniFile;
 struct TToolWindowPlacement {
     std::string section; // "ActionForm", "AdvOptionForm"
     bool sizeable = false;
-    int designWidth = 0; // defaults of "Width" and "Height" (sizeable windows)
+    // Defaults of "Width" and "Height" (sizeable windows), in design pixels.
+    int designWidth = 0;
     int designHeight = 0;
 };
 
@@ -20,7 +21,8 @@ struct TToolWindowPlacement {
 // read in the order Top, Left, Height, Width, each default taken from the
 // bounds as set so far: Top and Left default to the place that centres the
 // window at its current size on the screen (truncated toward zero), Height
-// and Width to the design size. The result lies on the screen.
+// and Width to the design size scaled to the screen. The result lies on the
+// screen. Stored values are screen pixels, taken as they are.
 TBounds ReadToolWindowBounds(const TZQIniFile& ini, const TToolWindowPlacement& placement,
                              TBounds current, int screenWidth, int screenHeight);
 

@@ -4,22 +4,24 @@
 #include "index/ZQFileAssoc.h"
 #include "registry/ValueText.h"
 #include "support/StringList.h"
+#include "toolkit/DesignScale.h"
 #include "toolkit/Handles.h"
 
 namespace {
 
+// Design pixels.
 const int kRightMargin = 11;
 const int kButtonGap = 5;
 
 } // namespace
 
 TClassPanelLayout ArrangeClassPanel(TClassPanelLayout l) {
-    l.edtClass_Type.width = l.panelWidth - l.edtClass_Type.left - kRightMargin;
+    const int margin = Scaled(kRightMargin), gap = Scaled(kButtonGap);
+    l.edtClass_Type.width = l.panelWidth - l.edtClass_Type.left - margin;
     l.edtIconFileName.width = l.edtClass_Type.width;
-    l.rgExtVisibility.width = l.panelWidth - l.rgExtVisibility.left - kRightMargin;
-    l.lbAssocExt.width =
-        l.panelWidth - l.lbAssocExt.left - kButtonGap - l.btnClassAssoc.width - kRightMargin;
-    l.btnClassAssoc.left = l.lbAssocExt.Right() + kButtonGap;
+    l.rgExtVisibility.width = l.panelWidth - l.rgExtVisibility.left - margin;
+    l.lbAssocExt.width = l.panelWidth - l.lbAssocExt.left - gap - l.btnClassAssoc.width - margin;
+    l.btnClassAssoc.left = l.lbAssocExt.Right() + gap;
     l.btnClassDissoc.left = l.btnClassAssoc.left;
     l.btnViewExt.left = l.btnClassAssoc.left;
     return l;

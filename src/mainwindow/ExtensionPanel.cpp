@@ -3,18 +3,20 @@
 #include "association/DataType.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
+#include "toolkit/DesignScale.h"
 
 namespace {
 
-const int kRightMargin = 11;
+const int kRightMargin = 11; // design pixels
 
 } // namespace
 
 TExtPanelLayout ArrangeExtPanel(TExtPanelLayout l) {
-    l.cbClasses.width = l.panelWidth - l.cbClasses.left - kRightMargin;
-    l.bExt1.width = l.panelWidth - l.bExt1.left - kRightMargin;
+    const int margin = Scaled(kRightMargin);
+    l.cbClasses.width = l.panelWidth - l.cbClasses.left - margin;
+    l.bExt1.width = l.panelWidth - l.bExt1.left - margin;
     l.bExt2.width = l.bExt1.width;
-    l.edtContentType.width = l.panelWidth - l.edtContentType.left - kRightMargin;
+    l.edtContentType.width = l.panelWidth - l.edtContentType.left - margin;
     const int needed = l.btnExtAssoc.width + l.btnExtDissoc.width + l.btnViewClass.width;
     const int room = l.cbClasses.Right() - l.laFileClass.left;
     if (needed > room) {

@@ -9,6 +9,7 @@
 #include "index/ScanJob.h"
 #include "index/ZQFileAssoc.h"
 #include "toolkit/Application.h"
+#include "toolkit/DesignScale.h"
 
 const char* const TabCaptions[2] = {"File Extensions", "File Classes"};
 
@@ -52,12 +53,12 @@ TMainForm::TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> 
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ZQSplitter1.SetHandleWidthType(hwtPercentage);
     ZQSplitter1.SetHandleSize(25);
-    ZQSplitter1.SetMinSize(25);
+    ZQSplitter1.SetMinSize(Scaled(25));
     ZQSplitter1.SetResizeStyle(rsUpdate);
     ZQSplitter1.Loaded();
     pmListBox.Build({});
     ListBox.SetPopupMenu(&pmListBox);
-    StatusBar.SetPanelWidths({75, 300, 50});
+    StatusBar.SetPanelWidths({Scaled(75), Scaled(300), Scaled(50)});
     // The count of the items shown is there only while a search text is.
     laFilter.SetAutoSize(false);
     laFilter.SetVisible(false);
@@ -170,7 +171,7 @@ void TMainForm::CreateToolBar() {
         static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TOOLBAR),
                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     ToolBar.SetImages(strip.Get(), TBIMG_SIZE, TBIMG_SIZE, RGB(255, 0, 255));
-    ToolBar.SetButtonSize(27, 27);
+    ToolBar.SetButtonSize(Scaled(27), Scaled(27));
     ToolBar.AddButtons({
         {&tbtnScan, "tbtnScan", "Registry&scan", "(Re-)scan the registry", TBIMG_SCAN},
         {&tbtnUndo, "tbtnUndo", "&Undo", "Take back the last change", TBIMG_UNDO, false},

@@ -12,6 +12,7 @@
 #include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
 #include "toolkit/Application.h"
+#include "toolkit/DesignScale.h"
 #include "toolkit/Handles.h"
 
 namespace {
@@ -86,7 +87,7 @@ class TProgressPanel {
 public:
     TProgressPanel(TStatusBar& bar, int total) : bar_(bar), widths_(bar.PanelWidths()) {
         // The panel draws its text with a small margin on both sides.
-        const int needed = Application.TextExtent(Text(total, total), 0, false).cx + 8;
+        const int needed = Application.TextExtent(Text(total, total), 0, false).cx + Scaled(8);
         if (!widths_.empty() && needed > widths_[0]) {
             std::vector<int> wider = widths_;
             wider[0] = needed;

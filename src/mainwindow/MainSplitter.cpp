@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "support/ZQIniFiles.h"
+#include "toolkit/DesignScale.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ void TMainForm::RestoreSplit(const TZQIniFile& ini) {
     // A width from a larger window still leaves the panels their least size.
     const RECT area = TabControl.AlignArea();
     const int most = area.right - area.left - ZQSplitter1.Width() - ZQSplitter1.MinSize();
-    const int restore = ini.ReadInteger(kMainForm, "ListRestoreWidth", kDesignedListWidth);
+    const int restore = ini.ReadInteger(kMainForm, "ListRestoreWidth", Scaled(kDesignedListWidth));
     const auto fit = [&](int w) { return std::max(ZQSplitter1.MinSize(), std::min(w, most)); };
     ZQSplitter1.SetNeighbourSize(width == 0 ? 0 : fit(width), fit(restore));
 }

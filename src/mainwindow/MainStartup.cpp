@@ -11,6 +11,7 @@
 #include "support/StringList.h"
 #include "support/ZQIniFiles.h"
 #include "toolkit/Application.h"
+#include "toolkit/DesignScale.h"
 #include "toolkit/ScreenPlacement.h"
 
 namespace {
@@ -81,8 +82,8 @@ void TMainForm::RestoreWindow(TZQIniFile& ini) {
             const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
             const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
             TBounds b;
-            b.height = ini.ReadInteger(kMainForm, "Height", 465);
-            b.width = ini.ReadInteger(kMainForm, "Width", 385);
+            b.height = ini.ReadInteger(kMainForm, "Height", Scaled(465));
+            b.width = ini.ReadInteger(kMainForm, "Width", Scaled(385));
             b.top = ini.ReadInteger(kMainForm, "Top", (screenHeight - b.height) / 2);
             b.left = ini.ReadInteger(kMainForm, "Left", (screenWidth - b.width) / 2);
             // Stored bounds from another screen (or of a minimized window)

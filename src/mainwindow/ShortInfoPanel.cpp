@@ -2,6 +2,7 @@
 
 #include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
+#include "toolkit/DesignScale.h"
 
 const char* const ShortInfoFormats[3] = {
     "No %s selected.",
@@ -19,7 +20,7 @@ std::string ShortInfoCaption(TShortInfoMode mode, const std::string& text) {
 }
 
 TShortInfoLayout ArrangeShortInfo(TShortInfoLayout l) {
-    const int gap = 8;
+    const int gap = Scaled(8);
     if (l.listVisible) {
         l.caption.left = gap;
         l.list.top = l.caption.top + l.caption.height + gap;

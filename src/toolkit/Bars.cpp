@@ -1,5 +1,42 @@
 #include "toolkit/Bars.h"
 
+#include "toolkit/DesignScale.h"
+
+namespace {
+
+// The images of a strip in cells of `cell` pixels, each enlarged by
+// `factor` (pixel blocks) and centred in its cell on the transparent colour:
+// the cells grow with the screen like any design length, the pictures only
+// by whole factors, so they stay sharp.
+TBitmapHandle ScaledStrip(HBITMAP strip, SIZE image, SIZE cell, int factor, COLORREF transparent) {
+    BITMAP info = {};
+    GetObjectA(strip, sizeof info, &info);
+    const int count = info.bmWidth / image.cx;
+    HDC screen = GetDC(nullptr);
+    TBitmapHandle scaled(CreateCompatibleBitmap(screen, count * cell.cx, cell.cy));
+    HDC source = CreateCompatibleDC(screen);
+    HDC target = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldSource = SelectObject(source, strip);
+    HGDIOBJ oldTarget = SelectObject(target, scaled.Get());
+    TBrushHandle background(CreateSolidBrush(transparent));
+    const RECT all = {0, 0, count * cell.cx, cell.cy};
+    FillRect(target, &all, background.Get());
+    // COLORONCOLOR repeats pixels without blending them: hard edges.
+    SetStretchBltMode(target, COLORONCOLOR);
+    const int width = image.cx * factor, height = image.cy * factor;
+    for (int i = 0; i < count; ++i)
+        StretchBlt(target, i * cell.cx + (cell.cx - width) / 2, (cell.cy - height) / 2, width,
+                   height, source, i * image.cx, 0, image.cx, image.cy, SRCCOPY);
+    SelectObject(target, oldTarget);
+    SelectObject(source, oldSource);
+    DeleteDC(target);
+    DeleteDC(source);
+    return scaled;
+}
+
+} // namespace
+
 // --- TStatusBar
 
 TCreateParams TStatusBar::KindParams() const {
@@ -54,13 +91,20 @@ void TToolBar::AfterCreate() {
 }
 
 void TToolBar::SetImages(HBITMAP strip, int imageWidth, int imageHeight, COLORREF transparent) {
-    SendMessageA(Handle(), TB_SETBITMAPSIZE, 0, MAKELONG(imageWidth, imageHeight));
-    if (!strip)
+    const SIZE image = {imageWidth, imageHeight};
+    const SIZE cell = {Scaled(imageWidth), Scaled(imageHeight)};
+    SendMessageA(Handle(), TB_SETBITMAPSIZE, 0, MAKELONG(cell.cx, cell.cy));
+    if (!strip || imageWidth <= 0 || imageHeight <= 0)
         return;
+    TBitmapHandle scaled;
+    if (cell.cx != imageWidth || cell.cy != imageHeight) {
+        scaled = ScaledStrip(strip, image, cell, BitmapScale(), transparent);
+        strip = scaled.Get();
+    }
     BITMAP info = {};
     GetObjectA(strip, sizeof info, &info);
-    const int count = imageWidth > 0 ? info.bmWidth / imageWidth : 0;
-    images_.Reset(ImageList_Create(imageWidth, imageHeight, ILC_COLOR24 | ILC_MASK, count, 0));
+    const int count = info.bmWidth / cell.cx;
+    images_.Reset(ImageList_Create(cell.cx, cell.cy, ILC_COLOR24 | ILC_MASK, count, 0));
     ImageList_AddMasked(images_.Get(), strip, transparent);
     SendMessageA(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Get()));
 }
@@ -80,7 +124,7 @@ void TToolBar::AddButtons(const std::vector<TToolButtonRow>& rows) {
         b.iString = -1;
         if (!row.button) {
             b.fsStyle = BTNS_SEP;
-            b.iBitmap = 8; // separator width
+            b.iBitmap = Scaled(8); // separator width
         } else {
             TToolButton& button = *row.button;
             button.bar_ = this;

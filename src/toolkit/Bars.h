@@ -12,6 +12,7 @@
 // right edge. Align it to the bottom.
 class TStatusBar : public TControl {
 public:
+    // In screen pixels.
     void SetPanelWidths(const std::vector<int>& widths);
     const std::vector<int>& PanelWidths() const { return widths_; }
     int PanelCount() const { return static_cast<int>(widths_.size()); }
@@ -68,8 +69,12 @@ struct TToolButtonRow {
 class TToolBar : public TControl {
 public:
     // Images of equal size taken from a bitmap strip; pixels of `transparent`
-    // are see-through. A null bitmap leaves the buttons without images.
+    // are see-through. A null bitmap leaves the buttons without images. On
+    // a screen of more pixels per inch each image takes a cell of its size
+    // scaled to the screen, its picture enlarged by the whole factor of
+    // BitmapScale and centred in the cell (DesignScale.h).
     void SetImages(HBITMAP strip, int imageWidth, int imageHeight, COLORREF transparent);
+    // In screen pixels.
     void SetButtonSize(int width, int height);
     void AddButtons(const std::vector<TToolButtonRow>& rows);
     std::string HintAt(POINT clientPoint) const override;

@@ -1,5 +1,6 @@
 #include "toolkit/Controls.h"
 
+#include "toolkit/DesignScale.h"
 #include "toolkit/DialogRequest.h"
 #include "toolkit/Fonts.h"
 
@@ -20,7 +21,7 @@ void TControl::Create(const TControlRow& row) {
     p.style |= WS_CHILD | WS_VISIBLE | row.style;
     p.name = row.name;
     p.caption = row.caption;
-    p.bounds = row.bounds;
+    p.bounds = Scaled(row.bounds);
     p.parent = row.parent ? row.parent->Handle() : nullptr;
     p.id = NextControlId();
     CreateHandle(p);

@@ -3,7 +3,9 @@
 //
 // A form creates its controls from a table of TControlRow: the member to
 // create (its class is the kind), name, caption, position, parent, hint,
-// alignment and any extra window styles of the kind (LBS_SORT, ...).
+// alignment and any extra window styles of the kind (LBS_SORT, ...). The
+// position is in design pixels, scaled to the screen when the control is
+// made (DesignScale.h).
 #pragma once
 
 #include <initializer_list>
@@ -33,7 +35,8 @@ struct TControlRow {
 
 class TControl : public TWindow {
 public:
-    // Creates the control's window as the row says.
+    // Creates the control's window as the row says, its bounds scaled to
+    // the screen.
     void Create(const TControlRow& row);
 
 protected:

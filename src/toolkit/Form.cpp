@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/DesignScale.h"
 #include "toolkit/EditKeys.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Menus.h"
@@ -44,7 +45,7 @@ TForm::TForm(const TFormArgs& args) {
     TCreateParams p("CorvixForm", StyleOf(args.border) | WS_CLIPCHILDREN, ExStyleOf(args.border));
     p.name = args.name;
     p.caption = args.caption;
-    p.bounds = {0, 0, args.width, args.height};
+    p.bounds = {0, 0, Scaled(args.width), Scaled(args.height)};
     p.useDefaultPosition =
         args.border == TBorderStyle::Sizeable && args.position == TPosition::Designed;
     p.parent = args.owner;
@@ -53,7 +54,7 @@ TForm::TForm(const TFormArgs& args) {
         p.parent = mainForm->Handle();
     CreateHandle(p);
     if (args.clientWidth > 0 && args.clientHeight > 0)
-        SetClientSize(args.clientWidth, args.clientHeight);
+        SetClientSize(Scaled(args.clientWidth), Scaled(args.clientHeight));
     if (args.position == TPosition::ScreenCenter)
         CenterOnScreen();
 }

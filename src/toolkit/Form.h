@@ -41,6 +41,8 @@ enum class TPosition {
     ScreenCenter, // centred on the primary screen
 };
 
+// The sizes are design pixels, scaled to the screen when the form is made
+// (DesignScale.h).
 struct TFormArgs {
     std::string name;
     std::string caption;

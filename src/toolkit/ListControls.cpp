@@ -2,6 +2,7 @@
 
 #include "support/StringList.h"
 #include "support/TextCompare.h"
+#include "toolkit/DesignScale.h"
 #include "toolkit/Fonts.h"
 
 namespace {
@@ -301,12 +302,13 @@ void TRadioGroup::ArrangeButtons() {
     SelectObject(dc, old);
     ReleaseDC(Handle(), dc);
     const int count = static_cast<int>(buttons_.size());
-    const int room = Height() - tm.tmHeight - 5;
+    const int room = Height() - tm.tmHeight - Scaled(5);
     const int buttonHeight = room / count;
-    const int topMargin = tm.tmHeight + 1 + (room % count) / 2;
+    const int topMargin = tm.tmHeight + Scaled(1) + (room % count) / 2;
+    const int left = Scaled(8);
     for (int i = 0; i < count; ++i)
-        MoveWindow(buttons_[i], 8, topMargin + i * buttonHeight, Width() - 10 - 8, buttonHeight,
-                   TRUE);
+        MoveWindow(buttons_[i], left, topMargin + i * buttonHeight, Width() - Scaled(10) - left,
+                   buttonHeight, TRUE);
 }
 
 LRESULT TRadioGroup::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -12,7 +12,7 @@
 
 class TListView : public TControl {
 public:
-    // Replaces the columns: captions and widths in pixels.
+    // Replaces the columns: captions and widths in screen pixels.
     void SetColumns(const std::vector<std::pair<std::string, int>>& columns);
     // The number of rows; the selection is cleared and the texts are asked
     // for afresh.

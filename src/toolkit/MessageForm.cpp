@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "toolkit/DesignScale.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/MessageLoop.h"
 
@@ -73,28 +74,32 @@ TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const s
     if ((buttons & (mbYes | mbNo | mbOK | mbCancel)) == 0)
         buttons = mbOK;
     LPCSTR iconName = IconOf(kind);
-    const int textLeft = iconName ? kMargin + kIconSize + kMargin : kMargin;
+    // The box is measured in screen pixels: its text is.
+    const int margin = Scaled(kMargin), iconSize = Scaled(kIconSize);
+    const int buttonWidth = Scaled(kButtonWidth), buttonHeight = Scaled(kButtonHeight);
+    const int buttonGap = Scaled(kButtonGap);
+    const int textLeft = iconName ? margin + iconSize + margin : margin;
     const SIZE size = TextExtent(text, GetSystemMetrics(SM_CXSCREEN) / 2, true);
     const int textWidth = size.cx, textHeight = size.cy;
     int count = 0;
     for (const TButtonKind& b : kButtons)
         count += (buttons & b.flag) ? 1 : 0;
     count = std::max(count, 1);
-    const int rowWidth = count * kButtonWidth + (count - 1) * kButtonGap;
-    const int clientWidth = std::max(textLeft + textWidth + kMargin, rowWidth + 2 * kMargin);
-    const int contentBottom = std::max(kMargin + textHeight, iconName ? kMargin + kIconSize : 0);
-    const int buttonTop = contentBottom + 16;
-    const int clientHeight = buttonTop + kButtonHeight + kMargin;
+    const int rowWidth = count * buttonWidth + (count - 1) * buttonGap;
+    const int clientWidth = std::max(textLeft + textWidth + margin, rowWidth + 2 * margin);
+    const int contentBottom = std::max(margin + textHeight, iconName ? margin + iconSize : 0);
+    const int buttonTop = contentBottom + Scaled(16);
+    const int clientHeight = buttonTop + buttonHeight + margin;
 
     CreateControls({
         {&icon_, "Image", "", {kMargin, kMargin, kIconSize, kIconSize}},
-        {&message_, "Message", "", {textLeft, kMargin, textWidth, textHeight}},
+        {&message_, "Message", "", {kMargin, kMargin, 0, 0}},
     });
     // Lines longer than half the screen break at words, as measured above.
     message_.SetAutoSize(false);
     message_.SetWordWrap(true);
     message_.SetText(text);
-    message_.SetBounds({textLeft, kMargin, textWidth, textHeight});
+    message_.SetBounds({textLeft, margin, textWidth, textHeight});
     if (iconName)
         icon_.SetIcon(TIconHandle(CopyIcon(LoadIconA(nullptr, iconName))));
     else
@@ -110,12 +115,13 @@ TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const s
         button.Create({&button,
                        kindOfButton.caption,
                        kindOfButton.caption,
-                       {left, buttonTop, kButtonWidth, kButtonHeight},
+                       {0, 0, kButtonWidth, kButtonHeight},
                        this});
+        button.SetBounds({left, buttonTop, buttonWidth, buttonHeight});
         button.SetModalResult(kindOfButton.result);
         if (kindOfButton.flag == defaultButton)
             focused = &button;
-        left += kButtonWidth + kButtonGap;
+        left += buttonWidth + buttonGap;
     }
     // Escape and the close box: Abbrechen, else Nein, else OK.
     TButton* cancel = buttons_.front().get();

@@ -1,6 +1,7 @@
 #include "toolkit/ToolTips.h"
 
 #include "support/Exception.h"
+#include "toolkit/DesignScale.h"
 #include "toolkit/Form.h"
 
 namespace {
@@ -23,7 +24,7 @@ TToolTips::TToolTips(TForm& form) : form_(form) {
                             GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_)
         throw Exception("Fenster ToolTips kann nicht erzeugt werden");
-    SendMessageA(hwnd_, TTM_SETMAXTIPWIDTH, 0, MaxTipWidth);
+    SendMessageA(hwnd_, TTM_SETMAXTIPWIDTH, 0, Scaled(MaxTipWidth));
     form_.SetToolTipsWindow(hwnd_);
 }
 

@@ -25,7 +25,7 @@ public:
     int Count() const;
     HWND Handle() const { return hwnd_; }
 
-    // Width in pixels at which a tip wraps.
+    // Width in design pixels at which a tip wraps.
     static constexpr int MaxTipWidth = 300;
 
 private:

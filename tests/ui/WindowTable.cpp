@@ -1,12 +1,14 @@
 #include "WindowTable.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <iterator>
 #include <map>
 #include <sstream>
 
 #include "toolkit/Bars.h"
+#include "toolkit/DesignScale.h"
 #include "toolkit/Menus.h"
 
 namespace {
@@ -47,15 +49,36 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
+// A design length on this screen, as text ("*" for kAny).
+std::string OnScreen(int design) {
+    return design == kAny ? std::string("*") : std::to_string(Scaled(design));
+}
+
 std::string Place(const TBounds& b) {
-    auto one = [](int v) { return v == kAny ? std::string("*") : std::to_string(v); };
-    return "{" + one(b.left) + ", " + one(b.top) + ", " + one(b.width) + ", " + one(b.height) + "}";
+    return "{" + OnScreen(b.left) + ", " + OnScreen(b.top) + ", " + OnScreen(b.width) + ", " +
+           OnScreen(b.height) + "}";
+}
+
+std::string ShownPlace(const TBounds& b) {
+    return "{" + std::to_string(b.left) + ", " + std::to_string(b.top) + ", " +
+           std::to_string(b.width) + ", " + std::to_string(b.height) + "}";
 }
 
 bool SamePlace(const TBounds& shown, const TBounds& design) {
-    auto same = [](int s, int d) { return d == kAny || s == d; };
-    return same(shown.left, design.left) && same(shown.top, design.top) &&
-           same(shown.width, design.width) && same(shown.height, design.height);
+    return SameOnScreen(shown.left, design.left) && SameOnScreen(shown.top, design.top) &&
+           SameOnScreen(shown.width, design.width) && SameOnScreen(shown.height, design.height);
+}
+
+// The named window below `root`, or null.
+HWND FindNamed(HWND root, const std::string& name) {
+    for (HWND child = GetWindow(root, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const TWindow* window = TWindow::FromHandle(child);
+        if (window && window->Name() == name)
+            return child;
+        if (HWND found = FindNamed(child, name))
+            return found;
+    }
+    return nullptr;
 }
 
 // Collects "what: shown X, design Y" lines.
@@ -104,6 +127,14 @@ std::string ButtonKey(const TToolButtonFacts& f) {
 }
 
 } // namespace
+
+int ScaleTolerance() {
+    return ScreenDpi() == kDesignDpi ? 0 : 1;
+}
+
+bool SameOnScreen(int shown, int design) {
+    return design == kAny || std::abs(shown - Scaled(design)) <= ScaleTolerance();
+}
 
 std::vector<TControlFacts> ReadControls(const TWindow& window) {
     std::vector<TControlFacts> facts;
@@ -218,7 +249,8 @@ std::string CompareControls(const std::vector<TControlFacts>& shown,
         d.Check(want.name, "caption", got.caption, want.caption, TextOf);
         d.Check(want.name, "hint", got.hint, want.hint, TextOf);
         if (!SamePlace(got.bounds, want.bounds))
-            d.Line(want.name + ": place " + Place(got.bounds) + ", design " + Place(want.bounds));
+            d.Line(want.name + ": place " + ShownPlace(got.bounds) + ", design " +
+                   Place(want.bounds));
         d.Check(want.name, "visible", got.visible, want.visible, TextOfBool);
         d.Check(want.name, "enabled", got.enabled, want.enabled, TextOfBool);
         d.Check(want.name, "tab stop", got.tabStop, want.tabStop, TextOfBool);
@@ -252,10 +284,41 @@ std::string CompareToolButtons(const std::vector<TToolButtonFacts>& shown,
         d.Check(row, "caption", shown[i].caption, design[i].caption, TextOf);
         d.Check(row, "hint", shown[i].hint, design[i].hint, TextOf);
         d.Check(row, "image", shown[i].image, design[i].image, TextOfInt);
-        if (design[i].width != kAny)
-            d.Check(row, "width", shown[i].width, design[i].width, TextOfInt);
-        d.Check(row, "height", shown[i].height, design[i].height, TextOfInt);
+        if (!SameOnScreen(shown[i].width, design[i].width))
+            d.Line(row + ": width " + std::to_string(shown[i].width) + ", design " +
+                   OnScreen(design[i].width));
+        if (!SameOnScreen(shown[i].height, design[i].height))
+            d.Line(row + ": height " + std::to_string(shown[i].height) + ", design " +
+                   OnScreen(design[i].height));
         d.Check(row, "enabled", shown[i].enabled, design[i].enabled, TextOfBool);
+    }
+    return d.Text();
+}
+
+std::string ComparePlaces(const TWindow& window, const std::vector<TPlaceFacts>& design) {
+    TDifferences d;
+    for (const TControlFacts& f : ReadControls(window))
+        if (std::none_of(design.begin(), design.end(),
+                         [&](const TPlaceFacts& want) { return want.name == f.name; }))
+            d.Line(f.name + ": not in the design");
+    for (const TPlaceFacts& want : design) {
+        HWND control = FindNamed(window.Handle(), want.name);
+        if (!control) {
+            d.Line(want.name + ": missing");
+            continue;
+        }
+        const TBounds b = TWindow::FromHandle(control)->Bounds();
+        RECT parent = {0, 0, 0, 0};
+        GetClientRect(GetParent(control), &parent);
+        if (!SamePlace(b, want.bounds))
+            d.Line(want.name + ": place " + ShownPlace(b) + ", design " + Place(want.bounds));
+        const int rightGap = parent.right - b.Right(), bottomGap = parent.bottom - b.Bottom();
+        if (!SameOnScreen(rightGap, want.rightGap))
+            d.Line(want.name + ": right gap " + std::to_string(rightGap) + ", design " +
+                   OnScreen(want.rightGap));
+        if (!SameOnScreen(bottomGap, want.bottomGap))
+            d.Line(want.name + ": bottom gap " + std::to_string(bottomGap) + ", design " +
+                   OnScreen(want.bottomGap));
     }
     return d.Text();
 }

@@ -4,6 +4,11 @@
 // difference in any caption, hint, size or order fails with every differing
 // row listed. Each form's test holds its design table; add rows for new
 // windows in the same way.
+//
+// Places and sizes in the tables are design pixels. On a screen of another
+// scale than 96 pixels per inch they are compared scaled to it (as the
+// toolkit scales them, DesignScale.h), give or take a pixel of rounding;
+// at 96 they must be exact.
 #pragma once
 
 #include <climits>
@@ -14,6 +19,12 @@
 
 // A coordinate a row does not fix (it follows the font or the screen).
 constexpr int kAny = INT_MIN;
+
+// How far a shown length may be from its design scaled to the screen: 0 at
+// 96 pixels per inch, else 1 (each design length is rounded on its own).
+int ScaleTolerance();
+// Whether a shown length is its design length on this screen (kAny: any).
+bool SameOnScreen(int shown, int design);
 
 // One control: its name, its parent's name (empty: the form), caption
 // (window text), hint, place in the parent's client area, its own
@@ -76,3 +87,16 @@ std::string CompareMenus(const std::vector<TMenuFacts>& shown,
                          const std::vector<TMenuFacts>& design);
 std::string CompareToolButtons(const std::vector<TToolButtonFacts>& shown,
                                const std::vector<TToolButtonFacts>& design);
+
+// Where a control stands in its parent's client area: its bounds, and the
+// gaps from its right and bottom edges to the parent's (for controls that a
+// layout stretches or moves with the parent's size; kAny: not fixed).
+struct TPlaceFacts {
+    std::string name;
+    TBounds bounds;
+    int rightGap = kAny;
+    int bottomGap = kAny;
+};
+// The places of every named control of a window compared with a table that
+// has a row for each of them; the differences one line each, as above.
+std::string ComparePlaces(const TWindow& window, const std::vector<TPlaceFacts>& design);

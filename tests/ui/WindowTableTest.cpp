@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "toolkit/DesignScale.h"
 #include "toolkit/Dialogs.h"
 
 namespace {
@@ -124,12 +125,12 @@ TEST_F(MainWindowTest, MainWindowShowsItsDesign) {
     QuietGate();
     TMainForm& form = Open();
     EXPECT_EQ(form.Text(), "Corvix - Adaptation of Extensions");
-    EXPECT_EQ(form.Width(), 385);
-    EXPECT_EQ(form.Height(), 465);
+    EXPECT_EQ(form.Width(), Scaled(385));
+    EXPECT_EQ(form.Height(), Scaled(465));
     EXPECT_EQ(CompareControls(FrameOf(form), kMainWindowDesign), "");
     EXPECT_EQ(CompareMenus(ReadMenuBar(form), kMainMenuDesign), "");
     EXPECT_EQ(CompareToolButtons(ReadToolBar(form.ToolBar), kToolBarDesign), "");
-    EXPECT_EQ(ReadPanelWidths(form.StatusBar), (std::vector<int>{75, 300, -1}));
+    EXPECT_EQ(ReadPanelWidths(form.StatusBar), (std::vector<int>{Scaled(75), Scaled(300), -1}));
     EXPECT_EQ(form.TabControl.TabCount(), 2);
     EXPECT_EQ(form.TabControl.TabCaption(0), "File Extensions");
     EXPECT_EQ(form.TabControl.TabCaption(1), "File Classes");
@@ -201,7 +202,7 @@ TEST(MessageBoxTable, EachKindShowsItsFrameTextIconAndButtons) {
             left += 81;
         }
         EXPECT_EQ(CompareControls(ReadControls(box), design), "") << b.caption;
-        EXPECT_EQ(box.ClientWidth(), clientWidth) << b.caption;
+        EXPECT_NEAR(box.ClientWidth(), Scaled(clientWidth), ScaleTolerance()) << b.caption;
     }
 }
 
