@@ -62,7 +62,10 @@ made=$(cd "$stage" && find Corvix-images -type f | sort)
 [ "$pictures" = "$made" ] ||
     fail "the guide shows [${pictures//$'\n'/ }], the pictures made are [${made//$'\n'/ }]"
 
-(cd "$stage" && find . -type f | sed 's#^\./##' | LC_ALL=C sort | xargs sha256sum >SHA256SUMS)
+# The list is taken before SHA256SUMS exists: the shell makes the file as it
+# starts the pipeline, and find could meet it empty.
+(cd "$stage" && find . -type f ! -name SHA256SUMS | sed 's#^\./##' | LC_ALL=C sort |
+    xargs sha256sum >SHA256SUMS)
 # One time for every file (the last commit's), so the same sources give the
 # same archive listing.
 stamp=$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)

@@ -61,7 +61,9 @@ else
 fi
 
 echo "== the release package"
-package=$("$CORVIX_ROOT/release.sh" | tee /dev/stderr | tail -n 1) && [ -f "$package" ] &&
+# tee appends: opened plainly, /dev/stderr would cut a log file that
+# standard error is written to.
+package=$("$CORVIX_ROOT/release.sh" | tee -a /dev/stderr | tail -n 1) && [ -f "$package" ] &&
     "$CORVIX_ROOT/tests/release/check-release.sh" "$package" || status=1
 
 [ $status -eq 0 ] && echo "== all tests passed" || echo "== TESTS FAILED"
