@@ -17,14 +17,14 @@ namespace {
 // One command of the command line: its option, the number of its operands
 // (and of the optional ones after them), and whether it changes the
 // registry (and so passes the gate).
-struct TCommandSpec {
+struct TCommandSyntax {
     const char* option;
     int operands;
     bool changes;
     int optional = 0;
 };
 
-const TCommandSpec kCommands[] = {
+const TCommandSyntax kCommands[] = {
     {"--list", 1, false},       {"--show", 1, false},       {"--assoc", 2, true},
     {"--dissoc", 1, true},      {"--delete-ext", 1, true},  {"--delete-class", 1, true},
     {"--undo", 0, true},        {"--export-backup", 1, false}, {"--check", 0, false},
@@ -40,7 +40,7 @@ bool IsOption(const std::string& arg) {
 
 // The parsed command line.
 struct TArguments {
-    const TCommandSpec* command = nullptr;
+    const TCommandSyntax* command = nullptr;
     std::vector<std::string> operands;
     bool yes = false;
     bool keep = false;
@@ -131,23 +131,23 @@ TArguments Parse(const std::vector<std::string>& args) {
             parsed.hasCaption = true;
             parsed.caption = args[++i];
         } else {
-            const TCommandSpec* spec = nullptr;
-            for (const TCommandSpec& known : kCommands)
+            const TCommandSyntax* syntax = nullptr;
+            for (const TCommandSyntax& known : kCommands)
                 if (arg == known.option)
-                    spec = &known;
-            if (!spec)
+                    syntax = &known;
+            if (!syntax)
                 throw EUsage("Unknown argument '" + arg + "'.");
             if (parsed.command)
                 throw EUsage("Only one command at a time: '" + arg + "' follows '" +
                              parsed.command->option + "'.");
-            if (args.size() - 1 - i < static_cast<size_t>(spec->operands))
-                throw EUsage(std::string(spec->option) + " needs " +
-                             std::to_string(spec->operands) +
-                             (spec->operands == 1 ? " operand." : " operands."));
-            parsed.command = spec;
-            parsed.operands.assign(args.begin() + i + 1, args.begin() + i + 1 + spec->operands);
-            i += spec->operands;
-            for (int k = 0; k < spec->optional && i + 1 < args.size() && !IsOption(args[i + 1]);
+            if (args.size() - 1 - i < static_cast<size_t>(syntax->operands))
+                throw EUsage(std::string(syntax->option) + " needs " +
+                             std::to_string(syntax->operands) +
+                             (syntax->operands == 1 ? " operand." : " operands."));
+            parsed.command = syntax;
+            parsed.operands.assign(args.begin() + i + 1, args.begin() + i + 1 + syntax->operands);
+            i += syntax->operands;
+            for (int k = 0; k < syntax->optional && i + 1 < args.size() && !IsOption(args[i + 1]);
                  ++k)
                 parsed.operands.push_back(args[++i]);
         }
