@@ -14,6 +14,13 @@ void TStringList::Sort() {
     std::stable_sort(items_.begin(), items_.end(), less);
 }
 
+bool TStringList::InStrictOrder() const {
+    for (int i = 1; i < Count(); ++i)
+        if (CompareText(items_[i - 1], items_[i]) >= 0)
+            return false;
+    return true;
+}
+
 int TStringList::IndexOf(const std::string& s) const {
     for (int i = 0; i < Count(); ++i)
         if (SameText(items_[i], s))

@@ -16,6 +16,8 @@ public:
     void Clear() { items_.clear(); }
     // Sorted with CompareText; a stable sort, so equal names keep their order.
     void Sort();
+    // Whether every item sorts strictly after the one before it (CompareText).
+    bool InStrictOrder() const;
     // Index of the first item equal to s ignoring case, or -1.
     int IndexOf(const std::string& s) const;
 

@@ -1,7 +1,6 @@
 #include "toolkit/ListControls.h"
 
 #include "support/StringList.h"
-#include "support/TextCompare.h"
 #include "toolkit/DesignScale.h"
 #include "toolkit/Fonts.h"
 
@@ -14,14 +13,6 @@ const TListMessages kComboBoxMessages = {
     CB_ADDSTRING,   CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT,
     CB_GETCOUNT,    CB_GETLBTEXT,    CB_GETLBTEXTLEN, CB_FINDSTRINGEXACT,
     CB_INITSTORAGE, CB_ERR,          CBS_SORT};
-
-// Whether every text sorts strictly after the one before it.
-bool InStrictOrder(const TStringList& list) {
-    for (int i = 1; i < list.Count(); ++i)
-        if (CompareText(list[i - 1], list[i]) >= 0)
-            return false;
-    return true;
-}
 
 // Holds a window's redrawing off for a bulk change.
 class TRedrawLock {
@@ -102,7 +93,7 @@ void TItems::Assign(const TStringList& list) {
     // the end does not sort, which is right for a list in the control's
     // order. Equal neighbours keep the control's own placing.
     const bool sorted = (GetWindowLongA(hwnd_, GWL_STYLE) & m_.sortStyle) != 0;
-    if (sorted && InStrictOrder(list)) {
+    if (sorted && list.InStrictOrder()) {
         for (const std::string& s : list)
             Insert(-1, s);
     } else {

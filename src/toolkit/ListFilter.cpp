@@ -1,25 +1,13 @@
 #include "toolkit/ListFilter.h"
 
-#include "support/TextCompare.h"
 #include "toolkit/ListControls.h"
-
-namespace {
-
-bool InStrictOrder(const TStringList& list) {
-    for (int i = 1; i < list.Count(); ++i)
-        if (CompareText(list[i - 1], list[i]) >= 0)
-            return false;
-    return true;
-}
-
-} // namespace
 
 void TListFilter::SetItems(const TStringList& items) {
     all_ = items;
     // Kept in the order of a sorted list, every text's items are too, and
     // the list takes them as they stand instead of searching each one's
     // place (which costs it ten times as much).
-    if (list_.Sorted() && !InStrictOrder(all_))
+    if (list_.Sorted() && !all_.InStrictOrder())
         all_.Sort();
     shownItems_.Clear();
     Fill(true);

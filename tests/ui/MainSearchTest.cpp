@@ -15,11 +15,6 @@ void PutAssociations() {
     PutString(".m3u", "", "m3ufile");
 }
 
-std::string Selected(TMainForm& form) {
-    const int index = form.ListBox.ItemIndex();
-    return index < 0 ? "<none>" : form.ListBox.Items()[index];
-}
-
 // What the window shows of the search: the list, its selection, the count
 // label, the status bar's counts and the panel shown.
 struct TSearchView {

@@ -13,11 +13,6 @@ void PutAssociations() {
     PutKey(".zzz");
 }
 
-std::string Selected(TMainForm& form) {
-    const int index = form.ListBox.ItemIndex();
-    return index < 0 ? "<none>" : form.ListBox.Items()[index];
-}
-
 } // namespace
 
 TEST_F(MainWindowTest, SwitchingViewsRebuildsTheListAndReselectsTheLastItem) {

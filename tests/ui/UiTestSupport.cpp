@@ -197,6 +197,11 @@ void PressKey(HWND target, WORD key, bool ctrl) {
     SetKeyboardState(state);
 }
 
+std::string Selected(TMainForm& form) {
+    const int index = form.ListBox.ItemIndex();
+    return index < 0 ? "<none>" : form.ListBox.Items()[index];
+}
+
 void PressEnter(TForm& form) {
     SendMessageA(form.Handle(), WM_COMMAND, IDOK, 0);
 }

@@ -121,6 +121,8 @@ void PressKey(HWND target, WORD key, bool ctrl = false);
 void PressEnter(TForm& form);
 void PressEscape(TForm& form);
 void CloseBox(TForm& form);
+// The item selected in the main window's item list, or "<none>".
+std::string Selected(TMainForm& form);
 // The names of the controls Tab visits, in order (enabled or not).
 std::vector<std::string> TabOrder(const TForm& form);
 
