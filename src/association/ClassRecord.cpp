@@ -88,9 +88,14 @@ void SetEditFlagsBits(TRegistryWriter& writer, const std::string& className, uin
     }
 }
 
-void RegisterFileClass(TRegistryWriter& writer, const std::string& className, const std::string& description,
-                       const TEditFlags& editFlags, const std::string& infoTip,
-                       const std::string& curVer, const std::string& defaultIcon) {
+namespace {
+
+// The record as RegisterFileClass writes it; without `editFlags` the
+// "EditFlags" value is left as it is.
+void WriteFileClass(TRegistryWriter& writer, const std::string& className,
+                    const std::string& description, const TEditFlags* editFlags,
+                    const std::string& infoTip, const std::string& curVer,
+                    const std::string& defaultIcon) {
     if (!IsValidFileClass(className))
         throw EValidError::ForFileClass(className);
     // Both names are checked before the first write, so a bad CurVer leaves
@@ -114,11 +119,13 @@ void RegisterFileClass(TRegistryWriter& writer, const std::string& className, co
         reg.DeleteValue("FriendlyTypeName");
     }
 
-    const uint32_t flags = EditFlagsToInt(editFlags);
-    if (flags != 0)
-        reg.WriteInteger(kEditFlags, static_cast<int32_t>(flags));
-    else
-        reg.DeleteValue(kEditFlags);
+    if (editFlags) {
+        const uint32_t flags = EditFlagsToInt(*editFlags);
+        if (flags != 0)
+            reg.WriteInteger(kEditFlags, static_cast<int32_t>(flags));
+        else
+            reg.DeleteValue(kEditFlags);
+    }
 
     if (!infoTip.empty())
         reg.WriteString("InfoTip", infoTip);
@@ -127,6 +134,21 @@ void RegisterFileClass(TRegistryWriter& writer, const std::string& className, co
 
     WriteSubkeyDefault(reg, "CurVer", curVer);
     WriteSubkeyDefault(reg, "DefaultIcon", defaultIcon);
+}
+
+} // namespace
+
+void RegisterFileClass(TRegistryWriter& writer, const std::string& className,
+                       const std::string& description, const TEditFlags& editFlags,
+                       const std::string& infoTip, const std::string& curVer,
+                       const std::string& defaultIcon) {
+    WriteFileClass(writer, className, description, &editFlags, infoTip, curVer, defaultIcon);
+}
+
+void RegisterFileClass(TRegistryWriter& writer, const std::string& className,
+                       const std::string& description, const std::string& infoTip,
+                       const std::string& curVer, const std::string& defaultIcon) {
+    WriteFileClass(writer, className, description, nullptr, infoTip, curVer, defaultIcon);
 }
 
 void DeleteFileClass(TRegistryWriter& writer, const std::string& className) {
@@ -163,7 +185,8 @@ std::string GetDefaultIcon(const std::string& className) {
     return reg.ReadString("");
 }
 
-void SetDefaultIcon(TRegistryWriter& writer, const std::string& className, const std::string& location) {
+void SetDefaultIcon(TRegistryWriter& writer, const std::string& className,
+                    const std::string& location) {
     if (!IsValidFileClass(className))
         throw EValidError::ForFileClass(className);
     if (location.empty())

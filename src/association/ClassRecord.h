@@ -47,10 +47,16 @@ void SetEditFlagsBits(TRegistryWriter& writer, const std::string& className, uin
 // "Erzeugung von Schlüssel %s misslungen" is raised (%s the class); a "CurVer" or
 // "DefaultIcon" subkey that can't be opened is skipped. A value that can't be
 // written raises ERegistryException; what was written before stays.
-void RegisterFileClass(TRegistryWriter& writer, const std::string& className, const std::string& description,
-                       const TEditFlags& editFlags, const std::string& infoTip,
-                       const std::string& curVer, const std::string& defaultIcon);
+void RegisterFileClass(TRegistryWriter& writer, const std::string& className,
+                       const std::string& description, const TEditFlags& editFlags,
+                       const std::string& infoTip, const std::string& curVer,
+                       const std::string& defaultIcon);
 
+// The same, keeping "EditFlags" as it is (type, length and every bit): for a
+// dialog that does not show the flags.
+void RegisterFileClass(TRegistryWriter& writer, const std::string& className,
+                       const std::string& description, const std::string& infoTip,
+                       const std::string& curVer, const std::string& defaultIcon);
 // The texts of a class record as stored: the default value (not the
 // "FriendlyTypeName"), "InfoTip" and the default value of "CurVer"; empty for
 // an invalid name or whatever is missing or holds no text.
@@ -76,7 +82,8 @@ std::string GetDefaultIcon(const std::string& className);
 // "Schlüssel %s existiert nicht" (%s the class) when the class has no key: a
 // missing class is not made by a change of its icon. An empty location is
 // refused the same way as an invalid name ("" is not a valid icon location).
-void SetDefaultIcon(TRegistryWriter& writer, const std::string& className, const std::string& location);
+void SetDefaultIcon(TRegistryWriter& writer, const std::string& className,
+                    const std::string& location);
 
 // The icon of a class, extracted with ExtractIconA from the file and index
 // that GetDefaultIcon names (index -1 is taken as 0; other negative indexes

@@ -1,10 +1,10 @@
 #include "association/ExtensionRecord.h"
 
 #include "association/Errors.h"
-#include "association/RegistryWriter.h"
 #include "association/LayerRegistry.h"
 #include "association/Lookups.h"
 #include "association/Names.h"
+#include "association/RegistryWriter.h"
 #include "association/SubkeyRegistry.h"
 #include "association/VersionRules.h"
 #include "support/AnsiText.h"
@@ -141,7 +141,8 @@ void RegisterExtension(TRegistryWriter& writer, const std::string& ext, std::str
         WriteKeyList(reg, "OpenWithProgIDs", openWithProgIDs);
 }
 
-bool AssociateExtension(TRegistryWriter& writer, const std::string& ext, const std::string& className, bool canCreate) {
+bool AssociateExtension(TRegistryWriter& writer, const std::string& ext,
+                        const std::string& className, bool canCreate) {
     if (!IsValidExtension(ext))
         throw EValidError::ForExtension(ext);
     if (!IsValidFileClass(className))
@@ -158,9 +159,32 @@ void DissociateExtension(TRegistryWriter& writer, const std::string& ext) {
         throw EValidError::ForExtension(ext);
     if (!ExtensionExists(ext))
         return;
+    // A key or value the registry refuses (a limited user) is reported: the
+    // caller would take the link for gone.
     TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
-    if (reg.OpenKey(ExtensionKey(ext), false))
-        reg.DeleteValue("");
+    if (!reg.OpenKey(ExtensionKey(ext), false) || (reg.ValueExists("") && !reg.DeleteValue("")))
+        throw ERegistryException("Löschen von Wert '' in " + ext + " misslungen");
+}
+
+void RelinkExtension(TRegistryWriter& writer, const std::string& ext, std::string& className,
+                     const std::string& contentType, TPerceivedType perceivedType) {
+    if (!IsValidExtension(ext))
+        throw EValidError::ForExtension(ext);
+    if (className.empty())
+        className = ext.substr(1) + "_auto_file";
+    if (!IsValidFileClass(className))
+        throw EValidError::ForFileClass(className);
+    if (perceivedType < 0 || perceivedType >= PerceivedTypeCount)
+        throw EValidError(std::to_string(static_cast<int>(perceivedType)) +
+                          " is not a valid perceived type.");
+    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
+    if (!reg.OpenKey(ExtensionKey(ext), true))
+        throw ERegistryException("Erzeugung von Schlüssel " + ext + " misslungen");
+    reg.WriteString("", className);
+    if (!contentType.empty())
+        reg.WriteString("Content Type", contentType);
+    if (KeepsXPExtensionEntries())
+        reg.WriteString("PerceivedType", PerceivedTypeNames[perceivedType]);
 }
 
 void DeleteExtension(TRegistryWriter& writer, const std::string& ext) {

@@ -66,12 +66,22 @@ void RegisterExtension(TRegistryWriter& writer, const std::string& ext, std::str
 // of the extension key, creating the key only when canCreate is true. True
 // when written, false when the key isn't there (or can't be opened).
 // EValidError for an invalid extension (tested first) or class name.
-bool AssociateExtension(TRegistryWriter& writer, const std::string& ext, const std::string& className, bool canCreate);
+bool AssociateExtension(TRegistryWriter& writer, const std::string& ext,
+                        const std::string& className, bool canCreate);
 
 // Removes the link: deletes the default value of the extension key. A missing
-// key is no error; an invalid extension raises EValidError.
+// key or value is no error; an invalid extension raises EValidError, a key or
+// value the registry refuses ERegistryException.
 void DissociateExtension(TRegistryWriter& writer, const std::string& ext);
 
+// Registers an extension whose key exists already, keeping what the key holds
+// besides: writes the class link (an empty className made as RegisterExtension
+// makes it), "Content Type" when one is given, and on Windows XP
+// "PerceivedType"; "EditFlags", "NoOpen", "ShellNew" and the Open With lists
+// stay. Names are checked as RegisterExtension checks them; a key that can't
+// be opened raises ERegistryException "Erzeugung von Schlüssel %s misslungen".
+void RelinkExtension(TRegistryWriter& writer, const std::string& ext, std::string& className,
+                     const std::string& contentType, TPerceivedType perceivedType);
 // Deletes the extension key with everything below it. A missing key is no
 // error; an invalid extension raises EValidError.
 void DeleteExtension(TRegistryWriter& writer, const std::string& ext);

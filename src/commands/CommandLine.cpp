@@ -25,12 +25,11 @@ struct TCommandSyntax {
 };
 
 const TCommandSyntax kCommands[] = {
-    {"--list", 1, false},       {"--show", 1, false},       {"--assoc", 2, true},
-    {"--dissoc", 1, true},      {"--delete-ext", 1, true},  {"--delete-class", 1, true},
+    {"--list", 1, false},       {"--show", 1, false},          {"--assoc", 2, true},
+    {"--dissoc", 1, true},      {"--delete-ext", 1, true},     {"--delete-class", 1, true},
     {"--undo", 0, true},        {"--export-backup", 1, false}, {"--check", 0, false},
-    {"--repair", 1, true, 1},
-    {"--set-command", 3, true}, {"--add-verb", 3, true},    {"--delete-verb", 2, true},
-    {"--default-verb", 2, true}, {"--set-flags", 2, true},
+    {"--repair", 1, true, 1},   {"--set-command", 3, true},    {"--add-verb", 3, true},
+    {"--delete-verb", 2, true}, {"--default-verb", 2, true},   {"--set-flags", 2, true},
 };
 
 // An argument that is a flag or a command rather than an operand.
@@ -45,6 +44,7 @@ struct TArguments {
     bool yes = false;
     bool keep = false;
     bool noUndo = false;
+    bool force = false; // --assoc to a class that isn't registered
     bool help = false;
     uint32_t flags = 0; // --set-flags
     bool hasCaption = false;
@@ -79,7 +79,8 @@ int RunRepair(const TArguments& a, TCommands& commands, std::ostream& out, std::
     FindingKindOfName(a.operands[0], kind);
     std::vector<TFinding> chosen;
     for (const TFinding& finding : CheckAssociations().Findings)
-        if (finding.Kind == kind && (a.operands.size() < 2 || SameText(finding.Name, a.operands[1])))
+        if (finding.Kind == kind &&
+            (a.operands.size() < 2 || SameText(finding.Name, a.operands[1])))
             chosen.push_back(finding);
     if (chosen.empty()) {
         err << "There is no finding of the kind '" << a.operands[0] << "'"
@@ -115,9 +116,18 @@ bool ParseFlags(std::string text, uint32_t& value) {
 
 TArguments Parse(const std::vector<std::string>& args) {
     TArguments parsed;
+    // Options are options wherever they stand; every other argument is an
+    // operand of the command, in order. A lone "--" ends the options, so an
+    // operand may begin with "--".
+    std::vector<std::string> operands;
+    bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "/?" || arg == "--help" || arg == "-h") {
+        if (optionsEnded || !IsOption(arg)) {
+            operands.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "/?" || arg == "--help" || arg == "-h") {
             parsed.help = true;
         } else if (arg == "--yes") {
             parsed.yes = true;
@@ -125,8 +135,10 @@ TArguments Parse(const std::vector<std::string>& args) {
             parsed.keep = true;
         } else if (arg == "--no-undo") {
             parsed.noUndo = true;
+        } else if (arg == "--force") {
+            parsed.force = true;
         } else if (arg == "--caption") {
-            if (i + 1 >= args.size())
+            if (i + 1 >= args.size() || IsOption(args[i + 1]))
                 throw EUsage("--caption needs a text.");
             parsed.hasCaption = true;
             parsed.caption = args[++i];
@@ -140,17 +152,20 @@ TArguments Parse(const std::vector<std::string>& args) {
             if (parsed.command)
                 throw EUsage("Only one command at a time: '" + arg + "' follows '" +
                              parsed.command->option + "'.");
-            if (args.size() - 1 - i < static_cast<size_t>(syntax->operands))
-                throw EUsage(std::string(syntax->option) + " needs " +
-                             std::to_string(syntax->operands) +
-                             (syntax->operands == 1 ? " operand." : " operands."));
             parsed.command = syntax;
-            parsed.operands.assign(args.begin() + i + 1, args.begin() + i + 1 + syntax->operands);
-            i += syntax->operands;
-            for (int k = 0; k < syntax->optional && i + 1 < args.size() && !IsOption(args[i + 1]);
-                 ++k)
-                parsed.operands.push_back(args[++i]);
         }
+    }
+    if (const TCommandSyntax* syntax = parsed.command) {
+        if (operands.size() < static_cast<size_t>(syntax->operands))
+            throw EUsage(std::string(syntax->option) + " needs " +
+                         std::to_string(syntax->operands) +
+                         (syntax->operands == 1 ? " operand." : " operands."));
+        if (operands.size() > static_cast<size_t>(syntax->operands + syntax->optional))
+            throw EUsage("Unexpected operand '" + operands[syntax->operands + syntax->optional] +
+                         "'.");
+        parsed.operands = operands;
+    } else if (!operands.empty() && !parsed.help) {
+        throw EUsage("Unexpected operand '" + operands[0] + "'.");
     }
     if (!parsed.help && !parsed.command)
         throw EUsage("No command given.");
@@ -163,6 +178,8 @@ TArguments Parse(const std::vector<std::string>& args) {
     if (parsed.command && std::string(parsed.command->option) == "--repair" &&
         (!FindingKindOfName(parsed.operands[0], kind) || !RepairedByCommand(kind)))
         throw EUsage("--repair takes one of: " + RepairableKinds() + ".");
+    if (parsed.force && (!parsed.command || std::string(parsed.command->option) != "--assoc"))
+        throw EUsage("--force goes with --assoc only.");
     if (parsed.hasCaption &&
         (!parsed.command || std::string(parsed.command->option) != "--add-verb"))
         throw EUsage("--caption goes with --add-verb only.");
@@ -214,6 +231,11 @@ int Run(const TArguments& a, TCommands& commands, std::ostream& out, std::ostrea
     if (option == "--assoc") {
         if (!IsValidExtension(operand(0)))
             throw EValidError::ForExtension(operand(0));
+        // A typing error must not link the extension to nothing (and take its
+        // old class away as unused).
+        if (!a.force && IsValidFileClass(operand(1)) && !FileClassExists(operand(1)))
+            throw EUnknownItem("The fileclass '" + operand(1) +
+                               "' is not registered (--force associates it all the same).");
         change = commands.Associate(operand(0), operand(1));
     } else if (option == "--dissoc") {
         knownExtension(operand(0));
@@ -255,7 +277,7 @@ int Run(const TArguments& a, TCommands& commands, std::ostream& out, std::ostrea
     }
     if (change.WithoutUndo)
         err << "The change was made without undo.\n";
-    return ecDone;
+    return change.Stale ? ecFailed : ecDone;
 }
 
 } // namespace
@@ -270,7 +292,8 @@ std::string CommandLineUsage() {
            "  --list extensions             every extension key: .ext<TAB>class\n"
            "  --list classes                every class: class<TAB>.ext1,.ext2,...\n"
            "  --show NAME                   the record of an extension or a class\n"
-           "  --assoc .EXT CLASS            associates the extension with the class\n"
+           "  --assoc .EXT CLASS [--force]  associates the extension with the class (one\n"
+           "                                not registered only with --force)\n"
            "  --dissoc .EXT                 dissociates the extension from its class\n"
            "  --delete-ext .EXT             deletes the extension key\n"
            "  --delete-class CLASS          deletes the class key\n"
@@ -296,6 +319,8 @@ std::string CommandLineUsage() {
            "                                (deleting an unused class, erasing the key)\n"
            "  --no-undo                     changes also when the undo journal can't be written\n"
            "Without --yes or --keep a change prints its questions and changes nothing.\n"
+           "Flags may stand anywhere; after a lone -- every argument is an operand (for a\n"
+           "value that begins with --).\n"
            "\n"
            "Exit codes: 0 done, 1 problems found, 2 usage error, 3 refused by the settings\n"
            "(settings.ini beside corvix.exe), 4 confirmation needed, 5 failed.\n";

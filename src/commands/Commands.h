@@ -20,8 +20,8 @@
 #include "commands/Settings.h"
 #include "index/FileClassScan.h"
 
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -44,6 +44,10 @@ struct TChange {
     bool WithoutUndo = false;
     // Undo: the keys put back and those the registry refused.
     TRestoreReport Restored;
+    // The registry no longer holds what the index (and so the view) showed of
+    // the item, so the command changed nothing and told the user: the views
+    // read the registry again.
+    bool Stale = false;
 };
 
 // What the register-extension dialog collects.
@@ -186,9 +190,23 @@ private:
     // had it (an entry left without extensions goes, as a scan would not list
     // it).
     void Refile(const std::string& ext, const std::string& was);
-    // When "OptimizeSystem" is on, the class's key exists and the change
-    // leaves it `unused`: asks `question`; true when the class is to go.
-    bool OrphanedClassToGo(const std::string& className, bool unused, const std::string& question);
+    // What the registry holds of `ext` now that the index does not show: its
+    // class another, or its key gone (when the command needs it); empty when
+    // the two agree.
+    std::string ChangedSinceScan(const std::string& ext, bool mustExist);
+    // The extensions that name `className` in the registry now, read afresh:
+    // what a command deletes is never taken from an index another process may
+    // have made stale. The fresh scan becomes the index.
+    void LinkedNow(const std::string& className, TStringList& linked);
+    // The end of a command that found the registry changed: tells `what` and
+    // that nothing was changed.
+    TChange StaleChange(const std::string& what);
+    // When "OptimizeSystem" is on, the class's key exists, the index shows it
+    // `unused` by anything but `ext` and the registry confirms that `ext` is
+    // the one extension naming it: asks `question`; true when the class is to
+    // go.
+    bool OrphanedClassToGo(const std::string& className, const std::string& ext, bool unused,
+                           const std::string& question);
     // The end of both dissociations: deletes the orphaned class when asked
     // to, then erases the extension's key (`erase`) or only its class.
     TChange Unlink(const std::string& stepName, const std::string& ext,

@@ -6,6 +6,8 @@
 #include "association/DataType.h"
 #include "association/RegistryWriter.h"
 
+#include <cstdio>
+
 std::string ChangeActionQuestion(const std::string& className, const std::string& verb) {
     return "Are you sure to change the action '" + verb + "' of '" + className + "'?";
 }
@@ -21,7 +23,8 @@ std::string DeleteActionQuestion(const std::string& verb) {
 TChange TCommands::ChangeAction(const std::string& className, const std::string& verb,
                                 const TActionEdit& edit) {
     const std::string stored = ExistingAction(className, verb);
-    const bool commandDiffers = edit.Command && *edit.Command != GetActionCommand(className, stored);
+    const bool commandDiffers =
+        edit.Command && *edit.Command != GetActionCommand(className, stored);
     if (commandDiffers && edit.Command->empty())
         throw EValidError("The command of an action can't be empty.");
     TDDEInfo dde;
@@ -29,7 +32,9 @@ TChange TCommands::ChangeAction(const std::string& className, const std::string&
         GetActionDDE(className, stored, dde);
     const bool ddeDiffers = edit.DDE && *edit.DDE != dde;
     if (!CanModify() || (!commandDiffers && !ddeDiffers) ||
-        (!edit.Agreed && !Confirm(ChangeActionQuestion(className, stored))))
+        (!edit.Agreed &&
+         !Confirm(ChangeActionQuestion(className, stored) +
+                  (commandDiffers ? "\r\nNew command: " + *edit.Command : std::string()))))
         return TChange();
     auto writer = Writer(ChangeActionStepName(className, stored));
     if (commandDiffers)
@@ -54,7 +59,7 @@ TChange TCommands::AddAction(const TNewAction& input) {
     if (input.Command.empty())
         throw EValidError("The command of an action can't be empty.");
     if (!CanModify() || !Confirm("Are you sure to add the action '" + input.Verb + "' to '" +
-                                 className + "'?"))
+                                 className + "'?\r\nCommand: " + input.Command))
         return TChange();
     auto writer = Writer("Add action '" + input.Verb + "' to '" + className + "'");
     ::AddAction(*writer, className, input.Verb, input.Caption, input.Command);
@@ -93,8 +98,12 @@ TChange TCommands::SetEditFlags(const std::string& className, uint32_t value, ui
     if (!FileClassExists(className))
         throw ERegistryException(className + " is not registered to the system.");
     const uint32_t old = GetEditFlagsNumber(className);
-    if (!CanModify() || ((old & ~mask) | (value & mask)) == old ||
-        !Confirm("Are you sure to change the flags of '" + className + "'?"))
+    const uint32_t now = (old & ~mask) | (value & mask);
+    char numbers[48];
+    std::snprintf(numbers, sizeof numbers, "\r\nFrom 0x%08X to 0x%08X", static_cast<unsigned>(old),
+                  static_cast<unsigned>(now));
+    if (!CanModify() || now == old ||
+        !Confirm("Are you sure to change the flags of '" + className + "'?" + numbers))
         return TChange();
     auto writer = Writer("Change the flags of '" + className + "'");
     SetEditFlagsBits(*writer, className, value, mask);

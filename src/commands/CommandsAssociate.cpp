@@ -7,6 +7,7 @@
 #include "association/DataType.h"
 #include "association/RegistryWriter.h"
 #include "index/ZQFileAssoc.h"
+#include "support/StringList.h"
 #include "support/TextCompare.h"
 
 std::string AssociateQuestion(const std::string& ext, const std::string& className,
@@ -21,10 +22,19 @@ std::string DissociateQuestion(const std::string& ext, const std::string& classN
     return "Are you sure to dissociate '" + ext + "' from '" + className + "'?";
 }
 
-bool TCommands::OrphanedClassToGo(const std::string& className, bool unused,
+bool TCommands::OrphanedClassToGo(const std::string& className, const std::string& ext, bool unused,
                                   const std::string& question) {
-    return settings_.OptimizeSystem && unused && FileClassExists(className) &&
-           Confirm(question, TQuestionRole::CleanUp);
+    if (!settings_.OptimizeSystem || !unused || !FileClassExists(className))
+        return false;
+    // Another process may have linked more extensions to the class since the
+    // index was read: the registry decides, and a class still named
+    // elsewhere is kept without a question.
+    TStringList linked;
+    LinkedNow(className, linked);
+    for (const std::string& other : linked)
+        if (!SameText(other, ext))
+            return false;
+    return Confirm(question, TQuestionRole::CleanUp);
 }
 
 TChange TCommands::Associate(const std::string& ext, const std::string& className) {
@@ -34,17 +44,23 @@ TChange TCommands::Associate(const std::string& ext, const std::string& classNam
     if (!IsValidFileClass(className))
         throw EValidError::ForFileClass(className);
     const std::string oldClass = ScannedClass(ext);
-    if (!CanModify() || !Confirm(AssociateQuestion(ext, className, oldClass)))
+    if (!CanModify())
+        return TChange();
+    const std::string changed = ChangedSinceScan(ext, false);
+    if (!changed.empty())
+        return StaleChange(changed);
+    if (!Confirm(AssociateQuestion(ext, className, oldClass)))
         return TChange();
     // The old class goes unused unless it is the new one in another spelling.
     const bool deleteOld = OrphanedClassToGo(
-        oldClass, index_->ClassExtensionCount(oldClass) == 1 && !SameText(oldClass, className),
+        oldClass, ext, index_->ClassExtensionCount(oldClass) == 1 && !SameText(oldClass, className),
         "The fileclass '" + oldClass +
             "' will not be used by any other extension.\r\nShould it be deleted?");
     auto writer = Writer("Associate '" + ext + "' with '" + className + "'");
     if (deleteOld)
         DeleteFileClass(*writer, oldClass);
-    AssociateExtension(*writer, ext, className, true);
+    if (!AssociateExtension(*writer, ext, className, true))
+        throw ERegistryException("Erzeugung von Schlüssel " + ext + " misslungen");
     Refile(ext, oldClass);
     TChange change;
     change.Extension = ext;
@@ -56,19 +72,24 @@ TChange TCommands::Dissociate(const std::string& ext) {
     if (!IsValidExtension(ext))
         throw EValidError::ForExtension(ext);
     const std::string className = ScannedClass(ext);
-    if (!CanModify() || !Confirm(DissociateQuestion(ext, className)))
+    if (!CanModify())
         return TChange();
-    const bool deleteClass = OrphanedClassToGo(
-        className, index_->ClassExtensionCount(className) == 1,
-        "The fileclass will not be used by any other extension.\r\nShould '" + className +
-            "' be deleted?");
+    const std::string changed = ChangedSinceScan(ext, true);
+    if (!changed.empty())
+        return StaleChange(changed);
+    if (!Confirm(DissociateQuestion(ext, className)))
+        return TChange();
+    const bool deleteClass =
+        OrphanedClassToGo(className, ext, index_->ClassExtensionCount(className) == 1,
+                          "The fileclass will not be used by any other extension.\r\nShould '" +
+                              className + "' be deleted?");
     const bool erase =
         settings_.OptimizeSystem &&
         Confirm("Erase extension from registry?\r\nNote: If you want to associate it to another "
                 "fileclass, press 'No'.",
                 TQuestionRole::CleanUp);
-    return Unlink("Dissociate '" + ext + "' from '" + className + "'", ext, className,
-                  deleteClass, erase);
+    return Unlink("Dissociate '" + ext + "' from '" + className + "'", ext, className, deleteClass,
+                  erase);
 }
 
 TChange TCommands::AddExtension(const std::string& className, const std::string& ext) {
@@ -78,11 +99,13 @@ TChange TCommands::AddExtension(const std::string& className, const std::string&
         throw EValidError::ForFileClass(className);
     if (!CanModify())
         return TChange();
+    // The key may have gone since the list was read; then nothing is written.
+    if (!ExtensionExists(ext))
+        return StaleChange("'" + ext + "' no longer exists.");
     const std::string oldClass = ScannedClass(ext);
     auto writer = Writer("Associate '" + ext + "' with '" + className + "'");
-    // The key may have gone since the list was read; then nothing is written.
     if (!AssociateExtension(*writer, ext, className, false))
-        return TChange();
+        throw ERegistryException("Erzeugung von Schlüssel " + ext + " misslungen");
     Refile(ext, oldClass);
     TChange change;
     change.Extension = ext;
@@ -95,10 +118,16 @@ TChange TCommands::DissociateFromClass(const std::string& className, const std::
         throw EValidError::ForExtension(ext);
     if (!CanModify())
         return TChange();
-    const std::string linked = ScannedClass(ext);
-    const bool deleteClass = OrphanedClassToGo(linked, index_->ClassExtensionCount(className) == 1,
-                                               "The fileclass will not be used by any other "
-                                               "extension.\r\nShould the fileclass be deleted?");
+    // The view shows `ext` under `className`; what is unlinked, and the class
+    // that may go with it, is what the registry names now, so the two must
+    // agree.
+    const std::string linked = ExtensionExists(ext) ? ScannedClass(ext) : std::string();
+    if (!SameText(linked, className) || !ChangedSinceScan(ext, true).empty())
+        return StaleChange("'" + ext + "' is no longer associated with '" + className + "'.");
+    const bool deleteClass =
+        OrphanedClassToGo(linked, ext, index_->ClassExtensionCount(linked) == 1,
+                          "The fileclass will not be used by any other extension.\r\nShould '" +
+                              linked + "' be deleted?");
     // Asked always, whatever "AlwaysAsk" says.
     TQuestion question;
     question.Role = TQuestionRole::CleanUp;

@@ -6,6 +6,9 @@
 #include "association/RegistryWriter.h"
 #include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
+#include "support/TextCompare.h"
+
+#include <algorithm>
 
 std::string ShowExtensionsQuestion(bool show) {
     return show ? "Do you really want the extensions of all known file types to be shown?"
@@ -22,14 +25,20 @@ TChange TCommands::RegisterExtension(const TNewExtension& input,
         return TChange();
     std::string className = input.FileClass;
     const bool newClass = index_->IndexOf(className) < 0;
-    const std::string oldClass = ExtensionExists(input.Extension) ? ScannedClass(input.Extension)
-                                                                  : std::string();
+    const bool oldExists = ExtensionExists(input.Extension);
+    const std::string oldClass = oldExists ? ScannedClass(input.Extension) : std::string();
     auto writer = Writer("Register new extension");
-    // A refused write raises here: no question follows.
-    ::RegisterExtension(*writer, input.Extension, className, input.ContentType,
-                        TEditFlags{efNone}, false, "",
-                        static_cast<TPerceivedType>(input.PerceivedType), snkNone, "", nullptr,
-                        nullptr);
+    // A refused write raises here: no question follows. An extension that
+    // is registered already keeps what its key holds besides the link (its
+    // "New" menu item, flags and Open With lists): only what the dialog
+    // shows is written.
+    if (oldExists)
+        RelinkExtension(*writer, input.Extension, className, input.ContentType,
+                        static_cast<TPerceivedType>(input.PerceivedType));
+    else
+        ::RegisterExtension(
+            *writer, input.Extension, className, input.ContentType, TEditFlags{efNone}, false, "",
+            static_cast<TPerceivedType>(input.PerceivedType), snkNone, "", nullptr, nullptr);
     Refile(input.Extension, oldClass);
     if (newClass && settings_.OptimizeSystem && describeClass &&
         Confirm("The extension is now registered to the system!\r\nBut there is no "
@@ -39,10 +48,9 @@ TChange TCommands::RegisterExtension(const TNewExtension& input,
         record.FileClass = className;
         if (describeClass(record)) {
             record.FileClass = className;
-            const std::string icon =
-                record.Icon.empty() ? GetDefaultIcon(className) : record.Icon;
-            RegisterFileClass(*writer, className, record.Description, TEditFlags{efNone},
-                              record.InfoTip, record.CurVer, icon);
+            const std::string icon = record.Icon.empty() ? GetDefaultIcon(className) : record.Icon;
+            RegisterFileClass(*writer, className, record.Description, record.InfoTip, record.CurVer,
+                              icon);
         }
     }
     TChange change;
@@ -56,13 +64,12 @@ TChange TCommands::RegisterClass(const TNewClass& input) {
         throw EValidError::ForFileClass(input.FileClass);
     if (!CanModify())
         return TChange();
-    // What the dialog does not show stays as it is: the flags, and the icon
-    // when none was chosen.
-    const TEditFlags flags = GetEditFlags(input.FileClass);
+    // What the dialog does not show stays as it is: the flags (their type,
+    // length and every bit), and the icon when none was chosen.
     const std::string icon = input.Icon.empty() ? GetDefaultIcon(input.FileClass) : input.Icon;
     auto writer = Writer("Register fileclass '" + input.FileClass + "'");
-    RegisterFileClass(*writer, input.FileClass, input.Description, flags, input.InfoTip,
-                      input.CurVer, icon);
+    RegisterFileClass(*writer, input.FileClass, input.Description, input.InfoTip, input.CurVer,
+                      icon);
     TChange change;
     change.FileClass = input.FileClass;
     return Finish(*writer, change);
@@ -72,12 +79,17 @@ TChange TCommands::DeleteExtension(const std::string& ext) {
     if (!IsValidExtension(ext))
         throw EValidError::ForExtension(ext);
     const std::string className = ScannedClass(ext);
-    if (!CanModify() || !Confirm("Are you sure to delete '" + ext + "'?"))
+    if (!CanModify())
         return TChange();
-    const bool deleteClass = OrphanedClassToGo(
-        className, index_->ClassExtensionCount(className) == 1,
-        "The fileclass will not be used by any other extension.\r\nShould '" + className +
-            "' be deleted?");
+    const std::string changed = ChangedSinceScan(ext, true);
+    if (!changed.empty())
+        return StaleChange(changed);
+    if (!Confirm("Are you sure to delete '" + ext + "'?"))
+        return TChange();
+    const bool deleteClass =
+        OrphanedClassToGo(className, ext, index_->ClassExtensionCount(className) == 1,
+                          "The fileclass will not be used by any other extension.\r\nShould '" +
+                              className + "' be deleted?");
     auto writer = Writer("Delete extension '" + ext + "'");
     if (deleteClass)
         DeleteFileClass(*writer, className);
@@ -88,23 +100,47 @@ TChange TCommands::DeleteExtension(const std::string& ext) {
     return Finish(*writer, change);
 }
 
+namespace {
+
+// Whether two lists hold the same names, ignoring case and order.
+bool SameNames(const TStringList& a, const TStringList& b) {
+    if (a.Count() != b.Count())
+        return false;
+    for (const std::string& name : a)
+        if (std::none_of(b.begin(), b.end(),
+                         [&](const std::string& other) { return SameText(name, other); }))
+            return false;
+    return true;
+}
+
+} // namespace
+
 TChange TCommands::DeleteClass(const std::string& className) {
     if (!IsValidFileClass(className))
         throw EValidError::ForFileClass(className);
-    if (!CanModify() || !Confirm("Are you sure to delete '" + className + "'?"))
+    if (!CanModify())
         return TChange();
+    // The extensions deleted with the class are those that name it in the
+    // registry now, and they must be those the view showed.
     TStringList linked;
-    bool deleteLinked = false;
-    if (settings_.OptimizeSystem && index_->ClassExtensionCount(className) > 0) {
-        index_->GetClassExtensions(className, linked);
-        deleteLinked = Confirm("There are " + std::to_string(linked.Count()) +
-                                   " extensions linked to '" + className +
-                                   "'.\r\nShould thies extensions also be deleted?",
-                               TQuestionRole::CleanUp);
+    if (settings_.OptimizeSystem) {
+        TStringList shown;
+        index_->GetClassExtensions(className, shown);
+        LinkedNow(className, linked);
+        if (!SameNames(linked, shown))
+            return StaleChange("The extensions linked to '" + className + "' have changed.");
     }
-    auto writer = Writer("Delete fileclass '" + className + "'" +
-                         (deleteLinked ? " with " + std::to_string(linked.Count()) + " extensions"
-                                       : std::string()));
+    if (!Confirm("Are you sure to delete '" + className + "'?"))
+        return TChange();
+    bool deleteLinked = false;
+    if (linked.Count() > 0)
+        deleteLinked =
+            Confirm("There are " + std::to_string(linked.Count()) + " extensions linked to '" +
+                        className + "'.\r\nShould thies extensions also be deleted?",
+                    TQuestionRole::CleanUp);
+    auto writer = Writer(
+        "Delete fileclass '" + className + "'" +
+        (deleteLinked ? " with " + std::to_string(linked.Count()) + " extensions" : std::string()));
     if (deleteLinked) {
         for (int i = linked.Count() - 1; i >= 0; --i) {
             ::DeleteExtension(*writer, linked[i]);

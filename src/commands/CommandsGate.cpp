@@ -7,6 +7,8 @@
 #include "commands/ShellNotice.h"
 #include "index/ZQFileAssoc.h"
 #include "registry/Registry5LE.h"
+#include "support/StringList.h"
+#include "support/TextCompare.h"
 #include "support/ZQRoutines.h"
 
 namespace {
@@ -100,6 +102,37 @@ void TCommands::Refile(const std::string& ext, const std::string& was) {
         index.DeleteClass(was);
     if (ExtensionExists(ext))
         index.Add(ScannedClass(ext), "", ext);
+}
+
+std::string TCommands::ChangedSinceScan(const std::string& ext, bool mustExist) {
+    if (!ExtensionExists(ext))
+        return mustExist ? "'" + ext + "' no longer exists." : std::string();
+    const std::string linked = ScannedClass(ext);
+    TStringList shown;
+    index_->GetClassExtensions(linked, shown);
+    for (const std::string& listed : shown)
+        if (SameText(listed, ext))
+            return std::string();
+    return linked.empty() ? "'" + ext + "' is no longer associated with a fileclass."
+                          : "'" + ext + "' is now associated with '" + linked + "'.";
+}
+
+void TCommands::LinkedNow(const std::string& className, TStringList& linked) {
+    TFileClass fresh;
+    ScanFileClasses(fresh);
+    fresh.GetClassExtensions(className, linked);
+    // The fresh scan is the better index: what the command changes next is
+    // filed into it, and the views show it.
+    index_->Swap(fresh);
+}
+
+TChange TCommands::StaleChange(const std::string& what) {
+    questions_.Tell(TBoxKind::Warning,
+                    what + "\r\nThe registry was changed since it was read. Nothing was "
+                           "changed; the registry is read again.");
+    TChange change;
+    change.Stale = true;
+    return change;
 }
 
 TScanResult TCommands::Rescan(const TScanProgress& progress, TStringList* extensions) {

@@ -32,7 +32,7 @@ std::string FlagsText(const std::string& className) {
     try {
         char number[16];
         std::snprintf(number, sizeof number, "0x%08X",
-                      static_cast<unsigned>(EditFlagsToInt(GetEditFlags(className))));
+                      static_cast<unsigned>(GetEditFlagsNumber(className)));
         return number;
     } catch (const Exception& e) {
         return std::string("(") + e.what() + ")";
@@ -92,7 +92,8 @@ std::string RecordText(const std::string& name, const TFileClass& index) {
         text += Line("content type", GetContentType(name));
         text += Line("perceived type", PerceivedTypeOf(name));
         text += Line("new-menu entry", QueryShellNew(name) ? "yes" : "no");
-        return className.empty() ? text + Line("class", "") : text + ClassRecordText(className, index);
+        return className.empty() ? text + Line("class", "")
+                                 : text + ClassRecordText(className, index);
     }
     if (IsValidFileClass(name) && (FileClassExists(name) || index.IndexOf(name) >= 0))
         return ClassRecordText(name, index);

@@ -37,12 +37,18 @@ void TMainForm::btnClassAssocClick() {
 
 void TMainForm::btnClassDissocClick() {
     Assert(ClassView.lbAssocExt.ItemIndex() >= 0, "There should be an extension selected.");
-    ShowChange(Commands().DissociateFromClass(SelectedItem(),
-                                              ClassView.lbAssocExt.Items()[ClassView.lbAssocExt.ItemIndex()]));
+    ShowChange(Commands().DissociateFromClass(
+        SelectedItem(), ClassView.lbAssocExt.Items()[ClassView.lbAssocExt.ItemIndex()]));
 }
 
 void TMainForm::ShowChange(const TChange& change) {
     UpdateUndoItem();
+    // The command found the registry changed by another program: the lists
+    // are read again, as F5 reads them.
+    if (change.Stale) {
+        ScanItemClick();
+        return;
+    }
     if (!change.Done)
         return;
     // The lists follow the index (a new class, a deleted one, a moved

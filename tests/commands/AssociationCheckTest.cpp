@@ -338,7 +338,7 @@ TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
     EXPECT_EQ(corvix({"--repair", "empty-extension"}), ecConfirmationNeeded);
     EXPECT_EQ(corvix({"--repair", "missing-icon"}), ecUsage) << "mended in the window only";
     EXPECT_EQ(corvix({"--repair", "missing-class", ".txt", "--yes"}), ecFailed);
-    EXPECT_EQ(corvix({"--repair", "missing-curver", "--yes", "extra"}), ecUsage);
+    EXPECT_EQ(corvix({"--repair", "missing-curver", "a", "--yes", "extra"}), ecUsage);
     EXPECT_EQ(WholeRegistry(), before);
 
     EXPECT_EQ(corvix({"--repair", "empty-extension", ".blank", "--yes"}, &out), ecDone);

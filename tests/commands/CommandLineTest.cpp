@@ -1,6 +1,7 @@
 // The command line against the stand-in registry: exit codes, what goes to
 // which stream, and the registry changed only when a change was answered.
 #include "commands/CommandLine.h"
+#include "platform/FakeControl.h"
 #include "support/RegistryDump.h"
 #include "support/ScratchRegistry.h"
 
@@ -53,6 +54,7 @@ bool Has(const std::string& text, const std::string& part) {
 } // namespace
 
 TEST_F(CommandLineTest, ReadingCommandsAndUsage) {
+    PutBinary("txtfile", "EditFlags", std::string("\x00\x00\x21\x00", 4));
     const std::string before = DumpRegistry();
     Outcome r = Corvix({"/?"});
     EXPECT_EQ(r.code, 0);
@@ -66,7 +68,8 @@ TEST_F(CommandLineTest, ReadingCommandsAndUsage) {
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(Has(r.out, "extension: .txt\n") && Has(r.out, "class: txtfile\n") &&
                 Has(r.out, "description: Text Document\n") &&
-                Has(r.out, "action open: notepad.exe %1\n"))
+                Has(r.out, "action open: notepad.exe %1\n") &&
+                Has(r.out, "edit flags: 0x00210000\n"))
         << r.out;
     for (const std::vector<std::string>& bad :
          {std::vector<std::string>{}, {"--bogus"}, {"--assoc", ".txt"}, {"--list", "keys"},
@@ -126,6 +129,20 @@ TEST_F(CommandLineTest, TheGateAndAnUnwritableJournalRefuse) {
     EXPECT_TRUE(Has(r.err, "without undo"));
     EXPECT_FALSE(HasKey(".txt"));
     rmdir((dir_ + "/undo.log").c_str());
+
+    // A registry that refuses (a limited user), a class name mistyped: exit 5,
+    // nothing changed; --force links to a class not registered.
+    const std::string deleted = DumpRegistry();
+    fake::FailNext(fake::Fault::Create);
+    EXPECT_EQ(Corvix({"--assoc", ".new", "txtfile", "--yes"}).code, 5);
+    fake::FailNext(fake::Fault::DeleteValue);
+    EXPECT_EQ(Corvix({"--dissoc", ".log", "--keep"}).code, 5);
+    r = Corvix({"--assoc", ".log", "txtfil", "--yes"});
+    EXPECT_EQ(r.code, 5);
+    EXPECT_TRUE(Has(r.err, "The fileclass 'txtfil' is not registered")) << r.err;
+    EXPECT_EQ(DumpRegistry(), deleted);
+    EXPECT_EQ(Corvix({"--force", "--assoc", ".log", "newfile", "--yes"}).code, 0);
+    EXPECT_EQ(GetText(".log", ""), "newfile");
 }
 
 TEST_F(CommandLineTest, ActionAndFlagsCommandsAskChangeAndAreUndone) {
@@ -133,6 +150,8 @@ TEST_F(CommandLineTest, ActionAndFlagsCommandsAskChangeAndAreUndone) {
     Outcome r = Corvix({"--delete-verb", "txtfile", "open"});
     EXPECT_EQ(r.code, 4);
     EXPECT_TRUE(Has(r.err, "Are you sure to delete the action 'open'?")) << r.err;
+    r = Corvix({"--set-command", "txtfile", "open", "x.exe %1"});
+    EXPECT_TRUE(Has(r.err, "New command: x.exe %1")) << r.err;
     EXPECT_EQ(DumpRegistry(), before);
 
     struct Step {
@@ -147,8 +166,8 @@ TEST_F(CommandLineTest, ActionAndFlagsCommandsAskChangeAndAreUndone) {
         {{"--default-verb", "txtfile", "EDIT", "--yes"},
          [] { return GetText("txtfile\\shell", "") == "edit"; },
          "Make 'edit' the default action of 'txtfile'"},
-        {{"--set-command", "txtfile", "edit", "ed.exe /x %1", "--keep"},
-         [] { return GetText("txtfile\\shell\\edit\\command", "") == "ed.exe /x %1"; },
+        {{"--keep", "--set-command", "txtfile", "edit", "--", "--x %1"},
+         [] { return GetText("txtfile\\shell\\edit\\command", "") == "--x %1"; },
          "Change action 'edit' of 'txtfile'"},
         {{"--set-flags", "txtfile", "0x10000", "--yes"},
          [] { return GetRaw("txtfile", "EditFlags").bytes == std::string("\x00\x00\x01\x00", 4); },
@@ -177,7 +196,9 @@ TEST_F(CommandLineTest, ActionAndFlagsCommandsAskChangeAndAreUndone) {
           {"--set-flags", "txtfile", "123456789"},
           {"--delete-verb", "txtfile", "open", "--caption", "x"},
           {"--add-verb", "txtfile", "edit", "ed.exe", "--caption"},
-          {"--add-verb", "txtfile", "edit"}})
+          {"--add-verb", "txtfile", "edit"},
+          {"--set-command", "txtfile", "open", "--yes"},
+          {"--set-command", "txtfile", "open", "x.exe", "y.exe", "--yes"}})
         EXPECT_EQ(Corvix(bad).code, 2) << bad[0];
     r = Corvix({"--delete-verb", "txtfile", "none", "--yes"});
     EXPECT_EQ(r.code, 5);

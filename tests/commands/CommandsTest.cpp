@@ -5,6 +5,7 @@
 #include "commands/Commands.h"
 #include "commands/ScriptedQuestions.h"
 #include "index/ZQFileAssoc.h"
+#include "platform/FakeControl.h"
 #include "support/RegistryDump.h"
 #include "support/ScratchRegistry.h"
 #include "support/StringList.h"
@@ -20,16 +21,19 @@ namespace {
 const TAnswer Y = TAnswer::Yes;
 const TAnswer N = TAnswer::No;
 
-// .txt and .log name txtfile (an expandable icon, binary flags), .only
+// .txt (with a "New" menu item) and .log name txtfile (an expandable icon,
+// binary flags with a bit no window shows), .only
 // names onlyfile, .bare names nothing, .gone names a class without a key.
 void BuildRegistry() {
     PutString(".txt", "", "txtfile");
+    PutString(".txt", "Content Type", "text/plain");
+    PutString(".txt\\ShellNew", "NullFile", "");
     PutString(".log", "", "txtfile");
     PutString(".only", "", "onlyfile");
     PutKey(".bare");
     PutString(".gone", "", "gonefile");
     PutString("txtfile", "", "Text Document");
-    PutBinary("txtfile", "EditFlags", std::string("\x00\x00\x01\x00", 4));
+    PutBinary("txtfile", "EditFlags", std::string("\x00\x00\x21\x00", 4)); // 0x200000 unseen
     PutRaw("txtfile\\DefaultIcon", "", REG_EXPAND_SZ, std::string("%SystemRoot%\\t.dll,1\0", 21));
     PutString("txtfile\\shell\\open\\command", "", "notepad.exe %1");
     PutString("onlyfile", "", "Only");
@@ -65,6 +69,8 @@ struct Case {
     // What the command must have done (checked on the registry after it).
     std::function<void()> check;
     std::vector<std::string> asked; // the first words of each question, in order
+    // Another program's change between the scan and the command.
+    std::function<void()> meanwhile = nullptr;
 };
 
 const std::vector<Case>& Cases() {
@@ -91,7 +97,7 @@ const std::vector<Case>& Cases() {
         {"class view: dissociate, class and key deleted", {Y, Y},
          [](TCommands& c) { return c.DissociateFromClass("onlyfile", ".only"); },
          [] { EXPECT_FALSE(HasKey(".only")); EXPECT_FALSE(HasKey("onlyfile")); },
-         {"The fileclass will not be used by any other extension.\r\nShould the fileclass be",
+         {"The fileclass will not be used by any other extension.\r\nShould 'onlyfile' be",
           "While this extension is no longer linked"}},
         {"class view: add an extension", {},
          [](TCommands& c) { return c.AddExtension("txtfile", ".bare"); },
@@ -121,9 +127,23 @@ const std::vector<Case>& Cases() {
          [] {
              EXPECT_EQ(GetText("txtfile", ""), "Plain text");
              EXPECT_EQ(GetRaw("txtfile\\DefaultIcon", "").type, DWORD(REG_EXPAND_SZ));
-             EXPECT_TRUE(HasValue("txtfile", "EditFlags"));
+             EXPECT_EQ(GetRaw("txtfile", "EditFlags").type, DWORD(REG_BINARY));
+             EXPECT_EQ(GetRaw("txtfile", "EditFlags").bytes, std::string("\x00\x00\x21\x00", 4));
          },
          {}},
+        {"register an extension that exists: only the link and what was typed change", {},
+         [](TCommands& c) { return c.RegisterExtension({".txt", "newfile", "", 0}); },
+         [] {
+             EXPECT_EQ(GetText(".txt", ""), "newfile");
+             EXPECT_EQ(GetText(".txt", "Content Type"), "text/plain");
+             EXPECT_TRUE(HasKey(".txt\\ShellNew"));
+         },
+         {}},
+        {"dissociate while another extension came to name the class: it stays", {Y, N},
+         [](TCommands& c) { return c.Dissociate(".only"); },
+         [] { EXPECT_FALSE(HasValue(".only", "")); EXPECT_TRUE(HasKey("onlyfile")); },
+         {"Are you sure to dissociate", "Erase extension"},
+         [] { PutString(".new", "", "onlyfile"); }},
         {"register an extension and describe its new class", {Y},
          [](TCommands& c) {
              return c.RegisterExtension({".new", "newfile", "text/x-new", 0}, [](TNewClass& k) {
@@ -171,7 +191,7 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
         ScratchRegistry scratch;
         BuildRegistry();
         std::remove(Journal().c_str());
-        const std::string before = WholeRegistry();
+        std::string before = WholeRegistry();
         ScriptedQuestions questions;
         questions.answers.assign(test.answers.begin(), test.answers.end());
         int notices = 0;
@@ -181,6 +201,10 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
             commands.ShellStateChanged = [&] { ++notices; };
             commands.DecideGate();
             commands.Rescan();
+            if (test.meanwhile) {
+                test.meanwhile();
+                before = WholeRegistry();
+            }
             const TChange change = test.run(commands);
             EXPECT_TRUE(change.Done);
             EXPECT_EQ(notices, 1) << "the shell is told once";
@@ -246,4 +270,70 @@ TEST_F(CommandsTest, DeclinedRefusedOrUnjournaledCommandsChangeNothing) {
         EXPECT_NE(questions.asked[1].find("without the possibility to undo"), std::string::npos);
     }
     rmdir(Journal().c_str());
+}
+
+// What a command deletes or unlinks is read afresh: when another program
+// changed it since the scan the command says so and changes nothing; a
+// registry that refuses a write raises instead of reporting it done.
+TEST_F(CommandsTest, AStaleIndexOrARefusingRegistryChangesNothing) {
+    struct Stale {
+        const char* name;
+        std::function<void()> meanwhile;
+        std::function<TChange(TCommands&)> run;
+    } const stale[] = {
+        {"the extension moved to another class: that class isn't deleted",
+         [] { PutString(".only", "", "txtfile"); },
+         [](TCommands& c) { return c.DissociateFromClass("onlyfile", ".only"); }},
+        {"an extension moved away isn't deleted with the class",
+         [] { PutString(".log", "", "onlyfile"); },
+         [](TCommands& c) { return c.DeleteClass("txtfile"); }},
+        {"associating an extension whose class changed", [] { PutString(".txt", "", "onlyfile"); },
+         [](TCommands& c) { return c.Associate(".txt", "newfile"); }},
+        {"deleting an extension whose class changed", [] { PutString(".only", "", "txtfile"); },
+         [](TCommands& c) { return c.DeleteExtension(".only"); }},
+    };
+    for (const Stale& test : stale) {
+        SCOPED_TRACE(test.name);
+        ScratchRegistry scratch;
+        BuildRegistry();
+        ScriptedQuestions questions;
+        questions.answers = {Y, Y, Y};
+        TCommands commands(Settings(), questions);
+        commands.DecideGate();
+        commands.Rescan();
+        test.meanwhile();
+        const std::string before = WholeRegistry();
+        const TChange change = test.run(commands);
+        EXPECT_TRUE(change.Stale && !change.Done);
+        EXPECT_EQ(WholeRegistry(), before);
+        ASSERT_EQ(questions.asked.size(), 1u);
+        EXPECT_NE(questions.asked[0].find("The registry was changed"), std::string::npos);
+    }
+
+    const struct Refused {
+        fake::Fault fault;
+        std::vector<TAnswer> answers;
+        std::function<TChange(TCommands&)> run;
+    } refused[] = {
+        {fake::Fault::Create, {Y}, [](TCommands& c) { return c.Associate(".new", "txtfile"); }},
+        {fake::Fault::DeleteValue, {Y, N, N}, [](TCommands& c) { return c.Dissociate(".only"); }},
+        {fake::Fault::DeleteValue,
+         {Y},
+         [](TCommands& c) {
+             return c.Repair({{TFindingKind::MissingClass, ".gone", "", "", "gonefile"}});
+         }},
+    };
+    for (const Refused& test : refused) {
+        ScratchRegistry scratch;
+        BuildRegistry();
+        const std::string before = WholeRegistry();
+        ScriptedQuestions questions;
+        questions.answers.assign(test.answers.begin(), test.answers.end());
+        TCommands commands(Settings(), questions);
+        commands.DecideGate();
+        commands.Rescan();
+        fake::FailNext(test.fault);
+        EXPECT_THROW(test.run(commands), ERegistryException);
+        EXPECT_EQ(WholeRegistry(), before);
+    }
 }

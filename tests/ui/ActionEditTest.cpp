@@ -73,9 +73,12 @@ TEST_F(ToolWindowTest, AddDefaultEditAndDeleteAVerbThroughTheWindowAndUndoEach) 
     });
     dialogs_.Expect(TDialogKind::Confirmation, mrYes);
     form.btnNew.Click();
-    EXPECT_EQ(dialogs_.Asked().back().text, "Are you sure to add the action 'edit' to 'txtfile'?");
+    EXPECT_EQ(dialogs_.Asked().back().text,
+              "Are you sure to add the action 'edit' to 'txtfile'?\r\nCommand: \"C:\\Program "
+              "Files\\Ed\\ed.exe\" \"%1\"");
     EXPECT_EQ(GetText("txtfile\\shell\\edit", ""), "&Edit");
-    EXPECT_EQ(GetText("txtfile\\shell\\edit\\command", ""), "\"C:\\Program Files\\Ed\\ed.exe\" \"%1\"");
+    EXPECT_EQ(GetText("txtfile\\shell\\edit\\command", ""),
+              "\"C:\\Program Files\\Ed\\ed.exe\" \"%1\"");
     // (The registry lists subkeys in its own order: Wine's is sorted.)
     EXPECT_EQ(Nodes(form), (std::vector<std::string>{"edit", "*open", "print"}));
     EXPECT_EQ(form.TreeNTActions.Selected(), NodeOf(form, "edit")) << "the new verb is selected";

@@ -307,7 +307,7 @@ TEST_F(MainWindowTest, EveryPathOfTheAssociationCommandsChangesExactlyWhatItShou
          true,
          true,
          {{Q, mrYes,
-           "The fileclass will not be used by any other extension.\r\nShould the fileclass be "
+           "The fileclass will not be used by any other extension.\r\nShould 'oneclass' be "
            "deleted?"},
           {Q, mrYes, kEraseFromClassView}},
          Join({"-.one", "-.one=", "-.one=Content Type"}, kOneClassGoes)},
