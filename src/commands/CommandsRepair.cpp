@@ -57,7 +57,7 @@ std::string RepairQuestion(const std::vector<TFinding>& findings) {
         return "Are you sure to delete '" + f.Name + "'?";
     case TFindingKind::UnquotedPath:
         return "Are you sure to put the program path of the action '" + f.Verb + "' of '" + f.Name +
-               "' in quotes?";
+               "' in quotes?\r\nNew command: " + QuotedCommand(f.Text);
     case TFindingKind::MissingCurVer:
         return "Are you sure to remove the CurVer '" + f.Text + "' of '" + f.Name + "'?";
     default:

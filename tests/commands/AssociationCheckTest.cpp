@@ -216,7 +216,8 @@ TEST_F(AssociationCheckTest, EachRepairChangesOnlyItsItemAndIsUndoneByteForByte)
              EXPECT_EQ(GetText("docfile\\shell\\edit\\command", ""),
                        "\"C:\\Program Files\\App\\app.exe\" %1");
          },
-         "Are you sure to put the program path of the action 'edit' of 'docfile' in quotes?"},
+         "Are you sure to put the program path of the action 'edit' of 'docfile' in "
+         "quotes?\r\nNew command: \"C:\\Program Files\\App\\app.exe\" %1"},
         {"unquoted-path: an expandable command stays one",
          {{TFindingKind::UnquotedPath, "expfile"}},
          [] {
