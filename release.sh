@@ -2,6 +2,8 @@
 # Builds the release package dist/corvix-VERSION.zip:
 #
 #   corvix.exe       the program (build/win32, without its symbol table)
+#   corvix.com       its console front (typed "corvix ..." in a console, it
+#                    runs corvix.exe and waits for it)
 #   Corvix.html      the user guide (docs/guide), with its pictures in
 #   Corvix-images/   made afresh from this corvix.exe under Xvfb
 #   README.txt       for users (docs/release/README.txt)
@@ -32,7 +34,7 @@ rm -f "$dist/.write-test"
 source "$root/tools/setup.sh"
 install_build_tools
 echo "== building corvix.exe"
-CORVIX_BUILD_TARGETS="corvix winprobe windrive" build_win32 >/dev/null
+CORVIX_BUILD_TARGETS="corvix corvix_com winprobe windrive" build_win32 >/dev/null
 exe="$root/build/win32/corvix.exe"
 
 # The version the record holds, read back from the program itself.
@@ -50,6 +52,7 @@ trap 'rm -rf "$stage" "$package.partial"' EXIT
 crlf() { sed 's/\r*$/\r/' "$1"; }
 # Without its symbol table: 40 % smaller, the same program.
 i686-w64-mingw32-strip -o "$stage/corvix.exe" "$exe"
+i686-w64-mingw32-strip -o "$stage/corvix.com" "$root/build/win32/corvix.com"
 cp "$root/docs/guide/Corvix.html" "$stage/Corvix.html"
 echo "== the guide's pictures, from this corvix.exe"
 "$root/tools/screenshots.sh" "$stage/Corvix-images" >/dev/null

@@ -47,6 +47,12 @@
 #                    by --undo (`reg export` byte for byte), the gate's
 #                    refusal (exit 3), and with a journal that can't be
 #                    written the change refused without --no-undo (exit 5).
+#   console_front    corvix.com beside corvix.exe, started by cmd.exe in a
+#                    console (a pseudo terminal) without redirection, on
+#                    Windows 2000 and 98: "corvix --list extensions" waits,
+#                    prints the listing and returns 0; a change to a class
+#                    that isn't registered returns 5 with its message; without
+#                    arguments it returns at once with the window open.
 #   check_cli        Windows XP: `corvix.exe --check` lists exactly the
 #                    problems planted (and none of the fine look-alikes beside
 #                    them) and ends with 1; `--repair explorer-override` removes
@@ -215,6 +221,51 @@ command_line)
     "$wine_run" reg delete 'HKCR\e2eclifile' /f >/dev/null 2>&1 || true
     "$wine_run" reg delete 'HKCR\e2eclinew' /f >/dev/null 2>&1 || true
     echo "command line: exit codes 0 2 4 0 0 3 5 0 as expected"
+    ;;
+console_front)
+    front="${exe_name%.exe}"
+    cp "$(dirname "$corvix")/corvix.com" "$work/$front.com"
+    printf '[config]\r\nSaveMode=0\r\nAllowMods=1\r\n' >"$work/settings.ini"
+    printf '%s\r\n' REGEDIT4 '' '[HKEY_CLASSES_ROOT\.e2econ]' '@="e2econfile"' '' >"$work/front.reg"
+    "$wine_run" regedit /S "$(winpath "$work/front.reg")" >/dev/null 2>&1 || fail "importing front.reg"
+    # con OUT COMMAND: cmd.exe runs COMMAND in the work folder, its console a
+    # pseudo terminal (script), the output in OUT.out; the exit code in $code.
+    con() {
+        local out=$1
+        code=0
+        (cd "$work" && timeout 120 script -qec "'$wine_run' cmd /c '$2'" /dev/null) \
+            >"$work/$out.out" 2>&1 </dev/null || code=$?
+    }
+    for version in win2k win98; do
+        set_windows "$version"
+        "$wine_run" reg add "HKCU\\Software\\Wine\\AppDefaults\\$front.com" /v Version \
+            /d "$version" /f >/dev/null 2>&1
+        con "list-$version" "$front --list extensions"
+        [ $code = 0 ] || fail "$version: --list through the front gave $code"
+        # (The console shows a tab as blanks.)
+        grep -Eq '\.e2econ[[:space:]]+e2econfile' "$work/list-$version.out" ||
+            fail "$version: the listing did not reach the console"
+        con "assoc-$version" "$front --assoc .e2econ nosuchclass --yes"
+        [ $code = 5 ] && grep -q "'nosuchclass' is not registered" "$work/assoc-$version.out" ||
+            fail "$version: a failing change through the front gave $code"
+    done
+    "$wine_run" reg delete 'HKCR\.e2econ' /f >/dev/null 2>&1 || true
+    # (Output to a file: the window's process keeps the terminal open, and
+    # script would wait for it.)
+    set_windows win2k
+    code=0
+    (cd "$work" && timeout 60 "$wine_run" cmd /c "$front") >"$work/window.out" 2>&1 </dev/null ||
+        code=$?
+    [ $code = 0 ] || fail "the front without arguments gave $code"
+    for _ in $(seq 60); do
+        probe front foreground || true
+        [ "$(field front caption)" = "$caption" ] && break
+        sleep 1
+    done
+    [ "$(field front caption)" = "$caption" ] || fail "no window after the front started it"
+    pid=$(field front pid)
+    probe closed close "$pid" --timeout 60 || fail "closing the window"
+    echo "console front: waits, prints and returns 0 and 5 on win2k and win98"
     ;;
 untested_system)
     set_windows winxp

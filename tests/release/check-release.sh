@@ -49,6 +49,7 @@ Corvix.html
 LICENSE.txt
 README.txt
 SHA256SUMS
+corvix.com
 corvix.exe"
 listed=$(unzip -Z1 "$zip" | grep -v '/$' | LC_ALL=C sort)
 [ "$listed" = "$expected" ] || fail "the package holds"$'\n'"$listed"$'\n'"instead of"$'\n'"$expected"
@@ -127,6 +128,10 @@ play "wait=$caption" "key=F1" "wait=Fehler" "click=OK" "wait=$caption"
 grep -q 'C:\\Corvix\\Corvix.html' "$work/drive.out" || fail "the box does not name the guide"
 wine "$probe" close "$pid" --timeout 60 >"$work/close.out" 2>/dev/null || fail "closing"
 grep -q '^\[MainForm\]' "$app/settings.ini" || fail "no settings.ini beside the program"
+# The console front runs the packaged program and passes on its exit code.
+(cd "$app" && wine cmd /c 'corvix --list extensions') >"$work/front.out" 2>&1 </dev/null ||
+    fail "corvix --list extensions through corvix.com gave $?"
+grep -q "$(printf '^\\.html\treleasetestbrowser')" "$work/front.out" || fail "corvix.com printed no list"
 
 # --- A package folder that can't be written.
 touch "$work/not-a-folder"
@@ -137,4 +142,5 @@ grep -q "cannot write the package to $work/not-a-folder (.*File exists)" "$work/
     fail "release.sh gave no cause: $(cat "$work/refused.out")"
 
 echo "release package $(basename "$zip"): $(wc -l <<<"$expected") files, sums right," \
-    "started from a fresh prefix, F1 and Help opened the guide; $((SECONDS - started)) s"
+    "started from a fresh prefix, F1 and Help opened the guide, corvix.com ran it;" \
+    "$((SECONDS - started)) s"
