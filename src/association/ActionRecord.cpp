@@ -113,8 +113,8 @@ void SetActionCommand(TRegistryWriter& writer, const std::string& className,
         throw EValidError(kEmptyCommand);
     TRegistry read = ClassesRootRegistry(KEY_READ);
     if (read.OpenKey(FileClassKey(className), false) && read.OpenKey(kShell, false) &&
-        read.OpenKey(stored, false) && read.OpenKey(kCommand, false) &&
-        read.ValueExists("") && TextOf(read, "") == command)
+        read.OpenKey(stored, false) && read.OpenKey(kCommand, false) && read.ValueExists("") &&
+        TextOf(read, "") == command)
         return;
     TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, VerbPath(className, stored));
     OpenSteps(reg, className, {kShell, stored, kCommand}, true);
@@ -170,8 +170,9 @@ void AddAction(TRegistryWriter& writer, const std::string& className, const std:
         probe.OpenKey(FileClassKey(className), false) && probe.OpenKey(kShell, false);
     // Undo takes away what was made: the new verb, or "shell" when it is new
     // as well.
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, hasShell ? VerbPath(className, verb)
-                                                           : FileClassKey(className) + "\\" + kShell);
+    TRegistry reg =
+        writer.Key(HKEY_CLASSES_ROOT,
+                   hasShell ? VerbPath(className, verb) : FileClassKey(className) + "\\" + kShell);
     OpenSteps(reg, className, {kShell, verb}, true);
     if (!caption.empty())
         reg.WriteString("", caption);

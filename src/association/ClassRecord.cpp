@@ -88,9 +88,10 @@ void SetEditFlagsBits(TRegistryWriter& writer, const std::string& className, uin
     }
 }
 
-void RegisterFileClass(TRegistryWriter& writer, const std::string& className, const std::string& description,
-                       const TEditFlags& editFlags, const std::string& infoTip,
-                       const std::string& curVer, const std::string& defaultIcon) {
+void RegisterFileClass(TRegistryWriter& writer, const std::string& className,
+                       const std::string& description, const TEditFlags& editFlags,
+                       const std::string& infoTip, const std::string& curVer,
+                       const std::string& defaultIcon) {
     if (!IsValidFileClass(className))
         throw EValidError::ForFileClass(className);
     // Both names are checked before the first write, so a bad CurVer leaves
@@ -163,7 +164,8 @@ std::string GetDefaultIcon(const std::string& className) {
     return reg.ReadString("");
 }
 
-void SetDefaultIcon(TRegistryWriter& writer, const std::string& className, const std::string& location) {
+void SetDefaultIcon(TRegistryWriter& writer, const std::string& className,
+                    const std::string& location) {
     if (!IsValidFileClass(className))
         throw EValidError::ForFileClass(className);
     if (location.empty())

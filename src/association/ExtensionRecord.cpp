@@ -1,10 +1,10 @@
 #include "association/ExtensionRecord.h"
 
 #include "association/Errors.h"
-#include "association/RegistryWriter.h"
 #include "association/LayerRegistry.h"
 #include "association/Lookups.h"
 #include "association/Names.h"
+#include "association/RegistryWriter.h"
 #include "association/SubkeyRegistry.h"
 #include "association/VersionRules.h"
 #include "support/AnsiText.h"
@@ -141,7 +141,8 @@ void RegisterExtension(TRegistryWriter& writer, const std::string& ext, std::str
         WriteKeyList(reg, "OpenWithProgIDs", openWithProgIDs);
 }
 
-bool AssociateExtension(TRegistryWriter& writer, const std::string& ext, const std::string& className, bool canCreate) {
+bool AssociateExtension(TRegistryWriter& writer, const std::string& ext,
+                        const std::string& className, bool canCreate) {
     if (!IsValidExtension(ext))
         throw EValidError::ForExtension(ext);
     if (!IsValidFileClass(className))

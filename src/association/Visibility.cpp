@@ -1,8 +1,8 @@
 #include "association/Visibility.h"
 
 #include "association/Errors.h"
-#include "association/RegistryWriter.h"
 #include "association/KeyImage.h"
+#include "association/RegistryWriter.h"
 #include "registry/Registry5LE.h"
 
 namespace {

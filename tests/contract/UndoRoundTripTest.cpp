@@ -11,10 +11,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <functional>
 #include "association/RegistryWriter.h"
 #include "support/NoUndo.h"
+#include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -87,7 +87,8 @@ const std::vector<Command>& Commands() {
          [](TRegistryWriter& w) { AssociateExtension(w, ".txt", "otherfile", true); }},
         {"Associate new '.new' with 'txtfile'",
          [](TRegistryWriter& w) { AssociateExtension(w, ".new", "txtfile", true); }},
-        {"Associate the long extension", [](TRegistryWriter& w) { AssociateExtension(w, kLongExt, "txtfile", true); }},
+        {"Associate the long extension",
+         [](TRegistryWriter& w) { AssociateExtension(w, kLongExt, "txtfile", true); }},
         {"Dissociate '.txt'", [](TRegistryWriter& w) { DissociateExtension(w, ".txt"); }},
         {"Dissociate '.emp'", [](TRegistryWriter& w) { DissociateExtension(w, ".emp"); }},
         {"Delete extension '.txt'", [](TRegistryWriter& w) { DeleteExtension(w, ".txt"); }},
@@ -107,22 +108,28 @@ const std::vector<Command>& Commands() {
                                snkNullFile, "", nullptr, nullptr);
          }},
         {"Register fileclass 'txtfile' anew",
-         [](TRegistryWriter& w) { RegisterFileClass(w, "txtfile", "", TEditFlags{efNone}, "", "", ""); }},
-        {"Change the icon of 'txtfile'", [](TRegistryWriter& w) { SetDefaultIcon(w, "txtfile", "C:\\icons\\t.ico,4"); }},
+         [](TRegistryWriter& w) {
+             RegisterFileClass(w, "txtfile", "", TEditFlags{efNone}, "", "", "");
+         }},
+        {"Change the icon of 'txtfile'",
+         [](TRegistryWriter& w) { SetDefaultIcon(w, "txtfile", "C:\\icons\\t.ico,4"); }},
         {"Register fileclass 'txtfile' with a tip and a version",
          [](TRegistryWriter& w) {
-             RegisterFileClass(w, "txtfile", "Text Document", TEditFlags{efNone}, "tip", "txtfile.2",
-                               "C:\\icons\\t.ico,4");
+             RegisterFileClass(w, "txtfile", "Text Document", TEditFlags{efNone}, "tip",
+                               "txtfile.2", "C:\\icons\\t.ico,4");
          }},
         {"Register fileclass of the class identifier",
-         [](TRegistryWriter& w) { RegisterFileClass(w, "CLSID\\" + kGuid, "Other", TEditFlags{}, "", "", "x.dll,1"); }},
+         [](TRegistryWriter& w) {
+             RegisterFileClass(w, "CLSID\\" + kGuid, "Other", TEditFlags{}, "", "", "x.dll,1");
+         }},
         {"Register fileclass below a new class identifier",
          [](TRegistryWriter& w) {
-             RegisterFileClass(w, "CLSID\\{11111111-2222-3333-4444-555555555555}", "New", TEditFlags{},
-                               "", "", "");
+             RegisterFileClass(w, "CLSID\\{11111111-2222-3333-4444-555555555555}", "New",
+                               TEditFlags{}, "", "", "");
          }},
         {"Delete fileclass 'txtfile'", [](TRegistryWriter& w) { DeleteFileClass(w, "txtfile"); }},
-        {"Delete fileclass of the class identifier", [](TRegistryWriter& w) { DeleteFileClass(w, "CLSID\\" + kGuid); }},
+        {"Delete fileclass of the class identifier",
+         [](TRegistryWriter& w) { DeleteFileClass(w, "CLSID\\" + kGuid); }},
         {"Delete fileclass 'abcfile' with 3 extensions",
          [](TRegistryWriter& w) {
              for (const char* ext : {".ab3", ".ab2", ".ab1"})

@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include "association/RegistryWriter.h"
 #include "support/NoUndo.h"
+#include <cstdio>
 
 namespace {
 
