@@ -159,10 +159,15 @@ bool ParseType(const std::string& word, DWORD& type) {
             type = named.type;
             return true;
         }
-    if (word.empty() || word.size() > 9 ||
+    // Any 32-bit number: the registry takes every type, and the writer spells
+    // the ones without a name in decimal (up to 4294967295).
+    if (word.empty() || word.size() > 10 ||
         !std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
-    type = static_cast<DWORD>(std::stoul(word));
+    const unsigned long long number = std::stoull(word);
+    if (number > 0xFFFFFFFFull)
+        return false;
+    type = static_cast<DWORD>(number);
     return true;
 }
 

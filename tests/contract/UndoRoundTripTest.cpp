@@ -44,6 +44,7 @@ void BuildRichRegistry() {
     PutRaw("txtfile", "Expand", REG_EXPAND_SZ, std::string("%SystemRoot%\\a.exe\0", 19));
     PutRaw("txtfile", "Nothing", REG_NONE, "");
     PutRaw("txtfile", "Odd", 0x2A, "\x01\xff");
+    PutRaw("txtfile", "High", 0xFFFF0011, "\x02");
     PutDword("txtfile", "Dword", 0xDEADBEEF);
     PutString("txtfile\\DefaultIcon", "", "shell32.dll,-3");
     PutString("txtfile\\shell\\open\\command", "", "notepad.exe \"%1\"");
