@@ -109,7 +109,7 @@ void RegisterExtension(TRegistryWriter& writer, const std::string& ext, std::str
     // An extension key that can't be opened or created is reported rather
     // than passed over in silence: the caller would take the refused write
     // for done.
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
+    TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
     if (!reg.OpenKey(ExtensionKey(ext), true))
         throw ERegistryException("Erzeugung von Schlüssel " + ext + " misslungen");
     reg.WriteString("", className);
@@ -147,7 +147,7 @@ bool AssociateExtension(TRegistryWriter& writer, const std::string& ext,
         throw EValidError::ForExtension(ext);
     if (!IsValidFileClass(className))
         throw EValidError::ForFileClass(className);
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
+    TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
     if (!reg.OpenKey(ExtensionKey(ext), canCreate))
         return false;
     reg.WriteString("", className);
@@ -159,7 +159,7 @@ void DissociateExtension(TRegistryWriter& writer, const std::string& ext) {
         throw EValidError::ForExtension(ext);
     if (!ExtensionExists(ext))
         return;
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
+    TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
     if (reg.OpenKey(ExtensionKey(ext), false))
         reg.DeleteValue("");
 }

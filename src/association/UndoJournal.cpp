@@ -106,11 +106,20 @@ void TUndoJournal::SetAside(const std::string& text, const TJournalContents& con
     }
 }
 
-std::unique_ptr<TFileLock> TUndoJournal::Lock(const char* consequence) {
-    std::unique_ptr<TFileLock> lock = file_.Lock();
-    if (!lock)
+TJournalHold TUndoJournal::TryLock() {
+    TJournalHold hold = held_.lock();
+    if (!hold) {
+        hold = file_.Lock();
+        held_ = hold;
+    }
+    return hold;
+}
+
+TJournalHold TUndoJournal::Lock(const char* consequence) {
+    TJournalHold hold = TryLock();
+    if (!hold)
         throw EJournalError("The undo journal " + Path() + " can't be written.\r\n" + consequence);
-    return lock;
+    return hold;
 }
 
 void TUndoJournal::Sync() {
@@ -153,15 +162,17 @@ void TUndoJournal::End() {
         open_ = false;
 }
 
-void TUndoJournal::Record(HKEY root, const std::string& path) {
+TJournalHold TUndoJournal::Record(HKEY root, const std::string& path) {
     // A key is covered by a whole image of it or of a key above it (the
     // image of one value keeps too little for a change of the key).
-    Keep([&](const TKeyImage& image) { return !image.OneValue && SameKey(image, root, path); },
-         [&] { return CaptureKey(root, path); });
+    return Keep(
+        [&](const TKeyImage& image) { return !image.OneValue && SameKey(image, root, path); },
+        [&] { return CaptureKey(root, path); });
 }
 
-void TUndoJournal::RecordValue(HKEY root, const std::string& path, const std::string& name) {
-    Keep(
+TJournalHold TUndoJournal::RecordValue(HKEY root, const std::string& path,
+                                       const std::string& name) {
+    return Keep(
         [&](const TKeyImage& image) {
             return SameKey(image, root, path) &&
                    (!image.OneValue ||
@@ -171,21 +182,22 @@ void TUndoJournal::RecordValue(HKEY root, const std::string& path, const std::st
 }
 
 template <typename Covers, typename Capture>
-void TUndoJournal::Keep(Covers covers, Capture capture) {
+TJournalHold TUndoJournal::Keep(Covers covers, Capture capture) {
     if (depth_ == 0)
-        return;
+        return nullptr;
+    // Taken before the image and held by the caller until its change is made.
+    TJournalHold hold = Lock(kNotMade);
+    Sync();
     if (const TJournalRecord* record = open_ ? OpenRecord() : nullptr)
         for (const TKeyImage& image : record->Images)
             if (covers(image))
-                return;
+                return hold;
     TKeyImage image;
     try {
         image = capture();
     } catch (const EKeyImageError& e) {
         throw EJournalError(std::string(e.what()) + "\r\n" + kNotMade);
     }
-    const std::unique_ptr<TFileLock> lock = Lock(kNotMade);
-    Sync();
     // Written after a damaged rest, the entry would be set aside with it.
     if (rewriteFirst_)
         Rewrite();
@@ -216,6 +228,7 @@ void TUndoJournal::Keep(Covers covers, Capture capture) {
             return SameKey(known, image.Root, image.Path);
         }))
         changed_.push_back(std::move(image));
+    return hold;
 }
 
 bool TUndoJournal::TryAppend(const std::string& text) {
@@ -281,7 +294,7 @@ TRestoreReport TUndoJournal::UndoLast() {
     if (!CanUndo())
         throw EJournalError("There is no change to undo.");
     const long shown = entries_.back().Id;
-    const std::unique_ptr<TFileLock> lock = Lock(kNotUndone);
+    const TJournalHold hold = Lock(kNotUndone);
     Sync();
     if (!CanUndo() || entries_.back().Id != shown)
         throw EJournalError("Another run of the program changed the undo journal meanwhile; "

@@ -39,7 +39,7 @@ bool ReadHideFileExt(bool fallback) {
 }
 
 void SetHideFileExt(TRegistryWriter& writer, bool hidden) {
-    TRegistry reg = writer.Value(HKEY_CURRENT_USER, kAdvancedKey + 1, "HideFileExt");
+    TKeyChange reg = writer.Value(HKEY_CURRENT_USER, kAdvancedKey + 1, "HideFileExt");
     if (!reg.OpenKey(kAdvancedKey, true))
         throw ERegistryException(std::string("Erzeugung von Schlüssel ") + (kAdvancedKey + 1) +
                                  " misslungen");
