@@ -23,6 +23,7 @@ template <typename Record> TKeyChange TRegistryWriter::Open(HKEY root, Record re
         } catch (const EJournalError& e) {
             if (!onJournalFailure || !onJournalFailure(e.what()))
                 throw;
+            journal_->Abandon();
             withoutUndo_ = true;
         }
     }

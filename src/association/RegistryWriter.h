@@ -44,8 +44,10 @@ public:
 
     // Asked when the journal can't keep a before-image (the journal file
     // can't be written, the key can't be read), with the journal's message:
-    // true goes on without undo for the rest of this writer's changes, false
-    // (or no handler) raises the EJournalError and nothing is changed.
+    // true goes on without undo for the rest of this writer's changes (the
+    // entry of what was recorded before is given up: it would undo only part
+    // of the command), false (or no handler) raises the EJournalError and
+    // nothing is changed.
     std::function<bool(const std::string& message)> onJournalFailure;
     // Told before the first change; it may raise to stop the command before
     // anything is written (the command line's "confirmation needed").

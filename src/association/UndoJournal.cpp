@@ -57,7 +57,13 @@ void TUndoJournal::Adopt(const std::string& text, bool locked) {
     const TJournalContents contents = ParseJournal(text);
     entries_.clear();
     std::string doubts;
+    const auto abandoned = [this](long id) {
+        return std::find(abandonedUnmarked_.begin(), abandonedUnmarked_.end(), id) !=
+               abandonedUnmarked_.end();
+    };
     for (const TJournalRecord& record : contents.Entries) {
+        if (abandoned(record.Id))
+            continue; // given up here, the mark not yet written
         if (record.InDoubt)
             doubts += "\r\n    " + record.Name;
         else if (!record.Images.empty())
@@ -71,6 +77,15 @@ void TUndoJournal::Adopt(const std::string& text, bool locked) {
         open_ = false; // taken back by another process: the rest is an entry of its own
     // Marks not yet written are for entries that are now in doubt.
     pendingMarks_.clear();
+    // An abandoned entry that the file no longer holds needs no mark.
+    abandonedUnmarked_.erase(
+        std::remove_if(abandonedUnmarked_.begin(), abandonedUnmarked_.end(),
+                       [&](long id) {
+                           return std::none_of(
+                               contents.Entries.begin(), contents.Entries.end(),
+                               [id](const TJournalRecord& record) { return record.Id == id; });
+                       }),
+        abandonedUnmarked_.end());
     rewriteFirst_ = false;
     if (contents.Whole < text.size())
         SetAside(text, contents, locked);
@@ -125,14 +140,17 @@ TJournalHold TUndoJournal::Lock(const char* consequence) {
 void TUndoJournal::Sync() {
     if (file_.Leftover())
         file_.CutLeftover();
-    if (!file_.Unchanged()) {
+    if (!file_.Unchanged())
         Adopt(file_.Read(), true);
-        return;
-    }
-    if (rewriteFirst_)
+    else if (rewriteFirst_)
         TryRewrite();
-    if (!pendingMarks_.empty() && TryAppend(pendingMarks_))
+    std::string marks = pendingMarks_;
+    for (long id : abandonedUnmarked_)
+        marks += AbandonedText(id);
+    if (!marks.empty() && TryAppend(marks)) {
         pendingMarks_.clear();
+        abandonedUnmarked_.clear();
+    }
 }
 
 TJournalRecord* TUndoJournal::OpenRecord() {
@@ -159,7 +177,23 @@ void TUndoJournal::Begin(const std::string& name) {
 
 void TUndoJournal::End() {
     if (depth_ > 0 && --depth_ == 0)
-        open_ = false;
+        open_ = abandoned_ = false;
+}
+
+void TUndoJournal::Abandon() {
+    if (depth_ == 0)
+        return;
+    abandoned_ = true;
+    if (!open_)
+        return; // nothing of the entry is in the file
+    open_ = false;
+    entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
+                                  [this](const TJournalRecord& r) { return r.Id == openId_; }),
+                   entries_.end());
+    abandonedUnmarked_.push_back(openId_);
+    // The mark goes to the file now if it can; else with the next change of it.
+    if (const TJournalHold hold = TryLock())
+        Sync();
 }
 
 TJournalHold TUndoJournal::Record(HKEY root, const std::string& path) {
@@ -185,6 +219,9 @@ template <typename Covers, typename Capture>
 TJournalHold TUndoJournal::Keep(Covers covers, Capture capture) {
     if (depth_ == 0)
         return nullptr;
+    if (abandoned_)
+        throw EJournalError(std::string("The undo of this command was given up before.\r\n") +
+                            kNotMade);
     // Taken before the image and held by the caller until its change is made.
     TJournalHold hold = Lock(kNotMade);
     Sync();
@@ -282,6 +319,8 @@ bool TUndoJournal::TryRewrite() {
         return false;
     lastEntryLine_ = entries_.empty() ? 0 : entries_.back().Id;
     rewriteFirst_ = false;
+    pendingMarks_.clear();
+    abandonedUnmarked_.clear();
     return true;
 }
 

@@ -88,11 +88,17 @@ public:
     // from before the image was taken: keep it until the change is made, and
     // let it go before anything asks the user. Raises EJournalError (the
     // change must then not be made) when the key can't be read or the file
-    // can't be written.
+    // can't be written, or after Abandon in the same command.
     TJournalHold Record(HKEY root, const std::string& path);
     // As Record, for a change of the value `name` of that key alone: only
     // that value is recorded, and only that value is restored.
     TJournalHold RecordValue(HKEY root, const std::string& path, const std::string& name);
+    // Gives up the open command's entry, when the command goes on without
+    // undo after a Record failed: the entry would take back only part of the
+    // command, so it is no longer offered, nor by any other run reading the
+    // file (the "abandoned" mark is written now, or when the file can next be
+    // written).
+    void Abandon();
 
     // Restores the keys of the newest entry, the last recorded first, so that
     // each key ends as it was before the command. When every key is restored
@@ -133,6 +139,7 @@ private:
     // its bounds, and writes the file anew.
     void KeepBounds(size_t extra);
     // Writes the file anew from the entries; false when it can't be written.
+    // Marks still to write are then moot: the file holds no marks.
     bool TryRewrite();
     void Rewrite();
 
@@ -147,7 +154,9 @@ private:
     bool open_ = false; // an entry of this command is in the file
     long openId_ = 0;
     std::string openName_;
-    long lastEntryLine_ = 0;        // the entry the file's last entry line names
-    std::string pendingMarks_;      // undo marks still to write
-    std::weak_ptr<TFileLock> held_; // the lock while a change holds it
+    long lastEntryLine_ = 0;              // the entry the file's last entry line names
+    std::string pendingMarks_;            // undo marks still to write
+    std::vector<long> abandonedUnmarked_; // abandoned, the mark not yet in the file
+    bool abandoned_ = false;              // the open command's entry was given up
+    std::weak_ptr<TFileLock> held_;       // the lock while a change holds it
 };
