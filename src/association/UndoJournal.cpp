@@ -1,5 +1,6 @@
 #include "association/UndoJournal.h"
 
+#include "association/FirstStates.h"
 #include "support/AppendFile.h"
 
 #include <algorithm>
@@ -260,11 +261,8 @@ TJournalHold TUndoJournal::Keep(Covers covers, Capture capture) {
         lastEntryLine_ = openId_;
     }
     OpenRecord()->Images.push_back(image);
-    // The keys changed, for a backup of them: one per key.
-    if (std::none_of(changed_.begin(), changed_.end(), [&](const TKeyImage& known) {
-            return SameKey(known, image.Root, image.Path);
-        }))
-        changed_.push_back(std::move(image));
+    // The keys changed, for a backup of their states before this run.
+    AddFirstState(changed_, std::move(image));
     return hold;
 }
 

@@ -109,8 +109,8 @@ public:
     // when another process changed the newest entry since LastName.
     TRestoreReport UndoLast();
 
-    // Every key recorded in this run (root and path), in recording order and
-    // without repeats; the images' states are those before the first change.
+    // The keys recorded in this run as they were before their first change
+    // in it (see AddFirstState): an image of one value holds that value.
     const std::vector<TKeyImage>& ChangedKeys() const { return changed_; }
 
 private:

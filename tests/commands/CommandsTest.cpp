@@ -1,13 +1,16 @@
 // The commands against the stand-in registry: for each command and answer,
 // the whole registry before and after, the questions asked, the index
-// against a fresh scan, and undo putting back every byte.
+// against a fresh scan, undo putting back every byte, and the backup of the
+// changed keys holding them as they were.
 #include "commands/Commands.h"
 #include "association/DataType.h"
+#include "association/RegExport.h"
 #include "commands/ScriptedQuestions.h"
 #include "index/ZQFileAssoc.h"
 #include "support/RegistryDump.h"
 #include "support/ScratchRegistry.h"
 #include "support/StringList.h"
+#include "support/WholeFile.h"
 
 #include <cstdio>
 #include <functional>
@@ -221,6 +224,7 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
         ScriptedQuestions questions;
         questions.answers.assign(test.answers.begin(), test.answers.end());
         int notices = 0;
+        std::vector<TKeyImage> changed;
         {
             TCommands commands(Settings(), questions);
             commands.AssociationsChanged = [&] { ++notices; };
@@ -234,6 +238,8 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
             TFileClass fresh;
             ScanFileClasses(fresh);
             EXPECT_EQ(Contents(commands.Index()), Contents(fresh));
+            changed = commands.Journal().ChangedKeys();
+            commands.WriteBackup(dir_ + "/backup.reg", false);
         }
         EXPECT_TRUE(questions.answers.empty()) << "questions left unasked";
         ASSERT_EQ(questions.asked.size(), test.asked.size());
@@ -249,6 +255,12 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
         restarted.DecideGate();
         EXPECT_TRUE(restarted.Undo().Done);
         EXPECT_EQ(WholeRegistry(), before);
+        for (TKeyImage& key : changed)
+            key = key.OneValue ? CaptureValue(key.Root, key.Path, key.ValueName)
+                               : CaptureKey(key.Root, key.Path);
+        std::string backup;
+        ASSERT_TRUE(ReadWholeFile(dir_ + "/backup.reg", backup));
+        EXPECT_EQ(backup, Regedit4Text(changed));
     }
 }
 

@@ -137,6 +137,16 @@ const std::vector<Command>& Commands() {
                  DeleteExtension(w, ext);
              DeleteFileClass(w, "abcfile");
          }},
+        {"Change the flags of 'txtfile' and delete it",
+         [](TRegistryWriter& w) {
+             SetEditFlagsBits(w, "txtfile", 0x20, 0x20);
+             DeleteFileClass(w, "txtfile");
+         }},
+        {"Add an action to 'txtfile' and delete it",
+         [](TRegistryWriter& w) {
+             AddAction(w, "txtfile", "edit", "", "ed.exe %1");
+             DeleteFileClass(w, "txtfile");
+         }},
         {"Associate '.ab1' with 'txtfile' and delete 'abcfile'",
          [](TRegistryWriter& w) {
              AssociateExtension(w, ".ab1", "txtfile", true);
@@ -156,10 +166,12 @@ TEST(UndoRoundTripTest, EveryLayerWriteIsUndoneByteForByteAfterARestart) {
         BuildRichRegistry();
         const std::string before = WholeRegistry();
         const std::string path = JournalPath();
+        std::vector<TKeyImage> firstStates;
         {
             TUndoJournal journal(path);
             TRegistryWriter w(&journal, command.name);
             command.run(w);
+            firstStates = journal.ChangedKeys();
         }
         ASSERT_NE(WholeRegistry(), before) << "the command changed nothing";
 
@@ -173,6 +185,13 @@ TEST(UndoRoundTripTest, EveryLayerWriteIsUndoneByteForByteAfterARestart) {
         EXPECT_EQ(restarted.Count(), 0u);
         EXPECT_EQ(TUndoJournal(path).Count(), 0u) << "the undo is not kept in the file";
         std::remove(path.c_str());
+
+        // The first states the journal keeps for a backup undo the command too.
+        TRegistryWriter again(nullptr, command.name);
+        command.run(again);
+        for (const TKeyImage& image : firstStates)
+            RestoreKey(image);
+        EXPECT_EQ(WholeRegistry(), before) << "from the first states";
     }
 }
 
