@@ -113,10 +113,10 @@ void SetActionCommand(TRegistryWriter& writer, const std::string& className,
         throw EValidError(kEmptyCommand);
     TRegistry read = ClassesRootRegistry(KEY_READ);
     if (read.OpenKey(FileClassKey(className), false) && read.OpenKey(kShell, false) &&
-        read.OpenKey(stored, false) && read.OpenKey(kCommand, false) &&
-        read.ValueExists("") && TextOf(read, "") == command)
+        read.OpenKey(stored, false) && read.OpenKey(kCommand, false) && read.ValueExists("") &&
+        TextOf(read, "") == command)
         return;
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, VerbPath(className, stored));
+    TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, VerbPath(className, stored));
     OpenSteps(reg, className, {kShell, stored, kCommand}, true);
     WriteTextKeepingType(reg, "", command, HoldsVariable(command));
 }
@@ -128,7 +128,7 @@ void SetActionDDE(TRegistryWriter& writer, const std::string& className, const s
     GetActionDDE(className, stored, current);
     if (current == info)
         return;
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, VerbPath(className, stored));
+    TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, VerbPath(className, stored));
     OpenSteps(reg, className, {kShell, stored}, false);
     if (info == TDDEInfo()) {
         if (!reg.DeleteKey(kDDEExec))
@@ -170,8 +170,9 @@ void AddAction(TRegistryWriter& writer, const std::string& className, const std:
         probe.OpenKey(FileClassKey(className), false) && probe.OpenKey(kShell, false);
     // Undo takes away what was made: the new verb, or "shell" when it is new
     // as well.
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, hasShell ? VerbPath(className, verb)
-                                                           : FileClassKey(className) + "\\" + kShell);
+    TKeyChange reg =
+        writer.Key(HKEY_CLASSES_ROOT,
+                   hasShell ? VerbPath(className, verb) : FileClassKey(className) + "\\" + kShell);
     OpenSteps(reg, className, {kShell, verb}, true);
     if (!caption.empty())
         reg.WriteString("", caption);
@@ -187,12 +188,16 @@ void DeleteAction(TRegistryWriter& writer, const std::string& className, const s
     OpenSteps(read, className, {kShell}, false);
     const bool named = SameText(TextOf(read, ""), stored);
     // The verb first: when the registry refuses it, the default stays too.
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, VerbPath(className, stored));
-    OpenSteps(reg, className, {kShell}, false);
-    if (!reg.DeleteKey(stored))
-        throw ERegistryException("Löschen von Schlüssel " + stored + " misslungen");
+    // Its change is let go before the next is asked for, which may ask the
+    // user whether to go on without undo.
+    {
+        TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, VerbPath(className, stored));
+        OpenSteps(reg, className, {kShell}, false);
+        if (!reg.DeleteKey(stored))
+            throw ERegistryException("Löschen von Schlüssel " + stored + " misslungen");
+    }
     if (named) {
-        TRegistry shell =
+        TKeyChange shell =
             writer.Value(HKEY_CLASSES_ROOT, FileClassKey(className) + "\\" + kShell, "");
         OpenSteps(shell, className, {kShell}, false);
         if (!shell.DeleteValue(""))
@@ -207,7 +212,7 @@ void SetDefaultAction(TRegistryWriter& writer, const std::string& className,
     OpenSteps(read, className, {kShell}, false);
     if (TextOf(read, "") == stored)
         return;
-    TRegistry reg = writer.Value(HKEY_CLASSES_ROOT, FileClassKey(className) + "\\" + kShell, "");
+    TKeyChange reg = writer.Value(HKEY_CLASSES_ROOT, FileClassKey(className) + "\\" + kShell, "");
     OpenSteps(reg, className, {kShell}, false);
     WriteTextKeepingType(reg, "", stored);
 }

@@ -72,7 +72,7 @@ void SetEditFlagsBits(TRegistryWriter& writer, const std::string& className, uin
     const uint32_t flags = (old & ~mask) | (value & mask);
     if (exists ? flags == old : flags == 0)
         return;
-    TRegistry reg = writer.Value(HKEY_CLASSES_ROOT, FileClassKey(className), kEditFlags);
+    TKeyChange reg = writer.Value(HKEY_CLASSES_ROOT, FileClassKey(className), kEditFlags);
     if (!reg.OpenKey(FileClassKey(className), false))
         throw ERegistryException(className + " is not registered to the system.");
     if (exists && info.RegData == rdBinary) {
@@ -106,7 +106,7 @@ void WriteFileClass(TRegistryWriter& writer, const std::string& className,
     // A class key that can't be opened or created is reported rather than
     // passed over in silence: the caller would take the refused write for
     // done.
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, FileClassKey(className));
+    TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, FileClassKey(className));
     if (!reg.OpenKey(FileClassKey(className), true))
         throw ERegistryException("Erzeugung von Schlüssel " + className + " misslungen");
 
@@ -193,7 +193,7 @@ void SetDefaultIcon(TRegistryWriter& writer, const std::string& className,
         throw EValidError("\"\" is not a valid icon location.");
     if (!FileClassExists(className))
         throw ERegistryException("Schlüssel " + className + " existiert nicht");
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, FileClassKey(className));
+    TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, FileClassKey(className));
     if (!reg.OpenKey(FileClassKey(className), false))
         throw ERegistryException("Schlüssel " + className + " existiert nicht");
     WriteSubkeyDefault(reg, "DefaultIcon", location);

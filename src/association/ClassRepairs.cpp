@@ -22,7 +22,7 @@ void RewriteActionCommand(TRegistryWriter& writer, const std::string& className,
         if (!probe.KeyExists(key))
             throw ERegistryException("Schlüssel " + key + " existiert nicht");
     }
-    TRegistry reg = writer.Value(HKEY_CLASSES_ROOT, key, "");
+    TKeyChange reg = writer.Value(HKEY_CLASSES_ROOT, key, "");
     if (!reg.OpenKey(key, false))
         throw ERegistryException("Schlüssel " + key + " existiert nicht");
     if (reg.GetDataType("") == rdExpandString)

@@ -67,7 +67,7 @@ TExplorerChoice GetExplorerChoice(const std::string& ext) {
 
 void RemoveExplorerChoice(TRegistryWriter& writer, const std::string& ext) {
     const std::string key = kFileExts + "\\" + ext;
-    TRegistry reg = writer.Key(HKEY_CURRENT_USER, key);
+    TKeyChange reg = writer.Key(HKEY_CURRENT_USER, key);
     if (!reg.OpenKey(key, false))
         return;
     for (const char* name : {"Progid", "Application"})

@@ -109,7 +109,7 @@ void RegisterExtension(TRegistryWriter& writer, const std::string& ext, std::str
     // An extension key that can't be opened or created is reported rather
     // than passed over in silence: the caller would take the refused write
     // for done.
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
+    TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
     if (!reg.OpenKey(ExtensionKey(ext), true))
         throw ERegistryException("Erzeugung von Schlüssel " + ext + " misslungen");
     reg.WriteString("", className);
@@ -147,7 +147,7 @@ bool AssociateExtension(TRegistryWriter& writer, const std::string& ext,
         throw EValidError::ForExtension(ext);
     if (!IsValidFileClass(className))
         throw EValidError::ForFileClass(className);
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
+    TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
     if (!reg.OpenKey(ExtensionKey(ext), canCreate))
         return false;
     reg.WriteString("", className);
@@ -161,7 +161,7 @@ void DissociateExtension(TRegistryWriter& writer, const std::string& ext) {
         return;
     // A key or value the registry refuses (a limited user) is reported: the
     // caller would take the link for gone.
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
+    TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
     if (!reg.OpenKey(ExtensionKey(ext), false) || (reg.ValueExists("") && !reg.DeleteValue("")))
         throw ERegistryException("Löschen von Wert '' in " + ext + " misslungen");
 }
@@ -177,7 +177,7 @@ void RelinkExtension(TRegistryWriter& writer, const std::string& ext, std::strin
     if (perceivedType < 0 || perceivedType >= PerceivedTypeCount)
         throw EValidError(std::to_string(static_cast<int>(perceivedType)) +
                           " is not a valid perceived type.");
-    TRegistry reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
+    TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
     if (!reg.OpenKey(ExtensionKey(ext), true))
         throw ERegistryException("Erzeugung von Schlüssel " + ext + " misslungen");
     reg.WriteString("", className);

@@ -159,10 +159,15 @@ bool ParseType(const std::string& word, DWORD& type) {
             type = named.type;
             return true;
         }
-    if (word.empty() || word.size() > 9 ||
+    // Any 32-bit number: the registry takes every type, and the writer spells
+    // the ones without a name in decimal (up to 4294967295).
+    if (word.empty() || word.size() > 10 ||
         !std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
-    type = static_cast<DWORD>(std::stoul(word));
+    const unsigned long long number = std::stoull(word);
+    if (number > 0xFFFFFFFFull)
+        return false;
+    type = static_cast<DWORD>(number);
     return true;
 }
 
@@ -216,6 +221,11 @@ bool HasNul(const std::string& name) {
 
 bool IsKeyName(const std::string& name) {
     return !name.empty() && !HasCharOf(name, "\\") && !HasNul(name);
+}
+
+// The lines that mark an entry by its number.
+bool IsMark(const std::string& word) {
+    return word == "undoing" || word == "undone" || word == "kept" || word == "abandoned";
 }
 
 // The registry nests keys at most this deep; a deeper image is not one it
@@ -277,7 +287,7 @@ private:
                 continue;
             if (word == "entry")
                 contents_.LastId = std::max(contents_.LastId, id);
-            else if ((word == "undoing" || word == "undone" || word == "kept") && Mark(word, id))
+            else if (IsMark(word) && Mark(word, id))
                 contents_.LateMarks += line + kLineEnd;
         }
     }
@@ -294,7 +304,8 @@ private:
         TJournalRecord* record = Find(id);
         if (!record)
             return false;
-        if (word == "undone") {
+        // Neither an entry taken back nor one given up is offered again.
+        if (word == "undone" || word == "abandoned") {
             contents_.Entries.erase(contents_.Entries.begin() + (record - &contents_.Entries[0]));
             // The entry images join is found again: it moved, or went.
             current_ = currentId_ == id ? nullptr : Find(currentId_);
@@ -331,7 +342,7 @@ private:
             return Entry(reader);
         if (word == "image")
             return Image(reader);
-        if (word == "undoing" || word == "undone" || word == "kept")
+        if (IsMark(word))
             return Mark(word, reader);
         return "an unknown line";
     }
@@ -473,6 +484,10 @@ std::string UndoneText(long id) {
 
 std::string KeptText(long id) {
     return "kept " + std::to_string(id) + kLineEnd;
+}
+
+std::string AbandonedText(long id) {
+    return "abandoned " + std::to_string(id) + kLineEnd;
 }
 
 TJournalContents ParseJournal(const std::string& text) {

@@ -23,6 +23,9 @@
 // and "undone N" when all are; when the registry refuses some, "kept N" says
 // that the entry stays. An entry whose "undoing" line is not followed by one
 // of the two is in doubt: whether it was taken back is not known.
+// "abandoned N" says that the command of entry N went on without undo after
+// its journal failed: its images hold only part of what it changed, so the
+// entry is never offered.
 // When another process wrote to the file while an entry was being written,
 // the entry's line is written again before its next image (same number and
 // name): the images after it belong to that entry.
@@ -45,6 +48,7 @@ std::string ImageText(const TKeyImage& image);
 std::string UndoingText(long id);
 std::string UndoneText(long id);
 std::string KeptText(long id);
+std::string AbandonedText(long id);
 
 // One entry as read back.
 struct TJournalRecord {

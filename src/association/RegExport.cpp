@@ -91,13 +91,6 @@ std::string Regedit4Text(const std::vector<TKeyImage>& keys) {
     return out;
 }
 
-std::vector<TKeyImage> CaptureKeys(const std::vector<TKeyImage>& keys) {
-    std::vector<TKeyImage> now;
-    for (const TKeyImage& key : keys)
-        now.push_back(CaptureKey(key.Root, key.Path));
-    return now;
-}
-
 std::vector<TKeyImage> CaptureWholeRoot(HKEY root) {
     std::vector<std::string> names;
     if (LONG rc = TRawKey(root, false).SubKeyNames(names))

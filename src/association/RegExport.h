@@ -12,8 +12,5 @@
 // exist gets a comment line instead.
 std::string Regedit4Text(const std::vector<TKeyImage>& keys);
 
-// The present state of every key named in `keys` (their root and path).
-std::vector<TKeyImage> CaptureKeys(const std::vector<TKeyImage>& keys);
-
 // The present state of every direct subkey of `root`, with all below them.
 std::vector<TKeyImage> CaptureWholeRoot(HKEY root);

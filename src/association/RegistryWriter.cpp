@@ -13,20 +13,22 @@ TRegistryWriter::~TRegistryWriter() {
         journal_->End();
 }
 
-template <typename Record> TRegistry TRegistryWriter::Open(HKEY root, Record record) {
+template <typename Record> TKeyChange TRegistryWriter::Open(HKEY root, Record record) {
     if (!changed_ && onFirstChange)
         onFirstChange();
+    TJournalHold hold;
     if (journal_ && !withoutUndo_) {
         try {
-            record(*journal_);
+            hold = record(*journal_);
         } catch (const EJournalError& e) {
             if (!onJournalFailure || !onJournalFailure(e.what()))
                 throw;
+            journal_->Abandon();
             withoutUndo_ = true;
         }
     }
     changed_ = true;
-    TRegistry reg;
+    TKeyChange reg(std::move(hold));
     reg.SetRootKey(root);
     // Read access too: a key is deleted with its whole tree only when its
     // subkeys can be listed (KEY_WRITE alone would leave them on NT).
@@ -34,10 +36,10 @@ template <typename Record> TRegistry TRegistryWriter::Open(HKEY root, Record rec
     return reg;
 }
 
-TRegistry TRegistryWriter::Key(HKEY root, const std::string& path) {
-    return Open(root, [&](TUndoJournal& journal) { journal.Record(root, path); });
+TKeyChange TRegistryWriter::Key(HKEY root, const std::string& path) {
+    return Open(root, [&](TUndoJournal& journal) { return journal.Record(root, path); });
 }
 
-TRegistry TRegistryWriter::Value(HKEY root, const std::string& path, const std::string& name) {
-    return Open(root, [&](TUndoJournal& journal) { journal.RecordValue(root, path, name); });
+TKeyChange TRegistryWriter::Value(HKEY root, const std::string& path, const std::string& name) {
+    return Open(root, [&](TUndoJournal& journal) { return journal.RecordValue(root, path, name); });
 }

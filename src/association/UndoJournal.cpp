@@ -1,5 +1,6 @@
 #include "association/UndoJournal.h"
 
+#include "association/FirstStates.h"
 #include "support/AppendFile.h"
 
 #include <algorithm>
@@ -57,7 +58,13 @@ void TUndoJournal::Adopt(const std::string& text, bool locked) {
     const TJournalContents contents = ParseJournal(text);
     entries_.clear();
     std::string doubts;
+    const auto abandoned = [this](long id) {
+        return std::find(abandonedUnmarked_.begin(), abandonedUnmarked_.end(), id) !=
+               abandonedUnmarked_.end();
+    };
     for (const TJournalRecord& record : contents.Entries) {
+        if (abandoned(record.Id))
+            continue; // given up here, the mark not yet written
         if (record.InDoubt)
             doubts += "\r\n    " + record.Name;
         else if (!record.Images.empty())
@@ -71,6 +78,15 @@ void TUndoJournal::Adopt(const std::string& text, bool locked) {
         open_ = false; // taken back by another process: the rest is an entry of its own
     // Marks not yet written are for entries that are now in doubt.
     pendingMarks_.clear();
+    // An abandoned entry that the file no longer holds needs no mark.
+    abandonedUnmarked_.erase(
+        std::remove_if(abandonedUnmarked_.begin(), abandonedUnmarked_.end(),
+                       [&](long id) {
+                           return std::none_of(
+                               contents.Entries.begin(), contents.Entries.end(),
+                               [id](const TJournalRecord& record) { return record.Id == id; });
+                       }),
+        abandonedUnmarked_.end());
     rewriteFirst_ = false;
     if (contents.Whole < text.size())
         SetAside(text, contents, locked);
@@ -106,24 +122,36 @@ void TUndoJournal::SetAside(const std::string& text, const TJournalContents& con
     }
 }
 
-std::unique_ptr<TFileLock> TUndoJournal::Lock(const char* consequence) {
-    std::unique_ptr<TFileLock> lock = file_.Lock();
-    if (!lock)
+TJournalHold TUndoJournal::TryLock() {
+    TJournalHold hold = held_.lock();
+    if (!hold) {
+        hold = file_.Lock();
+        held_ = hold;
+    }
+    return hold;
+}
+
+TJournalHold TUndoJournal::Lock(const char* consequence) {
+    TJournalHold hold = TryLock();
+    if (!hold)
         throw EJournalError("The undo journal " + Path() + " can't be written.\r\n" + consequence);
-    return lock;
+    return hold;
 }
 
 void TUndoJournal::Sync() {
     if (file_.Leftover())
         file_.CutLeftover();
-    if (!file_.Unchanged()) {
+    if (!file_.Unchanged())
         Adopt(file_.Read(), true);
-        return;
-    }
-    if (rewriteFirst_)
+    else if (rewriteFirst_)
         TryRewrite();
-    if (!pendingMarks_.empty() && TryAppend(pendingMarks_))
+    std::string marks = pendingMarks_;
+    for (long id : abandonedUnmarked_)
+        marks += AbandonedText(id);
+    if (!marks.empty() && TryAppend(marks)) {
         pendingMarks_.clear();
+        abandonedUnmarked_.clear();
+    }
 }
 
 TJournalRecord* TUndoJournal::OpenRecord() {
@@ -150,18 +178,36 @@ void TUndoJournal::Begin(const std::string& name) {
 
 void TUndoJournal::End() {
     if (depth_ > 0 && --depth_ == 0)
-        open_ = false;
+        open_ = abandoned_ = false;
 }
 
-void TUndoJournal::Record(HKEY root, const std::string& path) {
+void TUndoJournal::Abandon() {
+    if (depth_ == 0)
+        return;
+    abandoned_ = true;
+    if (!open_)
+        return; // nothing of the entry is in the file
+    open_ = false;
+    entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
+                                  [this](const TJournalRecord& r) { return r.Id == openId_; }),
+                   entries_.end());
+    abandonedUnmarked_.push_back(openId_);
+    // The mark goes to the file now if it can; else with the next change of it.
+    if (const TJournalHold hold = TryLock())
+        Sync();
+}
+
+TJournalHold TUndoJournal::Record(HKEY root, const std::string& path) {
     // A key is covered by a whole image of it or of a key above it (the
     // image of one value keeps too little for a change of the key).
-    Keep([&](const TKeyImage& image) { return !image.OneValue && SameKey(image, root, path); },
-         [&] { return CaptureKey(root, path); });
+    return Keep(
+        [&](const TKeyImage& image) { return !image.OneValue && SameKey(image, root, path); },
+        [&] { return CaptureKey(root, path); });
 }
 
-void TUndoJournal::RecordValue(HKEY root, const std::string& path, const std::string& name) {
-    Keep(
+TJournalHold TUndoJournal::RecordValue(HKEY root, const std::string& path,
+                                       const std::string& name) {
+    return Keep(
         [&](const TKeyImage& image) {
             return SameKey(image, root, path) &&
                    (!image.OneValue ||
@@ -171,21 +217,25 @@ void TUndoJournal::RecordValue(HKEY root, const std::string& path, const std::st
 }
 
 template <typename Covers, typename Capture>
-void TUndoJournal::Keep(Covers covers, Capture capture) {
+TJournalHold TUndoJournal::Keep(Covers covers, Capture capture) {
     if (depth_ == 0)
-        return;
+        return nullptr;
+    if (abandoned_)
+        throw EJournalError(std::string("The undo of this command was given up before.\r\n") +
+                            kNotMade);
+    // Taken before the image and held by the caller until its change is made.
+    TJournalHold hold = Lock(kNotMade);
+    Sync();
     if (const TJournalRecord* record = open_ ? OpenRecord() : nullptr)
         for (const TKeyImage& image : record->Images)
             if (covers(image))
-                return;
+                return hold;
     TKeyImage image;
     try {
         image = capture();
     } catch (const EKeyImageError& e) {
         throw EJournalError(std::string(e.what()) + "\r\n" + kNotMade);
     }
-    const std::unique_ptr<TFileLock> lock = Lock(kNotMade);
-    Sync();
     // Written after a damaged rest, the entry would be set aside with it.
     if (rewriteFirst_)
         Rewrite();
@@ -211,11 +261,9 @@ void TUndoJournal::Keep(Covers covers, Capture capture) {
         lastEntryLine_ = openId_;
     }
     OpenRecord()->Images.push_back(image);
-    // The keys changed, for a backup of them: one per key.
-    if (std::none_of(changed_.begin(), changed_.end(), [&](const TKeyImage& known) {
-            return SameKey(known, image.Root, image.Path);
-        }))
-        changed_.push_back(std::move(image));
+    // The keys changed, for a backup of their states before this run.
+    AddFirstState(changed_, std::move(image));
+    return hold;
 }
 
 bool TUndoJournal::TryAppend(const std::string& text) {
@@ -269,6 +317,8 @@ bool TUndoJournal::TryRewrite() {
         return false;
     lastEntryLine_ = entries_.empty() ? 0 : entries_.back().Id;
     rewriteFirst_ = false;
+    pendingMarks_.clear();
+    abandonedUnmarked_.clear();
     return true;
 }
 
@@ -281,7 +331,7 @@ TRestoreReport TUndoJournal::UndoLast() {
     if (!CanUndo())
         throw EJournalError("There is no change to undo.");
     const long shown = entries_.back().Id;
-    const std::unique_ptr<TFileLock> lock = Lock(kNotUndone);
+    const TJournalHold hold = Lock(kNotUndone);
     Sync();
     if (!CanUndo() || entries_.back().Id != shown)
         throw EJournalError("Another run of the program changed the undo journal meanwhile; "

@@ -8,7 +8,11 @@
 // its bounds or set right after damage: then it is replaced as a whole through
 // a temporary file. Other processes of the program may write to it as well
 // (JournalFile.h): before each change of the file, what they wrote is read,
-// so that numbers are not given twice and nothing of theirs is dropped.
+// so that numbers are not given twice and nothing of theirs is dropped. The
+// file's lock is held from a key's before-image until the change it is for
+// has been made (TJournalHold), so that no other process changes the key in
+// between: its change would be taken back with this entry, and the undo of
+// its own entry would take back this one.
 #pragma once
 
 #include "association/JournalFile.h"
@@ -44,6 +48,10 @@ struct TRestoreReport {
     std::string Message() const;
 };
 
+// The journal's file lock, held while it lives (shared by the changes of one
+// journal that overlap).
+using TJournalHold = std::shared_ptr<TFileLock>;
+
 class TUndoJournal {
 public:
     // Reads the journal file at `path` (a missing file is an empty journal).
@@ -75,13 +83,22 @@ public:
     bool InEntry() const { return depth_ > 0; }
     // Records the state of the key `path` below `root`, with all its subkeys,
     // unless the open entry has it already (or a key above it); does nothing
-    // when no entry is open. The image is in the file, flushed, when this
-    // returns. Raises EJournalError (the change must then not be made) when
-    // the key can't be read or the file can't be written.
-    void Record(HKEY root, const std::string& path);
+    // and answers null when no entry is open. The image is in the file,
+    // flushed, when this returns, and the hold answered keeps the file's lock
+    // from before the image was taken: keep it until the change is made, and
+    // let it go before anything asks the user. Raises EJournalError (the
+    // change must then not be made) when the key can't be read or the file
+    // can't be written, or after Abandon in the same command.
+    TJournalHold Record(HKEY root, const std::string& path);
     // As Record, for a change of the value `name` of that key alone: only
     // that value is recorded, and only that value is restored.
-    void RecordValue(HKEY root, const std::string& path, const std::string& name);
+    TJournalHold RecordValue(HKEY root, const std::string& path, const std::string& name);
+    // Gives up the open command's entry, when the command goes on without
+    // undo after a Record failed: the entry would take back only part of the
+    // command, so it is no longer offered, nor by any other run reading the
+    // file (the "abandoned" mark is written now, or when the file can next be
+    // written).
+    void Abandon();
 
     // Restores the keys of the newest entry, the last recorded first, so that
     // each key ends as it was before the command. When every key is restored
@@ -92,8 +109,8 @@ public:
     // when another process changed the newest entry since LastName.
     TRestoreReport UndoLast();
 
-    // Every key recorded in this run (root and path), in recording order and
-    // without repeats; the images' states are those before the first change.
+    // The keys recorded in this run as they were before their first change
+    // in it (see AddFirstState): an image of one value holds that value.
     const std::vector<TKeyImage>& ChangedKeys() const { return changed_; }
 
 private:
@@ -104,11 +121,15 @@ private:
     // With the file's lock held: brings the journal up to date with the file
     // and writes what was left to write.
     void Sync();
-    std::unique_ptr<TFileLock> Lock(const char* consequence);
+    // The file's lock: the one a change of this journal holds still, or
+    // taken anew (null, or EJournalError saying `consequence`, when it can't
+    // be had).
+    TJournalHold TryLock();
+    TJournalHold Lock(const char* consequence);
     TJournalRecord* OpenRecord();
     // Records the image `capture` takes, unless the open entry's image
     // `covers` it already.
-    template <typename Covers, typename Capture> void Keep(Covers covers, Capture capture);
+    template <typename Covers, typename Capture> TJournalHold Keep(Covers covers, Capture capture);
     void SetAside(const std::string& text, const TJournalContents& contents, bool locked);
     // Appends to the file (after the header when the file is new); raises
     // EJournalError, saying `consequence`, when the file can't be written.
@@ -118,6 +139,7 @@ private:
     // its bounds, and writes the file anew.
     void KeepBounds(size_t extra);
     // Writes the file anew from the entries; false when it can't be written.
+    // Marks still to write are then moot: the file holds no marks.
     bool TryRewrite();
     void Rewrite();
 
@@ -132,6 +154,9 @@ private:
     bool open_ = false; // an entry of this command is in the file
     long openId_ = 0;
     std::string openName_;
-    long lastEntryLine_ = 0;   // the entry the file's last entry line names
-    std::string pendingMarks_; // undo marks still to write
+    long lastEntryLine_ = 0;              // the entry the file's last entry line names
+    std::string pendingMarks_;            // undo marks still to write
+    std::vector<long> abandonedUnmarked_; // abandoned, the mark not yet in the file
+    bool abandoned_ = false;              // the open command's entry was given up
+    std::weak_ptr<TFileLock> held_;       // the lock while a change holds it
 };

@@ -1,8 +1,8 @@
 #include "association/Visibility.h"
 
 #include "association/Errors.h"
-#include "association/RegistryWriter.h"
 #include "association/KeyImage.h"
+#include "association/RegistryWriter.h"
 #include "registry/Registry5LE.h"
 
 namespace {
@@ -39,7 +39,7 @@ bool ReadHideFileExt(bool fallback) {
 }
 
 void SetHideFileExt(TRegistryWriter& writer, bool hidden) {
-    TRegistry reg = writer.Value(HKEY_CURRENT_USER, kAdvancedKey + 1, "HideFileExt");
+    TKeyChange reg = writer.Value(HKEY_CURRENT_USER, kAdvancedKey + 1, "HideFileExt");
     if (!reg.OpenKey(kAdvancedKey, true))
         throw ERegistryException(std::string("Erzeugung von Schlüssel ") + (kAdvancedKey + 1) +
                                  " misslungen");

@@ -57,8 +57,10 @@ bool TCommands::ExportBackup(const std::function<bool(std::string& path)>& pickF
 }
 
 void TCommands::WriteBackup(const std::string& path, bool whole) {
+    // The changed keys as the journal's before-images hold them: a key
+    // deleted in this run is brought back by the backup.
     const std::vector<TKeyImage> keys =
-        whole ? CaptureWholeRoot(HKEY_CLASSES_ROOT) : CaptureKeys(journal_->ChangedKeys());
+        whole ? CaptureWholeRoot(HKEY_CLASSES_ROOT) : journal_->ChangedKeys();
     if (!ReplaceWholeFile(path, Regedit4Text(keys)))
         throw Exception("The backup could not be written to " + path + ".");
 }

@@ -1,14 +1,17 @@
 // The commands against the stand-in registry: for each command and answer,
 // the whole registry before and after, the questions asked, the index
-// against a fresh scan, and undo putting back every byte.
-#include "association/DataType.h"
+// against a fresh scan, undo putting back every byte, and the backup of the
+// changed keys holding them as they were.
 #include "commands/Commands.h"
+#include "association/DataType.h"
+#include "association/RegExport.h"
 #include "commands/ScriptedQuestions.h"
 #include "index/ZQFileAssoc.h"
 #include "platform/FakeControl.h"
 #include "support/RegistryDump.h"
 #include "support/ScratchRegistry.h"
 #include "support/StringList.h"
+#include "support/WholeFile.h"
 
 #include <cstdio>
 #include <functional>
@@ -75,46 +78,80 @@ struct Case {
 
 const std::vector<Case>& Cases() {
     static const std::vector<Case> cases = {
-        {"associate, the old class deleted", {Y, Y},
+        {"associate, the old class deleted",
+         {Y, Y},
          [](TCommands& c) { return c.Associate(".only", "txtfile"); },
-         [] { EXPECT_EQ(GetText(".only", ""), "txtfile"); EXPECT_FALSE(HasKey("onlyfile")); },
+         [] {
+             EXPECT_EQ(GetText(".only", ""), "txtfile");
+             EXPECT_FALSE(HasKey("onlyfile"));
+         },
          {"Are you sure to associate '.only' to 'txtfile'?\r\nNote: '.only' is currently "
           "associated with 'onlyfile'",
           "The fileclass 'onlyfile' will not be used"}},
-        {"associate, the old class kept", {Y, N},
+        {"associate, the old class kept",
+         {Y, N},
          [](TCommands& c) { return c.Associate(".only", "newfile"); },
-         [] { EXPECT_EQ(GetText(".only", ""), "newfile"); EXPECT_TRUE(HasKey("onlyfile")); },
+         [] {
+             EXPECT_EQ(GetText(".only", ""), "newfile");
+             EXPECT_TRUE(HasKey("onlyfile"));
+         },
          {"Are you sure to associate", "The fileclass 'onlyfile'"}},
-        {"dissociate, erased", {Y, Y},
+        {"dissociate, erased",
+         {Y, Y},
          [](TCommands& c) { return c.Dissociate(".txt"); },
-         [] { EXPECT_FALSE(HasKey(".txt")); EXPECT_TRUE(HasKey("txtfile")); },
+         [] {
+             EXPECT_FALSE(HasKey(".txt"));
+             EXPECT_TRUE(HasKey("txtfile"));
+         },
          {"Are you sure to dissociate '.txt' from 'txtfile'?", "Erase extension"}},
-        {"dissociate, class deleted, key kept", {Y, Y, N},
+        {"dissociate, class deleted, key kept",
+         {Y, Y, N},
          [](TCommands& c) { return c.Dissociate(".only"); },
-         [] { EXPECT_FALSE(HasValue(".only", "")); EXPECT_FALSE(HasKey("onlyfile")); },
-         {"Are you sure to dissociate", "The fileclass will not be used by any other "
-          "extension.\r\nShould 'onlyfile' be deleted?", "Erase extension"}},
-        {"class view: dissociate, class and key deleted", {Y, Y},
+         [] {
+             EXPECT_FALSE(HasValue(".only", ""));
+             EXPECT_FALSE(HasKey("onlyfile"));
+         },
+         {"Are you sure to dissociate",
+          "The fileclass will not be used by any other "
+          "extension.\r\nShould 'onlyfile' be deleted?",
+          "Erase extension"}},
+        {"class view: dissociate, class and key deleted",
+         {Y, Y},
          [](TCommands& c) { return c.DissociateFromClass("onlyfile", ".only"); },
          [] { EXPECT_FALSE(HasKey(".only")); EXPECT_FALSE(HasKey("onlyfile")); },
          {"The fileclass will not be used by any other extension.\r\nShould 'onlyfile' be",
           "While this extension is no longer linked"}},
-        {"class view: add an extension", {},
+        {"class view: add an extension",
+         {},
          [](TCommands& c) { return c.AddExtension("txtfile", ".bare"); },
-         [] { EXPECT_EQ(GetText(".bare", ""), "txtfile"); }, {}},
-        {"delete an extension", {Y},
+         [] { EXPECT_EQ(GetText(".bare", ""), "txtfile"); },
+         {}},
+        {"delete an extension",
+         {Y},
          [](TCommands& c) { return c.DeleteExtension(".log"); },
-         [] { EXPECT_FALSE(HasKey(".log")); EXPECT_TRUE(HasKey("txtfile")); },
+         [] {
+             EXPECT_FALSE(HasKey(".log"));
+             EXPECT_TRUE(HasKey("txtfile"));
+         },
          {"Are you sure to delete '.log'?"}},
-        {"delete a class with its extensions", {Y, Y},
+        {"delete a class with its extensions",
+         {Y, Y},
          [](TCommands& c) { return c.DeleteClass("txtfile"); },
-         [] { EXPECT_FALSE(HasKey("txtfile")); EXPECT_FALSE(HasKey(".txt")); },
+         [] {
+             EXPECT_FALSE(HasKey("txtfile"));
+             EXPECT_FALSE(HasKey(".txt"));
+         },
          {"Are you sure to delete 'txtfile'?", "There are 2 extensions linked to 'txtfile'."}},
-        {"delete a class, its extensions kept", {Y, N},
+        {"delete a class, its extensions kept",
+         {Y, N},
          [](TCommands& c) { return c.DeleteClass("txtfile"); },
-         [] { EXPECT_FALSE(HasKey("txtfile")); EXPECT_EQ(GetText(".txt", ""), "txtfile"); },
+         [] {
+             EXPECT_FALSE(HasKey("txtfile"));
+             EXPECT_EQ(GetText(".txt", ""), "txtfile");
+         },
          {"Are you sure to delete 'txtfile'?", "There are 2"}},
-        {"change an expandable icon: it stays expandable", {Y},
+        {"change an expandable icon: it stays expandable",
+         {Y},
          [](TCommands& c) { return c.ChangeIcon("txtfile", "%SystemRoot%\\u.dll,2"); },
          [] {
              EXPECT_EQ(GetRaw("txtfile\\DefaultIcon", "").type, DWORD(REG_EXPAND_SZ));
@@ -122,8 +159,11 @@ const std::vector<Case>& Cases() {
                        std::string("%SystemRoot%\\u.dll,2\0", 21));
          },
          {"Are you sure to change the icon"}},
-        {"register an existing class: what the dialog doesn't show stays", {},
-         [](TCommands& c) { return c.RegisterClass({"txtfile", "Plain text", "tip", "", ""}); },
+        {"register an existing class: what the dialog doesn't show stays",
+         {},
+         [](TCommands& c) {
+             return c.RegisterClass({"txtfile", "Plain text", "tip", "", ""});
+         },
          [] {
              EXPECT_EQ(GetText("txtfile", ""), "Plain text");
              EXPECT_EQ(GetRaw("txtfile\\DefaultIcon", "").type, DWORD(REG_EXPAND_SZ));
@@ -151,13 +191,18 @@ const std::vector<Case>& Cases() {
                  return true;
              });
          },
-         [] { EXPECT_EQ(GetText(".new", ""), "newfile"); EXPECT_EQ(GetText("newfile", ""), "New things"); },
+         [] {
+             EXPECT_EQ(GetText(".new", ""), "newfile");
+             EXPECT_EQ(GetText("newfile", ""), "New things");
+         },
          {"The extension is now registered to the system!"}},
-        {"show the extensions", {Y},
+        {"show the extensions",
+         {Y},
          [](TCommands& c) { return c.ShowExtensions(true); },
          [] {
              EXPECT_EQ(GetRaw("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced",
-                              "HideFileExt", HKEY_CURRENT_USER).bytes,
+                              "HideFileExt", HKEY_CURRENT_USER)
+                           .bytes,
                        std::string(4, '\0'));
          },
          {"Do you really want the extensions of all known file types to be shown?"}},
@@ -195,6 +240,7 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
         ScriptedQuestions questions;
         questions.answers.assign(test.answers.begin(), test.answers.end());
         int notices = 0;
+        std::vector<TKeyImage> changed;
         {
             TCommands commands(Settings(), questions);
             commands.AssociationsChanged = [&] { ++notices; };
@@ -212,6 +258,8 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
             TFileClass fresh;
             ScanFileClasses(fresh);
             EXPECT_EQ(Contents(commands.Index()), Contents(fresh));
+            changed = commands.Journal().ChangedKeys();
+            commands.WriteBackup(dir_ + "/backup.reg", false);
         }
         EXPECT_TRUE(questions.answers.empty()) << "questions left unasked";
         ASSERT_EQ(questions.asked.size(), test.asked.size());
@@ -227,12 +275,18 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
         restarted.DecideGate();
         EXPECT_TRUE(restarted.Undo().Done);
         EXPECT_EQ(WholeRegistry(), before);
+        for (TKeyImage& key : changed)
+            key = key.OneValue ? CaptureValue(key.Root, key.Path, key.ValueName)
+                               : CaptureKey(key.Root, key.Path);
+        std::string backup;
+        ASSERT_TRUE(ReadWholeFile(dir_ + "/backup.reg", backup));
+        EXPECT_EQ(backup, Regedit4Text(changed));
     }
 }
 
 TEST_F(CommandsTest, DeclinedRefusedOrUnjournaledCommandsChangeNothing) {
     const std::string before = WholeRegistry();
-    {   // The first question answered No.
+    { // The first question answered No.
         ScriptedQuestions questions;
         questions.answers = {N};
         TCommands commands(Settings(), questions);
@@ -241,7 +295,7 @@ TEST_F(CommandsTest, DeclinedRefusedOrUnjournaledCommandsChangeNothing) {
         EXPECT_FALSE(commands.Associate(".only", "txtfile").Done);
         EXPECT_FALSE(commands.Undo().Done) << "nothing to undo";
     }
-    {   // The gate closed: the refusal is told, nothing is asked.
+    { // The gate closed: the refusal is told, nothing is asked.
         ScriptedQuestions questions;
         TCommands commands(Settings(), questions);
         commands.SetAllowChanges(false);

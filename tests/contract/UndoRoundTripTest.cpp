@@ -11,10 +11,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <functional>
 #include "association/RegistryWriter.h"
 #include "support/NoUndo.h"
+#include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -44,6 +44,7 @@ void BuildRichRegistry() {
     PutRaw("txtfile", "Expand", REG_EXPAND_SZ, std::string("%SystemRoot%\\a.exe\0", 19));
     PutRaw("txtfile", "Nothing", REG_NONE, "");
     PutRaw("txtfile", "Odd", 0x2A, "\x01\xff");
+    PutRaw("txtfile", "High", 0xFFFF0011, "\x02");
     PutDword("txtfile", "Dword", 0xDEADBEEF);
     PutString("txtfile\\DefaultIcon", "", "shell32.dll,-3");
     PutString("txtfile\\shell\\open\\command", "", "notepad.exe \"%1\"");
@@ -87,7 +88,8 @@ const std::vector<Command>& Commands() {
          [](TRegistryWriter& w) { AssociateExtension(w, ".txt", "otherfile", true); }},
         {"Associate new '.new' with 'txtfile'",
          [](TRegistryWriter& w) { AssociateExtension(w, ".new", "txtfile", true); }},
-        {"Associate the long extension", [](TRegistryWriter& w) { AssociateExtension(w, kLongExt, "txtfile", true); }},
+        {"Associate the long extension",
+         [](TRegistryWriter& w) { AssociateExtension(w, kLongExt, "txtfile", true); }},
         {"Dissociate '.txt'", [](TRegistryWriter& w) { DissociateExtension(w, ".txt"); }},
         {"Dissociate '.emp'", [](TRegistryWriter& w) { DissociateExtension(w, ".emp"); }},
         {"Delete extension '.txt'", [](TRegistryWriter& w) { DeleteExtension(w, ".txt"); }},
@@ -107,27 +109,43 @@ const std::vector<Command>& Commands() {
                                snkNullFile, "", nullptr, nullptr);
          }},
         {"Register fileclass 'txtfile' anew",
-         [](TRegistryWriter& w) { RegisterFileClass(w, "txtfile", "", TEditFlags{efNone}, "", "", ""); }},
-        {"Change the icon of 'txtfile'", [](TRegistryWriter& w) { SetDefaultIcon(w, "txtfile", "C:\\icons\\t.ico,4"); }},
+         [](TRegistryWriter& w) {
+             RegisterFileClass(w, "txtfile", "", TEditFlags{efNone}, "", "", "");
+         }},
+        {"Change the icon of 'txtfile'",
+         [](TRegistryWriter& w) { SetDefaultIcon(w, "txtfile", "C:\\icons\\t.ico,4"); }},
         {"Register fileclass 'txtfile' with a tip and a version",
          [](TRegistryWriter& w) {
-             RegisterFileClass(w, "txtfile", "Text Document", TEditFlags{efNone}, "tip", "txtfile.2",
-                               "C:\\icons\\t.ico,4");
+             RegisterFileClass(w, "txtfile", "Text Document", TEditFlags{efNone}, "tip",
+                               "txtfile.2", "C:\\icons\\t.ico,4");
          }},
         {"Register fileclass of the class identifier",
-         [](TRegistryWriter& w) { RegisterFileClass(w, "CLSID\\" + kGuid, "Other", TEditFlags{}, "", "", "x.dll,1"); }},
+         [](TRegistryWriter& w) {
+             RegisterFileClass(w, "CLSID\\" + kGuid, "Other", TEditFlags{}, "", "", "x.dll,1");
+         }},
         {"Register fileclass below a new class identifier",
          [](TRegistryWriter& w) {
-             RegisterFileClass(w, "CLSID\\{11111111-2222-3333-4444-555555555555}", "New", TEditFlags{},
-                               "", "", "");
+             RegisterFileClass(w, "CLSID\\{11111111-2222-3333-4444-555555555555}", "New",
+                               TEditFlags{}, "", "", "");
          }},
         {"Delete fileclass 'txtfile'", [](TRegistryWriter& w) { DeleteFileClass(w, "txtfile"); }},
-        {"Delete fileclass of the class identifier", [](TRegistryWriter& w) { DeleteFileClass(w, "CLSID\\" + kGuid); }},
+        {"Delete fileclass of the class identifier",
+         [](TRegistryWriter& w) { DeleteFileClass(w, "CLSID\\" + kGuid); }},
         {"Delete fileclass 'abcfile' with 3 extensions",
          [](TRegistryWriter& w) {
              for (const char* ext : {".ab3", ".ab2", ".ab1"})
                  DeleteExtension(w, ext);
              DeleteFileClass(w, "abcfile");
+         }},
+        {"Change the flags of 'txtfile' and delete it",
+         [](TRegistryWriter& w) {
+             SetEditFlagsBits(w, "txtfile", 0x20, 0x20);
+             DeleteFileClass(w, "txtfile");
+         }},
+        {"Add an action to 'txtfile' and delete it",
+         [](TRegistryWriter& w) {
+             AddAction(w, "txtfile", "edit", "", "ed.exe %1");
+             DeleteFileClass(w, "txtfile");
          }},
         {"Associate '.ab1' with 'txtfile' and delete 'abcfile'",
          [](TRegistryWriter& w) {
@@ -148,10 +166,12 @@ TEST(UndoRoundTripTest, EveryLayerWriteIsUndoneByteForByteAfterARestart) {
         BuildRichRegistry();
         const std::string before = WholeRegistry();
         const std::string path = JournalPath();
+        std::vector<TKeyImage> firstStates;
         {
             TUndoJournal journal(path);
             TRegistryWriter w(&journal, command.name);
             command.run(w);
+            firstStates = journal.ChangedKeys();
         }
         ASSERT_NE(WholeRegistry(), before) << "the command changed nothing";
 
@@ -165,6 +185,13 @@ TEST(UndoRoundTripTest, EveryLayerWriteIsUndoneByteForByteAfterARestart) {
         EXPECT_EQ(restarted.Count(), 0u);
         EXPECT_EQ(TUndoJournal(path).Count(), 0u) << "the undo is not kept in the file";
         std::remove(path.c_str());
+
+        // The first states the journal keeps for a backup undo the command too.
+        TRegistryWriter again(nullptr, command.name);
+        command.run(again);
+        for (const TKeyImage& image : firstStates)
+            RestoreKey(image);
+        EXPECT_EQ(WholeRegistry(), before) << "from the first states";
     }
 }
 

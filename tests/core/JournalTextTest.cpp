@@ -30,6 +30,8 @@ TKeyImage RichImage() {
         Raw("Empty binary", REG_BINARY, ""),
         Raw("None", REG_NONE, "\x01"),
         Raw("Odd type", 0x2A, "z"),
+        Raw("High type", 0xFFFF0011, "\x11"),
+        Raw("Highest type", 0xFFFFFFFF, ""),
         Raw("\x01\xff name with \" and \\", REG_SZ, std::string("v\0", 2)),
     };
     TKeyTree deep{
@@ -191,6 +193,10 @@ TEST(JournalTextTest, HandEditsStopTheReadingAtTheSpoiltLine) {
          "line 4: the last line is cut off"},
         {"huge numbers", head + "entry 99999999999999999999 \"x\"\n", 0, 2,
          "line 2: a malformed entry line"},
+        {"a type beyond 32 bits",
+         head + entry +
+             "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\nvalue \"v\" 4294967296 hex:\nend\n",
+         1, 4, "line 6: a malformed value line"},
         // Restoring such images would write keys or values other than the
         // ones the entry names.
         {"image key named unlike its path",

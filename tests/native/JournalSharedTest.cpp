@@ -1,7 +1,8 @@
 // Two runs of the program writing one journal file (a window and the command
 // line): entry numbers are never given twice, an entry goes on after the
 // other's lines, an undo acts only on the step the user saw, compaction keeps
-// what the other wrote, and appends of two real processes take turns.
+// what the other wrote, appends of two real processes take turns, and a key
+// both change is changed by one only after the other's change is made.
 #include "association/DataType.h"
 #include "association/RegistryWriter.h"
 #include "association/UndoJournal.h"
@@ -10,8 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -114,4 +117,26 @@ TEST_F(JournalSharedTest, AppendsOfTwoProcessesTakeTurns) {
     EXPECT_EQ(contents.Whole, text.size()) << contents.Problem;
     EXPECT_EQ(contents.Entries.size(), 2u * kCommands);
     EXPECT_EQ(contents.LastId, 2 * kCommands);
+}
+
+TEST_F(JournalSharedTest, TheOtherRunChangesAKeyOnlyAfterThisChangeOfItIsMade) {
+    const std::string path = FreshPath("corvix-shared-key.log");
+    PutString(".k", "", "k0");
+    TUndoJournal window(path), commandLine(path);
+    std::thread other;
+    {
+        TRegistryWriter writer(&window, "window");
+        TKeyChange change = writer.Key(HKEY_CLASSES_ROOT, ".k");
+        other = std::thread([&] { Associate(commandLine, ".k", "k2"); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_TRUE(change.OpenKey(".k", false));
+        change.WriteString("", "k1");
+    }
+    other.join();
+    EXPECT_EQ(GetExtensionClass(".k"), "k2");
+    TUndoJournal restarted(path);
+    ASSERT_TRUE(restarted.UndoLast().Complete());
+    EXPECT_EQ(GetExtensionClass(".k"), "k1");
+    ASSERT_TRUE(restarted.UndoLast().Complete());
+    EXPECT_EQ(GetExtensionClass(".k"), "k0");
 }

@@ -1,6 +1,7 @@
 // The registry refusing the journal: a before-image that can't be read stops
-// the command before anything is written, and a restore refused part-way says
-// which keys came back and keeps the entry for another try.
+// the command before anything is written (or, when the user agrees, lets it
+// go on without undo, and then no run offers its step), and a restore refused
+// part-way says which keys came back and keeps the entry for another try.
 #include "association/DataType.h"
 #include "association/UndoJournal.h"
 #include "platform/FakeControl.h"
@@ -9,9 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include "association/RegistryWriter.h"
 #include "support/NoUndo.h"
+#include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -124,4 +126,27 @@ TEST_F(UndoFailureTest, AKeyTheCommandCreatedThatCantBeDeletedIsReported) {
                                      "HKEY_CLASSES_ROOT\\.new (error 5: access denied).");
     EXPECT_TRUE(journal.UndoLast().Complete());
     EXPECT_EQ(DumpRegistry(), before);
+}
+
+TEST_F(UndoFailureTest, AStepThatWentOnWithoutUndoIsOfferedNowhere) {
+    BuildClassWithExtensions();
+    const std::string path = FreshPath();
+    TUndoJournal journal(path);
+    std::unique_ptr<TUndoJournal> other; // another run, which saw the step begun
+    {
+        TRegistryWriter w(&journal, "Delete fileclass 'abcfile' with 3 extensions");
+        w.onJournalFailure = [](const std::string&) { return true; };
+        DeleteExtension(w, ".ab3");
+        other = std::make_unique<TUndoJournal>(path);
+        fake::FailNext(fake::Fault::EnumValue); // the image of .ab2 can't be read
+        DeleteExtension(w, ".ab2");
+        DeleteFileClass(w, "abcfile");
+        EXPECT_TRUE(w.WithoutUndo());
+    }
+    EXPECT_FALSE(journal.CanUndo());
+    EXPECT_FALSE(TUndoJournal(path).CanUndo());
+    ASSERT_TRUE(other->CanUndo());
+    EXPECT_THROW(other->UndoLast(), EJournalError);
+    EXPECT_FALSE(other->CanUndo());
+    EXPECT_TRUE(HasKey(".ab1") && !HasKey(".ab3")) << "nothing undone";
 }

@@ -178,14 +178,16 @@ TEST_F(MainUndoTest, ABackupHoldsTheChangedKeysOrAllAsRegedit4) {
     f.Commands().Settings().OptimizeSystem = false; // the link goes, the key stays
     ClickItem(".txt");
     f.btnExtDissocClick();
+    ClickItem(".one");
+    f.DeleteExtensionItemClick();
 
-    dialogs_.Expect(TDialogKind::Confirmation, mrNo); // only the changed keys
+    dialogs_.Expect(TDialogKind::Confirmation, mrNo); // the changed keys as they were
     f.ExportBackupItem.Click();
     std::string text;
     ASSERT_TRUE(ReadWholeFile(file, text));
-    EXPECT_EQ(text,
-              "REGEDIT4\r\n\r\n[HKEY_CLASSES_ROOT\\.txt]\r\n\"Content Type\"=\"text/plain\"\r\n"
-              "\r\n[HKEY_CLASSES_ROOT\\.txt\\ShellNew]\r\n\"NullFile\"=\"\"\r\n\r\n");
+    EXPECT_EQ(text, "REGEDIT4\r\n\r\n[HKEY_CLASSES_ROOT\\.txt]\r\n@=\"txtfile\"\r\n"
+                    "\"Content Type\"=\"text/plain\"\r\n\r\n[HKEY_CLASSES_ROOT\\.txt\\ShellNew]\r\n"
+                    "\"NullFile\"=\"\"\r\n\r\n[HKEY_CLASSES_ROOT\\.one]\r\n@=\"oneclass\"\r\n\r\n");
 
     dialogs_.Expect(TDialogKind::Confirmation, mrYes); // all of HKEY_CLASSES_ROOT
     f.ExportBackupItem.Click();
