@@ -84,6 +84,8 @@ void PlantRegistry() {
     // The user's Explorer choices: another class, an application, the class
     // itself (fine), only the lists Explorer offers (fine).
     PutString(std::string(kFileExts) + ".txt", "Progid", "otherfile", HKEY_CURRENT_USER);
+    // A "UserChoice" without a "Progid" leaves the extension's own in force.
+    PutString(std::string(kFileExts) + ".txt\\UserChoice", "Hash", "x", HKEY_CURRENT_USER);
     PutString(std::string(kFileExts) + ".gone\\UserChoice", "Progid", "Applications\\app.exe",
               HKEY_CURRENT_USER);
     PutString(std::string(kFileExts) + ".doc", "Progid", "DocFile", HKEY_CURRENT_USER);
