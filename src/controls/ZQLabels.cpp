@@ -5,6 +5,7 @@
 #include "association/RegisteredProgram.h"
 #include "support/Exception.h"
 #include "toolkit/Application.h"
+#include "toolkit/SystemFunctions.h"
 
 std::vector<TTextCopy> TextCopiesOf(TZQTextStyle style, int shadowIndent) {
     using C = TCopyColor;
@@ -278,8 +279,7 @@ LRESULT TZQCustomLabel::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
         if (!hovering_) {
             // Ask for WM_MOUSELEAVE, so that leaving the label is seen.
-            TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, Handle(), 0};
-            TrackMouseEvent(&track);
+            TrackMouseLeave(Handle());
             MouseEnter();
         }
         return 0;

@@ -3,6 +3,7 @@
 #include "commands/CommandLine.h"
 
 #include "platform/Win32.h"
+#include "toolkit/SystemFunctions.h"
 
 #include <ostream>
 #include <streambuf>
@@ -51,10 +52,7 @@ void ReachCallersConsole() {
     const HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
     if (out && out != INVALID_HANDLE_VALUE && err && err != INVALID_HANDLE_VALUE)
         return;
-    using TAttachConsole = BOOL(WINAPI*)(DWORD);
-    const auto attach = reinterpret_cast<TAttachConsole>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "AttachConsole")));
-    if (!attach || !attach(static_cast<DWORD>(-1))) // ATTACH_PARENT_PROCESS
+    if (!AttachParentConsole())
         return;
     const auto open = [] {
         return CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
