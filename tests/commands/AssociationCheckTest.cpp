@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace {
@@ -323,7 +322,7 @@ TEST_F(AssociationCheckTest, FindingsThatNoLongerHoldOrAreNotRepairableAreLeftUn
 
 TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
     const auto corvix = [&](std::vector<std::string> args, std::string* out = nullptr) {
-        std::ostringstream o, e;
+        TStringWriter o, e;
         const int code = RunCommandLine(args, Settings(), o, e);
         if (out)
             *out = o.str();
