@@ -46,7 +46,9 @@ std::vector<std::string> ExplorerChoiceKeys() {
 
 TExplorerChoice GetExplorerChoice(const std::string& ext) {
     TExplorerChoice choice;
-    const std::string key = kFileExts + "\\" + ext;
+    // Absolute paths: "Progid" and "Application" lie in the extension's own
+    // key, not below "UserChoice" when that was opened first.
+    const std::string key = "\\" + kFileExts + "\\" + ext;
     TRegistry reg = UserRegistry();
     if (reg.OpenKey(key + "\\UserChoice", false)) {
         choice.Target = TextOf(reg, "Progid");

@@ -1,5 +1,7 @@
 #include "association/KeyImage.h"
 
+#include "support/AnsiText.h"
+
 #include <algorithm>
 
 namespace {
@@ -231,9 +233,20 @@ void RestoreKey(const TKeyImage& image) {
 }
 
 bool SameKeyName(const std::string& a, const std::string& b) {
+    // Walked by character: the second byte of a double-byte character may
+    // look like a letter ("ア" is 83 41) but has no case.
     auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return fold(x) == fold(y); });
+    if (a.size() != b.size())
+        return false;
+    for (std::string::size_type i = 0; i < a.size();) {
+        const std::string::size_type next = NextCharPos(a, i);
+        if (next != NextCharPos(b, i))
+            return false;
+        if (next == i + 2 ? a.compare(i, 2, b, i, 2) != 0 : fold(a[i]) != fold(b[i]))
+            return false;
+        i = next;
+    }
+    return true;
 }
 
 bool IsSameOrBelow(const std::string& path, const std::string& ancestor) {

@@ -7,6 +7,7 @@
 #include "support/TextCompare.h"
 
 #include <algorithm>
+#include <numeric>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -201,10 +202,25 @@ bool FindingHolds(const TFinding& finding) {
 }
 
 void SortFindings(std::vector<TFinding>& findings) {
-    std::stable_sort(findings.begin(), findings.end(), [](const TFinding& a, const TFinding& b) {
+    SortFindingsBy(findings, [](const TFinding& a, const TFinding& b) {
         const int order = CompareText(a.Name, b.Name);
         return order != 0 ? order < 0 : a.Kind < b.Kind;
     });
+}
+
+void SortFindingsBy(std::vector<TFinding>& findings, const TFindingOrder& less) {
+    // The positions are sorted, not the findings: the sort's code, made for
+    // each element type and order, is small for numbers and large for a
+    // record of four texts.
+    std::vector<size_t> order(findings.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return less(findings[a], findings[b]); });
+    std::vector<TFinding> sorted;
+    sorted.reserve(findings.size());
+    for (size_t i : order)
+        sorted.push_back(std::move(findings[i]));
+    findings.swap(sorted);
 }
 
 TCheckResult CheckAssociations(const TCheckProgress& progress) {

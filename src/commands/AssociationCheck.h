@@ -63,3 +63,7 @@ bool FindingHolds(const TFinding& finding);
 
 // Sorts findings by name, then kind (equal ones keep their order).
 void SortFindings(std::vector<TFinding>& findings);
+
+// Sorts findings by `less`; equal ones keep their order.
+using TFindingOrder = std::function<bool(const TFinding& a, const TFinding& b)>;
+void SortFindingsBy(std::vector<TFinding>& findings, const TFindingOrder& less);

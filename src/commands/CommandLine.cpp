@@ -10,7 +10,6 @@
 #include <cstring>
 #include <functional>
 #include <map>
-#include <ostream>
 
 namespace {
 
@@ -65,7 +64,7 @@ std::string RepairableKinds() {
 }
 
 // --check: the findings, one line each; 1 when there are any.
-int RunCheck(std::ostream& out) {
+int RunCheck(TTextWriter& out) {
     const TCheckResult result = CheckAssociations();
     for (const TFinding& finding : result.Findings)
         out << FindingLine(finding) << "\n";
@@ -74,7 +73,7 @@ int RunCheck(std::ostream& out) {
 
 // --repair KIND [NAME]: the findings of that kind (of that name), repaired as
 // one change. None of the kind is nothing to do; a named one not found fails.
-int RunRepair(const TArguments& a, TCommands& commands, std::ostream& out, std::ostream& err) {
+int RunRepair(const TArguments& a, TCommands& commands, TTextWriter& out, TTextWriter& err) {
     TFindingKind kind = TFindingKind::MissingClass;
     FindingKindOfName(a.operands[0], kind);
     std::vector<TFinding> chosen;
@@ -191,7 +190,7 @@ TArguments Parse(const std::vector<std::string>& args) {
 
 // Runs the parsed command; the change commands' TChange says whether they
 // did anything.
-int Run(const TArguments& a, TCommands& commands, std::ostream& out, std::ostream& err) {
+int Run(const TArguments& a, TCommands& commands, TTextWriter& out, TTextWriter& err) {
     const std::string option = a.command->option;
     const auto operand = [&](size_t i) { return a.operands[i]; };
     if (option == "--list") {
@@ -327,7 +326,7 @@ std::string CommandLineUsage() {
 }
 
 int RunCommandLine(const std::vector<std::string>& args, const std::string& settingsPath,
-                   std::ostream& out, std::ostream& err) {
+                   TTextWriter& out, TTextWriter& err) {
     TArguments parsed;
     try {
         parsed = Parse(args);

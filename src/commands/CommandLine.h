@@ -1,9 +1,10 @@
 // corvix.exe with arguments: a console tool on the command layer. It writes
-// to the streams it is given (the standard handles), never to a window, and
+// to the writers it is given (the standard handles), never to a window, and
 // ends with one of the exit codes below.
 #pragma once
 
-#include <iosfwd>
+#include "support/TextWriter.h"
+
 #include <string>
 #include <vector>
 
@@ -23,4 +24,4 @@ std::string CommandLineUsage();
 // the settings file at `settingsPath` (the undo journal beside it). Output
 // goes to `out`, questions, warnings and errors to `err`.
 int RunCommandLine(const std::vector<std::string>& args, const std::string& settingsPath,
-                   std::ostream& out, std::ostream& err);
+                   TTextWriter& out, TTextWriter& err);

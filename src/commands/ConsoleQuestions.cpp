@@ -1,7 +1,5 @@
 #include "commands/ConsoleQuestions.h"
 
-#include <ostream>
-
 std::string ConsoleText(const std::string& text) {
     std::string lines;
     for (size_t i = 0; i < text.size(); ++i) {

@@ -7,8 +7,8 @@
 
 #include "commands/Questions.h"
 #include "support/Exception.h"
+#include "support/TextWriter.h"
 
-#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -20,7 +20,7 @@ public:
 
 class TConsoleQuestions : public TQuestions {
 public:
-    TConsoleQuestions(std::ostream& err, bool yes, bool keep, bool noUndo)
+    TConsoleQuestions(TTextWriter& err, bool yes, bool keep, bool noUndo)
         : err_(err), yes_(yes), keep_(keep), noUndo_(noUndo) {}
 
     TAnswer Ask(const TQuestion& question) override;
@@ -32,7 +32,7 @@ public:
     const std::vector<std::string>& Unanswered() const { return unanswered_; }
 
 private:
-    std::ostream& err_;
+    TTextWriter& err_;
     bool yes_;
     bool keep_;
     bool noUndo_;

@@ -1,10 +1,13 @@
 #include "controls/ZQLabels.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "association/RegisteredProgram.h"
 #include "support/Exception.h"
 #include "toolkit/Application.h"
+#include "toolkit/Fonts.h"
+#include "toolkit/SystemFunctions.h"
 
 std::vector<TTextCopy> TextCopiesOf(TZQTextStyle style, int shadowIndent) {
     using C = TCopyColor;
@@ -128,6 +131,7 @@ void TZQCustomLabel::SetShadowIndent(int value) {
         return;
     shadowIndent_ = value;
     Repaint();
+    AdjustBounds(); // copies further right need room
 }
 
 void TZQCustomLabel::SetTextStyle(TZQTextStyle value) {
@@ -135,6 +139,7 @@ void TZQCustomLabel::SetTextStyle(TZQTextStyle value) {
         return;
     textStyle_ = value;
     Repaint();
+    AdjustBounds(); // copies further right need room
 }
 
 void TZQCustomLabel::SetTransparent(bool value) {
@@ -184,19 +189,20 @@ void TZQCustomLabel::AdjustBounds() {
     std::string text = Text();
     if (text.empty() || (options_.showAccelChar && text == "&"))
         text += " ";
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Font());
-    RECT r = {0, 0, wordWrap_ ? Width() : 0, 0};
-    DrawTextA(dc, text.c_str(), -1, &r,
-              DT_CALCRECT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0) |
-                  (options_.showAccelChar ? 0 : DT_NOPREFIX));
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    // As wide as the drawing reaches, not just as the text measures, and the
+    // copies of the text style that are drawn further right with it.
+    const SIZE size = DrawnTextSize(text, wordWrap_ ? Width() : 0,
+                                    DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0) |
+                                        (options_.showAccelChar ? 0 : DT_NOPREFIX),
+                                    Font());
+    int shifted = 0;
+    for (const TTextCopy& copy : TextCopiesOf(textStyle_, shadowIndent_))
+        shifted = std::max(shifted, copy.offset);
     const int frame = (border_ != bsNone ? 1 : 0) + (bevel_ != bvNone ? 1 : 0);
     TBounds b = Bounds();
     const int right = b.Right();
-    b.width = r.right + frame;
-    b.height = r.bottom + frame;
+    b.width = size.cx + shifted + frame;
+    b.height = size.cy + frame;
     if (options_.alignment == TTextAlignment::Right)
         b.left = right - b.width;
     SetBounds(b);
@@ -278,8 +284,7 @@ LRESULT TZQCustomLabel::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
         if (!hovering_) {
             // Ask for WM_MOUSELEAVE, so that leaving the label is seen.
-            TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, Handle(), 0};
-            TrackMouseEvent(&track);
+            TrackMouseLeave(Handle());
             MouseEnter();
         }
         return 0;

@@ -3,7 +3,7 @@
 // their link when clicked and offer to open or copy it (TZQUrlLabel).
 //
 // A label is a small child window that paints itself; it tracks the mouse
-// entering and leaving it (TrackMouseEvent), so hover colours go back when
+// entering and leaving it (TrackMouseLeave), so hover colours go back when
 // the pointer leaves.
 #pragma once
 

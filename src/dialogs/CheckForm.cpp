@@ -165,7 +165,7 @@ void TCheckForm::SortBy(int column) {
     sortColumn_ = column;
     // Equal cells keep the check's order: by name, then kind.
     SortFindings(findings_);
-    std::stable_sort(findings_.begin(), findings_.end(), [&](const TFinding& a, const TFinding& b) {
+    SortFindingsBy(findings_, [&](const TFinding& a, const TFinding& b) {
         const int order = column == 0 ? static_cast<int>(a.Kind) - static_cast<int>(b.Kind)
                                       : CompareText(CellText(a, column), CellText(b, column));
         return ascending_ ? order < 0 : order > 0;

@@ -1,5 +1,7 @@
 #include "dialogs/ProgramPicker.h"
 
+#include "toolkit/SystemFunctions.h"
+
 #include <commdlg.h>
 
 namespace {
@@ -7,7 +9,7 @@ namespace {
 bool SystemPicker(HWND owner, std::string& path) {
     char file[MAX_PATH] = "";
     OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
+    ofn.lStructSize = OpenFileNameSize();
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = "Programs (*.exe;*.com;*.bat;*.cmd)\0*.exe;*.com;*.bat;*.cmd\0"
                       "All files (*.*)\0*.*\0";

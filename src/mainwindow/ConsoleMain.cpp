@@ -3,39 +3,35 @@
 #include "commands/CommandLine.h"
 
 #include "platform/Win32.h"
-
-#include <ostream>
-#include <streambuf>
+#include "toolkit/SystemFunctions.h"
 
 namespace {
 
-// A stream buffer that writes to a Windows handle, each "\n" as "\r\n" as
-// console programs do; a handle that can't be written to takes the text and
-// drops it.
-class THandleBuffer : public std::streambuf {
+// Writes to a Windows handle, each "\n" as "\r\n" as console programs do;
+// a handle that can't be written to takes the text and drops it.
+class THandleWriter : public TTextWriter {
 public:
-    explicit THandleBuffer(HANDLE handle) : handle_(handle) {}
-    ~THandleBuffer() override { sync(); }
+    explicit THandleWriter(HANDLE handle) : handle_(handle) {}
+    ~THandleWriter() override { Flush(); }
+    THandleWriter(const THandleWriter&) = delete;
+    THandleWriter& operator=(const THandleWriter&) = delete;
 
-protected:
-    int_type overflow(int_type c) override {
-        if (c == traits_type::eof())
-            return traits_type::not_eof(c);
-        if (c == '\n')
-            pending_ += '\r';
-        pending_ += static_cast<char>(c);
+    void Write(const char* text, std::size_t size) override {
+        for (std::size_t i = 0; i < size; ++i) {
+            if (text[i] == '\n')
+                pending_ += '\r';
+            pending_ += text[i];
+        }
         if (pending_.size() >= 4096)
-            sync();
-        return c;
+            Flush();
     }
-    int sync() override {
+    void Flush() {
         if (!pending_.empty() && handle_ && handle_ != INVALID_HANDLE_VALUE) {
             DWORD written = 0;
             WriteFile(handle_, pending_.data(), static_cast<DWORD>(pending_.size()), &written,
                       nullptr);
         }
         pending_.clear();
-        return 0;
     }
 
 private:
@@ -51,10 +47,7 @@ void ReachCallersConsole() {
     const HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
     if (out && out != INVALID_HANDLE_VALUE && err && err != INVALID_HANDLE_VALUE)
         return;
-    using TAttachConsole = BOOL(WINAPI*)(DWORD);
-    const auto attach = reinterpret_cast<TAttachConsole>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "AttachConsole")));
-    if (!attach || !attach(static_cast<DWORD>(-1))) // ATTACH_PARENT_PROCESS
+    if (!AttachParentConsole())
         return;
     const auto open = [] {
         return CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
@@ -70,12 +63,10 @@ void ReachCallersConsole() {
 
 int RunConsole(const std::vector<std::string>& args, const std::string& settingsPath) {
     ReachCallersConsole();
-    THandleBuffer outBuffer(GetStdHandle(STD_OUTPUT_HANDLE));
-    THandleBuffer errBuffer(GetStdHandle(STD_ERROR_HANDLE));
-    std::ostream out(&outBuffer);
-    std::ostream err(&errBuffer);
+    THandleWriter out(GetStdHandle(STD_OUTPUT_HANDLE));
+    THandleWriter err(GetStdHandle(STD_ERROR_HANDLE));
     const int code = RunCommandLine(args, settingsPath, out, err);
-    out.flush();
-    err.flush();
+    out.Flush();
+    err.Flush();
     return code;
 }

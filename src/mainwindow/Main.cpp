@@ -13,6 +13,7 @@
 #include "support/ZQIniFiles.h"
 #include "toolkit/Application.h"
 #include "toolkit/FirstInstance.h"
+#include "toolkit/SystemFunctions.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // With arguments the program is a console tool and shows no window.
@@ -36,9 +37,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     } catch (const std::system_error&) {
         // No thread to be had: the window scans when it is shown.
     }
-    INITCOMMONCONTROLSEX controls = {sizeof controls,
-                                     ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    InitCommonControlClasses(ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES);
     // Module start-up: the per-user extension visibility switch is read once.
     // Nothing reads the answer later; the system settings dialog reads the
     // switch itself.

@@ -14,6 +14,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/DesignScale.h"
 #include "toolkit/Handles.h"
+#include "toolkit/SystemFunctions.h"
 
 namespace {
 
@@ -146,8 +147,7 @@ void TMainForm::ScanRegistry(TStringList* extensions) {
         if (progressPanel)
             progressPanel->Show(job->Read(), job->Total());
         const DWORD wake = commandsOff ? QS_ALLINPUT : QS_PAINT | QS_SENDMESSAGE;
-        if (MsgWaitForMultipleObjectsEx(1, &finishedEvent, kProgressInterval, wake,
-                                        MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0 + 1) {
+        if (WaitForEventOrMessages(finishedEvent, kProgressInterval, wake) == WAIT_OBJECT_0 + 1) {
             if (commandsOff)
                 Application.ProcessMessages(); // closing the window stops the scan
             else

@@ -7,6 +7,7 @@
 #include "commands/Commands.h"
 #include "index/ZQFileAssoc.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/SystemFunctions.h"
 
 #include <commdlg.h>
 
@@ -14,7 +15,7 @@
 bool AskForBackupFile(HWND owner, std::string& path) {
     char file[MAX_PATH] = "backup.reg";
     OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof ofn;
+    ofn.lStructSize = OpenFileNameSize();
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = "Registration files (*.reg)\0*.reg\0All files (*.*)\0*.*\0";
     ofn.lpstrFile = file;

@@ -1,5 +1,7 @@
 #include "support/GuideLink.h"
 
+#include "support/AnsiText.h"
+
 #include <cctype>
 
 namespace {
@@ -47,7 +49,7 @@ size_t ProgramEnd(const std::string& command, std::string& program) {
 
 std::string GuideFileName(const std::string& helpFile) {
     const size_t dot = helpFile.find_last_of('.');
-    const size_t slash = helpFile.find_last_of("\\/");
+    const size_t slash = FindLastCharOf(helpFile, "\\/");
     const bool hasExtension =
         dot != std::string::npos && (slash == std::string::npos || dot > slash);
     return (hasExtension ? helpFile.substr(0, dot) : helpFile) + ".html";
@@ -65,7 +67,15 @@ std::string FileUrl(const std::string& path, const std::string& anchor) {
     // A network path names its server where a local one has the empty host.
     const bool network = path.compare(0, 2, "\\\\") == 0;
     std::string url = network ? "file://" : "file:///";
-    for (char c : network ? path.substr(2) : path) {
+    const std::string local = network ? path.substr(2) : path;
+    // Walked by character: the second byte of a double-byte character may be
+    // 0x5C, the byte of a backslash, and stays as it is.
+    for (std::string::size_type i = 0; i < local.size(); i = NextCharPos(local, i)) {
+        if (NextCharPos(local, i) == i + 2) {
+            url.append(local, i, 2);
+            continue;
+        }
+        const char c = local[i];
         switch (c) {
         case '\\':
             url += '/';

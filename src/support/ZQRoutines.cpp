@@ -144,3 +144,16 @@ bool IsWindows95Family() {
     OSVERSIONINFOA rec;
     return QueryVersionRecord(rec) && rec.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
 }
+
+unsigned OpenFileNameSizeOf(const OSVERSIONINFOA& rec) {
+    const bool newDialogs = rec.dwPlatformId == VER_PLATFORM_WIN32_NT && rec.dwMajorVersion >= 5;
+    return newDialogs ? 88 : 76;
+}
+
+unsigned ToolInfoSizeOf(unsigned major, unsigned minor) {
+    if (major >= 6)
+        return 48;
+    if (major > 4 || (major == 4 && minor >= 70))
+        return 44;
+    return 40;
+}

@@ -36,3 +36,18 @@ void GetOSName(std::string& name);
 // True on Windows 95, 98 and ME; false on the NT family (and when the
 // platform gives no version record).
 bool IsWindows95Family();
+
+// Structures that grew with later systems, which older ones refuse when
+// given the newer size.
+//
+// The size of OPENFILENAMEA the common dialogs of a system accept: 88 bytes
+// (with the places bar's FlagsEx) on the NT family from Windows 2000 on, 76
+// (OPENFILENAME_SIZE_VERSION_400) on Windows 95, 98, ME and NT 4, whose
+// dialogs otherwise fail as if cancelled.
+unsigned OpenFileNameSizeOf(const OSVERSIONINFOA& rec);
+
+// The size of TTTOOLINFOA a tool tip of the common controls of version
+// major.minor accepts: 48 bytes from version 6, 44 (with lParam) from 4.70,
+// else 40 (TTTOOLINFOA_V1_SIZE, also for an unknown version, 0.0). A tool
+// given a larger size than its version knows is refused.
+unsigned ToolInfoSizeOf(unsigned major, unsigned minor);

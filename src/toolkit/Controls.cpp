@@ -3,6 +3,7 @@
 #include "toolkit/DesignScale.h"
 #include "toolkit/DialogRequest.h"
 #include "toolkit/Fonts.h"
+#include "toolkit/SystemFunctions.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ void TButton::Click() {
     // also when the handler fails (its error box shown); a handler that
     // wants the form to stay open sets the form's result back to mrNone.
     if (modalResult_ != mrNone)
-        SendMessageA(GetAncestor(Handle(), GA_ROOT), CM_MODALRESULT, modalResult_, 0);
+        SendMessageA(RootWindow(Handle()), CM_MODALRESULT, modalResult_, 0);
     if (onClick)
         onClick();
 }

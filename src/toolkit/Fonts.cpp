@@ -60,3 +60,44 @@ SIZE TextExtent(const std::string& text, int width, bool wordBreak, HFONT font) 
     ReleaseDC(nullptr, dc);
     return {r.right, r.bottom};
 }
+
+SIZE DrawnTextSize(const std::string& text, int width, UINT flags, HFONT font) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldFont = SelectObject(dc, font ? font : DefaultFont());
+    RECT r = {0, 0, width, 0};
+    DrawTextA(dc, text.c_str(), -1, &r, flags | DT_CALCRECT);
+    SIZE size = {r.right, r.bottom};
+    // Drawn unclipped, black on white, into a bitmap with room to the right:
+    // the last column holding a black pixel ends the text.
+    const int room = r.bottom; // more than any glyph reaches past its advance
+    const int cx = r.right + room, cy = r.bottom;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    TBitmapHandle bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (bitmap && cx > 0 && cy > 0 && !(flags & DT_WORDBREAK)) {
+        HGDIOBJ oldBitmap = SelectObject(dc, bitmap.Get());
+        RECT all = {0, 0, cx, cy};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkMode(dc, TRANSPARENT);
+        DrawTextA(dc, text.c_str(), -1, &r, (flags & ~DT_CALCRECT) | DT_NOCLIP);
+        GdiFlush();
+        const auto* pixels = static_cast<const DWORD*>(bits);
+        for (int x = cx - 1; x >= size.cx; --x) {
+            bool set = false;
+            for (int y = 0; y < cy && !set; ++y)
+                set = (pixels[y * cx + x] & 0xFFFFFF) != 0xFFFFFF;
+            if (set) {
+                size.cx = x + 1;
+                break;
+            }
+        }
+        SelectObject(dc, oldBitmap);
+    }
+    SelectObject(dc, oldFont);
+    DeleteDC(dc);
+    return size;
+}

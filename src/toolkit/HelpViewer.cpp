@@ -2,6 +2,7 @@
 
 #include <shlwapi.h>
 
+#include "support/AnsiText.h"
 #include "support/Exception.h"
 #include "support/GuideLink.h"
 
@@ -16,7 +17,7 @@ std::string ProgramFolder() {
     char path[MAX_PATH] = "";
     const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
     std::string folder(path, length < sizeof path ? length : 0);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
+    return FolderOfPath(folder); // by character: Far East names
 }
 
 // Windows Vista and later ship no viewer for help files (only a stub that

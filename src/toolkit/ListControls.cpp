@@ -3,6 +3,7 @@
 #include "support/StringList.h"
 #include "toolkit/DesignScale.h"
 #include "toolkit/Fonts.h"
+#include "toolkit/SystemFunctions.h"
 
 namespace {
 
@@ -217,12 +218,10 @@ void TComboBox::AfterCreate() {
         SetWindowPos(Handle(), nullptr, 0, 0, b.width, b.height + 8 * itemHeight + 2,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    // A list-only box has no edit field (some systems name the box itself).
-    COMBOBOXINFO info = {};
-    info.cbSize = sizeof info;
-    if (style_ != TComboStyle::DropDownList && GetComboBoxInfo(Handle(), &info) && info.hwndItem &&
-        info.hwndItem != Handle())
-        edit_ = std::make_unique<TEditPart>(info.hwndItem, *this);
+    // A list-only box has no edit field.
+    if (style_ != TComboStyle::DropDownList)
+        if (const HWND edit = ComboBoxEdit(Handle()))
+            edit_ = std::make_unique<TEditPart>(edit, *this);
 }
 
 TItems TComboBox::Items() const {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/SystemFunctions.h"
+
 namespace {
 
 TMessageLoop* current = nullptr;
@@ -95,7 +97,7 @@ void TMessageLoop::ProcessPaintMessages() {
 void TMessageLoop::ProcessMessage(MSG& msg) {
     if (msg.message == WM_MOUSEMOVE)
         UpdateHint(msg);
-    if (TWindow* root = TWindow::FromHandle(msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr))
+    if (TWindow* root = TWindow::FromHandle(msg.hwnd ? RootWindow(msg.hwnd) : nullptr))
         if (root->PreTranslateMessage(msg))
             return;
     TranslateMessage(&msg);

@@ -3,12 +3,13 @@
 #include "support/Exception.h"
 #include "toolkit/DesignScale.h"
 #include "toolkit/Form.h"
+#include "toolkit/SystemFunctions.h"
 
 namespace {
 
 TOOLINFOA ToolOf(const TWindow& control) {
     TOOLINFOA info = {};
-    info.cbSize = sizeof info;
+    info.cbSize = ToolInfoSize(); // older common controls refuse a larger one
     info.uFlags = TTF_IDISHWND;
     info.hwnd = GetParent(control.Handle());
     info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
@@ -51,7 +52,7 @@ std::string TToolTips::TipOf(const TWindow& control) const {
     // text (our hints are far shorter than the buffer).
     WCHAR wide[1024] = L"";
     TTTOOLINFOW infoW = {};
-    infoW.cbSize = sizeof infoW;
+    infoW.cbSize = ToolInfoSize();
     infoW.hwnd = info.hwnd;
     infoW.uId = info.uId;
     infoW.lpszText = wide;

@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace {
@@ -84,6 +83,8 @@ void PlantRegistry() {
     // The user's Explorer choices: another class, an application, the class
     // itself (fine), only the lists Explorer offers (fine).
     PutString(std::string(kFileExts) + ".txt", "Progid", "otherfile", HKEY_CURRENT_USER);
+    // A "UserChoice" without a "Progid" leaves the extension's own in force.
+    PutString(std::string(kFileExts) + ".txt\\UserChoice", "Hash", "x", HKEY_CURRENT_USER);
     PutString(std::string(kFileExts) + ".gone\\UserChoice", "Progid", "Applications\\app.exe",
               HKEY_CURRENT_USER);
     PutString(std::string(kFileExts) + ".doc", "Progid", "DocFile", HKEY_CURRENT_USER);
@@ -322,7 +323,7 @@ TEST_F(AssociationCheckTest, FindingsThatNoLongerHoldOrAreNotRepairableAreLeftUn
 
 TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
     const auto corvix = [&](std::vector<std::string> args, std::string* out = nullptr) {
-        std::ostringstream o, e;
+        TStringWriter o, e;
         const int code = RunCommandLine(args, Settings(), o, e);
         if (out)
             *out = o.str();

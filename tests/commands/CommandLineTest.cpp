@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <functional>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace {
@@ -38,7 +37,7 @@ protected:
         std::fclose(ini);
     }
     Outcome Corvix(std::vector<std::string> args) {
-        std::ostringstream out, err;
+        TStringWriter out, err;
         const int code = RunCommandLine(args, dir_ + "/settings.ini", out, err);
         return {code, out.str(), err.str()};
     }

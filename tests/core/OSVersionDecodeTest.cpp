@@ -28,6 +28,7 @@ struct Row {
     int code;
     const char* text;
     const char* name;
+    unsigned openFileNameSize; // what its common dialogs accept
 };
 
 const DWORD W9x = VER_PLATFORM_WIN32_WINDOWS;
@@ -37,19 +38,20 @@ const DWORD NT = VER_PLATFORM_WIN32_NT;
 
 TEST(OSVersionDecode, CodeTextAndNameOfEverySystem) {
     const Row rows[] = {
-        {Record(W9x, 4, 0, Build9x(4, 0, 950), " "), 1, "4.0, Build 950", " Windows 95"},
-        {Record(W9x, 4, 0, Build9x(4, 0, 1111), " B"), 2, "4.0, Build 1111", " Windows 95"},
-        {Record(W9x, 4, 0, Build9x(4, 0, 1212), " C"), 1, "4.0, Build 1212", " Windows 95"},
-        {Record(W9x, 4, 10, Build9x(4, 10, 1998), " "), 3, "4.10, Build 1998", "Windows 98"},
-        {Record(W9x, 4, 10, Build9x(4, 10, 2222), " A "), 4, "4.10, Build 2222", "Windows 98SE"},
-        {Record(W9x, 4, 90, 73010104, " "), 5, "4.90, Build 3000", "Windows ME"},
-        {Record(NT, 3, 51, 1057, "Service Pack 5"), 6, "3.51, Build 1057", "Windows NT"},
-        {Record(NT, 4, 0, 1381, "Service Pack 6"), 7, "4.0, Build 1381", "Windows NT"},
-        {Record(NT, 5, 0, 2195, "Service Pack 4"), 8, "5.0, Build 2195", "Windows 2000"},
-        {Record(NT, 5, 1, 2600, "Service Pack 3"), 9, "5.1, Build 2600", "Whistler"},
+        {Record(W9x, 4, 0, Build9x(4, 0, 950), " "), 1, "4.0, Build 950", " Windows 95", 76},
+        {Record(W9x, 4, 0, Build9x(4, 0, 1111), " B"), 2, "4.0, Build 1111", " Windows 95", 76},
+        {Record(W9x, 4, 0, Build9x(4, 0, 1212), " C"), 1, "4.0, Build 1212", " Windows 95", 76},
+        {Record(W9x, 4, 10, Build9x(4, 10, 1998), " "), 3, "4.10, Build 1998", "Windows 98", 76},
+        {Record(W9x, 4, 10, Build9x(4, 10, 2222), " A "), 4, "4.10, Build 2222", "Windows 98SE",
+         76},
+        {Record(W9x, 4, 90, 73010104, " "), 5, "4.90, Build 3000", "Windows ME", 76},
+        {Record(NT, 3, 51, 1057, "Service Pack 5"), 6, "3.51, Build 1057", "Windows NT", 76},
+        {Record(NT, 4, 0, 1381, "Service Pack 6"), 7, "4.0, Build 1381", "Windows NT", 76},
+        {Record(NT, 5, 0, 2195, "Service Pack 4"), 8, "5.0, Build 2195", "Windows 2000", 88},
+        {Record(NT, 5, 1, 2600, "Service Pack 3"), 9, "5.1, Build 2600", "Whistler", 88},
         // Systems after Windows XP are unknown to the program.
-        {Record(NT, 5, 2, 3790, "Service Pack 2"), 0, "5.2, Build 3790", "Unknown"},
-        {Record(NT, 6, 1, 7601, "Service Pack 1"), 0, "6.1, Build 7601", "Unknown"},
+        {Record(NT, 5, 2, 3790, "Service Pack 2"), 0, "5.2, Build 3790", "Unknown", 88},
+        {Record(NT, 6, 1, 7601, "Service Pack 1"), 0, "6.1, Build 7601", "Unknown", 88},
     };
     for (const Row& row : rows) {
         std::string text;
@@ -58,7 +60,19 @@ TEST(OSVersionDecode, CodeTextAndNameOfEverySystem) {
         EXPECT_EQ(text, row.text);
         EXPECT_EQ(OSNameOf(&row.rec), row.name);
         EXPECT_EQ(OSVersionCodeOf(row.rec, nullptr), row.code);
+        EXPECT_EQ(OpenFileNameSizeOf(row.rec), row.openFileNameSize);
     }
+}
+
+TEST(OSVersionDecode, ToolTipsTakeTheToolSizeOfTheirCommonControls) {
+    // 4.00: Windows 95 and NT 4 as shipped; 4.70: Internet Explorer 3;
+    // 5.81: Windows 2000 and ME; 6.0: a program with the XP manifest.
+    const struct {
+        unsigned major, minor, size;
+    } versions[] = {{0, 0, 40},  {4, 0, 40}, {4, 70, 44}, {4, 72, 44},
+                    {5, 81, 44}, {6, 0, 48}, {6, 10, 48}};
+    for (const auto& v : versions)
+        EXPECT_EQ(ToolInfoSizeOf(v.major, v.minor), v.size) << v.major << "." << v.minor;
 }
 
 TEST(OSVersionDecode, EdgeRecords) {

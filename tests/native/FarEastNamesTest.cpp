@@ -8,6 +8,7 @@
 #include "index/FileClassScan.h"
 #include "platform/FakeControl.h"
 #include "support/AnsiText.h"
+#include "support/GuideLink.h"
 #include "support/NameFilter.h"
 #include "support/RegistryDump.h"
 #include "support/ScratchRegistry.h"
@@ -20,11 +21,14 @@
 
 namespace {
 
-// Code page 932: "ソ" is 83 5C, "表" 95 5C, "ポ" 83 7C, "示" 8E A6.
+// Code page 932: "ソ" is 83 5C, "表" 95 5C, "ポ" 83 7C, "示" 8E A6; "ア" 83 41
+// and "ッ" 83 61 differ only in a second byte that looks like "A" and "a".
 const std::string kSo = "\x83\x5C";
 const std::string kHyo = "\x95\x5C";
 const std::string kPo = "\x83\x7C";
 const std::string kJi = "\x8E\xA6";
+const std::string kA = "\x83\x41";
+const std::string kTsu = "\x83\x61";
 
 class FarEastTest : public RegistryTest {
 protected:
@@ -62,9 +66,8 @@ TEST_F(FarEastTest, NameRulesWalkByCharacter) {
 }
 
 TEST_F(FarEastTest, SearchFilterTakesTwoByteCharactersWhole) {
-    // "ア" is 83 41: its second byte, "A", is neither folded nor found alone;
-    // "?" takes the whole character.
-    const std::string kA = "\x83\x41";
+    // The second byte of "ア", "A", is neither folded nor found alone; "?"
+    // takes the whole character.
     EXPECT_FALSE(TNameFilter("a").Matches(kA + ".txt"));
     EXPECT_TRUE(TNameFilter(kA).Matches("x" + kA + "y"));
     EXPECT_TRUE(TNameFilter(".?.").Matches("." + kSo + "."));
@@ -96,20 +99,31 @@ TEST_F(FarEastTest, ExtensionAndClassWithDoubleByteNamesAreScannedAndFound) {
     EXPECT_EQ(filed.Items(), (std::vector<std::string>{"." + kSo}));
 }
 
-TEST_F(FarEastTest, SettingsFileLiesInTheProgramsFolder) {
+TEST_F(FarEastTest, SettingsFileAndGuideLieInTheProgramsFolder) {
+    // The guide's link keeps the second bytes (0x5C) of the folder's name.
     const struct {
         std::string exe;
         std::string settings;
+        std::string guideUrl;
     } cases[] = {
-        {"C:\\" + kSo + "\\corvix.exe", "C:\\" + kSo + "\\settings.ini"},
-        {"C:\\Tools\\" + kSo + kPo + ".exe", "C:\\Tools\\settings.ini"},
-        {"C:\\" + kHyo + "\\" + kSo + ".exe", "C:\\" + kHyo + "\\settings.ini"},
-        {kSo + ".exe", "settings.ini"},
+        {"C:\\" + kSo + "\\corvix.exe", "C:\\" + kSo + "\\settings.ini",
+         "file:///C:/" + kSo + "/Corvix.html#a"},
+        {"C:\\Tools\\" + kSo + kPo + ".exe", "C:\\Tools\\settings.ini",
+         "file:///C:/Tools/Corvix.html#a"},
+        {"C:\\" + kHyo + "\\" + kSo + ".exe", "C:\\" + kHyo + "\\settings.ini",
+         "file:///C:/" + kHyo + "/Corvix.html#a"},
+        {"\\\\" + kSo + "\\" + kHyo + " " + kSo + "\\c.exe",
+         "\\\\" + kSo + "\\" + kHyo + " " + kSo + "\\settings.ini",
+         "file://" + kSo + "/" + kHyo + "%20" + kSo + "/Corvix.html#a"},
+        {kSo + ".exe", "settings.ini", "file:///Corvix.html#a"},
     };
     for (const auto& c : cases) {
         fake::SetModuleFileName(c.exe);
         EXPECT_EQ(SettingsFilePath(), c.settings) << c.exe;
+        EXPECT_EQ(FileUrl(FolderOfPath(c.exe) + GuideFileName("Corvix.hlp"), "a"), c.guideUrl)
+            << c.exe;
     }
+    EXPECT_EQ(GuideFileName("Corvix.h" + kSo), "Corvix.html");
     EXPECT_EQ(FolderOfPath("D:" + kSo), "D:");
 }
 
@@ -119,6 +133,10 @@ TEST_F(FarEastTest, JournalKeepsAndRestoresDoubleByteNames) {
     PutString("." + kSo + "\\" + kHyo + "\\" + kSo, kPo, "x");
     PutString("." + kSo + "\\ShellNew", "", "");
     PutString(kHyo + kJi, "", "Hyouji");
+    // Two keys whose names differ only in a second byte: restoring one keeps
+    // the other.
+    PutString("." + kA, "", "afile");
+    PutString("." + kTsu, "", "tsufile");
     const std::string path = testing::TempDir() + "corvix-far-east-undo.log";
     std::remove(path.c_str());
     const struct {
@@ -132,6 +150,8 @@ TEST_F(FarEastTest, JournalKeepsAndRestoresDoubleByteNames) {
         {"New",
          [](TRegistryWriter& w) { AssociateExtension(w, ".a" + kSo + "b", kHyo + kJi, true); }},
         {"Class", [](TRegistryWriter& w) { DeleteFileClass(w, kHyo + kJi); }},
+        {"Sibling", [](TRegistryWriter& w) { DeleteExtension(w, "." + kA); }},
+        {"Sibling value", [](TRegistryWriter& w) { DissociateExtension(w, "." + kTsu); }},
     };
     for (const auto& command : commands) {
         const std::string before = DumpRegistry();
