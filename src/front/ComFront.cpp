@@ -30,6 +30,13 @@ bool IsNT() {
     return (GetVersion() & 0x80000000u) == 0;
 }
 
+// The wide functions, looked up on the NT family: Windows 95 would refuse to
+// load a program that imports them.
+template <typename F> F Wide(const char* name) {
+    return reinterpret_cast<F>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
+}
+
 // Copies what comes through a pipe to the console until corvix.exe ends.
 struct TRelay {
     HANDLE from = nullptr;
@@ -152,11 +159,19 @@ HANDLE StartProgram(STARTUPINFOA& startup, bool inherit, bool& withArguments,
                     std::string& program) {
     PROCESS_INFORMATION process = {};
     BOOL started = FALSE;
-    if (IsNT()) {
+    using TModuleFileName = DWORD(WINAPI*)(HMODULE, wchar_t*, DWORD);
+    using TCommandLine = wchar_t*(WINAPI*)();
+    using TCreateProcess = BOOL(WINAPI*)(const wchar_t*, wchar_t*, SECURITY_ATTRIBUTES*,
+                                         SECURITY_ATTRIBUTES*, BOOL, DWORD, void*,
+                                         const wchar_t*, STARTUPINFOW*, PROCESS_INFORMATION*);
+    const auto moduleFileName = Wide<TModuleFileName>("GetModuleFileNameW");
+    const auto commandLine = Wide<TCommandLine>("GetCommandLineW");
+    const auto createProcess = Wide<TCreateProcess>("CreateProcessW");
+    if (IsNT() && moduleFileName && commandLine && createProcess) {
         wchar_t path[MAX_PATH];
-        const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+        const DWORD length = moduleFileName(nullptr, path, MAX_PATH);
         const TStart<wchar_t> start = StartOf(std::wstring(path, length < MAX_PATH ? length : 0),
-                                              std::wstring(GetCommandLineW()));
+                                              std::wstring(commandLine()));
         withArguments = start.withArguments;
         STARTUPINFOW wide = {};
         wide.cb = sizeof wide;
@@ -166,7 +181,7 @@ HANDLE StartProgram(STARTUPINFOA& startup, bool inherit, bool& withArguments,
         wide.hStdError = startup.hStdError;
         std::vector<wchar_t> line(start.line.begin(), start.line.end());
         line.push_back(L'\0');
-        started = CreateProcessW(start.program.c_str(), line.data(), nullptr, nullptr,
+        started = createProcess(start.program.c_str(), line.data(), nullptr, nullptr,
                                  inherit && withArguments, 0, nullptr, nullptr, &wide, &process);
         program.assign(start.program.begin(), start.program.end()); // for a message only
     } else {

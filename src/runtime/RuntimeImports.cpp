@@ -7,7 +7,7 @@
 // defines those pointers itself, so the linker takes them from here instead
 // of from the system's import libraries. Each function looks the system's
 // own up at run time and falls back where it is missing. Linked into
-// corvix.exe as an object of its own (an archive member would come too late
+// corvix.exe and corvix.com as an object of its own (an archive member would come too late
 // to stand in). tests/release/check-imports.sh checks that none of them is
 // imported.
 #include "platform/Win32.h"
