@@ -87,6 +87,31 @@ void WriteShellNew(const TRegistry& ext, TShellNewKind kind, const std::string& 
     }
 }
 
+// The names of an extension record about to be written, checked before the
+// first write: an empty class name becomes the extension's own
+// "<ext without point>_auto_file".
+void CheckRecordNames(const std::string& ext, std::string& className,
+                      TPerceivedType perceivedType) {
+    if (!IsValidExtension(ext))
+        throw EValidError::ForExtension(ext);
+    if (className.empty())
+        className = ext.substr(1) + "_auto_file";
+    if (!IsValidFileClass(className))
+        throw EValidError::ForFileClass(className);
+    if (perceivedType < 0 || perceivedType >= PerceivedTypeCount)
+        throw EValidError(std::to_string(static_cast<int>(perceivedType)) +
+                          " is not a valid perceived type.");
+}
+
+// Opens (creating it) the extension key with its class link written. A key
+// that can't be opened or created is reported rather than passed over in
+// silence: the caller would take the refused write for done.
+void WriteClassLink(TRegistry& reg, const std::string& ext, const std::string& className) {
+    if (!reg.OpenKey(ExtensionKey(ext), true))
+        throw ERegistryException("Erzeugung von Schlüssel " + ext + " misslungen");
+    reg.WriteString("", className);
+}
+
 } // namespace
 
 void RegisterExtension(TRegistryWriter& writer, const std::string& ext, std::string& className,
@@ -94,25 +119,12 @@ void RegisterExtension(TRegistryWriter& writer, const std::string& ext, std::str
                        const std::string& noOpenText, TPerceivedType perceivedType,
                        TShellNewKind shellNewKind, const std::string& shellNewData,
                        const TStringList* openWithList, const TStringList* openWithProgIDs) {
-    if (!IsValidExtension(ext))
-        throw EValidError::ForExtension(ext);
-    if (className.empty())
-        className = ext.substr(1) + "_auto_file";
-    if (!IsValidFileClass(className))
-        throw EValidError::ForFileClass(className);
+    CheckRecordNames(ext, className, perceivedType);
     CheckProgramNames(openWithList);
     CheckClassNames(openWithProgIDs);
-    if (perceivedType < 0 || perceivedType >= PerceivedTypeCount)
-        throw EValidError(std::to_string(static_cast<int>(perceivedType)) +
-                          " is not a valid perceived type.");
 
-    // An extension key that can't be opened or created is reported rather
-    // than passed over in silence: the caller would take the refused write
-    // for done.
     TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
-    if (!reg.OpenKey(ExtensionKey(ext), true))
-        throw ERegistryException("Erzeugung von Schlüssel " + ext + " misslungen");
-    reg.WriteString("", className);
+    WriteClassLink(reg, ext, className);
 
     if (!contentType.empty())
         reg.WriteString("Content Type", contentType);
@@ -168,19 +180,9 @@ void DissociateExtension(TRegistryWriter& writer, const std::string& ext) {
 
 void RelinkExtension(TRegistryWriter& writer, const std::string& ext, std::string& className,
                      const std::string& contentType, TPerceivedType perceivedType) {
-    if (!IsValidExtension(ext))
-        throw EValidError::ForExtension(ext);
-    if (className.empty())
-        className = ext.substr(1) + "_auto_file";
-    if (!IsValidFileClass(className))
-        throw EValidError::ForFileClass(className);
-    if (perceivedType < 0 || perceivedType >= PerceivedTypeCount)
-        throw EValidError(std::to_string(static_cast<int>(perceivedType)) +
-                          " is not a valid perceived type.");
+    CheckRecordNames(ext, className, perceivedType);
     TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, ExtensionKey(ext));
-    if (!reg.OpenKey(ExtensionKey(ext), true))
-        throw ERegistryException("Erzeugung von Schlüssel " + ext + " misslungen");
-    reg.WriteString("", className);
+    WriteClassLink(reg, ext, className);
     if (!contentType.empty())
         reg.WriteString("Content Type", contentType);
     if (KeepsXPExtensionEntries())

@@ -284,8 +284,10 @@ int Run(const TArguments& a, TCommands& commands, TTextWriter& out, TTextWriter&
 std::string CommandLineUsage() {
     return "Corvix - inspects and repairs file associations.\n"
            "\n"
-           "corvix.exe                      opens the window\n"
-           "corvix.exe COMMAND [FLAGS]\n"
+           "corvix                          opens the window\n"
+           "corvix COMMAND [FLAGS]\n"
+           "In a console \"corvix\" runs corvix.com, which starts corvix.exe, waits for it\n"
+           "and ends with its exit code.\n"
            "\n"
            "Commands:\n"
            "  --list extensions             every extension key: .ext<TAB>class\n"

@@ -24,6 +24,9 @@
 //       ends the process at once, as a crash would (TerminateProcess: no
 //       window is closed, nothing of the program runs), and waits until it
 //       is gone. Prints exit_code.
+//   winprobe find EXENAME [--caption TEXT] [--timeout SEC]
+//       waits until a process of that file name (EXENAME without its folder)
+//       shows a window with the caption, and prints its pid.
 //   winprobe status PID [--caption TEXT]
 //       prints the status bar's panel 0.
 //   winprobe version FILE
@@ -53,6 +56,7 @@
 #include <windows.h>
 // commctrl.h builds on windows.h, so it comes second.
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cctype>
@@ -361,6 +365,29 @@ int withProcess(const char* pidText, const Options& opt, bool close, bool kill =
     return 0;
 }
 
+// find: the process of that file name (without its folder, any case) whose
+// window with the caption shows; its pid.
+int find(const char* exeName, const Options& opt) {
+    const DWORD start = GetTickCount();
+    do {
+        Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+        PROCESSENTRY32 entry = {};
+        entry.dwSize = sizeof entry;
+        for (BOOL more = Process32First(snapshot.get(), &entry); more;
+             more = Process32Next(snapshot.get(), &entry)) {
+            const char* slash = std::strrchr(entry.szExeFile, '\\');
+            if (lstrcmpiA(slash ? slash + 1 : entry.szExeFile, exeName) == 0 &&
+                findWindow(entry.th32ProcessID, opt.caption)) {
+                std::printf("pid=%lu\n", static_cast<unsigned long>(entry.th32ProcessID));
+                return 0;
+            }
+        }
+        Sleep(100);
+    } while (GetTickCount() - start < opt.timeoutMs);
+    std::printf("error=no window \"%s\" of %s\n", opt.caption.c_str(), exeName);
+    return 3;
+}
+
 int version(const char* file) {
     static const char* const names[] = {"CompanyName",      "FileDescription", "FileVersion",
                                         "InternalName",     "LegalCopyright",  "LegalTrademarks",
@@ -489,6 +516,7 @@ int usage() {
                          "       winprobe run EXE [--timeout SEC]\n"
                          "       winprobe close PID [--caption TEXT] [--timeout SEC]\n"
                          "       winprobe kill PID [--timeout SEC]\n"
+                         "       winprobe find EXENAME [--caption TEXT] [--timeout SEC]\n"
                          "       winprobe status PID [--caption TEXT]\n"
                          "       winprobe version FILE\n"
                          "       winprobe select|type PID TEXT\n"
@@ -545,6 +573,8 @@ int main(int argc, char** argv) {
         rc = withProcess(argv[2], opt, false);
     else if (command == "version")
         rc = version(argv[2]);
+    else if (command == "find")
+        rc = find(argv[2], opt);
     else
         rc = usage();
     std::fflush(stdout);
