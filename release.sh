@@ -74,7 +74,7 @@ made=$(cd "$stage" && find Corvix-images -type f | sort)
 stamp=$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)
 find "$stage" -exec touch -h -d "@$stamp" {} +
 rm -f "$package.partial"
-(cd "$stage" && zip -X -q -r "$package.partial" corvix.exe Corvix.html Corvix-images README.txt \
+(cd "$stage" && zip -X -q -r "$package.partial" corvix.exe corvix.com Corvix.html Corvix-images README.txt \
     LICENSE.txt SHA256SUMS) || fail "zip could not write $package.partial"
 mv -f "$package.partial" "$package" || fail "cannot move the package into $dist"
 echo "== $(unzip -Z1 "$package" | grep -vc '/$') files, $(stat -c %s "$package") bytes:"

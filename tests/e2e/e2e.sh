@@ -74,8 +74,9 @@
 #                    shutdown), started again, and Edit "Undo ..." (answered
 #                    Yes) brings both keys back as `reg export` showed them.
 #                    Then an association is changed, File "Export backup ..."
-#                    writes the changed key, the key is deleted, and
-#                    `regedit /S` of the backup brings it back as exported.
+#                    writes the changed key as it was before the change, the
+#                    key is deleted, and `regedit /S` of the backup brings it
+#                    back as it was before the association.
 set -euo pipefail
 case_name=$1
 corvix=$2
@@ -515,7 +516,9 @@ undo_after_crash)
     crash_seconds=$((SECONDS - started))
 
     # The backup: associate .e2eundo with another class, export the changed
-    # key, delete it, and import the backup with regedit.
+    # key (as it was before its change), delete it, and import the backup
+    # with regedit: the key is back as it was before the association.
+    snapshot unchanged .e2eundo
     probe select select "$pid" .e2eundo || fail "selecting .e2eundo"
     probe type type "$pid" e2eundoother || fail "typing the class"
     probe assoc press "$pid" Associate --answer '&Ja' --answer '&Nein' || fail "Associate"
@@ -530,7 +533,7 @@ undo_after_crash)
     "$wine_run" reg delete 'HKCR\.e2eundo' /f >/dev/null 2>&1 || fail "deleting .e2eundo"
     "$wine_run" regedit /S "$backup" >/dev/null 2>&1 || fail "importing the backup"
     snapshot imported .e2eundo
-    same exported imported "the backup imported differs from the key exported"
+    same unchanged imported "the backup imported differs from the key before its change"
     echo "undo after a crash: $crash_seconds s for delete, kill, restart and undo;" \
         "backup of $(grep -c '^\[' "$work/backup.reg") keys imported back"
     ;;
