@@ -1,6 +1,7 @@
 #include "commands/RecordText.h"
 
 #include "association/DataType.h"
+#include "association/OpensWith.h"
 #include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
 
@@ -19,6 +20,21 @@ std::string ClassOf(const std::string& ext) {
     } catch (const Exception&) {
         return std::string();
     }
+}
+
+// What a double-click opens and why, its command, and what "Open with"
+// offers, each entry marked when its class or program isn't there.
+std::string OpensWithText(const std::string& ext) {
+    const TOpensWith opens = GetOpensWith(ext);
+    std::string text = Line("opens with", opens.Target.empty()
+                                              ? std::string()
+                                              : opens.Target + " (" + opens.Reason + ")");
+    if (!opens.Command.empty())
+        text += Line("opens with command", opens.Command);
+    for (const TOpenWithEntry& entry : opens.OpenWith)
+        text += Line("open with", entry.Name + " (" + entry.Source + ")" +
+                                      (entry.Missing ? " not there" : ""));
+    return text;
 }
 
 std::string PerceivedTypeOf(const std::string& ext) {
@@ -92,6 +108,7 @@ std::string RecordText(const std::string& name, const TFileClass& index) {
         text += Line("content type", GetContentType(name));
         text += Line("perceived type", PerceivedTypeOf(name));
         text += Line("new-menu entry", QueryShellNew(name) ? "yes" : "no");
+        text += OpensWithText(name);
         return className.empty() ? text + Line("class", "")
                                  : text + ClassRecordText(className, index);
     }

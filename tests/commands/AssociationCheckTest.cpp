@@ -330,6 +330,24 @@ TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
         return code;
     };
     std::string out;
+    // What a double-click opens: the user's choice first, else the class.
+    PutString(".log\\OpenWithProgids", "docfile", "");
+    PutString(std::string(kFileExts) + ".log\\OpenWithProgids", "nosuchfile", "",
+              HKEY_CURRENT_USER);
+    const std::pair<const char*, const char*> shown[] = {
+        {".gone", "opens with: Applications\\app.exe (chosen in Windows (UserChoice, without a "
+                  "hash))\n"},
+        {".txt", "opens with: otherfile (chosen in Windows XP (Progid))\n"},
+        {".log", "opens with: txtfile (the extension's class)\n"
+                 "opens with command: notepad.exe %1\n"
+                 "open with: docfile (.log\\OpenWithProgids)\n"
+                 "open with: nosuchfile (user's OpenWithProgids) not there\n"
+                 "open with: app.exe (user's OpenWithList) not there\n"},
+    };
+    for (const auto& [ext, lines] : shown) {
+        EXPECT_EQ(corvix({"--show", ext}, &out), ecDone);
+        EXPECT_NE(out.find(lines), std::string::npos) << out;
+    }
     EXPECT_EQ(corvix({"--check"}, &out), ecProblemsFound);
     std::string expected;
     for (const std::string& line : Expected(true))
