@@ -4,6 +4,7 @@
 #include "commands/Commands.h"
 #include "commands/ConsoleQuestions.h"
 #include "commands/RecordText.h"
+#include "support/CommandTail.h"
 #include "support/TextCompare.h"
 
 #include <cctype>
@@ -281,10 +282,31 @@ int Run(const TArguments& a, TCommands& commands, TTextWriter& out, TTextWriter&
 
 } // namespace
 
+bool WindowStartItem(const std::vector<std::string>& args, std::string& item) {
+    item.clear();
+    if (!StartsWindow(args))
+        return false;
+    if (args.size() == 2) {
+        item = args[1];
+        return true;
+    }
+    if (args.empty())
+        return true;
+    // A file's name ends in its extension; a point in a folder's name is
+    // not one (the backslash makes it invalid).
+    const size_t point = args[0].rfind('.');
+    if (point != std::string::npos && IsValidExtension(args[0].substr(point)))
+        item = args[0].substr(point);
+    return true;
+}
+
 std::string CommandLineUsage() {
     return "Corvix - inspects and repairs file associations.\n"
            "\n"
            "corvix                          opens the window\n"
+           "corvix .EXT | FILE | --select NAME\n"
+           "                                opens the window on the extension (a file's\n"
+           "                                extension) or the class\n"
            "corvix COMMAND [FLAGS]\n"
            "In a console \"corvix\" runs corvix.com, which starts corvix.exe, waits for it\n"
            "and ends with its exit code.\n"

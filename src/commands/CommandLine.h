@@ -17,6 +17,12 @@ enum TExitCode : int {
     ecFailed = 5,
 };
 
+// Whether the arguments start the window at an item rather than run a
+// command: "corvix.exe .ext", "corvix.exe FILE" (as a shortcut or Explorer's
+// "Send to" passes a file: its extension, none when it has no valid one) and
+// "corvix.exe --select NAME" (an extension or a class). `item` receives it.
+bool WindowStartItem(const std::vector<std::string>& args, std::string& item);
+
 // The usage text ("corvix.exe /?").
 std::string CommandLineUsage();
 

@@ -3,8 +3,9 @@
 // this small console program. It starts corvix.exe (the program of its own
 // name and folder with ".exe") with the same arguments, waits for it and ends
 // with its exit code, so that the prompt comes back when the command is done
-// and %ERRORLEVEL% is the command's. Without arguments it starts the window
-// and ends at once.
+// and %ERRORLEVEL% is the command's. Without arguments, or with those that
+// only name the item the window starts at, it starts the window and ends at
+// once.
 //
 // corvix.exe is a program of the windows subsystem: Windows 95 to 2000 give
 // it no way to reach the console it was started from. Output that goes to a
@@ -118,11 +119,11 @@ private:
 };
 
 // The command line that starts corvix.exe beside this program with this
-// program's arguments, and whether there were any.
+// program's arguments, and whether they run a command it must wait for.
 template <typename Char> struct TStart {
     std::basic_string<Char> program;
     std::basic_string<Char> line;
-    bool withArguments = false;
+    bool runsCommand = false;
 };
 
 template <typename Char>
@@ -140,9 +141,11 @@ TStart<Char> StartOf(const std::basic_string<Char>& ownPath, const std::basic_st
                               : ownPath.size());
     start.program.append(exe.begin(), exe.end());
     const std::basic_string<Char> tail = CommandTail(own);
-    start.withArguments = !tail.empty();
+    // Arguments that start the window at an item are passed on without
+    // waiting, as a start without arguments.
+    start.runsCommand = !StartsWindow(SplitArguments(tail));
     start.line = Char('"') + start.program + Char('"');
-    if (start.withArguments)
+    if (!tail.empty())
         start.line += Char(' ') + tail;
     return start;
 }
@@ -155,7 +158,7 @@ void Complain(const std::string& text) {
 }
 
 // Starts corvix.exe with `startup`; the process handle, null when it failed.
-HANDLE StartProgram(STARTUPINFOA& startup, bool inherit, bool& withArguments,
+HANDLE StartProgram(STARTUPINFOA& startup, bool inherit, bool& runsCommand,
                     std::string& program) {
     PROCESS_INFORMATION process = {};
     BOOL started = FALSE;
@@ -172,7 +175,7 @@ HANDLE StartProgram(STARTUPINFOA& startup, bool inherit, bool& withArguments,
         const DWORD length = moduleFileName(nullptr, path, MAX_PATH);
         const TStart<wchar_t> start = StartOf(std::wstring(path, length < MAX_PATH ? length : 0),
                                               std::wstring(commandLine()));
-        withArguments = start.withArguments;
+        runsCommand = start.runsCommand;
         STARTUPINFOW wide = {};
         wide.cb = sizeof wide;
         wide.dwFlags = startup.dwFlags;
@@ -182,18 +185,18 @@ HANDLE StartProgram(STARTUPINFOA& startup, bool inherit, bool& withArguments,
         std::vector<wchar_t> line(start.line.begin(), start.line.end());
         line.push_back(L'\0');
         started = createProcess(start.program.c_str(), line.data(), nullptr, nullptr,
-                                 inherit && withArguments, 0, nullptr, nullptr, &wide, &process);
+                                 inherit && runsCommand, 0, nullptr, nullptr, &wide, &process);
         program.assign(start.program.begin(), start.program.end()); // for a message only
     } else {
         char path[MAX_PATH];
         const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
         const TStart<char> start = StartOf(std::string(path, length < MAX_PATH ? length : 0),
                                            std::string(GetCommandLineA()));
-        withArguments = start.withArguments;
+        runsCommand = start.runsCommand;
         std::vector<char> line(start.line.begin(), start.line.end());
         line.push_back('\0');
         started = CreateProcessA(start.program.c_str(), line.data(), nullptr, nullptr,
-                                 inherit && withArguments, 0, nullptr, nullptr, &startup, &process);
+                                 inherit && runsCommand, 0, nullptr, nullptr, &startup, &process);
         program = start.program;
     }
     if (!started)
@@ -214,9 +217,9 @@ int main() {
     startup.hStdInput = input.Get();
     startup.hStdOutput = output.Get();
     startup.hStdError = error.Get();
-    bool withArguments = false;
+    bool runsCommand = false;
     std::string program;
-    const HANDLE process = StartProgram(startup, true, withArguments, program);
+    const HANDLE process = StartProgram(startup, true, runsCommand, program);
     if (!process) {
         Complain("corvix: " + program + " could not be started (error " +
                  std::to_string(GetLastError()) + ").\r\n");
@@ -226,7 +229,7 @@ int main() {
     output.Started();
     error.Started();
     DWORD code = 0;
-    if (withArguments) {
+    if (runsCommand) {
         WaitForSingleObject(process, INFINITE);
         if (!GetExitCodeProcess(process, &code))
             code = kCouldNotStart;

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <vector>
 
+#include "commands/CommandLine.h"
 #include "index/ScanJob.h"
 #include "mainwindow/ConsoleMain.h"
 #include "mainwindow/MainUnit.h"
@@ -16,10 +17,12 @@
 #include "toolkit/SystemFunctions.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    // With arguments the program is a console tool and shows no window.
-    if (__argc > 1)
-        return RunConsole(std::vector<std::string>(__argv + 1, __argv + __argc),
-                          SettingsFilePath());
+    // With arguments the program is a console tool and shows no window,
+    // unless they only name the item the window starts at.
+    const std::vector<std::string> args(__argv + 1, __argv + __argc);
+    std::string startItem;
+    if (!args.empty() && !WindowStartItem(args, startItem))
+        return RunConsole(args, SettingsFilePath());
     // A second start of the window brings the running one to the front; the
     // console tool above works beside it.
     const char* const title = "Corvix - Adaptation of Extensions";
@@ -46,6 +49,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application.SetHelpFile("Corvix.hlp");
     try {
         TMainForm form(settingsPath, std::move(startupScan));
+        form.StartItem = startItem;
         Application.SetMainForm(&form);
         Application.Run();
     } catch (...) {

@@ -71,6 +71,8 @@ void TMainForm::FormShow() {
             ListBox.SetItemIndex(index);
     }
     ListBoxClick();
+    if (!StartItem.empty())
+        ShowItemIn(IsValidExtension(StartItem) ? 0 : 1, StartItem);
     ReportJournalDamage();
 }
 

@@ -86,6 +86,9 @@ public:
     bool ForceViewUpdate = false;
     std::string CurrentExt;
     std::string CurrentClass;
+    // The extension or class the window shows first, whatever was shown
+    // last (given on the command line); empty: the last one.
+    std::string StartItem;
     // Milliseconds a scan runs before it shows its progress and lets the
     // window work between its reads (until then it looks as it always did;
     // a progress text shown for less would only flicker). Tests set 0.

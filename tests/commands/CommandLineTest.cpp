@@ -78,6 +78,13 @@ TEST_F(CommandLineTest, ReadingCommandsAndUsage) {
         EXPECT_TRUE(r.out.empty());
         EXPECT_TRUE(Has(r.err, "Exit codes:"));
     }
+    // Arguments that only name an item start the window there.
+    std::string item;
+    EXPECT_TRUE(WindowStartItem({".txt"}, item) && item == ".txt");
+    EXPECT_TRUE(WindowStartItem({"C:\\My.Files\\report.final.doc"}, item) && item == ".doc");
+    EXPECT_TRUE(WindowStartItem({"C:\\My.Files\\README"}, item) && item.empty());
+    EXPECT_TRUE(WindowStartItem({"--select", "txtfile"}, item) && item == "txtfile");
+    EXPECT_FALSE(WindowStartItem({"--show", ".txt"}, item) || WindowStartItem({"--yes"}, item));
     r = Corvix({"--show", "nosuchfile"});
     EXPECT_EQ(r.code, 5);
     EXPECT_TRUE(Has(r.err, "'nosuchfile' is neither"));

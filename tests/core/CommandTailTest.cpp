@@ -17,3 +17,20 @@ TEST(CommandTail, TheArgumentsStayAsTypedWithoutTheProgramsName) {
         EXPECT_EQ(CommandTail(line), tail) << line;
     EXPECT_EQ(CommandTail(std::wstring(L"corvix --show .\u6587")), L"--show .\u6587");
 }
+
+TEST(CommandTail, TheFrontWaitsForCommandsOnly) {
+    const std::pair<std::string, bool> cases[] = {
+        {"", true},
+        {".txt", true},
+        {"\"C:\\My Files\\a b.doc\"", true},
+        {"--select txtfile", true},
+        {"--list extensions", false},
+        {"/?", false},
+        {"--undo", false},
+        {".txt --yes", false},
+    };
+    for (const auto& [tail, window] : cases)
+        EXPECT_EQ(StartsWindow(SplitArguments(tail)), window) << tail;
+    EXPECT_EQ(SplitArguments(std::string("--show \"a b\"  c")),
+              (std::vector<std::string>{"--show", "a b", "c"}));
+}

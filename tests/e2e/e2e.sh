@@ -51,8 +51,9 @@
 #                    console (a pseudo terminal) without redirection, on
 #                    Windows 2000 and 98: "corvix --list extensions" waits,
 #                    prints the listing and returns 0; a change to a class
-#                    that isn't registered returns 5 with its message; without
-#                    arguments it returns at once with the window open.
+#                    that isn't registered returns 5 with its message; given a
+#                    file's name it returns at once, the window open on the
+#                    file's extension.
 #   check_cli        Windows XP: `corvix.exe --check` lists exactly the
 #                    problems planted (and none of the fine look-alikes beside
 #                    them) and ends with 1; `--repair explorer-override` removes
@@ -250,19 +251,23 @@ console_front)
         [ $code = 5 ] && grep -q "'nosuchclass' is not registered" "$work/assoc-$version.out" ||
             fail "$version: a failing change through the front gave $code"
     done
-    "$wine_run" reg delete 'HKCR\.e2econ' /f >/dev/null 2>&1 || true
-    # (Output to a file: the window's process keeps the terminal open, and
-    # script would wait for it.)
+    # A file's name starts the window on its extension, and the front does
+    # not wait for the window. (Output to a file: the window's process keeps
+    # the terminal open, and script would wait for it.)
     set_windows win2k
     code=0
-    (cd "$work" && timeout 60 "$wine_run" cmd /c "$front") >"$work/window.out" 2>&1 </dev/null ||
-        code=$?
-    [ $code = 0 ] || fail "the front without arguments gave $code"
+    (cd "$work" && timeout 60 "$wine_run" cmd /c "$front C:\\Letters\\offer.e2econ") \
+        >"$work/window.out" 2>&1 </dev/null || code=$?
+    [ $code = 0 ] || fail "the front starting the window gave $code"
     probe shown find "$exe_name" --timeout 60 || fail "no window after the front started it"
     pid=$(field shown pid)
     probe closed close "$pid" --timeout 60 || fail "closing the window"
     pid=
-    echo "console front: waits, prints and returns 0 and 5 on win2k and win98"
+    [ "$(ini_value MainForm LastExt)" = .e2econ ] ||
+        fail "the window showed '$(ini_value MainForm LastExt)', not the file's .e2econ"
+    "$wine_run" reg delete 'HKCR\.e2econ' /f >/dev/null 2>&1 || true
+    echo "console front: waits, prints and returns 0 and 5 on win2k and win98;" \
+        "a file's name opens the window on its extension"
     ;;
 untested_system)
     set_windows winxp
