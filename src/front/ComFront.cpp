@@ -158,15 +158,14 @@ void Complain(const std::string& text) {
 }
 
 // Starts corvix.exe with `startup`; the process handle, null when it failed.
-HANDLE StartProgram(STARTUPINFOA& startup, bool inherit, bool& runsCommand,
-                    std::string& program) {
+HANDLE StartProgram(STARTUPINFOA& startup, bool inherit, bool& runsCommand, std::string& program) {
     PROCESS_INFORMATION process = {};
     BOOL started = FALSE;
     using TModuleFileName = DWORD(WINAPI*)(HMODULE, wchar_t*, DWORD);
     using TCommandLine = wchar_t*(WINAPI*)();
-    using TCreateProcess = BOOL(WINAPI*)(const wchar_t*, wchar_t*, SECURITY_ATTRIBUTES*,
-                                         SECURITY_ATTRIBUTES*, BOOL, DWORD, void*,
-                                         const wchar_t*, STARTUPINFOW*, PROCESS_INFORMATION*);
+    using TCreateProcess =
+        BOOL(WINAPI*)(const wchar_t*, wchar_t*, SECURITY_ATTRIBUTES*, SECURITY_ATTRIBUTES*, BOOL,
+                      DWORD, void*, const wchar_t*, STARTUPINFOW*, PROCESS_INFORMATION*);
     const auto moduleFileName = Wide<TModuleFileName>("GetModuleFileNameW");
     const auto commandLine = Wide<TCommandLine>("GetCommandLineW");
     const auto createProcess = Wide<TCreateProcess>("CreateProcessW");
@@ -185,7 +184,7 @@ HANDLE StartProgram(STARTUPINFOA& startup, bool inherit, bool& runsCommand,
         std::vector<wchar_t> line(start.line.begin(), start.line.end());
         line.push_back(L'\0');
         started = createProcess(start.program.c_str(), line.data(), nullptr, nullptr,
-                                 inherit && runsCommand, 0, nullptr, nullptr, &wide, &process);
+                                inherit && runsCommand, 0, nullptr, nullptr, &wide, &process);
         program.assign(start.program.begin(), start.program.end()); // for a message only
     } else {
         char path[MAX_PATH];
