@@ -17,6 +17,7 @@
 // arguments beyond the ANSI code page reach corvix.exe unchanged; the 95
 // family has only the ANSI ones. Exit code 5 when corvix.exe can't be started.
 #include "support/CommandTail.h"
+#include "toolkit/SystemFunctions.h"
 
 #include <windows.h>
 
@@ -29,13 +30,6 @@ const DWORD kCouldNotStart = 5;
 
 bool IsNT() {
     return (GetVersion() & 0x80000000u) == 0;
-}
-
-// The wide functions, looked up on the NT family: Windows 95 would refuse to
-// load a program that imports them.
-template <typename F> F Wide(const char* name) {
-    return reinterpret_cast<F>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), name)));
 }
 
 // Copies what comes through a pipe to the console until corvix.exe ends.
@@ -158,7 +152,7 @@ void Complain(const std::string& text) {
 }
 
 // Starts corvix.exe with `startup`; the process handle, null when it failed.
-HANDLE StartProgram(STARTUPINFOA& startup, bool inherit, bool& runsCommand, std::string& program) {
+HANDLE StartProgram(STARTUPINFOA& startup, bool& runsCommand, std::string& program) {
     PROCESS_INFORMATION process = {};
     BOOL started = FALSE;
     using TModuleFileName = DWORD(WINAPI*)(HMODULE, wchar_t*, DWORD);
@@ -166,9 +160,12 @@ HANDLE StartProgram(STARTUPINFOA& startup, bool inherit, bool& runsCommand, std:
     using TCreateProcess =
         BOOL(WINAPI*)(const wchar_t*, wchar_t*, SECURITY_ATTRIBUTES*, SECURITY_ATTRIBUTES*, BOOL,
                       DWORD, void*, const wchar_t*, STARTUPINFOW*, PROCESS_INFORMATION*);
-    const auto moduleFileName = Wide<TModuleFileName>("GetModuleFileNameW");
-    const auto commandLine = Wide<TCommandLine>("GetCommandLineW");
-    const auto createProcess = Wide<TCreateProcess>("CreateProcessW");
+    // The wide functions are looked up: Windows 95 would refuse to load a
+    // program that imports them.
+    const auto moduleFileName =
+        SystemFunction<TModuleFileName>("kernel32.dll", "GetModuleFileNameW");
+    const auto commandLine = SystemFunction<TCommandLine>("kernel32.dll", "GetCommandLineW");
+    const auto createProcess = SystemFunction<TCreateProcess>("kernel32.dll", "CreateProcessW");
     if (IsNT() && moduleFileName && commandLine && createProcess) {
         wchar_t path[MAX_PATH];
         const DWORD length = moduleFileName(nullptr, path, MAX_PATH);
@@ -183,8 +180,8 @@ HANDLE StartProgram(STARTUPINFOA& startup, bool inherit, bool& runsCommand, std:
         wide.hStdError = startup.hStdError;
         std::vector<wchar_t> line(start.line.begin(), start.line.end());
         line.push_back(L'\0');
-        started = createProcess(start.program.c_str(), line.data(), nullptr, nullptr,
-                                inherit && runsCommand, 0, nullptr, nullptr, &wide, &process);
+        started = createProcess(start.program.c_str(), line.data(), nullptr, nullptr, runsCommand,
+                                0, nullptr, nullptr, &wide, &process);
         program.assign(start.program.begin(), start.program.end()); // for a message only
     } else {
         char path[MAX_PATH];
@@ -194,8 +191,8 @@ HANDLE StartProgram(STARTUPINFOA& startup, bool inherit, bool& runsCommand, std:
         runsCommand = start.runsCommand;
         std::vector<char> line(start.line.begin(), start.line.end());
         line.push_back('\0');
-        started = CreateProcessA(start.program.c_str(), line.data(), nullptr, nullptr,
-                                 inherit && runsCommand, 0, nullptr, nullptr, &startup, &process);
+        started = CreateProcessA(start.program.c_str(), line.data(), nullptr, nullptr, runsCommand,
+                                 0, nullptr, nullptr, &startup, &process);
         program = start.program;
     }
     if (!started)
@@ -218,7 +215,7 @@ int main() {
     startup.hStdError = error.Get();
     bool runsCommand = false;
     std::string program;
-    const HANDLE process = StartProgram(startup, true, runsCommand, program);
+    const HANDLE process = StartProgram(startup, runsCommand, program);
     if (!process) {
         Complain("corvix: " + program + " could not be started (error " +
                  std::to_string(GetLastError()) + ").\r\n");
