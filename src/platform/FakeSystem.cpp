@@ -162,6 +162,102 @@ BOOL GetCPInfo(UINT, LPCPINFO info) {
     return TRUE;
 }
 
+namespace {
+
+// Windows-1252's characters 0x80 to 0x9F (0 where it has none); the others
+// are those of Latin-1.
+const char16_t k1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+const char16_t kPrivateBase = 0xE000;
+
+// The UTF-16 unit of one ANSI character (one or two bytes), 0 for none.
+char16_t WideOfAnsi(BYTE lead, BYTE trail, bool pair) {
+    if (!pair) {
+        if (lead >= 0x80 && lead < 0xA0) return Sys().dbcs ? 0 : k1252High[lead - 0x80];
+        return lead;
+    }
+    const unsigned code = lead << 8 | trail;
+    if (code >= 0x8340 && code <= 0x837E) return static_cast<char16_t>(0x30A1 + code - 0x8340);
+    if (code >= 0x8380 && code <= 0x8396) return static_cast<char16_t>(0x30E0 + code - 0x8380);
+    return static_cast<char16_t>(kPrivateBase + ((lead - 0x81) * 256 + trail) % 0x1900);
+}
+
+// The ANSI bytes of one UTF-16 unit, empty when the code page lacks it.
+std::string AnsiOfWide(char16_t c) {
+    if (c < 0x80) return std::string(1, static_cast<char>(c));
+    if (!Sys().dbcs) {
+        if (c >= 0xA0 && c <= 0xFF) return std::string(1, static_cast<char>(c));
+        for (int i = 0; i < 32; ++i)
+            if (k1252High[i] == c) return std::string(1, static_cast<char>(0x80 + i));
+        return std::string();
+    }
+    unsigned code = 0;
+    if (c >= 0x30A1 && c <= 0x30DF) code = 0x8340 + (c - 0x30A1);
+    else if (c >= 0x30E0 && c <= 0x30F6) code = 0x8380 + (c - 0x30E0);
+    else if (c >= kPrivateBase && c < kPrivateBase + 0x1900) {
+        const unsigned index = c - kPrivateBase;
+        code = (0x81 + index / 256) << 8 | (index % 256);
+    } else if (c >= 0xA1 && c <= 0xDF) {
+        return std::string(1, static_cast<char>(c));
+    }
+    if (!code) return std::string();
+    return std::string{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+}
+
+} // namespace
+
+int MultiByteToWideChar(UINT, DWORD, LPCSTR text, int count, LPWSTR out, int room) {
+    if (!text) return 0;
+    if (count < 0) count = static_cast<int>(std::strlen(text)) + 1;
+    int written = 0;
+    for (int i = 0; i < count; ++i) {
+        const auto lead = static_cast<BYTE>(text[i]);
+        const bool pair = IsDBCSLeadByte(lead) && i + 1 < count && text[i + 1] != '\0';
+        char16_t c = WideOfAnsi(lead, pair ? static_cast<BYTE>(text[i + 1]) : 0, pair);
+        if (pair) ++i;
+        if (!c && lead) c = 0xFFFD;
+        if (room) {
+            if (written >= room) {
+                SetLastError(ERROR_INSUFFICIENT_BUFFER);
+                return 0;
+            }
+            out[written] = c;
+        }
+        ++written;
+    }
+    return written;
+}
+
+int WideCharToMultiByte(UINT, DWORD, LPCWSTR text, int count, LPSTR out, int room, LPCSTR,
+                        BOOL* usedDefault) {
+    if (!text) return 0;
+    if (count < 0) {
+        count = 0;
+        while (text[count]) ++count;
+        ++count;
+    }
+    std::string bytes;
+    for (int i = 0; i < count; ++i) {
+        std::string one = AnsiOfWide(text[i]);
+        if (one.empty()) {
+            one = "?";
+            if (usedDefault) *usedDefault = TRUE;
+        }
+        bytes += one;
+    }
+    if (room) {
+        if (static_cast<int>(bytes.size()) > room) {
+            SetLastError(ERROR_INSUFFICIENT_BUFFER);
+            return 0;
+        }
+        std::copy(bytes.begin(), bytes.end(), out);
+    }
+    return static_cast<int>(bytes.size());
+}
+
 BOOL IsDBCSLeadByte(BYTE c) {
     return Sys().dbcs && ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) ? TRUE : FALSE;
 }

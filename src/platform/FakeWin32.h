@@ -27,6 +27,10 @@ typedef DWORD REGSAM;
 typedef DWORD LCID;
 typedef uintptr_t ULONG_PTR;
 typedef void* LPVOID;
+// The wide functions' 16-bit unit (wchar_t on Windows).
+typedef char16_t WCHAR;
+typedef const WCHAR* LPCWSTR;
+typedef WCHAR* LPWSTR;
 
 struct FakeHKEY;
 typedef FakeHKEY* HKEY;
@@ -182,6 +186,16 @@ struct CPINFO {
 };
 typedef CPINFO* LPCPINFO;
 BOOL GetCPInfo(UINT CodePage, LPCPINFO lpCPInfo);
+// Conversions between the ANSI code page (CP_ACP only) and UTF-16: Windows-1252,
+// or on a Far East system code page 932, of which the stand-in knows the
+// katakana (0x8340-0x8396) and maps every other two-byte character to a code
+// of the private use area, both ways. A character the code page lacks becomes
+// "?" (and *lpUsedDefaultChar is set).
+int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
+                        LPWSTR lpWideCharStr, int cchWideChar);
+int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
+                        LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar,
+                        BOOL* lpUsedDefaultChar);
 // Whether a byte begins a two-byte character in the ANSI code page (only on
 // a Far East system, with the lead byte ranges of code page 932).
 BOOL IsDBCSLeadByte(BYTE TestChar);

@@ -1,0 +1,47 @@
+#include "support/SystemText.h"
+
+#include <vector>
+
+namespace {
+
+bool AskWideSystem() {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+} // namespace
+
+bool WideSystem() {
+#ifdef _WIN32
+    static const bool wide = AskWideSystem();
+    return wide;
+#else
+    return AskWideSystem();
+#endif
+}
+
+std::string AnsiFromUtf8(const std::string& text) {
+    bool ascii = true;
+    for (char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) return text;
+    const WideString wide = WideFromUtf8(text);
+    const int count = static_cast<int>(wide.size());
+    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), count, nullptr, 0, nullptr, nullptr);
+    if (size <= 0) return std::string();
+    std::string out(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), count, &out[0], size, nullptr, nullptr);
+    return out;
+}
+
+std::string Utf8FromAnsi(const std::string& text) {
+    bool ascii = true;
+    for (char c : text) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) return text;
+    const int count = static_cast<int>(text.size());
+    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), count, nullptr, 0);
+    if (size <= 0) return std::string();
+    std::vector<WCHAR> wide(static_cast<size_t>(size));
+    MultiByteToWideChar(CP_ACP, 0, text.data(), count, wide.data(), size);
+    return Utf8FromWide(wide.data(), size);
+}
