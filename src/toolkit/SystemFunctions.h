@@ -7,13 +7,7 @@
 #pragma once
 
 #include "platform/Win32.h"
-
-// The function `name` of the loaded system library `library`, or null.
-template <typename F> F SystemFunction(const char* library, const char* name) {
-    const HMODULE module = GetModuleHandleA(library);
-    return module ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-                  : nullptr;
-}
+#include "support/SystemFunction.h"
 
 // The top-level window a window belongs to (GetAncestor with GA_ROOT, from
 // Windows 98 and 2000 on); elsewhere the parents while the window is a child.
