@@ -6,7 +6,7 @@
 #include "association/Names.h"
 #include "association/RegistryWriter.h"
 #include "association/SubkeyRegistry.h"
-#include "support/AnsiText.h"
+#include "support/TextSearch.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
 

@@ -4,7 +4,7 @@
 #include "association/LayerRegistry.h"
 #include "association/Names.h"
 #include "association/SubkeyRegistry.h"
-#include "support/AnsiText.h"
+#include "support/TextSearch.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
 

@@ -7,7 +7,7 @@
 #include "association/RegistryWriter.h"
 #include "association/SubkeyRegistry.h"
 #include "association/VersionRules.h"
-#include "support/AnsiText.h"
+#include "support/TextSearch.h"
 #include "support/StringList.h"
 
 const char* const PerceivedTypeNames[PerceivedTypeCount] = {"Image", "Text",       "Audio",

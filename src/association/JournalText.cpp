@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "support/AnsiText.h"
+#include "registry/SystemRegistry.h"
 #include "support/HexDigit.h"
+#include "support/SystemText.h"
+#include "support/TextSearch.h"
 
 const char* const kJournalHeader = "Corvix undo journal 1";
 
@@ -12,6 +14,8 @@ namespace {
 
 const char kHex[] = "0123456789abcdef";
 const char kLineEnd[] = "\r\n";
+// The word after an entry's name that says its texts are UTF-8.
+const char kUtf8Mark[] = "utf-8";
 
 struct NamedType {
     DWORD type;
@@ -347,10 +351,22 @@ private:
         return "an unknown line";
     }
 
+    // The program's text (UTF-8) of a text of the current entry: an entry
+    // without the mark was written in the ANSI code page.
+    std::string Text(const std::string& text) const {
+        return utf8_ ? text : Utf8FromAnsi(text);
+    }
+
     std::string Entry(LineReader& reader) {
         TJournalRecord record;
-        if (!reader.Number(record.Id) || !reader.Quoted(record.Name) || !reader.AtEnd())
+        std::string mark;
+        if (!reader.Number(record.Id) || !reader.Quoted(record.Name))
             return "a malformed entry line";
+        const bool utf8 = reader.Word(mark) && mark == kUtf8Mark;
+        if ((!mark.empty() && !utf8) || !reader.AtEnd())
+            return "a malformed entry line";
+        utf8_ = utf8;
+        record.Name = Text(record.Name);
         if (record.Id <= lastId_) {
             // The entry goes on after another process's lines.
             TJournalRecord* known = Find(record.Id);
@@ -372,7 +388,10 @@ private:
         std::string rootName, word;
         image_ = TKeyImage();
         if (!reader.Word(rootName) || !(image_.Root = RootKeyOfName(rootName)) ||
-            !reader.Quoted(image_.Path) || SplitKeyPath(image_.Path).empty() || HasNul(image_.Path))
+            !reader.Quoted(image_.Path))
+            return "a malformed image line";
+        image_.Path = Text(image_.Path);
+        if (SplitKeyPath(image_.Path).empty() || HasNul(image_.Path))
             return "a malformed image line";
         if (reader.AtEnd()) {
             image_.Exists = true;
@@ -382,7 +401,10 @@ private:
         if (!reader.Word(word))
             return "a malformed image line";
         if (word == "value") {
-            if (!reader.Quoted(image_.ValueName) || HasNul(image_.ValueName) || !reader.AtEnd())
+            if (!reader.Quoted(image_.ValueName) || !reader.AtEnd())
+                return "a malformed image line";
+            image_.ValueName = Text(image_.ValueName);
+            if (HasNul(image_.ValueName))
                 return "a malformed image line";
             image_.Exists = image_.OneValue = true;
             inImage_ = true;
@@ -397,7 +419,8 @@ private:
     std::string Key(LineReader& reader) {
         long depth = 0;
         std::string name;
-        if (!reader.Number(depth) || !reader.Quoted(name) || !reader.AtEnd() || !IsKeyName(name))
+        if (!reader.Number(depth) || !reader.Quoted(name) || !reader.AtEnd() ||
+            !IsKeyName(name = Text(name)))
             return "a malformed key line";
         if (stack_.empty()) {
             if (depth != 0)
@@ -424,10 +447,12 @@ private:
         std::string typeName;
         if (stack_.empty())
             return "a value before its key";
-        if (!reader.Quoted(value.Name) || HasNul(value.Name) || !reader.Word(typeName) ||
-            !ParseType(typeName, value.Type) || !ParseData(reader, value.Type, value.Data) ||
-            !reader.AtEnd())
+        if (!reader.Quoted(value.Name) || HasNul(value.Name = Text(value.Name)) ||
+            !reader.Word(typeName) || !ParseType(typeName, value.Type) ||
+            !ParseData(reader, value.Type, value.Data) || !reader.AtEnd())
             return "a malformed value line";
+        if (sysreg::IsTextType(value.Type))
+            value.Data = Text(value.Data);
         if (image_.OneValue &&
             (!SameKeyName(value.Name, image_.ValueName) || !stack_.back()->Values.empty()))
             return "a value other than the image's one value";
@@ -448,6 +473,7 @@ private:
     const std::string& text_;
     TJournalContents contents_;
     bool inImage_ = false;
+    bool utf8_ = false; // the current entry's texts are UTF-8
     TKeyImage image_;
     std::vector<TKeyTree*> stack_;
     long lastId_ = 0;
@@ -460,7 +486,7 @@ private:
 } // namespace
 
 std::string EntryText(long id, const std::string& name) {
-    return "entry " + std::to_string(id) + " " + Quote(name) + kLineEnd;
+    return "entry " + std::to_string(id) + " " + Quote(name) + " " + kUtf8Mark + kLineEnd;
 }
 
 std::string ImageText(const TKeyImage& image) {

@@ -2,7 +2,7 @@
 // lines that are only ever appended. For example
 //
 //   Corvix undo journal 1
-//   entry 7 "Associate '.txt' with 'txtfile'"
+//   entry 7 "Associate '.txt' with 'txtfile'" utf-8
 //   image HKEY_CLASSES_ROOT ".txt"
 //   key 0 ".txt"
 //   value "" REG_SZ "textfile"
@@ -13,7 +13,12 @@
 //   undone 7
 //
 // An entry line starts one user command's entry; the images after it, up to
-// the next entry line, belong to it. An image lists its key ("key 0") and the
+// the next entry line, belong to it. The word "utf-8" after its name says
+// that the entry's texts (its name, paths, key and value names, the data of
+// text values) are UTF-8, as the program writes them; an entry without it
+// was written by an older version in the ANSI code page and is read
+// converted from it. Binary data is bytes either way. Marking each entry
+// rather than the file lets processes of both kinds share one file. An image lists its key ("key 0") and the
 // subkeys below it with their depth, each followed by its values, and closes
 // with "end"; a key that did not exist is the single line
 // `image <root> "<path>" absent`. The image of one value of a key reads
@@ -30,7 +35,8 @@
 // the entry's line is written again before its next image (same number and
 // name): the images after it belong to that entry.
 // Quoted texts show printable ASCII as is and every other byte, the quote and
-// the backslash as \xHH, \" and \\. Lines end with CR LF; LF alone is read too.
+// the backslash as \xHH, \" and \\. Text values are written in the
+// program's form (registry/RawKey.h). Lines end with CR LF; LF alone is read too.
 #pragma once
 
 #include "association/KeyImage.h"

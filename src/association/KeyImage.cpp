@@ -1,6 +1,6 @@
 #include "association/KeyImage.h"
 
-#include "support/AnsiText.h"
+#include "support/Utf8Text.h"
 
 #include <algorithm>
 
@@ -232,20 +232,39 @@ void RestoreKey(const TKeyImage& image) {
     WriteTree(key, image.Tree, image.FullName());
 }
 
-bool SameKeyName(const std::string& a, const std::string& b) {
-    // Walked by character: the second byte of a double-byte character may
-    // look like a letter ("ア" is 83 41) but has no case.
-    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() != b.size())
-        return false;
-    for (std::string::size_type i = 0; i < a.size();) {
-        const std::string::size_type next = NextCharPos(a, i);
-        if (next != NextCharPos(b, i))
-            return false;
-        if (next == i + 2 ? a.compare(i, 2, b, i, 2) != 0 : fold(a[i]) != fold(b[i]))
-            return false;
-        i = next;
+namespace {
+
+// A UTF-16 unit in lower case as the registry folds names: ASCII and Latin-1
+// letters, Latin Extended-A, Greek and Cyrillic.
+unsigned FoldUnit(unsigned u) {
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+        return u + 0x20;
+    if (u >= 0x0100 && u <= 0x017F) {
+        const bool oddPairs = (u >= 0x0139 && u <= 0x0148) || (u >= 0x0179 && u <= 0x017E);
+        if (u == 0x0130 || u == 0x0131 || u == 0x0138 || u == 0x0149 || u == 0x017F)
+            return u;
+        if (u == 0x0178)
+            return 0x00FF;
+        return (u % 2 == 0) != oddPairs ? u + 1 : u;
     }
+    if ((u >= 0x0391 && u <= 0x03AB && u != 0x03A2) || (u >= 0x0410 && u <= 0x042F))
+        return u + 0x20;
+    if (u >= 0x0400 && u <= 0x040F)
+        return u + 0x50;
+    return u;
+}
+
+} // namespace
+
+bool SameKeyName(const std::string& a, const std::string& b) {
+    if (a == b)
+        return true;
+    const WideString wa = WideFromUtf8(a), wb = WideFromUtf8(b);
+    if (wa.size() != wb.size())
+        return false;
+    for (size_t i = 0; i < wa.size(); ++i)
+        if (FoldUnit(static_cast<unsigned short>(wa[i])) != FoldUnit(static_cast<unsigned short>(wb[i])))
+            return false;
     return true;
 }
 

@@ -63,9 +63,10 @@ TKeyImage CaptureValue(HKEY root, const std::string& path, const std::string& na
 // deletes it when it was not there) and leaves the rest of the key alone.
 void RestoreKey(const TKeyImage& image);
 
-// Whether two key or value names are the same as the registry compares them,
-// character by character: the letters A to Z without regard to case, every
-// other character (a double-byte one with both its bytes) as it is.
+// Whether two key or value names (UTF-8) are the same as the registry
+// compares them, character by character: letters without regard to case
+// (those of ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic), every
+// other character as it is.
 bool SameKeyName(const std::string& a, const std::string& b);
 
 // Whether the key `path` is `ancestor` or lies below it (names compared

@@ -1,6 +1,6 @@
 #include "association/Names.h"
 
-#include "support/AnsiText.h"
+#include "support/TextSearch.h"
 
 namespace {
 
@@ -13,7 +13,6 @@ bool IsHexChar(char c) {
 } // namespace
 
 bool IsValidExtension(const std::string& name) {
-    // By character: the second byte of a Far East character may be "\" or "|".
     return name.size() >= 2 && name[0] == '.' && !HasCharOf(name.substr(1), ". \"*/:<>?\\|");
 }
 

@@ -1,12 +1,17 @@
 #include "association/RegExport.h"
 
+#include "registry/SystemRegistry.h"
+#include "support/SystemText.h"
+
+#include <cstring>
+
 namespace {
 
 const char kLineEnd[] = "\r\n";
 const char kHex[] = "0123456789abcdef";
 
 // A text value the editor writes as "text": exactly one NUL, at the end, and
-// no line break (the REGEDIT4 form has no escape for one).
+// no line break (the file has no escape for one).
 bool IsPlainText(const TRawValue& value) {
     return value.Type == REG_SZ && !value.Data.empty() &&
            value.Data.find('\0') == value.Data.size() - 1 &&
@@ -51,7 +56,15 @@ void AppendHexBytes(const std::string& data, std::string& line, std::string& out
     }
 }
 
-void AppendValue(const TRawValue& value, std::string& out) {
+// The bytes of text data as the file's form has them: UTF-16 in the Unicode
+// form, the ANSI code page in REGEDIT4's; other data as it is.
+std::string FileBytes(const TRawValue& value, bool unicode) {
+    if (!sysreg::IsTextType(value.Type))
+        return value.Data;
+    return unicode ? sysreg::WideTextBytes(value.Data) : AnsiFromUtf8(value.Data);
+}
+
+void AppendValue(const TRawValue& value, bool unicode, std::string& out) {
     std::string line = value.Name.empty() ? "@=" : "\"" + Escaped(value.Name) + "\"=";
     if (IsPlainText(value)) {
         line += "\"" + Escaped(value.Data.substr(0, value.Data.size() - 1)) + "\"";
@@ -64,31 +77,45 @@ void AppendValue(const TRawValue& value, std::string& out) {
         }
     } else {
         line += HexType(value.Type);
-        AppendHexBytes(value.Data, line, out);
+        AppendHexBytes(FileBytes(value, unicode), line, out);
     }
     out += line + kLineEnd;
 }
 
-void AppendTree(const TKeyTree& tree, const std::string& fullName, std::string& out) {
+void AppendTree(const TKeyTree& tree, const std::string& fullName, bool unicode,
+                std::string& out) {
     out += "[" + fullName + "]" + kLineEnd;
     for (const TRawValue& value : tree.Values)
-        AppendValue(value, out);
+        AppendValue(value, unicode, out);
     out += kLineEnd;
     for (const TKeyTree& subTree : tree.SubKeys)
-        AppendTree(subTree, fullName + "\\" + subTree.Name, out);
+        AppendTree(subTree, fullName + "\\" + subTree.Name, unicode, out);
 }
 
 } // namespace
 
-std::string Regedit4Text(const std::vector<TKeyImage>& keys) {
-    std::string out = std::string("REGEDIT4") + kLineEnd + kLineEnd;
+std::string RegFileText(const std::vector<TKeyImage>& keys, bool unicode) {
+    std::string out = std::string(unicode ? "Windows Registry Editor Version 5.00" : "REGEDIT4") +
+                      kLineEnd + kLineEnd;
     for (const TKeyImage& key : keys) {
         if (key.Exists)
-            AppendTree(key.Tree, key.FullName(), out);
+            AppendTree(key.Tree, key.FullName(), unicode, out);
         else
             out += "; " + key.FullName() + " does not exist" + kLineEnd + kLineEnd;
     }
     return out;
+}
+
+std::string RegFileBytes(const std::vector<TKeyImage>& keys) {
+    if (!WideSystem())
+        return AnsiFromUtf8(RegFileText(keys, false));
+    const WideString text = WideFromUtf8(RegFileText(keys, true));
+    std::string bytes = "\xFF\xFE"; // the byte order mark of UTF-16LE
+    for (const WCHAR unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>((unit >> 8) & 0xFF);
+    }
+    return bytes;
 }
 
 std::vector<TKeyImage> CaptureWholeRoot(HKEY root) {

@@ -1,6 +1,9 @@
-// Registry keys written as a REGEDIT4 file, the text form the registry editor
+// Registry keys written as a .reg file, the text form the registry editor
 // imports back: a header line, then per key its full name in brackets and one
-// line per value, in the system's 8-bit code page with CR LF line ends.
+// line per value, with CR LF line ends. The NT family's editors (Windows 2000
+// and later) read and write "Windows Registry Editor Version 5.00" in UTF-16,
+// which holds every name and text; the 95 family's read REGEDIT4 in the ANSI
+// code page.
 #pragma once
 
 #include "association/KeyImage.h"
@@ -8,9 +11,16 @@
 #include <string>
 #include <vector>
 
-// The file text for the keys and everything below them; a key that does not
-// exist gets a comment line instead.
-std::string Regedit4Text(const std::vector<TKeyImage>& keys);
+// The file's text (UTF-8) for the keys and everything below them; a key that
+// does not exist gets a comment line instead. `unicode` chooses the form of
+// version 5.00, whose text data in hexadecimal form is UTF-16, over
+// REGEDIT4's, whose is in the ANSI code page.
+std::string RegFileText(const std::vector<TKeyImage>& keys, bool unicode);
+
+// The bytes of the file for the running system: version 5.00 in UTF-16LE with
+// its byte order mark on the NT family, REGEDIT4 in the ANSI code page on
+// the 95 family.
+std::string RegFileBytes(const std::vector<TKeyImage>& keys);
 
 // The present state of every direct subkey of `root`, with all below them.
 std::vector<TKeyImage> CaptureWholeRoot(HKEY root);

@@ -61,6 +61,6 @@ void TCommands::WriteBackup(const std::string& path, bool whole) {
     // deleted in this run is brought back by the backup.
     const std::vector<TKeyImage> keys =
         whole ? CaptureWholeRoot(HKEY_CLASSES_ROOT) : journal_->ChangedKeys();
-    if (!ReplaceWholeFile(path, Regedit4Text(keys)))
+    if (!ReplaceWholeFile(path, RegFileBytes(keys)))
         throw Exception("The backup could not be written to " + path + ".");
 }

@@ -16,7 +16,8 @@ namespace fake {
 // Far East system, the real executable path), so no test inherits another's.
 void ResetRegistry();
 
-// Enum is RegEnumKeyExA, EnumValue RegEnumValueA.
+// Enum is RegEnumKeyEx, EnumValue RegEnumValue; a fault applies to the ANSI
+// and the wide function of its kind alike.
 enum class Fault {
     Open,
     Create,
@@ -32,7 +33,8 @@ enum class Fault {
 // anything; calling it twice for a kind fails the next two calls.
 void FailNext(Fault kind, LONG error = ERROR_ACCESS_DENIED);
 
-// Number of Reg* calls made since the last reset (every function counts one).
+// Number of Reg* calls made since the last reset (every function, A or W,
+// counts one).
 long RegistryCallCount();
 
 // The version record GetVersionExA reports; `ok` false makes GetVersionExA fail.
@@ -41,14 +43,14 @@ void SetVersion(DWORD platformId, DWORD major, DWORD minor, DWORD build, const c
 // Shorthand for the systems the program knows: "win95", "win98", "winme",
 // "nt40", "win2k", "winxp", "win2003", "win7", with the records Wine reports
 // for them (std::invalid_argument for another name). A 95/98/ME record also
-// gives the registry that family's rules: no access rights, RegDeleteKeyA
+// gives the registry that family's rules: no access rights, RegDeleteKey
 // deletes whole trees.
 void SetVersion(const std::string& wineName);
 // Whether the system is a Far East one: GetSystemMetrics(SM_DBCSENABLED)
 // reports it, GetCPInfo gives a double-byte ANSI code page and IsDBCSLeadByte
-// knows its lead bytes (those of code page 932), and the registry reads key
-// names in that code page (a "\" that ends a two-byte character separates
-// no keys).
+// knows its lead bytes (those of code page 932), and the registry's ANSI
+// functions read key names in that code page (a "\" that ends a two-byte
+// character separates no keys).
 void SetDbcsEnabled(bool on);
 
 struct IconRequest {

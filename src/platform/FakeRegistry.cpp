@@ -1,11 +1,16 @@
 // The advapi32 registry functions of the native stand-in, over the in-memory
-// tree of FakeRegistryTree. Return codes follow Wine 8, checked with small
-// probe programs against Wine's real registry; where the stand-in is stricter
-// (RegQueryInfoKeyA needs KEY_QUERY_VALUE, creating a subkey needs
+// tree of FakeRegistryTree: the wide ("W") functions take names and text data
+// exactly as the tree keeps them (UTF-16); the ANSI ("A") functions convert
+// them through the stand-in's ANSI code page (MultiByteToWideChar), so that a
+// character the code page lacks reads back as "?" and a Far East name such as
+// ".ソ" (0x2E 0x83 0x5C in code page 932) holds no backslash. Return codes
+// follow Wine 8, checked with small probe programs against Wine's real
+// registry; where the stand-in is stricter (RegQueryInfoKey needs
+// KEY_QUERY_VALUE, creating a subkey needs
 // KEY_CREATE_SUB_KEY on the parent handle) it follows Windows' documented
 // access rules. With a 95/98/ME version record set (fake::SetVersion) it acts
 // as that family does under Wine: handles get every right whatever was asked,
-// and RegDeleteKeyA deletes a key with all its subkeys. Single-threaded, as
+// and RegDeleteKey deletes a key with all its subkeys. Single-threaded, as
 // the program is.
 #include "platform/FakeControl.h"
 #include "platform/FakeInternal.h"
@@ -37,8 +42,8 @@ struct Registry {
 
     Registry() { MakeRoots(); }
     void MakeRoots() {
-        const char* names[kRootCount] = {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER",
-                                         "HKEY_LOCAL_MACHINE", "HKEY_USERS"};
+        const char16_t* names[kRootCount] = {u"HKEY_CLASSES_ROOT", u"HKEY_CURRENT_USER",
+                                             u"HKEY_LOCAL_MACHINE", u"HKEY_USERS"};
         for (int i = 0; i < kRootCount; ++i)
             roots[i] = std::make_shared<Key>(names[i]);
     }
@@ -119,14 +124,14 @@ HKEY NewHandle(std::shared_ptr<Key> key, REGSAM sam) {
 // A path followed from a handle as far as its keys exist.
 struct PathWalk {
     Handle base; // the handle the path starts at
-    std::vector<std::string> components;
+    std::vector<std::u16string> components;
     std::shared_ptr<Key> key; // the last key found
     size_t depth = 0;         // how many components were found
     bool Complete() const { return depth == components.size(); }
 };
 
 // Resolves the handle, splits the path and follows it as far as it goes.
-LONG WalkPath(HKEY hKey, LPCSTR path, PathWalk& walk) {
+LONG WalkPath(HKEY hKey, const std::u16string& path, PathWalk& walk) {
     if (LONG rc = Resolve(hKey, walk.base))
         return rc;
     if (!fake::registry::SplitPath(path, walk.components))
@@ -142,13 +147,103 @@ LONG WalkPath(HKEY hKey, LPCSTR path, PathWalk& walk) {
     return ERROR_SUCCESS;
 }
 
-std::string NameOf(LPCSTR name) {
-    return name ? name : "";
+// --- Conversions of the ANSI functions.
+
+std::u16string WideOfAnsi(const char* text, size_t size) {
+    if (!size)
+        return std::u16string();
+    const int count = static_cast<int>(size);
+    const int units = MultiByteToWideChar(CP_ACP, 0, text, count, nullptr, 0);
+    std::u16string wide(static_cast<size_t>(units), u'\0');
+    if (units)
+        MultiByteToWideChar(CP_ACP, 0, text, count, &wide[0], units);
+    return wide;
 }
 
-} // namespace
+std::u16string WideName(LPCSTR name) {
+    return name ? WideOfAnsi(name, std::strlen(name)) : std::u16string();
+}
 
-LSTATUS RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, REGSAM samDesired, PHKEY phkResult) {
+std::u16string WideName(LPCWSTR name) {
+    return name ? std::u16string(name) : std::u16string();
+}
+
+std::string AnsiOf(const char16_t* text, size_t units) {
+    if (!units)
+        return std::string();
+    const int count = static_cast<int>(units);
+    const int size = WideCharToMultiByte(CP_ACP, 0, text, count, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<size_t>(size), '\0');
+    if (size)
+        WideCharToMultiByte(CP_ACP, 0, text, count, &ansi[0], size, nullptr, nullptr);
+    return ansi;
+}
+
+std::string AnsiOf(const std::u16string& text) {
+    return AnsiOf(text.data(), text.size());
+}
+
+// Value data as an ANSI function takes or gives it: text converted (the
+// odd last byte of a text stored with an odd size is lost, as on NT).
+std::vector<BYTE> StoredOfAnsi(DWORD type, const BYTE* data, DWORD size) {
+    if (!fake::registry::IsStringType(type))
+        return std::vector<BYTE>(data, data + size);
+    const std::u16string wide = WideOfAnsi(reinterpret_cast<const char*>(data), size);
+    const BYTE* bytes = reinterpret_cast<const BYTE*>(wide.data());
+    return std::vector<BYTE>(bytes, bytes + 2 * wide.size());
+}
+
+std::vector<BYTE> AnsiOfStored(const Value& value) {
+    if (!fake::registry::IsStringType(value.type))
+        return value.data;
+    std::u16string wide(value.data.size() / 2, u'\0');
+    if (!wide.empty())
+        std::memcpy(&wide[0], value.data.data(), 2 * wide.size());
+    const std::string ansi = AnsiOf(wide);
+    return std::vector<BYTE>(ansi.begin(), ansi.end());
+}
+
+// The length of a name as a function counts it: UTF-16 units for the wide
+// functions and for NT's ANSI ones (which is why Far East NT systems report
+// lengths that can be too short for the ANSI form), bytes of the ANSI form
+// on the 95 family.
+size_t NameLength(const std::u16string& name, bool ansi) {
+    return ansi && fake::detail::Windows9x() ? AnsiOf(name).size() : name.size();
+}
+
+// The characters of a buffer, so that the A and W functions share one body.
+template <typename C> struct Text;
+template <> struct Text<char> {
+    static std::string Out(const std::u16string& name) { return AnsiOf(name); }
+    static std::vector<BYTE> Data(const Value& value) { return AnsiOfStored(value); }
+    static std::vector<BYTE> Stored(DWORD type, const BYTE* data, DWORD size) {
+        return StoredOfAnsi(type, data, size);
+    }
+    static const bool kAnsi = true;
+};
+template <> struct Text<char16_t> {
+    static const std::u16string& Out(const std::u16string& name) { return name; }
+    static const std::vector<BYTE>& Data(const Value& value) { return value.data; }
+    static std::vector<BYTE> Stored(DWORD, const BYTE* data, DWORD size) {
+        return std::vector<BYTE>(data, data + size);
+    }
+    static const bool kAnsi = false;
+};
+
+// NT counts a forgotten NUL of a string: when the character after the given
+// size is a NUL, it is stored too. Like NT, this reads that character.
+template <typename C> DWORD CountForgottenNul(DWORD type, const BYTE* data, DWORD size) {
+    if (!fake::registry::IsStringType(type) || size < sizeof(C))
+        return size;
+    const C* text = reinterpret_cast<const C*>(data);
+    const DWORD units = size / sizeof(C);
+    return text[units - 1] && !text[units] ? size + sizeof(C) : size;
+}
+
+// --- The functions, once for both kinds of text.
+
+template <typename C>
+LSTATUS OpenKey(HKEY hKey, const C* lpSubKey, REGSAM samDesired, PHKEY phkResult) {
     LONG error;
     if (phkResult)
         *phkResult = nullptr;
@@ -156,11 +251,13 @@ LSTATUS RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, REGSAM samDesired, PHKE
         return error;
     if (!phkResult)
         return ERROR_INVALID_PARAMETER;
+    std::u16string path = WideName(lpSubKey);
     // NT lets a path below HKEY_CLASSES_ROOT start with one backslash.
-    if (hKey == HKEY_CLASSES_ROOT && !fake::detail::Windows9x() && lpSubKey && *lpSubKey == '\\')
-        ++lpSubKey;
+    if (hKey == HKEY_CLASSES_ROOT && !fake::detail::Windows9x() && !path.empty() &&
+        path[0] == u'\\')
+        path.erase(0, 1);
     PathWalk walk;
-    if (LONG rc = WalkPath(hKey, lpSubKey, walk))
+    if (LONG rc = WalkPath(hKey, path, walk))
         return rc;
     // A predefined root opened with an empty path gives the root back.
     if (walk.components.empty() && IsPredefined(hKey)) {
@@ -173,8 +270,9 @@ LSTATUS RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, REGSAM samDesired, PHKE
     return ERROR_SUCCESS;
 }
 
-LSTATUS RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, LPSTR, DWORD, REGSAM samDesired,
-                        LPSECURITY_ATTRIBUTES, PHKEY phkResult, LPDWORD lpdwDisposition) {
+template <typename C>
+LSTATUS CreateKey(HKEY hKey, const C* lpSubKey, REGSAM samDesired, PHKEY phkResult,
+                  LPDWORD lpdwDisposition) {
     LONG error;
     if (phkResult)
         *phkResult = nullptr;
@@ -183,7 +281,7 @@ LSTATUS RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, LPSTR, DWORD, REGSAM 
     if (!phkResult)
         return ERROR_INVALID_PARAMETER;
     PathWalk walk;
-    if (LONG rc = WalkPath(hKey, lpSubKey, walk))
+    if (LONG rc = WalkPath(hKey, WideName(lpSubKey), walk))
         return rc;
     if (!walk.Complete() && !(walk.base.access & KEY_CREATE_SUB_KEY))
         return ERROR_ACCESS_DENIED;
@@ -197,16 +295,7 @@ LSTATUS RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, LPSTR, DWORD, REGSAM 
     return ERROR_SUCCESS;
 }
 
-LSTATUS RegCloseKey(HKEY hKey) {
-    Registry& r = Reg();
-    ++r.calls;
-    if (IsPredefined(hKey))
-        return ERROR_SUCCESS;
-    return r.handles.erase(reinterpret_cast<uintptr_t>(hKey)) ? ERROR_SUCCESS
-                                                              : ERROR_INVALID_HANDLE;
-}
-
-LSTATUS RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
+template <typename C> LSTATUS DeleteKey(HKEY hKey, const C* lpSubKey) {
     LONG error;
     if (Enter(fake::Fault::DeleteKey, error))
         return error;
@@ -215,7 +304,7 @@ LSTATUS RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
     // The parent handle needs no particular right: the key itself is opened
     // for deletion, as Windows and Wine do.
     PathWalk walk;
-    if (LONG rc = WalkPath(hKey, lpSubKey, walk))
+    if (LONG rc = WalkPath(hKey, WideName(lpSubKey), walk))
         return rc;
     if (!walk.Complete())
         return ERROR_FILE_NOT_FOUND;
@@ -233,18 +322,19 @@ LSTATUS RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
     return ERROR_SUCCESS;
 }
 
-LSTATUS RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
+template <typename C> LSTATUS DeleteValue(HKEY hKey, const C* lpValueName) {
     LONG error;
     if (Enter(fake::Fault::DeleteValue, error))
         return error;
     Handle handle;
     if (LONG rc = ResolveWith(hKey, KEY_SET_VALUE, handle))
         return rc;
-    return handle.key->DeleteValue(NameOf(lpValueName)) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    return handle.key->DeleteValue(WideName(lpValueName)) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
-LSTATUS RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved,
-                      LPSTR lpClass, LPDWORD lpcchClass, PFILETIME lpftLastWriteTime) {
+template <typename C>
+LSTATUS EnumKey(HKEY hKey, DWORD dwIndex, C* lpName, LPDWORD lpcchName, LPDWORD lpReserved,
+                C* lpClass, LPDWORD lpcchClass, PFILETIME lpftLastWriteTime) {
     LONG error;
     if (Enter(fake::Fault::Enum, error))
         return error;
@@ -258,15 +348,15 @@ LSTATUS RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName,
     if (!lpName || !lpcchName || (lpClass && !lpcchClass))
         return ERROR_INVALID_PARAMETER;
     const Key& subKey = handle.key->SubKeyAt(dwIndex);
-    const std::string& name = subKey.Name();
+    const auto name = Text<C>::Out(subKey.Name());
     // A short buffer leaves the buffer and the length untouched (Wine); the
-    // caller sizes its buffer from RegQueryInfoKeyA.
+    // caller sizes its buffer from RegQueryInfoKey.
     if (name.size() >= *lpcchName || (lpClass && *lpcchClass == 0))
         return ERROR_MORE_DATA;
-    std::memcpy(lpName, name.c_str(), name.size() + 1);
+    std::memcpy(lpName, name.c_str(), (name.size() + 1) * sizeof(C));
     *lpcchName = static_cast<DWORD>(name.size());
     if (lpClass) {
-        lpClass[0] = '\0';
+        lpClass[0] = 0;
         *lpcchClass = 0;
     }
     if (lpftLastWriteTime)
@@ -274,8 +364,9 @@ LSTATUS RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName,
     return ERROR_SUCCESS;
 }
 
-LSTATUS RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName,
-                      LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
+template <typename C>
+LSTATUS EnumValue(HKEY hKey, DWORD dwIndex, C* lpValueName, LPDWORD lpcchValueName,
+                  LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
     LONG error;
     if (Enter(fake::Fault::EnumValue, error))
         return error;
@@ -287,29 +378,32 @@ LSTATUS RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcch
     if (dwIndex >= handle.key->ValueCount())
         return ERROR_NO_MORE_ITEMS;
     const Value& value = handle.key->ValueAt(dwIndex);
-    const DWORD size = static_cast<DWORD>(value.data.size());
-    // As RegEnumKeyExA: a short name buffer is left untouched.
-    if (value.name.size() >= *lpcchValueName)
+    const auto name = Text<C>::Out(value.name);
+    const std::vector<BYTE> data = Text<C>::Data(value);
+    const DWORD size = static_cast<DWORD>(data.size());
+    // As RegEnumKeyEx: a short name buffer is left untouched.
+    if (name.size() >= *lpcchValueName)
         return ERROR_MORE_DATA;
     if (lpData && *lpcbData < size) {
         *lpcbData = size;
         return ERROR_MORE_DATA;
     }
-    std::memcpy(lpValueName, value.name.c_str(), value.name.size() + 1);
-    *lpcchValueName = static_cast<DWORD>(value.name.size());
+    std::memcpy(lpValueName, name.c_str(), (name.size() + 1) * sizeof(C));
+    *lpcchValueName = static_cast<DWORD>(name.size());
     if (lpType)
         *lpType = value.type;
     if (lpData && size)
-        std::memcpy(lpData, value.data.data(), size);
+        std::memcpy(lpData, data.data(), size);
     if (lpcbData)
         *lpcbData = size;
     return ERROR_SUCCESS;
 }
 
-LSTATUS RegQueryInfoKeyA(HKEY hKey, LPSTR lpClass, LPDWORD lpcchClass, LPDWORD lpReserved,
-                         LPDWORD lpcSubKeys, LPDWORD lpcbMaxSubKeyLen, LPDWORD lpcbMaxClassLen,
-                         LPDWORD lpcValues, LPDWORD lpcbMaxValueNameLen, LPDWORD lpcbMaxValueLen,
-                         LPDWORD lpcbSecurityDescriptor, PFILETIME lpftLastWriteTime) {
+template <typename C>
+LSTATUS QueryInfoKey(HKEY hKey, C* lpClass, LPDWORD lpcchClass, LPDWORD lpReserved,
+                     LPDWORD lpcSubKeys, LPDWORD lpcbMaxSubKeyLen, LPDWORD lpcbMaxClassLen,
+                     LPDWORD lpcValues, LPDWORD lpcbMaxValueNameLen, LPDWORD lpcbMaxValueLen,
+                     LPDWORD lpcbSecurityDescriptor, PFILETIME lpftLastWriteTime) {
     LONG error;
     if (Enter(fake::Fault::QueryInfo, error))
         return error;
@@ -323,20 +417,24 @@ LSTATUS RegQueryInfoKeyA(HKEY hKey, LPSTR lpClass, LPDWORD lpcchClass, LPDWORD l
     if (lpClass) {
         if (*lpcchClass == 0)
             return ERROR_MORE_DATA;
-        lpClass[0] = '\0';
+        lpClass[0] = 0;
     }
     if (lpcchClass)
         *lpcchClass = 0;
+    const auto length = [](const std::u16string& name) {
+        return NameLength(name, Text<C>::kAnsi);
+    };
     if (lpcSubKeys)
         *lpcSubKeys = static_cast<DWORD>(key.SubKeyCount());
     if (lpcbMaxSubKeyLen)
-        *lpcbMaxSubKeyLen = key.MaxSubKeyNameLength();
+        *lpcbMaxSubKeyLen = key.MaxSubKeyName(length);
     if (lpcbMaxClassLen)
         *lpcbMaxClassLen = 0;
     if (lpcValues)
         *lpcValues = static_cast<DWORD>(key.ValueCount());
     if (lpcbMaxValueNameLen)
-        *lpcbMaxValueNameLen = key.MaxValueNameLength();
+        *lpcbMaxValueNameLen = key.MaxValueName(length);
+    // The data size as stored, text in UTF-16: for the ANSI form a bound.
     if (lpcbMaxValueLen)
         *lpcbMaxValueLen = key.MaxValueDataSize();
     if (lpcbSecurityDescriptor)
@@ -346,8 +444,9 @@ LSTATUS RegQueryInfoKeyA(HKEY hKey, LPSTR lpClass, LPDWORD lpcchClass, LPDWORD l
     return ERROR_SUCCESS;
 }
 
-LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
-                         LPBYTE lpData, LPDWORD lpcbData) {
+template <typename C>
+LSTATUS QueryValue(HKEY hKey, const C* lpValueName, LPDWORD lpReserved, LPDWORD lpType,
+                   LPBYTE lpData, LPDWORD lpcbData) {
     LONG error;
     if (Enter(fake::Fault::QueryValue, error))
         return error;
@@ -356,32 +455,35 @@ LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDW
     Handle handle;
     if (LONG rc = ResolveWith(hKey, KEY_QUERY_VALUE, handle))
         return rc;
-    const Value* value = handle.key->FindValue(NameOf(lpValueName));
+    const Value* value = handle.key->FindValue(WideName(lpValueName));
     if (!value)
         return ERROR_FILE_NOT_FOUND;
     if (lpType)
         *lpType = value->type;
-    const DWORD size = static_cast<DWORD>(value->data.size());
+    const std::vector<BYTE> data = Text<C>::Data(*value);
+    const DWORD size = static_cast<DWORD>(data.size());
     if (lpData) {
         if (*lpcbData < size) {
             *lpcbData = size; // the buffer stays untouched
             return ERROR_MORE_DATA;
         }
         if (size)
-            std::memcpy(lpData, value->data.data(), size);
+            std::memcpy(lpData, data.data(), size);
         // A string stored without its NUL gets one in the buffer when there
         // is room, not counted in the size (NT and Wine).
-        if (fake::registry::IsStringType(value->type) && size && value->data[size - 1] &&
-            *lpcbData > size)
-            lpData[size] = 0;
+        const DWORD unit = sizeof(C);
+        if (fake::registry::IsStringType(value->type) && size >= unit && size % unit == 0 &&
+            reinterpret_cast<const C*>(data.data())[size / unit - 1] && *lpcbData >= size + unit)
+            std::memset(lpData + size, 0, unit);
     }
     if (lpcbData)
         *lpcbData = size;
     return ERROR_SUCCESS;
 }
 
-LSTATUS RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const BYTE* lpData,
-                       DWORD cbData) {
+template <typename C>
+LSTATUS SetValue(HKEY hKey, const C* lpValueName, DWORD dwType, const BYTE* lpData,
+                 DWORD cbData) {
     LONG error;
     if (Enter(fake::Fault::SetValue, error))
         return error;
@@ -390,12 +492,119 @@ LSTATUS RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const
         return rc;
     if (!lpData && cbData)
         return ERROR_NOACCESS;
-    // NT counts a forgotten NUL of a string: when the byte after the given
-    // size is a NUL, it is stored too. Like NT, this reads that byte.
-    if (fake::registry::IsStringType(dwType) && cbData && lpData[cbData - 1] && !lpData[cbData])
-        ++cbData;
-    handle.key->SetValue(NameOf(lpValueName), dwType, lpData, cbData);
+    if (lpData)
+        cbData = CountForgottenNul<C>(dwType, lpData, cbData);
+    const std::vector<BYTE> data = Text<C>::Stored(dwType, lpData, cbData);
+    handle.key->SetValue(WideName(lpValueName), dwType, data.data(), data.size());
     return ERROR_SUCCESS;
+}
+
+} // namespace
+
+LSTATUS RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, REGSAM samDesired, PHKEY phkResult) {
+    return OpenKey(hKey, lpSubKey, samDesired, phkResult);
+}
+
+LSTATUS RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, REGSAM samDesired, PHKEY phkResult) {
+    return OpenKey(hKey, lpSubKey, samDesired, phkResult);
+}
+
+LSTATUS RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, LPSTR, DWORD, REGSAM samDesired,
+                        LPSECURITY_ATTRIBUTES, PHKEY phkResult, LPDWORD lpdwDisposition) {
+    return CreateKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition);
+}
+
+LSTATUS RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, LPWSTR, DWORD, REGSAM samDesired,
+                        LPSECURITY_ATTRIBUTES, PHKEY phkResult, LPDWORD lpdwDisposition) {
+    return CreateKey(hKey, lpSubKey, samDesired, phkResult, lpdwDisposition);
+}
+
+LSTATUS RegCloseKey(HKEY hKey) {
+    Registry& r = Reg();
+    ++r.calls;
+    if (IsPredefined(hKey))
+        return ERROR_SUCCESS;
+    return r.handles.erase(reinterpret_cast<uintptr_t>(hKey)) ? ERROR_SUCCESS
+                                                              : ERROR_INVALID_HANDLE;
+}
+
+LSTATUS RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey) {
+    return DeleteKey(hKey, lpSubKey);
+}
+
+LSTATUS RegDeleteKeyW(HKEY hKey, LPCWSTR lpSubKey) {
+    return DeleteKey(hKey, lpSubKey);
+}
+
+LSTATUS RegDeleteValueA(HKEY hKey, LPCSTR lpValueName) {
+    return DeleteValue(hKey, lpValueName);
+}
+
+LSTATUS RegDeleteValueW(HKEY hKey, LPCWSTR lpValueName) {
+    return DeleteValue(hKey, lpValueName);
+}
+
+LSTATUS RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved,
+                      LPSTR lpClass, LPDWORD lpcchClass, PFILETIME lpftLastWriteTime) {
+    return EnumKey(hKey, dwIndex, lpName, lpcchName, lpReserved, lpClass, lpcchClass,
+                   lpftLastWriteTime);
+}
+
+LSTATUS RegEnumKeyExW(HKEY hKey, DWORD dwIndex, LPWSTR lpName, LPDWORD lpcchName,
+                      LPDWORD lpReserved, LPWSTR lpClass, LPDWORD lpcchClass,
+                      PFILETIME lpftLastWriteTime) {
+    return EnumKey(hKey, dwIndex, lpName, lpcchName, lpReserved, lpClass, lpcchClass,
+                   lpftLastWriteTime);
+}
+
+LSTATUS RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName,
+                      LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
+    return EnumValue(hKey, dwIndex, lpValueName, lpcchValueName, lpReserved, lpType, lpData,
+                     lpcbData);
+}
+
+LSTATUS RegEnumValueW(HKEY hKey, DWORD dwIndex, LPWSTR lpValueName, LPDWORD lpcchValueName,
+                      LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
+    return EnumValue(hKey, dwIndex, lpValueName, lpcchValueName, lpReserved, lpType, lpData,
+                     lpcbData);
+}
+
+LSTATUS RegQueryInfoKeyA(HKEY hKey, LPSTR lpClass, LPDWORD lpcchClass, LPDWORD lpReserved,
+                         LPDWORD lpcSubKeys, LPDWORD lpcbMaxSubKeyLen, LPDWORD lpcbMaxClassLen,
+                         LPDWORD lpcValues, LPDWORD lpcbMaxValueNameLen, LPDWORD lpcbMaxValueLen,
+                         LPDWORD lpcbSecurityDescriptor, PFILETIME lpftLastWriteTime) {
+    return QueryInfoKey(hKey, lpClass, lpcchClass, lpReserved, lpcSubKeys, lpcbMaxSubKeyLen,
+                        lpcbMaxClassLen, lpcValues, lpcbMaxValueNameLen, lpcbMaxValueLen,
+                        lpcbSecurityDescriptor, lpftLastWriteTime);
+}
+
+LSTATUS RegQueryInfoKeyW(HKEY hKey, LPWSTR lpClass, LPDWORD lpcchClass, LPDWORD lpReserved,
+                         LPDWORD lpcSubKeys, LPDWORD lpcbMaxSubKeyLen, LPDWORD lpcbMaxClassLen,
+                         LPDWORD lpcValues, LPDWORD lpcbMaxValueNameLen, LPDWORD lpcbMaxValueLen,
+                         LPDWORD lpcbSecurityDescriptor, PFILETIME lpftLastWriteTime) {
+    return QueryInfoKey(hKey, lpClass, lpcchClass, lpReserved, lpcSubKeys, lpcbMaxSubKeyLen,
+                        lpcbMaxClassLen, lpcValues, lpcbMaxValueNameLen, lpcbMaxValueLen,
+                        lpcbSecurityDescriptor, lpftLastWriteTime);
+}
+
+LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
+                         LPBYTE lpData, LPDWORD lpcbData) {
+    return QueryValue(hKey, lpValueName, lpReserved, lpType, lpData, lpcbData);
+}
+
+LSTATUS RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
+                         LPBYTE lpData, LPDWORD lpcbData) {
+    return QueryValue(hKey, lpValueName, lpReserved, lpType, lpData, lpcbData);
+}
+
+LSTATUS RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD, DWORD dwType, const BYTE* lpData,
+                       DWORD cbData) {
+    return SetValue(hKey, lpValueName, dwType, lpData, cbData);
+}
+
+LSTATUS RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD, DWORD dwType, const BYTE* lpData,
+                       DWORD cbData) {
+    return SetValue(hKey, lpValueName, dwType, lpData, cbData);
 }
 
 namespace fake {

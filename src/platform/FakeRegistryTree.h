@@ -1,12 +1,15 @@
 // The data of the in-memory registry: keys with their subkeys and values.
-// Names are kept as created and compared the way the real registry compares
-// them: each Windows-1252 character is taken as its Unicode code point and
-// folded to lower case (as Wine folds them), so "TXTFILE" and "txtfile" are
-// one key and subkeys enumerate in the order of their folded names.
+// As in the NT registry, names are kept in UTF-16 as created and compared
+// without regard to case: each unit is folded to lower case (as Wine folds
+// them), so "TXTFILE" and "txtfile" are one key and subkeys enumerate in the
+// order of their folded names. Text data (REG_SZ, REG_EXPAND_SZ,
+// REG_MULTI_SZ) is kept as the wide functions give it, in UTF-16; the ANSI
+// functions convert names and text data on the way in and out.
 #pragma once
 
 #include "platform/FakeWin32.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -15,18 +18,18 @@
 namespace fake {
 namespace registry {
 
-// The folded form of a key or value name (lower case, UTF-16 code units).
-std::u16string FoldName(const std::string& name);
+// One UTF-16 unit in lower case: ASCII and Latin-1 letters, the letters of
+// Latin Extended-A, Greek and Cyrillic; every other unit as it is.
+char16_t FoldUnit(char16_t c);
+// The folded form of a key or value name.
+std::u16string FoldName(const std::u16string& name);
 
-// String types (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) are converted to UTF-16
-// by the ANSI functions and kept that way, which shows in the sizes reported
-// by RegQueryInfoKeyA.
 bool IsStringType(DWORD type);
 
 struct Value {
-    std::string name; // as first written
+    std::u16string name; // as first written
     DWORD type = REG_NONE;
-    std::vector<BYTE> data;
+    std::vector<BYTE> data; // text types in UTF-16, as the wide functions see them
 };
 
 // One key. Keys are shared between their parent and the handles opened on
@@ -34,11 +37,11 @@ struct Value {
 // closed.
 class Key {
 public:
-    explicit Key(std::string name);
+    explicit Key(std::u16string name);
     Key(const Key&) = delete;
     Key& operator=(const Key&) = delete;
 
-    const std::string& Name() const { return name_; }
+    const std::u16string& Name() const { return name_; }
     bool IsRoot() const { return parent_ == nullptr && !deleted_; }
     bool IsDeleted() const { return deleted_; }
     FILETIME LastWriteTime() const { return lastWrite_; }
@@ -46,33 +49,47 @@ public:
     // Subkeys, sorted by folded name.
     size_t SubKeyCount() const { return subKeys_.size(); }
     const Key& SubKeyAt(size_t index) const { return *subKeys_[index]; }
-    std::shared_ptr<Key> FindSubKey(const std::string& name) const;
+    std::shared_ptr<Key> FindSubKey(const std::u16string& name) const;
     // Creates the subkey `name`, which must not exist yet.
-    std::shared_ptr<Key> AddSubKey(const std::string& name);
+    std::shared_ptr<Key> AddSubKey(const std::u16string& name);
     // Detaches this key (which has no subkeys) from its parent and marks it
     // deleted; handles still referring to it see ERROR_KEY_DELETED.
     void Delete();
     // Deletes the subkeys, depth first, and then this key.
     void DeleteTree();
 
-    const Value* FindValue(const std::string& name) const;
-    void SetValue(const std::string& name, DWORD type, const BYTE* data, size_t size);
-    bool DeleteValue(const std::string& name);
+    const Value* FindValue(const std::u16string& name) const;
+    void SetValue(const std::u16string& name, DWORD type, const BYTE* data, size_t size);
+    bool DeleteValue(const std::u16string& name);
     size_t ValueCount() const { return values_.size(); }
     // The value at `index` in the order of the folded names (index < ValueCount()).
     const Value& ValueAt(size_t index) const;
-    // Longest subkey name and value name in characters, without NUL, and the
-    // largest value data in bytes as stored.
+    // Longest subkey name and value name in UTF-16 units, without NUL, and
+    // the largest value data in bytes as stored.
     DWORD MaxSubKeyNameLength() const;
     DWORD MaxValueNameLength() const;
     DWORD MaxValueDataSize() const;
+    // The longest names as `measure` counts them (the ANSI functions of the
+    // 95 family count the bytes of the ANSI form).
+    template <typename Measure> DWORD MaxSubKeyName(Measure measure) const {
+        size_t longest = 0;
+        for (const auto& key : subKeys_)
+            longest = std::max(longest, measure(key->name_));
+        return static_cast<DWORD>(longest);
+    }
+    template <typename Measure> DWORD MaxValueName(Measure measure) const {
+        size_t longest = 0;
+        for (const auto& entry : values_)
+            longest = std::max(longest, measure(entry.second.name));
+        return static_cast<DWORD>(longest);
+    }
 
 private:
     std::vector<std::shared_ptr<Key>>::const_iterator
     LowerBound(const std::u16string& folded) const;
     void Touch();
 
-    std::string name_;
+    std::u16string name_;
     std::u16string folded_;
     Key* parent_ = nullptr;
     bool deleted_ = false;
@@ -84,8 +101,8 @@ private:
 // Splits a subkey path at its backslashes. Empty components (doubled or
 // trailing backslashes) are skipped as Wine skips them; a path that starts
 // with a backslash is refused (false), which the functions report as
-// ERROR_BAD_PATHNAME. A null or empty path gives no components.
-bool SplitPath(const char* path, std::vector<std::string>& components);
+// ERROR_BAD_PATHNAME. An empty path gives no components.
+bool SplitPath(const std::u16string& path, std::vector<std::u16string>& components);
 
 } // namespace registry
 } // namespace fake

@@ -1,9 +1,12 @@
 // Native stand-in for the part of the Windows API the core calls: types,
-// constants and the advapi32 registry functions, GetVersionExA, CompareStringA,
+// constants and the advapi32 registry functions (the ANSI and the wide ones),
+// GetVersionExA, CompareStringA and CompareStringW,
 // ExtractIconA and GetModuleFileNameA. Only built on non-Windows hosts.
 // The registry lives in memory (FakeRegistry.cpp) and behaves as Windows does:
 // names compare without regard to case, subkeys enumerate in sorted order,
-// access masks are honoured, RegDeleteKeyA refuses a key with subkeys (NT).
+// access masks are honoured, RegDeleteKey refuses a key with subkeys (NT).
+// The registry keeps names and text data in UTF-16, as NT does: the wide
+// functions are exact, the ANSI ones convert through the ANSI code page.
 #pragma once
 
 #include <cstddef>
@@ -173,6 +176,28 @@ LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDW
 LSTATUS RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType,
                        const BYTE* lpData, DWORD cbData);
 
+LSTATUS RegOpenKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD ulOptions, REGSAM samDesired,
+                      PHKEY phkResult);
+LSTATUS RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD Reserved, LPWSTR lpClass,
+                        DWORD dwOptions, REGSAM samDesired,
+                        LPSECURITY_ATTRIBUTES lpSecurityAttributes, PHKEY phkResult,
+                        LPDWORD lpdwDisposition);
+LSTATUS RegDeleteKeyW(HKEY hKey, LPCWSTR lpSubKey);
+LSTATUS RegDeleteValueW(HKEY hKey, LPCWSTR lpValueName);
+LSTATUS RegEnumKeyExW(HKEY hKey, DWORD dwIndex, LPWSTR lpName, LPDWORD lpcchName,
+                      LPDWORD lpReserved, LPWSTR lpClass, LPDWORD lpcchClass,
+                      PFILETIME lpftLastWriteTime);
+LSTATUS RegEnumValueW(HKEY hKey, DWORD dwIndex, LPWSTR lpValueName, LPDWORD lpcchValueName,
+                      LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData);
+LSTATUS RegQueryInfoKeyW(HKEY hKey, LPWSTR lpClass, LPDWORD lpcchClass, LPDWORD lpReserved,
+                         LPDWORD lpcSubKeys, LPDWORD lpcbMaxSubKeyLen, LPDWORD lpcbMaxClassLen,
+                         LPDWORD lpcValues, LPDWORD lpcbMaxValueNameLen, LPDWORD lpcbMaxValueLen,
+                         LPDWORD lpcbSecurityDescriptor, PFILETIME lpftLastWriteTime);
+LSTATUS RegQueryValueExW(HKEY hKey, LPCWSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType,
+                         LPBYTE lpData, LPDWORD lpcbData);
+LSTATUS RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD Reserved, DWORD dwType,
+                       const BYTE* lpData, DWORD cbData);
+
 BOOL GetVersionExA(LPOSVERSIONINFOA lpVersionInformation);
 int GetSystemMetrics(int nIndex);
 
@@ -202,8 +227,12 @@ BOOL IsDBCSLeadByte(BYTE TestChar);
 // Folds letters to lower case in place as Windows-1252 does (A-Z, the
 // accented capitals, Š, Œ, Ž, Ÿ); a two-byte character stays as it is.
 DWORD CharLowerBuffA(LPSTR lpsz, DWORD cchLength);
+// The word sort (FakeWordSort.cpp); the ANSI form compares the text converted
+// from the ANSI code page.
 int CompareStringA(LCID Locale, DWORD dwCmpFlags, LPCSTR lpString1, int cchCount1, LPCSTR lpString2,
                    int cchCount2);
+int CompareStringW(LCID Locale, DWORD dwCmpFlags, LPCWSTR lpString1, int cchCount1,
+                   LPCWSTR lpString2, int cchCount2);
 HICON ExtractIconA(HINSTANCE hInst, LPCSTR pszExeFileName, UINT nIconIndex);
 // Replaces each %NAME% by the variable's value (see GetEnvironmentVariableA);
 // unknown names stay.

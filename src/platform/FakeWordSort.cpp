@@ -1,5 +1,8 @@
-// CompareStringA of the native stand-in: an approximation of Windows' word
-// sort for Windows-1252 text. Each character has a primary weight (its place
+// CompareStringW and CompareStringA of the native stand-in: an approximation
+// of Windows' word sort, made for the characters of Windows-1252 (the ANSI
+// form compares its text converted from the ANSI code page). Characters
+// beyond Windows-1252 sort after all others by their folded UTF-16 unit, with
+// case after it. Each character has a primary weight (its place
 // among symbols, digits and letters), a diacritic weight (accented letters
 // follow their base letter) and a case weight; hyphens, apostrophes and
 // control characters take no part in the first comparison and only break
@@ -7,9 +10,11 @@
 // for single characters; ligatures expand (ae, oe, ss, th). Locale-specific
 // rules are not modelled: tests whose order hangs on punctuation or accents
 // run under Wine as well.
+#include "platform/FakeRegistryTree.h"
 #include "platform/FakeWin32.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -18,7 +23,7 @@ enum class Kind : unsigned char { Ignored, Special, Weighted, Expanded };
 
 struct CharWeight {
     Kind kind = Kind::Ignored;
-    unsigned short primary = 0; // Weighted: order; Special: tie-break weight
+    unsigned primary = 0; // Weighted: order; Special: tie-break weight
     unsigned char diacritic = 0;
     unsigned char upper = 0;
     unsigned char expansion[2] = {0, 0}; // Expanded: the two letters it sorts as
@@ -63,11 +68,31 @@ unsigned char LowerOf(unsigned char c) {
     }
 }
 
+// Unicode code points of the Windows-1252 characters 0x80 to 0x9F; the
+// undefined ones map to the C1 control of the same number, as in Wine.
+const char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The Windows-1252 byte of a UTF-16 unit, or -1 when it has none.
+int Cp1252Of(char16_t u) {
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    for (int i = 0; i < 32; ++i)
+        if (kCp1252High[i] == u)
+            return 0x80 + i;
+    return -1;
+}
+
+// Above every primary weight of the table.
+const unsigned kBeyond = 0x1000;
+
 struct WeightTable {
     CharWeight w[256];
     WeightTable() {
         // Above the special weights, which the string sort uses as primaries.
-        unsigned short primary = sizeof kSpecials;
+        unsigned primary = sizeof kSpecials;
         for (const char* group : kPrimaryOrder) {
             unsigned char diacritic = 0;
             for (const char* p = group; *p; ++p) {
@@ -82,7 +107,7 @@ struct WeightTable {
         for (unsigned short i = 0; kSpecials[i]; ++i) {
             CharWeight& cw = w[static_cast<unsigned char>(kSpecials[i])];
             cw.kind = Kind::Special;
-            cw.primary = static_cast<unsigned short>(i + 1);
+            cw.primary = i + 1u;
         }
         Expand(0xE6, 'a', 'e');
         Expand(0x9C, 'o', 'e');
@@ -109,15 +134,28 @@ const WeightTable& Table() {
     return table;
 }
 
+// The weights of one UTF-16 unit.
+CharWeight WeightOf(char16_t u) {
+    const int byte = Cp1252Of(u);
+    if (byte >= 0)
+        return Table().w[byte];
+    CharWeight cw;
+    const char16_t folded = fake::registry::FoldUnit(u);
+    cw.kind = Kind::Weighted;
+    cw.primary = kBeyond + folded;
+    cw.upper = folded != u;
+    return cw;
+}
+
 struct Element {
-    unsigned short primary;
+    unsigned primary;
     unsigned char diacritic;
     unsigned char upper;
 };
 
 struct Special {
     size_t position; // number of weighted elements before it
-    unsigned short weight;
+    unsigned weight;
 };
 
 struct SortKey {
@@ -125,11 +163,11 @@ struct SortKey {
     std::vector<Special> specials;
 };
 
-SortKey MakeKey(const char* s, int n, bool stringSort) {
+SortKey MakeKey(const char16_t* s, int n, bool stringSort) {
     const WeightTable& t = Table();
     SortKey key;
     for (int i = 0; i < n; ++i) {
-        const CharWeight& cw = t.w[static_cast<unsigned char>(s[i])];
+        const CharWeight cw = WeightOf(s[i]);
         switch (cw.kind) {
         case Kind::Ignored:
             break;
@@ -176,7 +214,7 @@ int CompareSpecials(const std::vector<Special>& a, const std::vector<Special>& b
 
 } // namespace
 
-int CompareStringA(LCID, DWORD dwCmpFlags, LPCSTR lpString1, int cchCount1, LPCSTR lpString2,
+int CompareStringW(LCID, DWORD dwCmpFlags, LPCWSTR lpString1, int cchCount1, LPCWSTR lpString2,
                    int cchCount2) {
     const DWORD known = NORM_IGNORECASE | NORM_IGNORENONSPACE | SORT_STRINGSORT;
     if (dwCmpFlags & ~known) {
@@ -188,9 +226,9 @@ int CompareStringA(LCID, DWORD dwCmpFlags, LPCSTR lpString1, int cchCount1, LPCS
         return 0;
     }
     if (cchCount1 < 0)
-        cchCount1 = static_cast<int>(std::strlen(lpString1));
+        cchCount1 = static_cast<int>(std::char_traits<char16_t>::length(lpString1));
     if (cchCount2 < 0)
-        cchCount2 = static_cast<int>(std::strlen(lpString2));
+        cchCount2 = static_cast<int>(std::char_traits<char16_t>::length(lpString2));
     const bool stringSort = (dwCmpFlags & SORT_STRINGSORT) != 0;
     const SortKey a = MakeKey(lpString1, cchCount1, stringSort);
     const SortKey b = MakeKey(lpString2, cchCount2, stringSort);
@@ -203,4 +241,32 @@ int CompareStringA(LCID, DWORD dwCmpFlags, LPCSTR lpString1, int cchCount1, LPCS
     if (r == 0)
         r = CompareSpecials(a.specials, b.specials);
     return r < 0 ? CSTR_LESS_THAN : (r == 0 ? CSTR_EQUAL : CSTR_GREATER_THAN);
+}
+
+namespace {
+
+std::u16string WideOfAnsi(const char* text, int size) {
+    const int units = size ? MultiByteToWideChar(CP_ACP, 0, text, size, nullptr, 0) : 0;
+    std::u16string wide(static_cast<size_t>(units), u'\0');
+    if (units)
+        MultiByteToWideChar(CP_ACP, 0, text, size, &wide[0], units);
+    return wide;
+}
+
+} // namespace
+
+int CompareStringA(LCID Locale, DWORD dwCmpFlags, LPCSTR lpString1, int cchCount1,
+                   LPCSTR lpString2, int cchCount2) {
+    if (!lpString1 || !lpString2) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    if (cchCount1 < 0)
+        cchCount1 = static_cast<int>(std::strlen(lpString1));
+    if (cchCount2 < 0)
+        cchCount2 = static_cast<int>(std::strlen(lpString2));
+    const std::u16string a = WideOfAnsi(lpString1, cchCount1);
+    const std::u16string b = WideOfAnsi(lpString2, cchCount2);
+    return CompareStringW(Locale, dwCmpFlags, a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                          static_cast<int>(b.size()));
 }

@@ -1,6 +1,6 @@
 #include "registry/RawKey.h"
 
-#include "support/AnsiText.h"
+#include "registry/SystemRegistry.h"
 
 #include <algorithm>
 
@@ -56,9 +56,10 @@ std::vector<std::string> SplitKeyPath(const std::string& path) {
     std::vector<std::string> names;
     size_t start = 0;
     while (start <= path.size()) {
-        // By character: on a Far East system the second byte of a name's
-        // character may be 0x5C and separates nothing.
-        size_t end = FindCharOf(path, "\\", start);
+        // Byte by byte: in UTF-8 the byte of "\\" is never part of another
+        // character (".ソ" holds none, though its ANSI form in code page 932,
+        // 0x2E 0x83 0x5C, does).
+        size_t end = path.find('\\', start);
         if (end == std::string::npos)
             end = path.size();
         if (end > start)
@@ -77,45 +78,40 @@ TRawKey::TRawKey(HKEY key, bool owned) : owned_(owned) {
 
 LONG TRawKey::Open(const TRawKey& base, const std::string& path, REGSAM access, TRawKey& result) {
     return Follow(base, path, result, [access](HKEY parent, const std::string& name, HKEY& next) {
-        return RegOpenKeyExA(parent, name.c_str(), 0, access, &next);
+        return sysreg::OpenKey(parent, name, access, next);
     });
 }
 
 LONG TRawKey::Create(const TRawKey& base, const std::string& path, REGSAM access, TRawKey& result) {
     return Follow(base, path, result, [access](HKEY parent, const std::string& name, HKEY& next) {
         if (name.empty())
-            return RegOpenKeyExA(parent, "", 0, access, &next);
-        return RegCreateKeyExA(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
-                               nullptr, &next, nullptr);
+            return sysreg::OpenKey(parent, std::string(), access, next);
+        return sysreg::CreateKey(parent, name, access, next);
     });
 }
 
 LONG TRawKey::Values(std::vector<TRawValue>& values) const {
     values.clear();
-    DWORD count = 0, maxName = 0, maxData = 0;
-    if (LONG rc = RegQueryInfoKeyA(Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                   &count, &maxName, &maxData, nullptr, nullptr))
+    sysreg::KeyFacts facts;
+    if (LONG rc = sysreg::QueryInfoKey(Get(), facts))
         return rc;
-    // Far East systems may count name lengths in characters where the ANSI
-    // form needs bytes; the buffers grow on ERROR_MORE_DATA anyway.
-    std::vector<char> name(2 * maxName + 2);
-    std::string data(maxData + 1, '\0');
-    for (DWORD index = 0; index < count; ++index) {
+    // The buffers grow on ERROR_MORE_DATA: a value may change meanwhile.
+    DWORD nameRoom = facts.MaxValueNameLen + 1;
+    DWORD dataRoom = facts.MaxDataLen + 1;
+    for (DWORD index = 0; index < facts.Values; ++index) {
         for (;;) {
-            DWORD nameLen = static_cast<DWORD>(name.size());
-            DWORD dataLen = static_cast<DWORD>(data.size());
-            DWORD type = REG_NONE;
-            LONG rc = RegEnumValueA(Get(), index, name.data(), &nameLen, nullptr, &type,
-                                    reinterpret_cast<BYTE*>(&data[0]), &dataLen);
+            TRawValue value;
+            DWORD room = dataRoom;
+            LONG rc = sysreg::EnumValue(Get(), index, nameRoom, room, value.Name, value.Type,
+                                        &value.Data, true);
             if (rc == ERROR_MORE_DATA) {
-                name.resize(name.size() * 2);
-                data.resize(std::max<size_t>(data.size() * 2, dataLen + 1));
+                nameRoom *= 2;
+                dataRoom = std::max(2 * dataRoom, room + 1);
                 continue;
             }
             if (rc)
                 return rc;
-            values.push_back(TRawValue{std::string(name.data(), nameLen), type,
-                                       data.substr(0, std::min<size_t>(dataLen, data.size()))});
+            values.push_back(std::move(value));
             break;
         }
     }
@@ -124,37 +120,28 @@ LONG TRawKey::Values(std::vector<TRawValue>& values) const {
 
 LONG TRawKey::SubKeyNames(std::vector<std::string>& names) const {
     names.clear();
-    DWORD count = 0, maxName = 0;
-    if (LONG rc = RegQueryInfoKeyA(Get(), nullptr, nullptr, nullptr, &count, &maxName, nullptr,
-                                   nullptr, nullptr, nullptr, nullptr, nullptr))
+    sysreg::KeyFacts facts;
+    if (LONG rc = sysreg::QueryInfoKey(Get(), facts))
         return rc;
-    std::vector<char> name(2 * maxName + 2);
-    for (DWORD index = 0; index < count; ++index) {
-        DWORD len = static_cast<DWORD>(name.size());
-        if (LONG rc =
-                RegEnumKeyExA(Get(), index, name.data(), &len, nullptr, nullptr, nullptr, nullptr))
+    std::string name;
+    for (DWORD index = 0; index < facts.SubKeys; ++index) {
+        if (LONG rc = sysreg::EnumKey(Get(), index, facts.MaxSubKeyLen + 1, name))
             return rc;
-        names.emplace_back(name.data(), len);
+        names.push_back(name);
     }
     return ERROR_SUCCESS;
 }
 
 LONG TRawKey::SetValue(const TRawValue& value) const {
-    // The data is passed from a copy followed by a byte that is no NUL: the
-    // NT family stores one byte more for a string whose given size leaves out
-    // its NUL when the byte after it is one, which would change the bytes.
-    std::string buffer = value.Data + '\x01';
-    return RegSetValueExA(Get(), value.Name.c_str(), 0, value.Type,
-                          reinterpret_cast<const BYTE*>(buffer.data()),
-                          static_cast<DWORD>(value.Data.size()));
+    return sysreg::SetValue(Get(), value.Name, value.Type, value.Data);
 }
 
 LONG TRawKey::DeleteValue(const std::string& name) const {
-    return RegDeleteValueA(Get(), name.c_str());
+    return sysreg::DeleteValue(Get(), name);
 }
 
 LONG TRawKey::DeleteTree(const std::string& name) const {
-    if (name.empty() || HasCharOf(name, "\\"))
+    if (name.empty() || name.find('\\') != std::string::npos)
         return ERROR_INVALID_PARAMETER; // one direct subkey, never the key itself
     TRawKey key;
     LONG rc = Open(*this, name, KEY_ALL_ACCESS, key);
@@ -169,7 +156,7 @@ LONG TRawKey::DeleteTree(const std::string& name) const {
         if ((rc = key.DeleteTree(subKey)))
             return rc;
     key = TRawKey();
-    return RegDeleteKeyA(Get(), name.c_str());
+    return sysreg::DeleteKey(Get(), name);
 }
 
 std::string RootKeyName(HKEY root) {

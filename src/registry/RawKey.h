@@ -3,9 +3,10 @@
 // five data types the program interprets; this class keeps every type, every
 // byte and every name as the registry holds them.
 //
-// Paths are followed one name at a time: the ANSI registry functions refuse a
-// path longer than MAX_PATH characters as a whole on some systems (Wine among
-// them), and two 255-character key names make such a path.
+// Names and text are UTF-8 (registry/SystemRegistry.h converts them for the
+// system). Paths are followed one name at a time: the ANSI registry
+// functions refuse a path longer than MAX_PATH characters as a whole on some
+// systems (Wine among them), and two 255-character key names make such a path.
 #pragma once
 
 #include "registry/Registry5LE.h"
@@ -13,7 +14,11 @@
 #include <string>
 #include <vector>
 
-// One value: its name (empty for the default value), type and raw data.
+// One value: its name (empty for the default value), type and data. The data
+// of REG_SZ, REG_EXPAND_SZ and REG_MULTI_SZ is text in UTF-8, converted unit
+// for unit so that every NUL stays (a text the NT registry holds with an odd
+// number of bytes keeps its last byte after a 0xFF byte, see
+// sysreg::ProgramData); the data of any other type is the bytes as stored.
 struct TRawValue {
     std::string Name;
     DWORD Type = REG_NONE;
@@ -21,8 +26,7 @@ struct TRawValue {
 };
 
 // The names of a key path: "a\b\c" gives a, b, c. Empty names (doubled or
-// leading backslashes) are skipped. The path is walked by character in the
-// ANSI code page, so a double-byte character ending in 0x5C stays whole.
+// leading backslashes) are skipped. The path is UTF-8, searched byte by byte.
 std::vector<std::string> SplitKeyPath(const std::string& path);
 
 class TRawKey {

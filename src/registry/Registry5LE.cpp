@@ -1,21 +1,12 @@
 #include "registry/Registry5LE.h"
 
+#include "registry/SystemRegistry.h"
 #include "support/StringList.h"
 
-#include <atomic>
 #include <cstring>
 #include <vector>
 
 namespace {
-
-std::atomic<long> registryCalls{0};
-
-// Every advapi32 registry call of this unit goes through here, so that
-// RegistryCallCount() sees it.
-template <typename Fn, typename... Args> LONG Reg(Fn fn, Args... args) {
-    registryCalls.fetch_add(1, std::memory_order_relaxed);
-    return fn(args...);
-}
 
 // Size of the stack buffer ReadString tries first. Almost every text the
 // program reads (class names, descriptions, command lines) fits, so the value
@@ -26,16 +17,11 @@ bool IsTextType(DWORD regType) {
     return regType == REG_SZ || regType == REG_EXPAND_SZ;
 }
 
-// The text in data[0..size) up to its first NUL; a value stored without its
-// NUL ends at its last byte.
-std::string TextOf(const char* data, DWORD size) {
-    const void* nul = std::memchr(data, '\0', size);
-    return std::string(data, nul ? static_cast<const char*>(nul) - data : size);
-}
-
-// A name that RegEnumKeyExA put into buffer, `len` characters long.
-std::string NameOf(const std::vector<char>& buffer, DWORD len) {
-    return TextOf(buffer.data(), len < buffer.size() ? len : static_cast<DWORD>(buffer.size()));
+// The text of a value's data (the system's form, `size` bytes) up to its
+// first NUL; a value stored without its NUL ends at its last character.
+std::string TextOf(DWORD type, const char* data, DWORD size) {
+    const std::string text = sysreg::ProgramData(type, data, size, false);
+    return text.substr(0, text.find('\0'));
 }
 
 // The path without its leading backslash when it is absolute.
@@ -43,25 +29,7 @@ std::string StripRoot(const std::string& key, bool relative) {
     return relative ? key : key.substr(1);
 }
 
-// Far East NT systems report key and value name lengths in bytes of the
-// ANSI form, which may be twice the character count. A Far East system is
-// one whose ANSI code page has double-byte characters; asking kernel32 (not
-// user32's SM_DBCSENABLED, which says the same) keeps the registry unit free
-// of the window libraries.
-bool DoublesNameLengths() {
-    OSVERSIONINFOA version;
-    std::memset(&version, 0, sizeof version);
-    version.dwOSVersionInfoSize = sizeof version;
-    CPINFO codePage;
-    return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT &&
-           GetCPInfo(CP_ACP, &codePage) && codePage.MaxCharSize > 1;
-}
-
 } // namespace
-
-long RegistryCallCount() {
-    return registryCalls.load(std::memory_order_relaxed);
-}
 
 TRegDataType RegDataToDataType(DWORD regType) {
     switch (regType) {
@@ -113,7 +81,7 @@ HKEY TRegKeyHandle::Release() {
 
 void TRegKeyHandle::Reset(HKEY key) {
     if (key_ && key_ != key)
-        Reg(RegCloseKey, key_);
+        sysreg::CloseKey(key_);
     key_ = key;
 }
 
@@ -177,14 +145,10 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
     HKEY base = GetBaseKey(relative);
     HKEY opened = nullptr;
     LONG rc;
-    if (canCreate && !path.empty()) {
-        DWORD disposition = 0;
-        rc = Reg(RegCreateKeyExA, base, path.c_str(), DWORD(0), LPSTR(nullptr),
-                 DWORD(REG_OPTION_NON_VOLATILE), access_, LPSECURITY_ATTRIBUTES(nullptr), &opened,
-                 &disposition);
-    } else {
-        rc = Reg(RegOpenKeyExA, base, path.c_str(), DWORD(0), access_, &opened);
-    }
+    if (canCreate && !path.empty())
+        rc = sysreg::CreateKey(base, path, access_, opened);
+    else
+        rc = sysreg::OpenKey(base, path, access_, opened);
     if (rc != ERROR_SUCCESS)
         return false;
     TRegKeyHandle handle(opened); // owned until it is current
@@ -197,10 +161,7 @@ bool TRegistry::CreateKey(const std::string& key) {
     const bool relative = IsRelative(key);
     const std::string path = StripRoot(key, relative);
     HKEY created = nullptr;
-    DWORD disposition = 0;
-    LONG rc = Reg(RegCreateKeyExA, GetBaseKey(relative), path.c_str(), DWORD(0), LPSTR(nullptr),
-                  DWORD(REG_OPTION_NON_VOLATILE), REGSAM(KEY_ALL_ACCESS),
-                  LPSECURITY_ATTRIBUTES(nullptr), &created, &disposition);
+    LONG rc = sysreg::CreateKey(GetBaseKey(relative), path, KEY_ALL_ACCESS, created);
     if (rc != ERROR_SUCCESS)
         throw ERegistryException("Erzeugung von Schlüssel " + key + " misslungen");
     TRegKeyHandle close(created);
@@ -210,7 +171,7 @@ bool TRegistry::CreateKey(const std::string& key) {
 bool TRegistry::DeleteKey(const std::string& key) {
     const bool relative = IsRelative(key);
     const std::string path = StripRoot(key, relative);
-    // RegDeleteKeyA of an empty path deletes the base key itself, and the
+    // RegDeleteKey of an empty path deletes the base key itself, and the
     // recursion below would first empty it: with no key open that is the
     // whole root. No caller means that, so it is refused.
     if (path.empty())
@@ -233,7 +194,7 @@ bool TRegistry::DeleteKey(const std::string& key) {
                 DeleteKey(names[i]);
         }
     }
-    return Reg(RegDeleteKeyA, GetBaseKey(relative), path.c_str()) == ERROR_SUCCESS;
+    return sysreg::DeleteKey(GetBaseKey(relative), path) == ERROR_SUCCESS;
 }
 
 bool TRegistry::KeyExists(const std::string& key) {
@@ -245,24 +206,23 @@ HKEY TRegistry::GetKey(const std::string& key) {
     const bool relative = IsRelative(key);
     const std::string path = StripRoot(key, relative);
     HKEY opened = nullptr;
-    if (Reg(RegOpenKeyExA, GetBaseKey(relative), path.c_str(), DWORD(0), access_, &opened) !=
-        ERROR_SUCCESS)
+    if (sysreg::OpenKey(GetBaseKey(relative), path, access_, opened) != ERROR_SUCCESS)
         return nullptr;
     return opened;
 }
 
 bool TRegistry::GetKeyInfo(TRegKeyInfo& info) {
     info = TRegKeyInfo();
-    bool ok =
-        currentKey_ &&
-        Reg(RegQueryInfoKeyA, currentKey_.Get(), LPSTR(nullptr), LPDWORD(nullptr), LPDWORD(nullptr),
-            &info.NumSubKeys, &info.MaxSubKeyLen, LPDWORD(nullptr), &info.NumValues,
-            &info.MaxValueLen, &info.MaxDataLen, LPDWORD(nullptr), &info.FileTime) == ERROR_SUCCESS;
-    if (DoublesNameLengths()) {
-        info.MaxSubKeyLen *= 2;
-        info.MaxValueLen *= 2;
-    }
-    return ok;
+    sysreg::KeyFacts facts;
+    if (!currentKey_ || sysreg::QueryInfoKey(currentKey_.Get(), facts) != ERROR_SUCCESS)
+        return false;
+    info.NumSubKeys = facts.SubKeys;
+    info.MaxSubKeyLen = facts.MaxSubKeyLen;
+    info.NumValues = facts.Values;
+    info.MaxValueLen = facts.MaxValueNameLen;
+    info.MaxDataLen = facts.MaxDataLen;
+    info.FileTime = facts.LastWrite;
+    return true;
 }
 
 void TRegistry::GetKeyNames(TStringList& strings) {
@@ -270,13 +230,10 @@ void TRegistry::GetKeyNames(TStringList& strings) {
     TRegKeyInfo info;
     if (!GetKeyInfo(info))
         return;
-    std::vector<char> name(static_cast<size_t>(info.MaxSubKeyLen) + 1);
-    for (DWORD i = 0; i < info.NumSubKeys; ++i) {
-        DWORD len = static_cast<DWORD>(name.size());
-        if (Reg(RegEnumKeyExA, currentKey_.Get(), i, name.data(), &len, LPDWORD(nullptr),
-                LPSTR(nullptr), LPDWORD(nullptr), PFILETIME(nullptr)) == ERROR_SUCCESS)
-            strings.Add(NameOf(name, len));
-    }
+    std::string name;
+    for (DWORD i = 0; i < info.NumSubKeys; ++i)
+        if (sysreg::EnumKey(currentKey_.Get(), i, info.MaxSubKeyLen + 1, name) == ERROR_SUCCESS)
+            strings.Add(name);
 }
 
 // --- Values
@@ -286,8 +243,7 @@ bool TRegistry::GetDataInfo(const std::string& name, TRegDataInfo& info) {
     if (!currentKey_)
         return false;
     DWORD type = REG_NONE, size = 0;
-    if (Reg(RegQueryValueExA, currentKey_.Get(), name.c_str(), LPDWORD(nullptr), &type,
-            LPBYTE(nullptr), &size) != ERROR_SUCCESS)
+    if (sysreg::QueryValue(currentKey_.Get(), name, type, nullptr, 0, size) != ERROR_SUCCESS)
         return false;
     info.RegData = RegDataToDataType(type);
     info.DataSize = static_cast<int32_t>(size);
@@ -310,22 +266,23 @@ TRegDataType TRegistry::GetDataType(const std::string& name) {
 }
 
 bool TRegistry::DeleteValue(const std::string& name) {
-    return currentKey_ && Reg(RegDeleteValueA, currentKey_.Get(), name.c_str()) == ERROR_SUCCESS;
+    return currentKey_ && sysreg::DeleteValue(currentKey_.Get(), name) == ERROR_SUCCESS;
 }
 
 void TRegistry::PutData(const std::string& name, const void* buffer, DWORD bufSize,
                         TRegDataType regData) {
     if (!currentKey_ ||
-        Reg(RegSetValueExA, currentKey_.Get(), name.c_str(), DWORD(0), DataTypeToRegData(regData),
-            static_cast<const BYTE*>(buffer), bufSize) != ERROR_SUCCESS)
+        sysreg::SetValue(currentKey_.Get(), name, DataTypeToRegData(regData),
+                         std::string(static_cast<const char*>(buffer), bufSize)) != ERROR_SUCCESS)
         throw ERegistryException("Konnte Daten für '" + name + "' nicht setzen");
 }
 
 int TRegistry::GetData(const std::string& name, void* buffer, DWORD bufSize,
                        TRegDataType& regData) {
-    DWORD type = REG_NONE, size = bufSize;
-    if (!currentKey_ || Reg(RegQueryValueExA, currentKey_.Get(), name.c_str(), LPDWORD(nullptr),
-                            &type, static_cast<LPBYTE>(buffer), &size) != ERROR_SUCCESS)
+    DWORD type = REG_NONE, size = 0;
+    if (!currentKey_ || sysreg::QueryValue(currentKey_.Get(), name, type,
+                                           static_cast<char*>(buffer), bufSize,
+                                           size) != ERROR_SUCCESS)
         throw ERegistryException("Konnte Daten für '" + name + "' nicht holen");
     regData = RegDataToDataType(type);
     return static_cast<int>(size);
@@ -339,9 +296,9 @@ bool TRegistry::ReadStringIfExists(const std::string& name, std::string& value) 
     if (!currentKey_)
         return false;
     char stackBuffer[kStackTextSize];
-    DWORD type = REG_NONE, size = sizeof stackBuffer;
-    LONG rc = Reg(RegQueryValueExA, currentKey_.Get(), name.c_str(), LPDWORD(nullptr), &type,
-                  reinterpret_cast<LPBYTE>(stackBuffer), &size);
+    DWORD type = REG_NONE, size = 0;
+    LONG rc = sysreg::QueryValue(currentKey_.Get(), name, type, stackBuffer, sizeof stackBuffer,
+                                 size);
     const char* data = stackBuffer;
     std::vector<char> heapBuffer;
     if (rc == ERROR_MORE_DATA) {
@@ -349,8 +306,7 @@ bool TRegistry::ReadStringIfExists(const std::string& name, std::string& value) 
         // buffer of that size. A value that grew meanwhile can't be read.
         heapBuffer.resize(size ? size : 1);
         DWORD want = size;
-        rc = Reg(RegQueryValueExA, currentKey_.Get(), name.c_str(), LPDWORD(nullptr), &type,
-                 reinterpret_cast<LPBYTE>(heapBuffer.data()), &size);
+        rc = sysreg::QueryValue(currentKey_.Get(), name, type, heapBuffer.data(), want, size);
         if (rc != ERROR_SUCCESS || size > want)
             throw ERegistryException("Konnte Daten für '" + name + "' nicht holen");
         data = heapBuffer.data();
@@ -363,7 +319,7 @@ bool TRegistry::ReadStringIfExists(const std::string& name, std::string& value) 
     }
     if (!IsTextType(type))
         ReadError(name);
-    value = TextOf(data, size);
+    value = TextOf(type, data, size);
     return true;
 }
 

@@ -29,7 +29,9 @@ TRegDataType RegDataToDataType(DWORD regType);
 // The inverse; rdUnknown maps to REG_NONE.
 DWORD DataTypeToRegData(TRegDataType dataType);
 
-// The facts of the open key. Lengths are in characters, MaxDataLen in bytes.
+// The facts of the open key. Name lengths are in the units of the registry
+// functions in use (UTF-16 units on the NT family, bytes of the ANSI form on
+// the 95 family), MaxDataLen in bytes as stored (text in UTF-16 on NT).
 struct TRegKeyInfo {
     DWORD NumSubKeys = 0;
     DWORD MaxSubKeyLen = 0;
@@ -42,15 +44,16 @@ struct TRegKeyInfo {
 // The facts of one value.
 struct TRegDataInfo {
     TRegDataType RegData = rdUnknown;
-    int32_t DataSize = 0;
+    int32_t DataSize = 0; // in bytes as stored (text in UTF-16 on the NT family)
 };
 
 // True when the path is empty or does not begin with a backslash.
 bool IsRelative(const std::string& key);
 
-// Number of Reg* calls TRegistry has made in this process (each advapi32 call
-// counts one). Under Wine every such call is a round trip to the wine server,
-// so this is the figure a benchmark of the scan reports.
+// Number of registry calls the program has made in this process (each
+// advapi32 call counts one; registry/SystemRegistry.cpp makes them all).
+// Under Wine every such call is a round trip to the wine server, so this is
+// the figure a benchmark of the scan reports.
 long RegistryCallCount();
 
 // Owns one open registry key handle and closes it. Never holds a predefined
@@ -129,9 +132,8 @@ public:
     HKEY GetKey(const std::string& key);
     // Closes the open key and empties CurrentPath.
     void CloseKey();
-    // Facts of the open key; on the NT family of a double-byte (Far East)
-    // system MaxSubKeyLen and MaxValueLen are doubled. False when the query
-    // fails (the record is then zero, apart from that doubling).
+    // Facts of the open key. False when the query fails (the record is then
+    // zero).
     bool GetKeyInfo(TRegKeyInfo& info);
     // Replaces the list's contents with the names of the open key's direct
     // subkeys, in the registry's index order; a name that can't be read at its
@@ -187,9 +189,11 @@ private:
     void ChangeKey(HKEY value, const std::string& path);
     // Replaces the open handle without closing the old one.
     void SetCurrentKey(HKEY value);
-    // RegSetValueExA on the open key; raises "Konnte Daten für '%s' nicht setzen".
+    // Writes the value of the open key (text in UTF-8); raises "Konnte Daten
+    // für '%s' nicht setzen".
     void PutData(const std::string& name, const void* buffer, DWORD bufSize, TRegDataType regData);
-    // RegQueryValueExA into buffer; raises "Konnte Daten für '%s' nicht holen"
+    // Reads the value's data as the registry gives it (text types in the
+    // system's form) into buffer; raises "Konnte Daten für '%s' nicht holen"
     // when the value is missing or larger than bufSize. Answers bytes read.
     int GetData(const std::string& name, void* buffer, DWORD bufSize, TRegDataType& regData);
     [[noreturn]] static void ReadError(const std::string& name);

@@ -1,6 +1,6 @@
 #include "support/GuideLink.h"
 
-#include "support/AnsiText.h"
+#include "support/TextSearch.h"
 
 #include <cctype>
 
@@ -68,14 +68,9 @@ std::string FileUrl(const std::string& path, const std::string& anchor) {
     const bool network = path.compare(0, 2, "\\\\") == 0;
     std::string url = network ? "file://" : "file:///";
     const std::string local = network ? path.substr(2) : path;
-    // Walked by character: the second byte of a double-byte character may be
-    // 0x5C, the byte of a backslash, and stays as it is.
-    for (std::string::size_type i = 0; i < local.size(); i = NextCharPos(local, i)) {
-        if (NextCharPos(local, i) == i + 2) {
-            url.append(local, i, 2);
-            continue;
-        }
-        const char c = local[i];
+    // Byte by byte: the path is UTF-8, whose characters beyond ASCII hold no
+    // ASCII byte.
+    for (const char c : local) {
         switch (c) {
         case '\\':
             url += '/';

@@ -1,12 +1,13 @@
 // The one text order of the program: the platform's locale-aware comparison
-// that ignores case (CompareStringA with LOCALE_USER_DEFAULT and
-// NORM_IGNORECASE), so the extension list, the class index and sorted list
-// boxes agree.
+// that ignores case (CompareString with LOCALE_USER_DEFAULT and
+// NORM_IGNORECASE: the wide form on the NT family, the ANSI form of the text
+// in the ANSI code page on the 95 family), so the extension list, the class
+// index and sorted list boxes agree.
 #pragma once
 
 #include <string>
 
-// Negative, zero or positive as a sorts before, equal to or after b.
+// Negative, zero or positive as a sorts before, equal to or after b (UTF-8).
 int CompareText(const std::string& a, const std::string& b);
 // Equal ignoring case in the user's locale.
 inline bool SameText(const std::string& a, const std::string& b) {

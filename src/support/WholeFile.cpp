@@ -1,6 +1,6 @@
 #include "support/WholeFile.h"
 
-#include "support/AnsiText.h"
+#include "support/TextSearch.h"
 #include "support/FileMove.h"
 
 #ifdef _WIN32

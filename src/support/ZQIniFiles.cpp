@@ -1,7 +1,7 @@
 #include "support/ZQIniFiles.h"
 
 #include "platform/Win32.h"
-#include "support/AnsiText.h"
+#include "support/TextSearch.h"
 #include "support/DecimalText.h"
 #include "support/Exception.h"
 #include "support/HexDigit.h"

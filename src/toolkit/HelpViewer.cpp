@@ -2,7 +2,7 @@
 
 #include <shlwapi.h>
 
-#include "support/AnsiText.h"
+#include "support/TextSearch.h"
 #include "support/Exception.h"
 #include "support/GuideLink.h"
 

@@ -26,8 +26,14 @@ const TAnswer N = TAnswer::No;
 
 // .txt (with a "New" menu item) and .log name txtfile (an expandable icon,
 // binary flags with a bit no window shows), .only
-// names onlyfile, .bare names nothing, .gone names a class without a key.
+// names onlyfile, .bare names nothing, .gone names a class without a key;
+// .zoe names a class whose name, value and verb hold text beyond any ANSI
+// code page.
 void BuildRegistry() {
+    PutString(".zoe", "", "Zoë 文書");
+    PutString("Zoë 文書", "", "Zoë's 文書");
+    PutString("Zoë 文書", "Ωmega.文書", "打开 ✓");
+    PutString("Zoë 文書\\shell\\打开\\command", "", "notepad.exe \"%1\"");
     PutString(".txt", "", "txtfile");
     PutString(".txt", "Content Type", "text/plain");
     PutString(".txt\\ShellNew", "NullFile", "");
@@ -142,6 +148,19 @@ const std::vector<Case>& Cases() {
              EXPECT_FALSE(HasKey(".txt"));
          },
          {"Are you sure to delete 'txtfile'?", "There are 2 extensions linked to 'txtfile'."}},
+        {"delete a class beyond the code page with its extension",
+         {Y, Y},
+         [](TCommands& c) { return c.DeleteClass("Zoë 文書"); },
+         [] {
+             EXPECT_FALSE(HasKey("Zoë 文書"));
+             EXPECT_FALSE(HasKey(".zoe"));
+         },
+         {"Are you sure to delete 'Zoë 文書'?", "There are 1 extensions linked to 'Zoë 文書'."}},
+        {"associate with a class beyond the code page",
+         {Y, N},
+         [](TCommands& c) { return c.Associate(".only", "Zoë 文書"); },
+         [] { EXPECT_EQ(GetText(".only", ""), "Zoë 文書"); },
+         {"Are you sure to associate '.only' to 'Zoë 文書'?", "The fileclass 'onlyfile'"}},
         {"delete a class, its extensions kept",
          {Y, N},
          [](TCommands& c) { return c.DeleteClass("txtfile"); },
@@ -280,7 +299,7 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
                                : CaptureKey(key.Root, key.Path);
         std::string backup;
         ASSERT_TRUE(ReadWholeFile(dir_ + "/backup.reg", backup));
-        EXPECT_EQ(backup, Regedit4Text(changed));
+        EXPECT_EQ(backup, RegFileBytes(changed));
     }
 }
 

@@ -139,15 +139,15 @@ TEST_F(ActionsTest, LongAndNonAsciiNames) {
     GetActionDDE(cls, verb, info);
     EXPECT_EQ(info.Topic, "System");
 
-    PutString("Kl\xE4sse\\shell\\\xF6"
+    PutString("Klässe\\shell\\ö"
               "ffnen\\command",
               "", "app.exe");
-    GetActions("Kl\xE4sse", list);
-    EXPECT_EQ(list.Items(), std::vector<std::string>{"\xF6"
+    GetActions("Klässe", list);
+    EXPECT_EQ(list.Items(), std::vector<std::string>{"ö"
                                                      "ffnen"});
-    EXPECT_EQ(GetDefaultAction("Kl\xE4sse"), "\xF6"
+    EXPECT_EQ(GetDefaultAction("Klässe"), "ö"
                                              "ffnen");
-    EXPECT_EQ(GetActionCommand("Kl\xE4sse", "\xF6"
+    EXPECT_EQ(GetActionCommand("Klässe", "ö"
                                             "ffnen"),
               "app.exe");
 }

@@ -224,12 +224,12 @@ TEST_F(ClassRecordTest, LongAndNonAsciiNames) {
     DeleteFileClass(NoUndo(), longClass);
     EXPECT_FALSE(HasKey(longClass));
 
-    const std::string umlautClass = "D\xF6kument.\xC4nderung"; // Windows-1252
+    const std::string umlautClass = "Dökument.Änderung";
     RegisterFileClass(NoUndo(), umlautClass,
-                      "\xDC"
+                      "Ü"
                       "bersicht",
-                      TEditFlags{}, "Tipp \xE4", umlautClass + "2", "");
-    EXPECT_EQ(GetClassDescription(umlautClass), "\xDC"
+                      TEditFlags{}, "Tipp ä", umlautClass + "2", "");
+    EXPECT_EQ(GetClassDescription(umlautClass), "Ü"
                                                 "bersicht");
     EXPECT_EQ(GetText(umlautClass + "\\CurVer", ""), umlautClass + "2");
 }

@@ -154,15 +154,15 @@ TEST_F(ExtensionRecordTest, LongAndNonAsciiNames) {
     DeleteExtension(NoUndo(), ext);
     EXPECT_FALSE(HasKey(ext));
 
-    const std::string umlautExt = ".\xE4\xF6\xFC"; // Windows-1252 umlauts
-    std::string umlautClass = "Kl\xE4sse";
-    RegisterPlain(umlautExt, umlautClass, "text/\xE9");
+    const std::string umlautExt = ".äöü"; // umlauts, ANSI on the 95 family
+    std::string umlautClass = "Klässe";
+    RegisterPlain(umlautExt, umlautClass, "text/é");
     EXPECT_EQ(GetExtensionClass(umlautExt), umlautClass);
-    EXPECT_EQ(GetContentType(umlautExt), "text/\xE9");
+    EXPECT_EQ(GetContentType(umlautExt), "text/é");
     std::string madeUp;
-    RegisterPlain(".\xDF", madeUp, "");
-    EXPECT_EQ(madeUp, "\xDF_auto_file");
-    EXPECT_EQ(GetExtensionClass(".\xDF"), "\xDF_auto_file");
+    RegisterPlain(".ß", madeUp, "");
+    EXPECT_EQ(madeUp, "ß_auto_file");
+    EXPECT_EQ(GetExtensionClass(".ß"), "ß_auto_file");
 }
 
 TEST_F(ExtensionRecordTest, AssociateDissociateAndDelete) {

@@ -1,8 +1,11 @@
 // The registry behaviour the program builds on, through the raw advapi32
 // functions: natively against the in-memory stand-in, under Wine against the
 // real registry (HKEY_CLASSES_ROOT and HKEY_CURRENT_USER redirected to scratch
-// keys), so that the stand-in cannot drift from the real thing.
+// keys), so that the stand-in cannot drift from the real thing. The ANSI
+// functions are given Windows-1252 text (the code page of the stand-in and
+// of the Wine prefix); the wide ones UTF-16.
 #include "support/ScratchRegistry.h"
+#include "support/Utf8Text.h"
 
 #include <gtest/gtest.h>
 
@@ -90,13 +93,14 @@ TEST_F(RawRegistryContractTest, NamesCompareWithoutCaseAndKeepTheCaseOfCreation)
 
     // Accented letters of Windows-1252 fold too.
     KeyHandle umlaut, other;
-    ASSERT_EQ(Create(umlaut, "Schlüssel"), ERROR_SUCCESS);
-    ASSERT_EQ(Create(other, "SCHLÜSSEL", KEY_ALL_ACCESS, &disposition), ERROR_SUCCESS);
+    ASSERT_EQ(Create(umlaut, "Schl\xFCssel"), ERROR_SUCCESS);
+    ASSERT_EQ(Create(other, "SCHL\xDCSSEL", KEY_ALL_ACCESS, &disposition), ERROR_SUCCESS);
     EXPECT_EQ(disposition, static_cast<DWORD>(REG_OPENED_EXISTING_KEY));
 
     KeyHandle root;
     ASSERT_EQ(Open(root, ""), ERROR_SUCCESS);
-    EXPECT_EQ(SubKeyNames(root), (std::vector<std::string>{"Schlüssel", "TxtFile"}));
+    EXPECT_EQ(SubKeyNames(root), (std::vector<std::string>{"Schl\xFCssel", "TxtFile"}));
+    EXPECT_TRUE(HasKey("SCHLÜSSEL")) << "the wide name of the same key";
 
     // Values: one value whatever the case of its name; a later write keeps
     // the first name but replaces type and data.
@@ -415,4 +419,59 @@ TEST_F(RawRegistryContractTest, PathsCreateMissingParentsAndAnEmptyPathOpensTheS
     EXPECT_TRUE(HasKey("software\\corvix", HKEY_CURRENT_USER));
     EXPECT_FALSE(HasKey("Software\\Corvix"));
     EXPECT_FALSE(HasKey("a", HKEY_CURRENT_USER));
+}
+
+TEST_F(RawRegistryContractTest, WideFunctionsAreExactAndAnsiOnesConvert) {
+    // Created by its wide name, found by another case of it; the ANSI name of
+    // the same key is the one with "?" for each character Windows-1252 lacks.
+    KeyHandle key, upper;
+    DWORD disposition = 0;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, WideFromUtf8("Zoë 文書").c_str(), 0, nullptr,
+                              REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, key.Out(),
+                              &disposition),
+              ERROR_SUCCESS);
+    EXPECT_EQ(disposition, static_cast<DWORD>(REG_CREATED_NEW_KEY));
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT, WideFromUtf8("ZOË 文書").c_str(), 0, KEY_READ,
+                            upper.Out()),
+              ERROR_SUCCESS);
+    KeyHandle root;
+    ASSERT_EQ(Open(root, ""), ERROR_SUCCESS);
+    EXPECT_EQ(SubKeyNames(root), std::vector<std::string>{"Zo\xEB ??"});
+    WCHAR name[16];
+    DWORD length = 16;
+    ASSERT_EQ(RegEnumKeyExW(root, 0, name, &length, nullptr, nullptr, nullptr, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_EQ(Utf8FromWide(name, static_cast<int>(length)), "Zoë 文書");
+    length = 6; // the NUL does not fit
+    EXPECT_EQ(RegEnumKeyExW(root, 0, name, &length, nullptr, nullptr, nullptr, nullptr),
+              ERROR_MORE_DATA);
+
+    // Text data: the wide functions give the UTF-16 as stored, the ANSI
+    // ones its ANSI form; the sizes of the key are UTF-16 units and bytes.
+    const WideString text = WideFromUtf8(std::string("打开 ë\0", 10));
+    ASSERT_EQ(RegSetValueExW(key, WideFromUtf8("Ωmega.文書").c_str(), 0, REG_SZ,
+                             reinterpret_cast<const BYTE*>(text.data()),
+                             static_cast<DWORD>(2 * text.size())),
+              ERROR_SUCCESS);
+    EXPECT_EQ(GetRaw("zoë 文書", "ωMEGA.文書").bytes, std::string("打开 ë\0", 10));
+    DWORD maxName = 0, maxData = 0;
+    ASSERT_EQ(RegQueryInfoKeyW(upper, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                               nullptr, &maxName, &maxData, nullptr, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_EQ(maxName, 8u);
+    EXPECT_EQ(maxData, 10u);
+    char ansiName[32];
+    BYTE ansiData[32];
+    DWORD nameLength = sizeof ansiName, size = sizeof ansiData, type = 0;
+    ASSERT_EQ(RegEnumValueA(upper, 0, ansiName, &nameLength, nullptr, &type, ansiData, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(std::string(ansiName, nameLength).substr(1), "mega.??");
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(ansiData), size), std::string("?? \xEB\0", 5));
+
+    // An ANSI name reaches the wide one's key.
+    KeyHandle ansi;
+    ASSERT_EQ(Create(ansi, "Zo\xEB"), ERROR_SUCCESS);
+    EXPECT_TRUE(HasKey("ZOË"));
+    EXPECT_EQ(RegDeleteKeyW(HKEY_CLASSES_ROOT, WideFromUtf8("zoë").c_str()), ERROR_SUCCESS);
+    EXPECT_FALSE(HasKey("Zoë"));
 }

@@ -30,7 +30,7 @@ TEST_F(TRegistryValuesTest, DataInfoReportsTypeAndSize) {
     TRegDataInfo info;
     ASSERT_TRUE(reg.GetDataInfo("s", info));
     EXPECT_EQ(info.RegData, rdString);
-    EXPECT_EQ(info.DataSize, 4);
+    EXPECT_EQ(info.DataSize, 8) << "as stored: UTF-16 on NT";
     EXPECT_EQ(reg.GetDataType("e"), rdExpandString);
     EXPECT_EQ(reg.GetDataType("d"), rdInteger);
     EXPECT_EQ(reg.GetDataSize("d"), 4);

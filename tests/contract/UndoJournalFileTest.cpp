@@ -98,7 +98,7 @@ TEST_F(UndoJournalFileTest, DamageIsReportedOnceAndSetAsideWhileTheWholePartStay
     EXPECT_NE(report.find(path + ".damaged"), std::string::npos) << report;
     EXPECT_EQ(journal.TakeDamageReport(), "") << "reported once";
     // The second entry's line is whole and stays; its image is set aside.
-    const std::string kept = whole + "entry 2 \"Associate '.a' with 'cfile'\"\r\n";
+    const std::string kept = whole + "entry 2 \"Associate '.a' with 'cfile'\" utf-8\r\n";
     EXPECT_EQ(FileText(path + ".damaged"), damaged.substr(kept.size()));
     EXPECT_EQ(FileText(path), kept);
     EXPECT_EQ(TUndoJournal(path).TakeDamageReport(), "") << "set aside, so not reported again";

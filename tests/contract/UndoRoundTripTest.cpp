@@ -60,7 +60,15 @@ void BuildRichRegistry() {
     PutString("CLSID\\" + kGuid + "\\InprocServer32", "ThreadingModel", "Both");
     for (const char* ext : {".ab1", ".ab2", ".ab3"})
         PutString(ext, "", "abcfile");
-    PutString("abcfile", "", "ABC \xe4\xf6\xfc"); // umlauts in Windows-1252
+    PutString("abcfile", "", "ABC äöü");
+    // A class, value, verb and data beyond any ANSI code page, and a text of
+    // an odd number of bytes (UTF-16 61 00 62 00 and 0x41).
+    PutString(".zoe", "", "Zoë 文書");
+    PutString("Zoë 文書", "", "Zoë's 文書");
+    PutString("Zoë 文書", "Ωmega.文書", "打开 ✓");
+    PutRaw("Zoë 文書", "Multi 文書", REG_MULTI_SZ, std::string("文\0書\0\0", 9));
+    PutRaw("Zoë 文書", "Odd", REG_SZ, "ab\xFF\x41");
+    PutString("Zoë 文書\\shell\\打开\\command", "", "notepad.exe \"%1\" Ω");
     ASSERT_TRUE(PutChainString({kLongExt}, "", "longfile"));
     ASSERT_TRUE(PutChainString({kLongExt, kLongSub, kLongSub}, "Deep", "value"));
     ASSERT_TRUE(PutChainString({"longfile", kLongSub}, "", "x"));
@@ -129,6 +137,16 @@ const std::vector<Command>& Commands() {
                                TEditFlags{}, "", "", "");
          }},
         {"Delete fileclass 'txtfile'", [](TRegistryWriter& w) { DeleteFileClass(w, "txtfile"); }},
+        {"Delete fileclass 'Zoë 文書' and its extension",
+         [](TRegistryWriter& w) {
+             DeleteExtension(w, ".zoe");
+             DeleteFileClass(w, "Zoë 文書");
+         }},
+        {"Associate '.txt' with 'Zoë 文書' and add an action '编辑'",
+         [](TRegistryWriter& w) {
+             AssociateExtension(w, ".txt", "Zoë 文書", true);
+             AddAction(w, "Zoë 文書", "编辑", "", "ed.exe %1");
+         }},
         {"Delete fileclass of the class identifier",
          [](TRegistryWriter& w) { DeleteFileClass(w, "CLSID\\" + kGuid); }},
         {"Delete fileclass 'abcfile' with 3 extensions",

@@ -1,8 +1,10 @@
-// The order of CompareStringA with NORM_IGNORECASE (the order of every sorted
+// The order of CompareString with NORM_IGNORECASE (the order of every sorted
 // list of the program): natively against the stand-in's approximation of the
 // word sort, under Wine against the real one, so the two agree on
-// Windows-1252 text.
+// Windows-1252 text and on where the characters beyond it go. The wide form
+// is given UTF-16 (from UTF-8 literals), the ANSI form Windows-1252 bytes.
 #include "platform/Win32.h"
+#include "support/Utf8Text.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +15,17 @@
 
 namespace {
 
+// The wide comparison of UTF-8 texts.
 int Compare(const std::string& a, const std::string& b, DWORD flags = NORM_IGNORECASE) {
-    return CompareStringA(LOCALE_USER_DEFAULT, flags, a.data(), static_cast<int>(a.size()),
-                          b.data(), static_cast<int>(b.size()));
+    const WideString wa = WideFromUtf8(a), wb = WideFromUtf8(b);
+    return CompareStringW(LOCALE_USER_DEFAULT, flags, wa.data(), static_cast<int>(wa.size()),
+                          wb.data(), static_cast<int>(wb.size()));
+}
+
+// The ANSI comparison of Windows-1252 bytes.
+int CompareAnsi(const std::string& a, const std::string& b) {
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
+                          static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()));
 }
 
 } // namespace
@@ -26,11 +36,11 @@ TEST(WordSortContract, SingleCharactersSortAsWine8SortsThem) {
         chars.push_back(c);
     auto one = [](int c) { return std::string(1, static_cast<char>(c)); };
     std::stable_sort(chars.begin(), chars.end(),
-                     [&](int a, int b) { return Compare(one(a), one(b)) == CSTR_LESS_THAN; });
+                     [&](int a, int b) { return CompareAnsi(one(a), one(b)) == CSTR_LESS_THAN; });
     std::string order;
     for (size_t i = 0; i < chars.size(); ++i) {
         if (i > 0)
-            order += Compare(one(chars[i - 1]), one(chars[i])) == CSTR_EQUAL ? "=" : " ";
+            order += CompareAnsi(one(chars[i - 1]), one(chars[i])) == CSTR_EQUAL ? "=" : " ";
         char hex[3];
         std::snprintf(hex, sizeof hex, "%02x", chars[i]);
         order += hex;
@@ -79,12 +89,25 @@ TEST(WordSortContract, AccentsAndCaseWeighAfterTheLetters) {
     EXPECT_EQ(Compare("Straße", "STRASSE"), CSTR_EQUAL);
     EXPECT_EQ(Compare("Æon", "aeon"), CSTR_EQUAL);
     EXPECT_EQ(Compare("Word.Document.8", "word.document.8"), CSTR_EQUAL);
+    // The ANSI form agrees on the same text in Windows-1252.
+    EXPECT_EQ(CompareAnsi("\xE4" "b", "ac"), CSTR_LESS_THAN);
+    EXPECT_EQ(CompareAnsi("Stra\xDF" "e", "STRASSE"), CSTR_EQUAL);
+    // Beyond Windows-1252: letters of other scripts after the Latin ones,
+    // kana and ideographs after them; Greek and Cyrillic without regard to case.
+    EXPECT_EQ(Compare("zoë", "Ωmega"), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare("Ωmega", "ωMEGA"), CSTR_EQUAL);
+    EXPECT_EQ(Compare("ДОК", "док"), CSTR_EQUAL);
+    EXPECT_EQ(Compare(".txt", ".ソ"), CSTR_LESS_THAN);
+    EXPECT_EQ(Compare("Zoë 文書", "ZOË 文書"), CSTR_EQUAL);
     // Case-sensitive: lower case first, decided before any hyphen.
     EXPECT_EQ(Compare("txt", "TXT", 0), CSTR_LESS_THAN);
     EXPECT_EQ(Compare("Ab", "a-b", 0), CSTR_GREATER_THAN);
     EXPECT_EQ(Compare("éb", "Eb", 0), CSTR_GREATER_THAN);
     // Explicit lengths compare only that much, NULs included.
     EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, "abX", 2, "ABY", 2), CSTR_EQUAL);
+    EXPECT_EQ(CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, WideFromUtf8("abX").c_str(), 2,
+                             WideFromUtf8("ABY").c_str(), 2),
+              CSTR_EQUAL);
     EXPECT_EQ(CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, "ab\0c", 4, "ab\0d", 4),
               CSTR_LESS_THAN);
 }

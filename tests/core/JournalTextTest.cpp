@@ -33,11 +33,14 @@ TKeyImage RichImage() {
         Raw("High type", 0xFFFF0011, "\x11"),
         Raw("Highest type", 0xFFFFFFFF, ""),
         Raw("\x01\xff name with \" and \\", REG_SZ, std::string("v\0", 2)),
+        Raw("Ωmega.文書", REG_SZ, std::string("打开 Zoë\0", 12)),
+        Raw("Odd size", REG_SZ, "a\xff\x41"),
     };
     TKeyTree deep{
         std::string(255, 'd'), {Raw("x", REG_DWORD, std::string("\x01\x00\x00\x00", 4))}, {}};
     TKeyTree middle{"middle", {}, {deep, TKeyTree{"sibling", {}, {}}}};
-    image.Tree.SubKeys = {middle, TKeyTree{"last", {Raw("", REG_SZ, std::string("l\0", 2))}, {}}};
+    image.Tree.SubKeys = {middle, TKeyTree{"last", {Raw("", REG_SZ, std::string("l\0", 2))}, {}},
+                          TKeyTree{"打开", {}, {}}};
     return image;
 }
 
@@ -185,6 +188,7 @@ TEST(JournalTextTest, HandEditsStopTheReadingAtTheSpoiltLine) {
          4, "line 6: a malformed key line"},
         {"unclosed quote", head + "entry 1 \"One\n", 0, 2, "line 2: a malformed entry line"},
         {"bad escape", head + "entry 1 \"\\q\"\n", 0, 2, "line 2: a malformed entry line"},
+        {"unknown mark", head + "entry 1 \"x\" utf-16\n", 0, 2, "line 2: a malformed entry line"},
         {"image without end", head + entry + "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\n", 1, 4,
          "line 6: the last image has no end"},
         {"end without key", head + entry + "image HKEY_CLASSES_ROOT \".b\"\nend\n", 1, 4,
@@ -252,4 +256,38 @@ TEST(JournalTextTest, EntriesGoOnAfterOthersAndUndoMarksLeaveThemInDoubt) {
               "line 12: a kept line for an unknown entry");
     EXPECT_EQ(ParseJournal(text + EntryText(2, "Other")).Problem,
               "line 11: an entry number out of order");
+}
+
+TEST(JournalTextTest, EntriesWithoutTheMarkAreReadFromTheAnsiCodePage) {
+    // As an older version wrote it: texts in Windows-1252 ("\xe4" is "ä").
+    const std::string old = "entry 1 \"\\xe4ndern\"\r\n"
+                            "image HKEY_CLASSES_ROOT \".\\xe4\"\r\n"
+                            "key 0 \".\\xe4\"\r\n"
+                            "value \"\\xe4\" REG_SZ \"\\xe4\"\r\n"
+                            "value \"m\" REG_MULTI_SZ hex:e4,00,00\r\n"
+                            "value \"b\" REG_BINARY hex:e4\r\n"
+                            "end\r\n";
+    TKeyImage image;
+    image.Root = HKEY_CLASSES_ROOT;
+    image.Path = image.Tree.Name = "文書";
+    image.Exists = true;
+    image.Tree.Values = {Raw("Ωmega", REG_SZ, std::string("ä\0", 3))};
+    const std::string text = std::string(kJournalHeader) + "\r\n" + old + EntryText(2, "Zoë") +
+                             ImageText(image) + "entry 1 \"\\xe4ndern\"\r\nundoing 1\r\n";
+    const TJournalContents contents = ParseJournal(text);
+    EXPECT_EQ(contents.Problem, "");
+    ASSERT_EQ(contents.Entries.size(), 2u);
+    EXPECT_EQ(contents.Entries[0].Name, "ändern");
+    EXPECT_TRUE(contents.Entries[0].InDoubt) << "the entry line written again names the same entry";
+    ASSERT_EQ(contents.Entries[0].Images.size(), 1u);
+    const TKeyImage& read = contents.Entries[0].Images[0];
+    EXPECT_EQ(read.Path, ".ä");
+    EXPECT_EQ(read.Tree.Name, ".ä");
+    ASSERT_EQ(read.Tree.Values.size(), 3u);
+    EXPECT_TRUE(read.Tree.Values[0] == Raw("ä", REG_SZ, std::string("ä\0", 3)));
+    EXPECT_TRUE(read.Tree.Values[1] == Raw("m", REG_MULTI_SZ, std::string("ä\0\0", 4)));
+    EXPECT_TRUE(read.Tree.Values[2] == Raw("b", REG_BINARY, "\xe4")) << "bytes stay bytes";
+    EXPECT_EQ(contents.Entries[1].Name, "Zoë");
+    ASSERT_EQ(contents.Entries[1].Images.size(), 1u);
+    EXPECT_TRUE(contents.Entries[1].Images[0] == image);
 }

@@ -1,18 +1,21 @@
-// Names in a double-byte ANSI code page (932 here): the second byte of a
-// character may be "\" or "|" and must not count as one. The stand-in plays a
-// Far East system when told to; the same runs under Wine with code page 932
-// (tests/e2e/far-east.sh).
+// Names beyond ASCII on every kind of system. Inside the program they are
+// UTF-8, searched byte by byte; at the registry they are UTF-16 on NT (the
+// wide functions) and ANSI on the 95 family. On a Far East 95-family system
+// (code page 932 here) the ANSI form of a character may end in the byte of
+// "\" or "|": ".ソ" is 0x2E 0x83 0x5C, and must still be one key. The same
+// runs under Wine with code page 932 (tests/e2e/far-east.sh).
 #include "association/DataType.h"
 #include "association/RegistryWriter.h"
 #include "association/UndoJournal.h"
 #include "index/FileClassScan.h"
 #include "platform/FakeControl.h"
-#include "support/AnsiText.h"
 #include "support/GuideLink.h"
 #include "support/NameFilter.h"
 #include "support/RegistryDump.h"
 #include "support/ScratchRegistry.h"
 #include "support/StringList.h"
+#include "support/SystemText.h"
+#include "support/TextSearch.h"
 #include "support/ZQIniFiles.h"
 
 #include <gtest/gtest.h>
@@ -21,23 +24,44 @@
 
 namespace {
 
-// Code page 932: "ソ" is 83 5C, "表" 95 5C, "ポ" 83 7C, "示" 8E A6; "ア" 83 41
-// and "ッ" 83 61 differ only in a second byte that looks like "A" and "a".
-const std::string kSo = "\x83\x5C";
-const std::string kHyo = "\x95\x5C";
-const std::string kPo = "\x83\x7C";
-const std::string kJi = "\x8E\xA6";
-const std::string kA = "\x83\x41";
-const std::string kTsu = "\x83\x61";
+// Code page 932: "ソ" is 83 5C, "ポ" 83 7C, "ミ" 83 7E; "ア" 83 41 and "ヂ"
+// 83 61 differ only in a second byte that looks like "A" and "a".
+const std::string kSo = "ソ";
+const std::string kPo = "ポ";
+const std::string kMi = "ミ";
+const std::string kA = "ア";
+const std::string kDi = "ヂ";
 
 class FarEastTest : public RegistryTest {
 protected:
     void SetUp() override { fake::SetDbcsEnabled(true); }
 };
 
+// The systems the names are tried on: a Far East one of the 95 family (ANSI
+// functions, code page 932), and NT (wide functions); and a Western 95-family
+// one with names of Windows-1252.
+// Each with an extension, its class, a new extension, a subkey, a value and
+// two extensions whose names differ only in a second byte in code page 932.
+struct System {
+    const char* version;
+    bool dbcs;
+    std::string ext, cls, other, sub, value, sibling1, sibling2;
+};
+const System kSystems[] = {
+    {"win98", true, "." + kSo, kSo + kMi, "." + kPo, kSo, kPo, "." + kA, "." + kDi},
+    {"win2k", false, "." + kSo, kSo + kMi, "." + kPo, kSo, kPo, "." + kA, "." + kDi},
+    {"win2k", false, ".zoë", "Zoë 文書", ".文書", "打开", "Ωmega.文書", ".Ω", ".ω2"},
+    {"win98", false, ".ä", "Ärger", ".ö", "ß", "Größe", ".é", ".è"},
+};
+
+void Use(const System& system) {
+    fake::SetVersion(system.version);
+    fake::SetDbcsEnabled(system.dbcs);
+}
+
 } // namespace
 
-TEST_F(FarEastTest, NameRulesWalkByCharacter) {
+TEST_F(FarEastTest, NameRulesSearchTheUtf8ByteByByte) {
     const struct {
         std::string name;
         bool extension;
@@ -45,62 +69,76 @@ TEST_F(FarEastTest, NameRulesWalkByCharacter) {
     } cases[] = {
         {"." + kSo, true, false},
         {"." + kPo + kSo, true, false},
-        {".a" + kHyo + "b", true, false},
-        {kHyo + kJi, false, true},
+        {".a" + kSo + "b", true, false},
+        {kSo + kMi, false, true},
         {"My " + kSo + " Type", false, true},
         {"." + kSo + "\\", false, false}, // a backslash of its own after the character
-        {kHyo + "\\" + kJi, false, false},
+        {kSo + "\\" + kMi, false, false},
         {"." + kSo + "|", false, false},
         {"." + kSo + ".", false, false},
-        {".\x83", true, false}, // a lead byte at the end is a character
-        {".\x83" + std::string(1, '\0') + "\\", false, false}, // a NUL ends no pair
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IsValidExtension(c.name), c.extension) << c.name;
         EXPECT_EQ(IsValidFileClass(c.name), c.fileClass) << c.name;
     }
-    // On a Western system the same bytes are two characters, the second "\".
-    fake::SetDbcsEnabled(false);
-    EXPECT_FALSE(IsValidExtension("." + kSo));
-    EXPECT_FALSE(IsValidFileClass(kHyo + kJi));
+    // What the ANSI functions are given holds the byte of "\".
+    EXPECT_EQ(AnsiFromUtf8("." + kSo), ".\x83\x5C");
+    EXPECT_EQ(Utf8FromAnsi(".\x83\x5C"), "." + kSo);
 }
 
 TEST_F(FarEastTest, SearchFilterTakesTwoByteCharactersWhole) {
-    // The second byte of "ア", "A", is neither folded nor found alone; "?"
-    // takes the whole character.
-    EXPECT_FALSE(TNameFilter("a").Matches(kA + ".txt"));
-    EXPECT_TRUE(TNameFilter(kA).Matches("x" + kA + "y"));
-    EXPECT_TRUE(TNameFilter(".?.").Matches("." + kSo + "."));
-    EXPECT_FALSE(TNameFilter(".??.").Matches("." + kSo + "."));
+    // The filter still works on text in the ANSI code page: "ア" (83 41),
+    // whose second byte, "A", is neither folded nor found alone; "?" takes
+    // the whole character.
+    const std::string a = "\x83\x41", so = "\x83\x5C", hyo = "\x95\x5C", ji = "\x8E\xA6";
+    EXPECT_FALSE(TNameFilter("a").Matches(a + ".txt"));
+    EXPECT_TRUE(TNameFilter(a).Matches("x" + a + "y"));
+    EXPECT_TRUE(TNameFilter(".?.").Matches("." + so + "."));
+    EXPECT_FALSE(TNameFilter(".??.").Matches("." + so + "."));
     EXPECT_TRUE(TNameFilter("\\").Matches("a\\b"));
-    EXPECT_FALSE(TNameFilter("\\").Matches(kHyo + kJi));
+    EXPECT_FALSE(TNameFilter("\\").Matches(hyo + ji));
 }
 
-TEST_F(FarEastTest, ExtensionAndClassWithDoubleByteNamesAreScannedAndFound) {
-    PutString("." + kSo, "", kHyo + kJi);
-    PutString(kHyo + kJi, "", "Hyouji " + kSo);
-    PutString(".txt", "", "txtfile");
-    ASSERT_TRUE(HasKey("." + kSo)); // one key at the root, not "." below ".\x83"
+TEST_F(FarEastTest, ExtensionAndClassWithNamesBeyondAsciiAreScannedAndFound) {
+    for (const System& system : kSystems) {
+        SCOPED_TRACE(std::string(system.version) + " " + system.cls);
+        fake::ResetRegistry();
+        Use(system);
+        PutString(system.ext, "", system.cls);
+        PutString(system.cls, "", "Described " + system.cls);
+        PutString(".txt", "", "txtfile");
+        ASSERT_TRUE(HasKey(system.ext)); // one key at the root, not "." below ".\x83"
+        if (system.dbcs) {
+            // The ANSI name with its 0x5C is the same key.
+            HKEY key = nullptr;
+            ASSERT_EQ(RegOpenKeyExA(HKEY_CLASSES_ROOT, ".\x83\x5C", 0, KEY_READ, &key),
+                      ERROR_SUCCESS);
+            RegCloseKey(key);
+        }
 
-    TStringList extensions;
-    GetExtensions(extensions);
-    EXPECT_EQ(extensions.Items(), (std::vector<std::string>{"." + kSo, ".txt"}));
-    EXPECT_TRUE(ExtensionExists("." + kSo));
-    EXPECT_TRUE(FileClassExists(kHyo + kJi));
-    EXPECT_EQ(GetExtensionClass("." + kSo), kHyo + kJi);
-    EXPECT_EQ(GetClassDescription(kHyo + kJi), "Hyouji " + kSo);
+        TStringList extensions;
+        GetExtensions(extensions);
+        // Sorted as the system sorts: kana and ideographs after the letters.
+        const bool first = system.ext == ".ä";
+        EXPECT_EQ(extensions.Items(), (first ? std::vector<std::string>{system.ext, ".txt"}
+                                             : std::vector<std::string>{".txt", system.ext}));
+        EXPECT_TRUE(ExtensionExists(system.ext));
+        EXPECT_TRUE(FileClassExists(system.cls));
+        EXPECT_EQ(GetExtensionClass(system.ext), system.cls);
+        EXPECT_EQ(GetClassDescription(system.cls), "Described " + system.cls);
 
-    TFileClass index;
-    const TScanResult found = ScanFileClasses(index);
-    EXPECT_EQ(found.Extensions, 2);
-    EXPECT_EQ(found.Classes, 2);
-    TStringList filed;
-    index.GetClassExtensions(kHyo + kJi, filed);
-    EXPECT_EQ(filed.Items(), (std::vector<std::string>{"." + kSo}));
+        TFileClass index;
+        const TScanResult found = ScanFileClasses(index);
+        EXPECT_EQ(found.Extensions, 2);
+        EXPECT_EQ(found.Classes, 2);
+        TStringList filed;
+        index.GetClassExtensions(system.cls, filed);
+        EXPECT_EQ(filed.Items(), (std::vector<std::string>{system.ext}));
+    }
 }
 
 TEST_F(FarEastTest, SettingsFileAndGuideLieInTheProgramsFolder) {
-    // The guide's link keeps the second bytes (0x5C) of the folder's name.
+    // The guide's link keeps the names' characters as they are.
     const struct {
         std::string exe;
         std::string settings;
@@ -110,11 +148,11 @@ TEST_F(FarEastTest, SettingsFileAndGuideLieInTheProgramsFolder) {
          "file:///C:/" + kSo + "/Corvix.html#a"},
         {"C:\\Tools\\" + kSo + kPo + ".exe", "C:\\Tools\\settings.ini",
          "file:///C:/Tools/Corvix.html#a"},
-        {"C:\\" + kHyo + "\\" + kSo + ".exe", "C:\\" + kHyo + "\\settings.ini",
-         "file:///C:/" + kHyo + "/Corvix.html#a"},
-        {"\\\\" + kSo + "\\" + kHyo + " " + kSo + "\\c.exe",
-         "\\\\" + kSo + "\\" + kHyo + " " + kSo + "\\settings.ini",
-         "file://" + kSo + "/" + kHyo + "%20" + kSo + "/Corvix.html#a"},
+        {"C:\\" + kMi + "\\" + kSo + ".exe", "C:\\" + kMi + "\\settings.ini",
+         "file:///C:/" + kMi + "/Corvix.html#a"},
+        {"\\\\" + kSo + "\\" + kMi + " " + kSo + "\\c.exe",
+         "\\\\" + kSo + "\\" + kMi + " " + kSo + "\\settings.ini",
+         "file://" + kSo + "/" + kMi + "%20" + kSo + "/Corvix.html#a"},
         {kSo + ".exe", "settings.ini", "file:///Corvix.html#a"},
     };
     for (const auto& c : cases) {
@@ -127,46 +165,58 @@ TEST_F(FarEastTest, SettingsFileAndGuideLieInTheProgramsFolder) {
     EXPECT_EQ(FolderOfPath("D:" + kSo), "D:");
 }
 
-TEST_F(FarEastTest, JournalKeepsAndRestoresDoubleByteNames) {
-    // ".ソ" with a subkey whose name ends in 0x5C too, and values so named.
-    PutString("." + kSo, "", kHyo + kJi);
-    PutString("." + kSo + "\\" + kHyo + "\\" + kSo, kPo, "x");
-    PutString("." + kSo + "\\ShellNew", "", "");
-    PutString(kHyo + kJi, "", "Hyouji");
-    // Two keys whose names differ only in a second byte: restoring one keeps
-    // the other.
-    PutString("." + kA, "", "afile");
-    PutString("." + kTsu, "", "tsufile");
+TEST_F(FarEastTest, JournalKeepsAndRestoresNamesBeyondAscii) {
     const std::string path = testing::TempDir() + "corvix-far-east-undo.log";
-    std::remove(path.c_str());
-    const struct {
-        const char* name;
-        void (*change)(TRegistryWriter&);
-    } commands[] = {
-        {"Associate",
-         [](TRegistryWriter& w) { AssociateExtension(w, "." + kSo, kPo + kJi, true); }},
-        {"Dissociate", [](TRegistryWriter& w) { DissociateExtension(w, "." + kSo); }},
-        {"Delete", [](TRegistryWriter& w) { DeleteExtension(w, "." + kSo); }},
-        {"New",
-         [](TRegistryWriter& w) { AssociateExtension(w, ".a" + kSo + "b", kHyo + kJi, true); }},
-        {"Class", [](TRegistryWriter& w) { DeleteFileClass(w, kHyo + kJi); }},
-        {"Sibling", [](TRegistryWriter& w) { DeleteExtension(w, "." + kA); }},
-        {"Sibling value", [](TRegistryWriter& w) { DissociateExtension(w, "." + kTsu); }},
-    };
-    for (const auto& command : commands) {
-        const std::string before = DumpRegistry();
-        {
+    for (const System& system : kSystems) {
+        SCOPED_TRACE(std::string(system.version) + " " + system.cls);
+        fake::ResetRegistry();
+        Use(system);
+        std::remove(path.c_str());
+        static const System* current;
+        current = &system;
+        // The extension with a subkey whose name ends in 0x5C in code page 932
+        // too, and values so named.
+        PutString(system.ext, "", system.cls);
+        PutString(system.ext + "\\" + system.sub + "\\" + system.other, system.value,
+                  "x " + system.cls);
+        PutString(system.ext + "\\ShellNew", "", "");
+        PutString(system.cls, "", "Described");
+        // Two keys whose names differ only in a second byte of code page 932:
+        // restoring one keeps the other.
+        PutString(system.sibling1, "", "afile");
+        PutString(system.sibling2, "", "difile");
+        const struct {
+            const char* name;
+            void (*change)(TRegistryWriter&);
+        } commands[] = {
+            {"Associate",
+             [](TRegistryWriter& w) {
+                 AssociateExtension(w, current->ext, current->cls + "2", true);
+             }},
+            {"Dissociate", [](TRegistryWriter& w) { DissociateExtension(w, current->ext); }},
+            {"Delete", [](TRegistryWriter& w) { DeleteExtension(w, current->ext); }},
+            {"New",
+             [](TRegistryWriter& w) { AssociateExtension(w, current->other, current->cls, true); }},
+            {"Class", [](TRegistryWriter& w) { DeleteFileClass(w, current->cls); }},
+            {"Sibling", [](TRegistryWriter& w) { DeleteExtension(w, current->sibling1); }},
+            {"Sibling value",
+             [](TRegistryWriter& w) { DissociateExtension(w, current->sibling2); }},
+        };
+        for (const auto& command : commands) {
+            const std::string before = DumpRegistry();
+            {
+                TUndoJournal journal(path);
+                TRegistryWriter writer(&journal, command.name);
+                command.change(writer);
+            }
+            ASSERT_NE(DumpRegistry(), before) << command.name;
+            // Read back from the file, as after a restart.
             TUndoJournal journal(path);
-            TRegistryWriter writer(&journal, command.name);
-            command.change(writer);
+            EXPECT_EQ(journal.TakeDamageReport(), "") << command.name;
+            ASSERT_EQ(journal.LastName(), command.name);
+            EXPECT_TRUE(journal.UndoLast().Complete()) << command.name;
+            EXPECT_EQ(DumpRegistry(), before) << command.name;
         }
-        ASSERT_NE(DumpRegistry(), before) << command.name;
-        // Read back from the file, as after a restart.
-        TUndoJournal journal(path);
-        EXPECT_EQ(journal.TakeDamageReport(), "") << command.name;
-        ASSERT_EQ(journal.LastName(), command.name);
-        EXPECT_TRUE(journal.UndoLast().Complete()) << command.name;
-        EXPECT_EQ(DumpRegistry(), before) << command.name;
     }
     std::remove(path.c_str());
 }

@@ -77,25 +77,28 @@ TEST_F(TRegistryStandInTest, DeleteKeyWithoutInfoAccessTriesTheFinalDeletionOnly
     EXPECT_FALSE(HasKey("cls"));
 }
 
-TEST_F(TRegistryStandInTest, NameLengthsDoubleOnFarEastNTOnly) {
-    PutKey("k\\abcd");
+TEST_F(TRegistryStandInTest, NameLengthsCountTheUnitsOfTheFunctionsInUse) {
+    // "アイ" is two UTF-16 units, and four bytes in code page 932: NT's wide
+    // functions count the units, the ANSI ones of a Far East 95-family
+    // system the bytes; the names read back whole either way.
+    PutKey("k\\アイ");
     PutString("k", "xyz", "v");
     ASSERT_TRUE(reg.OpenKey("k", false));
     struct Case {
         const char* version;
         bool dbcs;
-        DWORD factor;
-    } cases[] = {{"winxp", false, 1}, {"winxp", true, 2}, {"nt40", true, 2}, {"win98", true, 1}};
+        DWORD subKeyLength;
+    } cases[] = {{"winxp", false, 2}, {"winxp", true, 2}, {"nt40", true, 2}, {"win98", true, 4}};
     for (const Case& c : cases) {
         fake::SetVersion(c.version);
         fake::SetDbcsEnabled(c.dbcs);
         TRegKeyInfo info;
         ASSERT_TRUE(reg.GetKeyInfo(info));
-        EXPECT_EQ(info.MaxSubKeyLen, 4 * c.factor) << c.version << c.dbcs;
-        EXPECT_EQ(info.MaxValueLen, 3 * c.factor) << c.version << c.dbcs;
+        EXPECT_EQ(info.MaxSubKeyLen, c.subKeyLength) << c.version << c.dbcs;
+        EXPECT_EQ(info.MaxValueLen, 3u) << c.version << c.dbcs;
         TStringList names;
         reg.GetKeyNames(names);
-        EXPECT_EQ(names.Items(), std::vector<std::string>{"abcd"});
+        EXPECT_EQ(names.Items(), std::vector<std::string>{"アイ"});
     }
 }
 

@@ -1,5 +1,6 @@
 // The whole content of a registry tree as one text, read straight through the
-// Windows API: every key path, every value with its type and bytes. Two dumps
+// Windows API (the wide functions): every key path in UTF-8, every value
+// with its type and bytes as stored (text in UTF-16). Two dumps
 // are equal exactly when the trees are, so a test compares the registry
 // before and after with one assertion.
 #pragma once

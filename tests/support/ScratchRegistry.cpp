@@ -4,26 +4,39 @@
 #include "platform/FakeControl.h"
 #endif
 
+#include "support/Utf8Text.h"
+
+#include <cstring>
 #include <string>
 
 namespace {
 
+// The helpers call the wide functions, as the program does on the NT family:
+// names and text in UTF-8 here, UTF-16 in the registry.
+WideString W(const std::string& text) {
+    return WideFromUtf8(text);
+}
+
+bool IsText(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
 #ifdef _WIN32
-// Deletes a key with all its subkeys (RegDeleteKeyA refuses keys with children).
-void DeleteTree(HKEY parent, const std::string& path) {
+// Deletes a key with all its subkeys (RegDeleteKey refuses keys with children).
+void DeleteTree(HKEY parent, const std::wstring& path) {
     HKEY key;
-    if (RegOpenKeyExA(parent, path.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-        char name[512];
+    if (RegOpenKeyExW(parent, path.c_str(), 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+        wchar_t name[512];
         for (;;) {
-            DWORD len = sizeof name;
-            if (RegEnumKeyExA(key, 0, name, &len, nullptr, nullptr, nullptr, nullptr) !=
+            DWORD len = sizeof name / sizeof name[0];
+            if (RegEnumKeyExW(key, 0, name, &len, nullptr, nullptr, nullptr, nullptr) !=
                 ERROR_SUCCESS)
                 break;
             DeleteTree(key, name);
         }
         RegCloseKey(key);
     }
-    RegDeleteKeyA(parent, path.c_str());
+    RegDeleteKeyW(parent, path.c_str());
 }
 
 HKEY CreateScratch(const std::string& path) {
@@ -38,17 +51,31 @@ HKEY CreateScratch(const std::string& path) {
 
 HKEY OpenForTest(const std::string& path, HKEY root, bool create) {
     HKEY key = nullptr;
-    LONG rc = create ? RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                       &key, nullptr)
-                     : RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key);
+    LONG rc = create ? RegCreateKeyExW(root, W(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                       nullptr, &key, nullptr)
+                     : RegOpenKeyExW(root, W(path).c_str(), 0, KEY_READ, &key);
     return rc == ERROR_SUCCESS ? key : nullptr;
 }
 
+// Text data (UTF-8) is written as UTF-16.
 void Put(const std::string& path, const std::string& name, DWORD type, const void* data,
          DWORD size, HKEY root) {
     HKEY key = OpenForTest(path, root, true);
     ASSERT_NE(key, nullptr) << "cannot create " << path;
-    EXPECT_EQ(RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size),
+    std::string stored;
+    if (IsText(type)) {
+        // UTF-16; the byte after a 0xFF at the end is an odd last byte.
+        std::string text(static_cast<const char*>(data), size);
+        const bool odd = size >= 2 && text[size - 2] == '\xFF';
+        const WideString wide = W(odd ? text.substr(0, size - 2) : text);
+        stored.assign(reinterpret_cast<const char*>(wide.data()), 2 * wide.size());
+        if (odd)
+            stored += text[size - 1];
+        size = static_cast<DWORD>(stored.size());
+        stored.append(2, '\x01'); // no NUL after the data: NT stores no more
+        data = stored.data();
+    }
+    EXPECT_EQ(RegSetValueExW(key, W(name).c_str(), 0, type, static_cast<const BYTE*>(data), size),
               ERROR_SUCCESS);
     RegCloseKey(key);
 }
@@ -75,7 +102,7 @@ ScratchRegistry::~ScratchRegistry() {
     RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
     RegCloseKey(classesRoot_);
     RegCloseKey(currentUser_);
-    DeleteTree(HKEY_CURRENT_USER, path_);
+    DeleteTree(HKEY_CURRENT_USER, std::wstring(path_.begin(), path_.end()));
 #else
     fake::ResetRegistry();
 #endif
@@ -119,14 +146,22 @@ RawValue GetRaw(const std::string& path, const std::string& name, HKEY root) {
     if (!key)
         return raw;
     DWORD type = 0, size = 0;
-    if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
-        std::string bytes(size, '\0');
-        if (RegQueryValueExA(key, name.c_str(), nullptr, &type,
+    if (RegQueryValueExW(key, W(name).c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+        std::string bytes(size + 2, '\0');
+        if (RegQueryValueExW(key, W(name).c_str(), nullptr, &type,
                              reinterpret_cast<BYTE*>(&bytes[0]), &size) == ERROR_SUCCESS) {
             raw.exists = true;
             raw.type = type;
             raw.bytes = bytes.substr(0, size);
         }
+    }
+    if (raw.exists && IsText(type)) {
+        // Text in UTF-8, unit for unit; the last byte of an odd size after 0xFF.
+        WideString units(size / 2, WCHAR(0));
+        if (!units.empty())
+            std::memcpy(&units[0], raw.bytes.data(), 2 * units.size());
+        const std::string odd = size % 2 ? "\xFF" + raw.bytes.substr(size - 1) : "";
+        raw.bytes = Utf8FromWide(units) + odd;
     }
     RegCloseKey(key);
     return raw;

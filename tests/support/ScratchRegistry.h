@@ -32,6 +32,8 @@ protected:
 // Test helpers that write straight through the Windows API (not through the
 // program's classes), so that a test sets up its registry independently of
 // the code under test. Paths are below HKEY_CLASSES_ROOT unless a root is given.
+// They use the wide functions: names and the data of text types are UTF-8
+// (the program's form of registry/RawKey.h), UTF-16 in the registry.
 void PutKey(const std::string& path, HKEY root = HKEY_CLASSES_ROOT);
 void PutString(const std::string& path, const std::string& name, const std::string& value,
                HKEY root = HKEY_CLASSES_ROOT);
