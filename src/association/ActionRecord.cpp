@@ -6,9 +6,10 @@
 #include "association/Names.h"
 #include "association/RegistryWriter.h"
 #include "association/SubkeyRegistry.h"
-#include "support/TextSearch.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
+#include "support/TextSearch.h"
+#include "support/Utf8Text.h"
 
 #include <cctype>
 #include <initializer_list>
@@ -61,7 +62,7 @@ void CheckActionName(const std::string& verb) {
         throw EValidError("The name of an action can't be empty.");
     if (HasCharOf(verb, "\\"))
         throw EValidError(verb + " is not a valid name of an action: it holds a backslash.");
-    if (verb.size() > MaxActionNameLength)
+    if (WideFromUtf8(verb).size() > MaxActionNameLength) // as the registry counts them
         throw EValidError("The name of an action can't be longer than " +
                           std::to_string(MaxActionNameLength) + " characters.");
 }

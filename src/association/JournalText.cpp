@@ -351,10 +351,20 @@ private:
         return "an unknown line";
     }
 
-    // The program's text (UTF-8) of a text of the current entry: an entry
-    // without the mark was written in the ANSI code page.
-    std::string Text(const std::string& text) const {
-        return utf8_ ? text : Utf8FromAnsi(text);
+    // Makes a text of the current entry the program's (UTF-8): an entry
+    // without the mark was written in the ANSI code page. In a marked entry,
+    // false for text the program could not have written: it would not reach
+    // the registry as it stands (the data of a text value may end in the odd
+    // byte of registry/RawKey.h).
+    bool Text(std::string& text, bool data = false) const {
+        if (!utf8_) {
+            text = Utf8FromAnsi(text);
+            return true;
+        }
+        const size_t size = text.size();
+        const bool odd = data && size >= 2 && text[size - 2] == '\xFF';
+        const std::string own = odd ? text.substr(0, size - 2) : text;
+        return Utf8FromWide(WideFromUtf8(own)) == own;
     }
 
     std::string Entry(LineReader& reader) {
@@ -366,7 +376,8 @@ private:
         if ((!mark.empty() && !utf8) || !reader.AtEnd())
             return "a malformed entry line";
         utf8_ = utf8;
-        record.Name = Text(record.Name);
+        if (!Text(record.Name))
+            return "a malformed entry line";
         if (record.Id <= lastId_) {
             // The entry goes on after another process's lines.
             TJournalRecord* known = Find(record.Id);
@@ -390,8 +401,7 @@ private:
         if (!reader.Word(rootName) || !(image_.Root = RootKeyOfName(rootName)) ||
             !reader.Quoted(image_.Path))
             return "a malformed image line";
-        image_.Path = Text(image_.Path);
-        if (SplitKeyPath(image_.Path).empty() || HasNul(image_.Path))
+        if (!Text(image_.Path) || SplitKeyPath(image_.Path).empty() || HasNul(image_.Path))
             return "a malformed image line";
         if (reader.AtEnd()) {
             image_.Exists = true;
@@ -403,8 +413,7 @@ private:
         if (word == "value") {
             if (!reader.Quoted(image_.ValueName) || !reader.AtEnd())
                 return "a malformed image line";
-            image_.ValueName = Text(image_.ValueName);
-            if (HasNul(image_.ValueName))
+            if (!Text(image_.ValueName) || HasNul(image_.ValueName))
                 return "a malformed image line";
             image_.Exists = image_.OneValue = true;
             inImage_ = true;
@@ -420,7 +429,7 @@ private:
         long depth = 0;
         std::string name;
         if (!reader.Number(depth) || !reader.Quoted(name) || !reader.AtEnd() ||
-            !IsKeyName(name = Text(name)))
+            !Text(name) || !IsKeyName(name))
             return "a malformed key line";
         if (stack_.empty()) {
             if (depth != 0)
@@ -447,12 +456,11 @@ private:
         std::string typeName;
         if (stack_.empty())
             return "a value before its key";
-        if (!reader.Quoted(value.Name) || HasNul(value.Name = Text(value.Name)) ||
+        if (!reader.Quoted(value.Name) || !Text(value.Name) || HasNul(value.Name) ||
             !reader.Word(typeName) || !ParseType(typeName, value.Type) ||
-            !ParseData(reader, value.Type, value.Data) || !reader.AtEnd())
+            !ParseData(reader, value.Type, value.Data) || !reader.AtEnd() ||
+            (sysreg::IsTextType(value.Type) && !Text(value.Data, true)))
             return "a malformed value line";
-        if (sysreg::IsTextType(value.Type))
-            value.Data = Text(value.Data);
         if (image_.OneValue &&
             (!SameKeyName(value.Name, image_.ValueName) || !stack_.back()->Values.empty()))
             return "a value other than the image's one value";

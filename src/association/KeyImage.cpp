@@ -113,7 +113,7 @@ TRawKey OpenForImage(HKEY root, const std::string& path, TKeyImage& image, TRawK
         // A name longer than a key name can be (255 characters) names no
         // key; the registry may refuse it with another error than "not
         // found" (Wine: ERROR_MORE_DATA).
-        if (rc == ERROR_FILE_NOT_FOUND || (rc && name.size() > 255))
+        if (rc == ERROR_FILE_NOT_FOUND || (rc && WideFromUtf8(name).size() > 255))
             return TRawKey();
         if (rc)
             Fail("Could not open", image.FullName(), rc);

@@ -150,3 +150,45 @@ TEST_F(UndoJournalFileTest, AJournalThatCantBeWrittenStopsTheChangeBeforeItIsMad
     EXPECT_EQ(DumpRegistry(), before);
     EXPECT_FALSE(journal.CanUndo());
 }
+
+TEST_F(UndoJournalFileTest, AnOlderVersionsAnsiEntryIsUndoneBesideNewOnesInUtf8) {
+    // An older version, writing Windows-1252, set ".ä" to "neu" and recorded
+    // its old text "Ärger"; this version adds an entry of its own to the file.
+    const std::string path = FreshPath("corvix-undo-ansi.log");
+    PutString(".ä", "", "Ärger");
+    PutString("Zoë 文書", "Ωmega.文書", "打开");
+    const std::string start = DumpRegistry();
+    PutString(".ä", "", "neu");
+    {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs("Corvix undo journal 1\r\nentry 1 \"Zuordnen '.\\xe4'\"\r\n"
+                   "image HKEY_CLASSES_ROOT \".\\xe4\"\r\nkey 0 \".\\xe4\"\r\n"
+                   "value \"\" REG_SZ \"\\xc4rger\"\r\nend\r\n",
+                   file);
+        std::fclose(file);
+    }
+    const std::string changed = DumpRegistry();
+    {
+        TUndoJournal journal(path);
+        Associate(journal, ".zoë", "Zoë 文書");
+        TRegistryWriter w(&journal, "Describe 'Zoë 文書'");
+        RegisterFileClass(w, "Zoë 文書", "文書 Ω", TEditFlags{}, "", "", "");
+    }
+    EXPECT_NE(FileText(path).find("entry 2 \"Associate '.zo\\xc3\\xab' with 'Zo\\xc3\\xab "
+                                  "\\xe6\\x96\\x87\\xe6\\x9b\\xb8'\" utf-8\r\n"),
+              std::string::npos);
+
+    TUndoJournal journal(path);
+    EXPECT_EQ(journal.TakeDamageReport(), "");
+    ASSERT_EQ(journal.Count(), 3u);
+    EXPECT_TRUE(journal.UndoLast().Complete());
+    EXPECT_EQ(GetText("Zoë 文書", "Ωmega.文書"), "打开") << "a value written back exactly";
+    EXPECT_FALSE(HasValue("Zoë 文書", ""));
+    EXPECT_TRUE(journal.UndoLast().Complete());
+    EXPECT_EQ(DumpRegistry(), changed);
+    EXPECT_EQ(journal.LastName(), "Zuordnen '.ä'");
+    EXPECT_TRUE(journal.UndoLast().Complete());
+    EXPECT_EQ(DumpRegistry(), start);
+    std::remove(path.c_str());
+}

@@ -18,7 +18,7 @@ TKeyImage RichImage() {
     image.Exists = true;
     image.Tree.Name = "{0002DF01-0000-0000-C000-000000000046}";
     image.Tree.Values = {
-        Raw("", REG_SZ, std::string("Text \"quoted\" \\ \xe4\t\0", 20)),
+        Raw("", REG_SZ, std::string("Text \"quoted\" \\ ä\t\0", 21)),
         Raw("Empty default", REG_SZ, std::string("\0", 1)),
         Raw("No NUL", REG_SZ, "abc"),
         Raw("Inner NUL", REG_EXPAND_SZ, std::string("a\0b\0", 4)),
@@ -32,7 +32,7 @@ TKeyImage RichImage() {
         Raw("Odd type", 0x2A, "z"),
         Raw("High type", 0xFFFF0011, "\x11"),
         Raw("Highest type", 0xFFFFFFFF, ""),
-        Raw("\x01\xff name with \" and \\", REG_SZ, std::string("v\0", 2)),
+        Raw("\x01\x7f name with \" and \\", REG_SZ, std::string("v\0", 2)),
         Raw("Ωmega.文書", REG_SZ, std::string("打开 Zoë\0", 12)),
         Raw("Odd size", REG_SZ, "a\xff\x41"),
     };
@@ -189,6 +189,10 @@ TEST(JournalTextTest, HandEditsStopTheReadingAtTheSpoiltLine) {
         {"unclosed quote", head + "entry 1 \"One\n", 0, 2, "line 2: a malformed entry line"},
         {"bad escape", head + "entry 1 \"\\q\"\n", 0, 2, "line 2: a malformed entry line"},
         {"unknown mark", head + "entry 1 \"x\" utf-16\n", 0, 2, "line 2: a malformed entry line"},
+        {"no UTF-8 where the entry says so",
+         head + "entry 1 \"x\" utf-8\nimage HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\n"
+                "value \"v\" REG_SZ \"\\xe4\"\nend\n",
+         1, 3, "line 5: a malformed value line"},
         {"image without end", head + entry + "image HKEY_CLASSES_ROOT \".b\"\nkey 0 \".b\"\n", 1, 4,
          "line 6: the last image has no end"},
         {"end without key", head + entry + "image HKEY_CLASSES_ROOT \".b\"\nend\n", 1, 4,
