@@ -129,20 +129,6 @@ bool Key::DeleteValue(const std::u16string& name) {
     return true;
 }
 
-DWORD Key::MaxSubKeyNameLength() const {
-    size_t longest = 0;
-    for (const auto& key : subKeys_)
-        longest = std::max(longest, key->name_.size());
-    return static_cast<DWORD>(longest);
-}
-
-DWORD Key::MaxValueNameLength() const {
-    size_t longest = 0;
-    for (const auto& entry : values_)
-        longest = std::max(longest, entry.second.name.size());
-    return static_cast<DWORD>(longest);
-}
-
 DWORD Key::MaxValueDataSize() const {
     size_t largest = 0;
     for (const auto& entry : values_) {

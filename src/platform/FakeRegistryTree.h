@@ -64,13 +64,10 @@ public:
     size_t ValueCount() const { return values_.size(); }
     // The value at `index` in the order of the folded names (index < ValueCount()).
     const Value& ValueAt(size_t index) const;
-    // Longest subkey name and value name in UTF-16 units, without NUL, and
-    // the largest value data in bytes as stored.
-    DWORD MaxSubKeyNameLength() const;
-    DWORD MaxValueNameLength() const;
+    // The largest value data in bytes as stored.
     DWORD MaxValueDataSize() const;
-    // The longest names as `measure` counts them (the ANSI functions of the
-    // 95 family count the bytes of the ANSI form).
+    // The longest subkey and value names without NUL, as `measure` counts
+    // them (UTF-16 units, or the bytes of the ANSI form on the 95 family).
     template <typename Measure> DWORD MaxSubKeyName(Measure measure) const {
         size_t longest = 0;
         for (const auto& key : subKeys_)

@@ -95,6 +95,21 @@ TEST_F(FakeControlTest, InjectedFaultsFailTheNextCallOfTheirKindOnceAndChangeNot
                                nullptr, nullptr, nullptr, nullptr),
               ERROR_INVALID_HANDLE);
 
+    // The wide functions take the same faults.
+    WCHAR wide[64];
+    DWORD length = 64;
+    fake::FailNext(fake::Fault::Open);
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CLASSES_ROOT, u"cls", 0, KEY_READ, &out), ERROR_ACCESS_DENIED);
+    fake::FailNext(fake::Fault::SetValue);
+    EXPECT_EQ(RegSetValueExW(key, u"", 0, REG_SZ, reinterpret_cast<const BYTE*>(u"x"), 4),
+              ERROR_ACCESS_DENIED);
+    fake::FailNext(fake::Fault::EnumValue);
+    EXPECT_EQ(RegEnumValueW(key, 0, wide, &length, nullptr, nullptr, nullptr, nullptr),
+              ERROR_ACCESS_DENIED);
+    fake::FailNext(fake::Fault::QueryValue);
+    EXPECT_EQ(RegQueryValueExW(key, u"", nullptr, nullptr, nullptr, &size), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(GetText("cls", ""), "Class");
+
     // Each fault was used up; two faults of a kind fail the next two calls.
     size = sizeof buffer;
     EXPECT_EQ(RegEnumKeyExA(key, 0, buffer, &size, nullptr, nullptr, nullptr, nullptr),
