@@ -1,11 +1,14 @@
-// Name rules, on a Western or a Far East system (code page 932): they agree
-// with a plain reading of the rules character by character, and a name they
-// accept can be created as one key and is found again.
+// Name rules, on NT (the wide registry functions) or on a Far East system of
+// the 95 family (the ANSI ones, code page 932): they agree with a plain
+// reading of the rules on the name's UTF-8, and a name they accept can be
+// created as one key and is found again, though its ANSI form may hold the
+// byte of "\" (".ソ" is 0x2E 0x83 0x5C).
 #include "FuzzCheck.h"
 #include "association/DataType.h"
 #include "platform/FakeControl.h"
 #include "registry/Registry5LE.h"
 #include "support/StringList.h"
+#include "support/SystemText.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -15,15 +18,13 @@
 
 namespace {
 
-// The characters of a name: one or two bytes each.
-std::vector<std::string> Characters(const std::string& name, bool farEast) {
+// The characters of a UTF-8 name.
+std::vector<std::string> Characters(const std::string& name) {
     std::vector<std::string> chars;
     for (size_t i = 0; i < name.size();) {
-        const unsigned char c = static_cast<unsigned char>(name[i]);
-        const bool lead = farEast && ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC));
-        const size_t length = lead && i + 1 < name.size() ? 2 : 1;
-        chars.push_back(name.substr(i, length));
-        i += length;
+        const size_t next = NextUtf8Pos(name, i);
+        chars.push_back(name.substr(i, next - i));
+        i = next;
     }
     return chars;
 }
@@ -59,13 +60,17 @@ int RootKeyCount() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
     const bool farEast = input.ConsumeBool();
-    std::string name = input.ConsumeRemainingBytesAsString();
+    std::string raw = input.ConsumeRemainingBytesAsString();
     // Key names are C strings of at most 255 characters.
-    name = name.substr(0, std::min<size_t>(name.find('\0'), 200));
+    raw = raw.substr(0, std::min<size_t>(raw.find('\0'), 200));
 
     fake::ResetRegistry();
+    fake::SetVersion(farEast ? "win98" : "win2k");
     fake::SetDbcsEnabled(farEast);
-    const std::vector<std::string> chars = Characters(name, farEast);
+    // The program's text: the bytes read as ANSI text of code page 932 on
+    // the Far East system, as UTF-8 on NT.
+    const std::string name = farEast ? Utf8FromAnsi(raw) : Utf8FromWide(WideFromUtf8(raw));
+    const std::vector<std::string> chars = Characters(name);
     const bool extension = IsValidExtension(name);
     const bool fileClass = IsValidFileClass(name);
     FUZZ_CHECK(extension == PlainExtensionRule(chars), HexDump(name));
@@ -73,6 +78,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(!(extension && fileClass), HexDump(name));
     FUZZ_CHECK(!ExtensionExists(name) && !FileClassExists(name), HexDump(name));
 
+    // A character the code page lacks (what stood for a byte that begins no
+    // character) can't reach the ANSI registry.
+    if (farEast && Utf8FromAnsi(AnsiFromUtf8(name)) != name)
+        return 0;
     if (extension) {
         TRegistry reg;
         reg.SetRootKey(HKEY_CLASSES_ROOT);

@@ -2,13 +2,16 @@
 // names from a small alphabet (so that names meet in case and sort), default
 // values of every type, class keys with descriptions of any type. The scan's
 // counts must equal a plain recount of the registry, and every extension must
-// be filed under the class its default value names.
+// be filed under the class its default value names. The registry is written
+// through the ANSI functions (the names in Windows-1252 or code page 932) and
+// recounted through the wide ones, in the program's UTF-8.
 #include "FuzzCheck.h"
 #include "association/DataType.h"
 #include "index/FileClassScan.h"
 #include "platform/FakeControl.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
+#include "support/Utf8Text.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -46,15 +49,16 @@ void Put(const std::string& key, const char* value, DWORD type, const std::strin
 std::string PlainClassOf(const std::string& ext, bool& unreadable) {
     unreadable = false;
     HKEY h = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, ext.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, WideFromUtf8(ext).c_str(), 0, KEY_READ, &h) !=
+        ERROR_SUCCESS)
         return std::string();
     DWORD type = 0, size = 0;
     std::string text;
-    if (RegQueryValueExA(h, "", nullptr, &type, nullptr, &size) == ERROR_SUCCESS && size > 0) {
-        std::vector<char> data(size);
-        RegQueryValueExA(h, "", nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
+    if (RegQueryValueExW(h, u"", nullptr, &type, nullptr, &size) == ERROR_SUCCESS && size > 0) {
+        std::vector<WCHAR> data(size / 2 + 1);
+        RegQueryValueExW(h, u"", nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
         if (type == REG_SZ || type == REG_EXPAND_SZ)
-            text = std::string(data.data(), size).c_str();
+            text = Utf8FromWide(data.data(), static_cast<int>(size / 2)).c_str();
         else
             unreadable = true;
     }
@@ -88,13 +92,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     RegOpenKeyExA(HKEY_CLASSES_ROOT, "", 0, KEY_READ, &root);
     int extensions = 0, unreadableCount = 0;
     std::vector<std::pair<std::string, std::string>> filed; // extension, class
-    char name[512];
+    WCHAR name[512];
     for (DWORD i = 0;; ++i) {
-        DWORD length = sizeof name;
-        if (RegEnumKeyExA(root, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+        DWORD length = 512;
+        if (RegEnumKeyExW(root, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
             ERROR_SUCCESS)
             break;
-        const std::string ext(name, length);
+        const std::string ext = Utf8FromWide(name, static_cast<int>(length));
         if (!IsValidExtension(ext))
             continue;
         ++extensions;
