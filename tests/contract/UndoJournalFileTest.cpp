@@ -152,19 +152,24 @@ TEST_F(UndoJournalFileTest, AJournalThatCantBeWrittenStopsTheChangeBeforeItIsMad
 }
 
 TEST_F(UndoJournalFileTest, AnOlderVersionsAnsiEntryIsUndoneBesideNewOnesInUtf8) {
-    // An older version, writing Windows-1252, set ".ä" to "neu" and recorded
-    // its old text "Ärger"; this version adds an entry of its own to the file.
+    // An older version, writing Windows-1252 (0xE4 is "ä"), changed ".ä" and
+    // recorded its old values; this version adds entries of its own. Text is
+    // read from the code page, binary data stays bytes.
     const std::string path = FreshPath("corvix-undo-ansi.log");
     PutString(".ä", "", "Ärger");
+    PutRaw(".ä", "m", REG_MULTI_SZ, std::string("ä\0\0", 4));
+    PutBinary(".ä", "b", "\xe4");
     PutString("Zoë 文書", "Ωmega.文書", "打开");
     const std::string start = DumpRegistry();
     PutString(".ä", "", "neu");
+    PutString(".ä", "m", "");
     {
         std::FILE* file = std::fopen(path.c_str(), "wb");
         ASSERT_NE(file, nullptr);
         std::fputs("Corvix undo journal 1\r\nentry 1 \"Zuordnen '.\\xe4'\"\r\n"
                    "image HKEY_CLASSES_ROOT \".\\xe4\"\r\nkey 0 \".\\xe4\"\r\n"
-                   "value \"\" REG_SZ \"\\xc4rger\"\r\nend\r\n",
+                   "value \"\" REG_SZ \"\\xc4rger\"\r\nvalue \"m\" REG_MULTI_SZ hex:e4,00,00\r\n"
+                   "value \"b\" REG_BINARY hex:e4\r\nend\r\n",
                    file);
         std::fclose(file);
     }

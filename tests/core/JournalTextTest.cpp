@@ -261,37 +261,3 @@ TEST(JournalTextTest, EntriesGoOnAfterOthersAndUndoMarksLeaveThemInDoubt) {
     EXPECT_EQ(ParseJournal(text + EntryText(2, "Other")).Problem,
               "line 11: an entry number out of order");
 }
-
-TEST(JournalTextTest, EntriesWithoutTheMarkAreReadFromTheAnsiCodePage) {
-    // As an older version wrote it: texts in Windows-1252 ("\xe4" is "ä").
-    const std::string old = "entry 1 \"\\xe4ndern\"\r\n"
-                            "image HKEY_CLASSES_ROOT \".\\xe4\"\r\n"
-                            "key 0 \".\\xe4\"\r\n"
-                            "value \"\\xe4\" REG_SZ \"\\xe4\"\r\n"
-                            "value \"m\" REG_MULTI_SZ hex:e4,00,00\r\n"
-                            "value \"b\" REG_BINARY hex:e4\r\n"
-                            "end\r\n";
-    TKeyImage image;
-    image.Root = HKEY_CLASSES_ROOT;
-    image.Path = image.Tree.Name = "文書";
-    image.Exists = true;
-    image.Tree.Values = {Raw("Ωmega", REG_SZ, std::string("ä\0", 3))};
-    const std::string text = std::string(kJournalHeader) + "\r\n" + old + EntryText(2, "Zoë") +
-                             ImageText(image) + "entry 1 \"\\xe4ndern\"\r\nundoing 1\r\n";
-    const TJournalContents contents = ParseJournal(text);
-    EXPECT_EQ(contents.Problem, "");
-    ASSERT_EQ(contents.Entries.size(), 2u);
-    EXPECT_EQ(contents.Entries[0].Name, "ändern");
-    EXPECT_TRUE(contents.Entries[0].InDoubt) << "the entry line written again names the same entry";
-    ASSERT_EQ(contents.Entries[0].Images.size(), 1u);
-    const TKeyImage& read = contents.Entries[0].Images[0];
-    EXPECT_EQ(read.Path, ".ä");
-    EXPECT_EQ(read.Tree.Name, ".ä");
-    ASSERT_EQ(read.Tree.Values.size(), 3u);
-    EXPECT_TRUE(read.Tree.Values[0] == Raw("ä", REG_SZ, std::string("ä\0", 3)));
-    EXPECT_TRUE(read.Tree.Values[1] == Raw("m", REG_MULTI_SZ, std::string("ä\0\0", 4)));
-    EXPECT_TRUE(read.Tree.Values[2] == Raw("b", REG_BINARY, "\xe4")) << "bytes stay bytes";
-    EXPECT_EQ(contents.Entries[1].Name, "Zoë");
-    ASSERT_EQ(contents.Entries[1].Images.size(), 1u);
-    EXPECT_TRUE(contents.Entries[1].Images[0] == image);
-}

@@ -104,10 +104,8 @@ TEST(RegExportTest, TextBeyondTheCodePageInTheUnicodeFormOnNt) {
                     "\r\n");
     // The file: UTF-16LE with its byte order mark on NT (the default).
     const std::string bytes = RegFileBytes({zoe});
-    const WideString wide = WideFromUtf8(text);
-    ASSERT_EQ(bytes.size(), 2 + 2 * wide.size());
+    ASSERT_EQ(bytes.size(), 2 + 2 * WideFromUtf8(text).size());
     EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFEW\0", 4));
-    EXPECT_EQ(bytes.substr(bytes.size() - 4), std::string("\r\0\n\0", 4));
     EXPECT_EQ(bytes.substr(2 + 2 * 63, 4), "\x87\x65\xF8\x66"); // 文書 in the key's name
 
 #ifndef _WIN32
