@@ -18,10 +18,10 @@
 // text values) are UTF-8, as the program writes them; an entry without it
 // was written by an older version in the ANSI code page and is read
 // converted from it. Binary data is bytes either way. Marking each entry
-// rather than the file lets processes of both kinds share one file. An image lists its key ("key 0") and the
-// subkeys below it with their depth, each followed by its values, and closes
-// with "end"; a key that did not exist is the single line
-// `image <root> "<path>" absent`. The image of one value of a key reads
+// rather than the file lets processes of both kinds share one file.
+// An image lists its key ("key 0") and the subkeys below it with their
+// depth, each followed by its values, and closes with "end"; a key that did
+// not exist is the single line `image <root> "<path>" absent`. The image of one value of a key reads
 // `image <root> "<path>" value "<name>"`, followed by its key line, the
 // value's line when the key had the value, and "end".
 // Taking entry N back writes "undoing N" before the first key is restored
