@@ -4,9 +4,9 @@
 #include "association/LayerRegistry.h"
 #include "association/Names.h"
 #include "association/SubkeyRegistry.h"
-#include "support/TextSearch.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
+#include "support/TextSearch.h"
 
 #include <initializer_list>
 

@@ -7,8 +7,8 @@
 #include "association/RegistryWriter.h"
 #include "association/SubkeyRegistry.h"
 #include "association/VersionRules.h"
-#include "support/TextSearch.h"
 #include "support/StringList.h"
+#include "support/TextSearch.h"
 
 const char* const PerceivedTypeNames[PerceivedTypeCount] = {"Image", "Text",       "Audio",
                                                             "Video", "Compressed", "System"};

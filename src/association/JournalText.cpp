@@ -428,8 +428,8 @@ private:
     std::string Key(LineReader& reader) {
         long depth = 0;
         std::string name;
-        if (!reader.Number(depth) || !reader.Quoted(name) || !reader.AtEnd() ||
-            !Text(name) || !IsKeyName(name))
+        if (!reader.Number(depth) || !reader.Quoted(name) || !reader.AtEnd() || !Text(name) ||
+            !IsKeyName(name))
             return "a malformed key line";
         if (stack_.empty()) {
             if (depth != 0)

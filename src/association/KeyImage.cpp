@@ -263,7 +263,8 @@ bool SameKeyName(const std::string& a, const std::string& b) {
     if (wa.size() != wb.size())
         return false;
     for (size_t i = 0; i < wa.size(); ++i)
-        if (FoldUnit(static_cast<unsigned short>(wa[i])) != FoldUnit(static_cast<unsigned short>(wb[i])))
+        if (FoldUnit(static_cast<unsigned short>(wa[i])) !=
+            FoldUnit(static_cast<unsigned short>(wb[i])))
             return false;
     return true;
 }

@@ -82,8 +82,7 @@ void AppendValue(const TRawValue& value, bool unicode, std::string& out) {
     out += line + kLineEnd;
 }
 
-void AppendTree(const TKeyTree& tree, const std::string& fullName, bool unicode,
-                std::string& out) {
+void AppendTree(const TKeyTree& tree, const std::string& fullName, bool unicode, std::string& out) {
     out += "[" + fullName + "]" + kLineEnd;
     for (const TRawValue& value : tree.Values)
         AppendValue(value, unicode, out);

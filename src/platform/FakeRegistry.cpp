@@ -421,9 +421,7 @@ LSTATUS QueryInfoKey(HKEY hKey, C* lpClass, LPDWORD lpcchClass, LPDWORD lpReserv
     }
     if (lpcchClass)
         *lpcchClass = 0;
-    const auto length = [](const std::u16string& name) {
-        return NameLength(name, Text<C>::kAnsi);
-    };
+    const auto length = [](const std::u16string& name) { return NameLength(name, Text<C>::kAnsi); };
     if (lpcSubKeys)
         *lpcSubKeys = static_cast<DWORD>(key.SubKeyCount());
     if (lpcbMaxSubKeyLen)
@@ -482,8 +480,7 @@ LSTATUS QueryValue(HKEY hKey, const C* lpValueName, LPDWORD lpReserved, LPDWORD 
 }
 
 template <typename C>
-LSTATUS SetValue(HKEY hKey, const C* lpValueName, DWORD dwType, const BYTE* lpData,
-                 DWORD cbData) {
+LSTATUS SetValue(HKEY hKey, const C* lpValueName, DWORD dwType, const BYTE* lpData, DWORD cbData) {
     LONG error;
     if (Enter(fake::Fault::SetValue, error))
         return error;

@@ -56,7 +56,8 @@ bool IsStringType(DWORD type) {
     return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
 }
 
-Key::Key(std::u16string name) : name_(std::move(name)), folded_(FoldName(name_)), lastWrite_(Now()) {}
+Key::Key(std::u16string name)
+    : name_(std::move(name)), folded_(FoldName(name_)), lastWrite_(Now()) {}
 
 std::vector<std::shared_ptr<Key>>::const_iterator
 Key::LowerBound(const std::u16string& folded) const {

@@ -255,8 +255,8 @@ std::u16string WideOfAnsi(const char* text, int size) {
 
 } // namespace
 
-int CompareStringA(LCID Locale, DWORD dwCmpFlags, LPCSTR lpString1, int cchCount1,
-                   LPCSTR lpString2, int cchCount2) {
+int CompareStringA(LCID Locale, DWORD dwCmpFlags, LPCSTR lpString1, int cchCount1, LPCSTR lpString2,
+                   int cchCount2) {
     if (!lpString1 || !lpString2) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;

@@ -280,9 +280,9 @@ void TRegistry::PutData(const std::string& name, const void* buffer, DWORD bufSi
 int TRegistry::GetData(const std::string& name, void* buffer, DWORD bufSize,
                        TRegDataType& regData) {
     DWORD type = REG_NONE, size = 0;
-    if (!currentKey_ || sysreg::QueryValue(currentKey_.Get(), name, type,
-                                           static_cast<char*>(buffer), bufSize,
-                                           size) != ERROR_SUCCESS)
+    if (!currentKey_ ||
+        sysreg::QueryValue(currentKey_.Get(), name, type, static_cast<char*>(buffer), bufSize,
+                           size) != ERROR_SUCCESS)
         throw ERegistryException("Konnte Daten für '" + name + "' nicht holen");
     regData = RegDataToDataType(type);
     return static_cast<int>(size);
@@ -297,8 +297,8 @@ bool TRegistry::ReadStringIfExists(const std::string& name, std::string& value) 
         return false;
     char stackBuffer[kStackTextSize];
     DWORD type = REG_NONE, size = 0;
-    LONG rc = sysreg::QueryValue(currentKey_.Get(), name, type, stackBuffer, sizeof stackBuffer,
-                                 size);
+    LONG rc =
+        sysreg::QueryValue(currentKey_.Get(), name, type, stackBuffer, sizeof stackBuffer, size);
     const char* data = stackBuffer;
     std::vector<char> heapBuffer;
     if (rc == ERROR_MORE_DATA) {

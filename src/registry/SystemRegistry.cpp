@@ -131,14 +131,13 @@ LONG DeleteValue(HKEY key, const std::string& name) {
 LONG QueryInfoKey(HKEY key, KeyFacts& facts) {
     Count();
     if (!WideSystem())
-        return RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &facts.SubKeys,
-                                &facts.MaxSubKeyLen, nullptr, &facts.Values,
-                                &facts.MaxValueNameLen, &facts.MaxDataLen, nullptr,
-                                &facts.LastWrite);
+        return RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &facts.SubKeys, &facts.MaxSubKeyLen,
+                                nullptr, &facts.Values, &facts.MaxValueNameLen, &facts.MaxDataLen,
+                                nullptr, &facts.LastWrite);
     const auto query = WIDE_FUNCTION(RegQueryInfoKeyW);
     return query ? query(key, nullptr, nullptr, nullptr, &facts.SubKeys, &facts.MaxSubKeyLen,
-                         nullptr, &facts.Values, &facts.MaxValueNameLen, &facts.MaxDataLen,
-                         nullptr, &facts.LastWrite)
+                         nullptr, &facts.Values, &facts.MaxValueNameLen, &facts.MaxDataLen, nullptr,
+                         &facts.LastWrite)
                  : ERROR_CALL_NOT_IMPLEMENTED;
 }
 
@@ -158,7 +157,8 @@ LONG EnumKey(HKEY key, DWORD index, DWORD room, std::string& name) {
     if (!enumerate)
         return ERROR_CALL_NOT_IMPLEMENTED;
     std::vector<WCHAR> buffer(room);
-    const LONG rc = enumerate(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+    const LONG rc =
+        enumerate(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
     if (rc == ERROR_SUCCESS)
         name = NameOfWide(buffer, length);
     return rc;
@@ -186,8 +186,8 @@ LONG EnumValue(HKEY key, DWORD index, DWORD nameRoom, DWORD& dataRoom, std::stri
         if (!enumerate)
             return ERROR_CALL_NOT_IMPLEMENTED;
         std::vector<WCHAR> buffer(nameRoom);
-        rc = enumerate(key, index, buffer.data(), &nameLength, nullptr, &type, dataBuffer,
-                       dataSize);
+        rc =
+            enumerate(key, index, buffer.data(), &nameLength, nullptr, &type, dataBuffer, dataSize);
         if (rc == ERROR_SUCCESS)
             name = NameOfWide(buffer, nameLength);
     }

@@ -8,8 +8,7 @@ namespace {
 // The UTF-16 of UTF-8 text: a short ASCII text (most names the lists sort)
 // widened into `stack` without an allocation, any other into `heap`.
 const size_t kStack = 128;
-const WCHAR* Widen(const std::string& text, WCHAR (&stack)[kStack], WideString& heap,
-                   int& length) {
+const WCHAR* Widen(const std::string& text, WCHAR (&stack)[kStack], WideString& heap, int& length) {
     bool ascii = text.size() <= kStack;
     for (size_t i = 0; ascii && i < text.size(); ++i) {
         ascii = static_cast<unsigned char>(text[i]) < 0x80;
@@ -28,8 +27,8 @@ const WCHAR* Widen(const std::string& text, WCHAR (&stack)[kStack], WideString& 
 
 int CompareText(const std::string& a, const std::string& b) {
     int r = 0;
-    const auto compareWide = WideSystem() ? SYSTEM_FUNCTION("kernel32.dll", CompareStringW)
-                                          : nullptr;
+    const auto compareWide =
+        WideSystem() ? SYSTEM_FUNCTION("kernel32.dll", CompareStringW) : nullptr;
     if (compareWide) {
         WCHAR stackA[kStack], stackB[kStack];
         WideString heapA, heapB;

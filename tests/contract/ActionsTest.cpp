@@ -146,8 +146,8 @@ TEST_F(ActionsTest, LongAndNonAsciiNames) {
     EXPECT_EQ(list.Items(), std::vector<std::string>{"ö"
                                                      "ffnen"});
     EXPECT_EQ(GetDefaultAction("Klässe"), "ö"
-                                             "ffnen");
+                                          "ffnen");
     EXPECT_EQ(GetActionCommand("Klässe", "ö"
-                                            "ffnen"),
+                                         "ffnen"),
               "app.exe");
 }

@@ -452,8 +452,8 @@ TEST_F(RawRegistryContractTest, WideFunctionsAreExactAndAnsiOnesConvert) {
               ERROR_SUCCESS);
     EXPECT_EQ(GetRaw("zoë 文書", "ωMEGA.文書").bytes, std::string("打开 ë\0", 10));
     DWORD maxName = 0, maxData = 0;
-    ASSERT_EQ(RegQueryInfoKeyW(upper, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                               nullptr, &maxName, &maxData, nullptr, nullptr),
+    ASSERT_EQ(RegQueryInfoKeyW(upper, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                               &maxName, &maxData, nullptr, nullptr),
               ERROR_SUCCESS);
     EXPECT_EQ(maxName, 8u);
     EXPECT_EQ(maxData, 10u);

@@ -90,8 +90,14 @@ TEST(WordSortContract, AccentsAndCaseWeighAfterTheLetters) {
     EXPECT_EQ(Compare("Æon", "aeon"), CSTR_EQUAL);
     EXPECT_EQ(Compare("Word.Document.8", "word.document.8"), CSTR_EQUAL);
     // The ANSI form agrees on the same text in Windows-1252.
-    EXPECT_EQ(CompareAnsi("\xE4" "b", "ac"), CSTR_LESS_THAN);
-    EXPECT_EQ(CompareAnsi("Stra\xDF" "e", "STRASSE"), CSTR_EQUAL);
+    EXPECT_EQ(CompareAnsi("\xE4"
+                          "b",
+                          "ac"),
+              CSTR_LESS_THAN);
+    EXPECT_EQ(CompareAnsi("Stra\xDF"
+                          "e",
+                          "STRASSE"),
+              CSTR_EQUAL);
     // Beyond Windows-1252: letters of other scripts after the Latin ones,
     // kana and ideographs after them; Greek and Cyrillic without regard to case.
     EXPECT_EQ(Compare("zoë", "Ωmega"), CSTR_LESS_THAN);

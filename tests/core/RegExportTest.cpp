@@ -33,23 +33,24 @@ TEST(RegExportTest, EveryValueTypeInTheEditorsForm) {
     gone.Root = HKEY_CURRENT_USER;
     gone.Path = "Software\\Gone";
 
-    EXPECT_EQ(RegFileText({txt, gone}, false), "REGEDIT4\r\n\r\n"
-                                         "[HKEY_CLASSES_ROOT\\.txt]\r\n"
-                                         "@=\"txtfile\"\r\n"
-                                         "\"Quote \\\"and\\\" \\\\\"=\"C:\\\\a \\\"b\\\"\"\r\n"
-                                         "\"Flags\"=dword:00010008\r\n"
-                                         "\"Bin\"=hex:00,ff\r\n"
-                                         "\"Empty\"=hex:\r\n"
-                                         "\"Expand\"=hex(2):25,61,25,00\r\n"
-                                         "\"Multi\"=hex(7):61,00,00\r\n"
-                                         "\"NoNul\"=hex(1):61,62\r\n"
-                                         "\"Break\"=hex(1):61,0d,0a,62,00\r\n"
-                                         "\r\n"
-                                         "[HKEY_CLASSES_ROOT\\.txt\\ShellNew]\r\n"
-                                         "\"NullFile\"=\"\"\r\n"
-                                         "\r\n"
-                                         "; HKEY_CURRENT_USER\\Software\\Gone does not exist\r\n"
-                                         "\r\n");
+    EXPECT_EQ(RegFileText({txt, gone}, false),
+              "REGEDIT4\r\n\r\n"
+              "[HKEY_CLASSES_ROOT\\.txt]\r\n"
+              "@=\"txtfile\"\r\n"
+              "\"Quote \\\"and\\\" \\\\\"=\"C:\\\\a \\\"b\\\"\"\r\n"
+              "\"Flags\"=dword:00010008\r\n"
+              "\"Bin\"=hex:00,ff\r\n"
+              "\"Empty\"=hex:\r\n"
+              "\"Expand\"=hex(2):25,61,25,00\r\n"
+              "\"Multi\"=hex(7):61,00,00\r\n"
+              "\"NoNul\"=hex(1):61,62\r\n"
+              "\"Break\"=hex(1):61,0d,0a,62,00\r\n"
+              "\r\n"
+              "[HKEY_CLASSES_ROOT\\.txt\\ShellNew]\r\n"
+              "\"NullFile\"=\"\"\r\n"
+              "\r\n"
+              "; HKEY_CURRENT_USER\\Software\\Gone does not exist\r\n"
+              "\r\n");
 }
 
 TEST(RegExportTest, LongDataContinuesOnIndentedLines) {

@@ -34,8 +34,7 @@ void DumpKey(HKEY key, const std::string& path, std::string& out) {
             continue;
         }
         out += "  \"" + Utf8FromWide(name.data(), static_cast<int>(nameLen)) + "\" " +
-               std::to_string(type) + " " +
-               Hex(data, dataLen) + "\n";
+               std::to_string(type) + " " + Hex(data, dataLen) + "\n";
     }
     for (DWORD i = 0;; ++i) {
         DWORD nameLen = static_cast<DWORD>(name.size());
