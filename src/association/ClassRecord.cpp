@@ -7,6 +7,7 @@
 #include "association/RegistryWriter.h"
 #include "association/SubkeyRegistry.h"
 #include "association/VersionRules.h"
+#include "support/SystemFiles.h"
 
 namespace {
 
@@ -26,12 +27,7 @@ uint32_t BinaryFlagsNumber(TRegistry& reg) {
 std::string ExpandedFileName(const std::string& file) {
     if (file.find('%') == std::string::npos)
         return file;
-    const DWORD size = ExpandEnvironmentStringsA(file.c_str(), nullptr, 0);
-    std::string expanded(size, '\0');
-    if (size == 0 || ExpandEnvironmentStringsA(file.c_str(), &expanded[0], size) > size)
-        return file;
-    expanded.resize(expanded.find('\0'));
-    return expanded;
+    return ExpandEnvironmentText(file);
 }
 
 } // namespace
@@ -210,10 +206,10 @@ HICON GetClassIcon(const std::string& className) {
     int index = IconIndexOf(location);
     if (index == -1)
         index = 0;
-    // A negative index names an icon resource by its identifier; ExtractIconA
+    // A negative index names an icon resource by its identifier; ExtractIcon
     // takes it in the unsigned parameter.
-    HICON icon = ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), static_cast<UINT>(index));
-    // ExtractIconA answers 1 for a file that is no executable, library or
+    HICON icon = ExtractFileIcon(file, static_cast<UINT>(index));
+    // ExtractIcon answers 1 for a file that is no executable, library or
     // icon file; that is no icon at all.
     if (icon == reinterpret_cast<HICON>(static_cast<uintptr_t>(1)))
         return nullptr;

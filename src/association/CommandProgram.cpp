@@ -2,6 +2,7 @@
 
 #include "platform/Win32.h"
 #include "registry/Registry5LE.h"
+#include "support/SystemFiles.h"
 #include "support/TextCompare.h"
 
 namespace {
@@ -12,26 +13,9 @@ const char* const kAppPaths = "Software\\Microsoft\\Windows\\CurrentVersion\\App
 // blanks than this.
 const int kMostCandidates = 32;
 
-// A folder function's answer as a text (they answer the size needed first).
-template <typename Function> std::string FolderText(Function function) {
-    std::string text(MAX_PATH + 1, '\0');
-    UINT length = function(&text[0], static_cast<UINT>(text.size()));
-    if (length >= text.size()) {
-        text.assign(length + 1, '\0');
-        length = function(&text[0], static_cast<UINT>(text.size()));
-    }
-    text.resize(length < text.size() ? length : 0);
-    return text;
-}
-
 std::string EnvironmentVariable(const char* name) {
-    const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
-    if (size == 0)
-        return std::string();
-    std::string value(size, '\0');
-    const DWORD length = GetEnvironmentVariableA(name, &value[0], size);
-    value.resize(length < size ? length : 0);
-    return value;
+    std::string value;
+    return EnvironmentText(name, value) ? value : std::string();
 }
 
 std::string Trimmed(const std::string& text) {
@@ -86,19 +70,12 @@ bool IsDocumentToken(const std::string& token) {
 std::string ExpandEnvironment(const std::string& text) {
     if (text.find('%') == std::string::npos)
         return text;
-    const DWORD size = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
-    if (size == 0)
-        return text;
-    std::string expanded(size, '\0');
-    if (ExpandEnvironmentStringsA(text.c_str(), &expanded[0], size) > size)
-        return text;
-    expanded.resize(expanded.find('\0'));
-    return expanded;
+    return ExpandEnvironmentText(text);
 }
 
 TFileLookup::TFileLookup() {
-    folders_.push_back(FolderText(GetSystemDirectoryA));
-    folders_.push_back(FolderText(GetWindowsDirectoryA));
+    folders_.push_back(SystemFolder());
+    folders_.push_back(WindowsFolder());
     const std::string path = EnvironmentVariable("PATH");
     for (size_t begin = 0; begin <= path.size();) {
         size_t end = path.find(';', begin);
@@ -116,7 +93,7 @@ TFileLookup::TFileLookup() {
 bool TFileLookup::Exists(const std::string& fullPath) {
     const auto known = exists_.emplace(UpperCaseAZ(fullPath), false);
     if (known.second) {
-        const DWORD attributes = GetFileAttributesA(fullPath.c_str());
+        const DWORD attributes = SystemFileAttributes(fullPath);
         known.first->second =
             attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     }

@@ -3,15 +3,23 @@
 #include "commands/CommandLine.h"
 
 #include "platform/Win32.h"
+#include "support/SystemFiles.h"
+#include "support/SystemText.h"
 #include "toolkit/SystemFunctions.h"
 
 namespace {
 
 // Writes to a Windows handle, each "\n" as "\r\n" as console programs do;
-// a handle that can't be written to takes the text and drops it.
+// a handle that can't be written to takes the text and drops it. A console
+// on the NT family takes UTF-16 (WriteConsoleW), so every character shows as
+// it is; a file or a pipe, and the console on the 95 family, take the text
+// in the ANSI code page, as scripts and other programs read it.
 class THandleWriter : public TTextWriter {
 public:
-    explicit THandleWriter(HANDLE handle) : handle_(handle) {}
+    explicit THandleWriter(HANDLE handle) : handle_(handle) {
+        DWORD mode = 0;
+        console_ = WideSystem() && usable() && GetConsoleMode(handle_, &mode);
+    }
     ~THandleWriter() override { Flush(); }
     THandleWriter(const THandleWriter&) = delete;
     THandleWriter& operator=(const THandleWriter&) = delete;
@@ -22,20 +30,39 @@ public:
                 pending_ += '\r';
             pending_ += text[i];
         }
-        if (pending_.size() >= 4096)
-            Flush();
+        // Whole lines only, so that no character is cut in two.
+        if (pending_.size() >= 4096) {
+            const std::size_t end = pending_.rfind('\n');
+            if (end != std::string::npos) {
+                Put(pending_.substr(0, end + 1));
+                pending_.erase(0, end + 1);
+            }
+        }
     }
     void Flush() {
-        if (!pending_.empty() && handle_ && handle_ != INVALID_HANDLE_VALUE) {
-            DWORD written = 0;
-            WriteFile(handle_, pending_.data(), static_cast<DWORD>(pending_.size()), &written,
-                      nullptr);
-        }
+        Put(pending_);
         pending_.clear();
     }
 
 private:
+    bool usable() const { return handle_ && handle_ != INVALID_HANDLE_VALUE; }
+
+    void Put(const std::string& text) {
+        if (text.empty() || !usable())
+            return;
+        DWORD written = 0;
+        if (console_) {
+            const WideString wide = WideFromUtf8(text);
+            SYSTEM_FUNCTION("kernel32.dll", WriteConsoleW)(
+                handle_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+            return;
+        }
+        const std::string ansi = AnsiFromUtf8(text);
+        WriteFile(handle_, ansi.data(), static_cast<DWORD>(ansi.size()), &written, nullptr);
+    }
+
     HANDLE handle_;
+    bool console_ = false;
     std::string pending_;
 };
 
@@ -50,8 +77,8 @@ void ReachCallersConsole() {
     if (!AttachParentConsole())
         return;
     const auto open = [] {
-        return CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
+        return OpenSystemFile("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE,
+                              OPEN_EXISTING, 0);
     };
     if (!out || out == INVALID_HANDLE_VALUE)
         SetStdHandle(STD_OUTPUT_HANDLE, open());

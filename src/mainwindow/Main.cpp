@@ -11,6 +11,7 @@
 #include "index/ScanJob.h"
 #include "mainwindow/ConsoleMain.h"
 #include "mainwindow/MainUnit.h"
+#include "support/SystemFiles.h"
 #include "support/ZQIniFiles.h"
 #include "toolkit/Application.h"
 #include "toolkit/FirstInstance.h"
@@ -19,7 +20,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // With arguments the program is a console tool and shows no window,
     // unless they only name the item the window starts at.
-    const std::vector<std::string> args(__argv + 1, __argv + __argc);
+    const std::vector<std::string> args = ProgramArguments();
     std::string startItem;
     if (!args.empty() && !WindowStartItem(args, startItem))
         return RunConsole(args, SettingsFilePath());

@@ -181,3 +181,99 @@ void ResetFiles() {
 
 } // namespace detail
 } // namespace fake
+
+// The wide functions: the host's names are UTF-8, so they convert and take
+// the same way as the ANSI ones.
+namespace {
+
+using fake::detail::Utf8Of;
+using fake::detail::WideOf;
+
+// Copies `text` into a wide buffer as the functions answering with a size do:
+// the length without the NUL, or the size needed when it doesn't fit.
+DWORD WideAnswer(const std::string& text, LPWSTR buffer, DWORD size, bool countNul) {
+    const auto wide = WideOf(text);
+    const DWORD length = static_cast<DWORD>(wide.size());
+    if (!buffer || size <= length)
+        return length + 1;
+    std::copy(wide.c_str(), wide.c_str() + length + 1, buffer);
+    return countNul ? length + 1 : length;
+}
+
+} // namespace
+
+BOOL MoveFileW(LPCWSTR from, LPCWSTR to) {
+    return MoveFileA(Utf8Of(from).c_str(), Utf8Of(to).c_str());
+}
+
+BOOL MoveFileExW(LPCWSTR from, LPCWSTR to, DWORD flags) {
+    if (fake::detail::Windows9x()) {
+        SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+        return FALSE;
+    }
+    return MoveFileExA(Utf8Of(from).c_str(), Utf8Of(to).c_str(), flags);
+}
+
+BOOL DeleteFileW(LPCWSTR path) {
+    return DeleteFileA(Utf8Of(path).c_str());
+}
+
+DWORD GetFileAttributesW(LPCWSTR path) {
+    return GetFileAttributesA(Utf8Of(path).c_str());
+}
+
+DWORD GetEnvironmentVariableW(LPCWSTR name, LPWSTR buffer, DWORD size) {
+    const std::string narrow = Utf8Of(name);
+    const DWORD needed = GetEnvironmentVariableA(narrow.c_str(), nullptr, 0);
+    if (needed == 0)
+        return 0;
+    std::string value(needed, '\0');
+    GetEnvironmentVariableA(narrow.c_str(), &value[0], needed);
+    value.resize(needed - 1);
+    return WideAnswer(value, buffer, size, false);
+}
+
+DWORD ExpandEnvironmentStringsW(LPCWSTR src, LPWSTR dst, DWORD size) {
+    const std::string narrow = Utf8Of(src);
+    const DWORD needed = ExpandEnvironmentStringsA(narrow.c_str(), nullptr, 0);
+    std::string out(needed, '\0');
+    ExpandEnvironmentStringsA(narrow.c_str(), &out[0], needed);
+    out.resize(needed - 1);
+    // ExpandEnvironmentStrings counts the NUL in its answer.
+    const auto wide = WideOf(out);
+    const DWORD total = static_cast<DWORD>(wide.size() + 1);
+    if (dst && size >= total)
+        std::copy(wide.c_str(), wide.c_str() + total, dst);
+    return total;
+}
+
+DWORD GetModuleFileNameW(HMODULE module, LPWSTR buffer, DWORD size) {
+    char narrow[4096];
+    const DWORD length = GetModuleFileNameA(module, narrow, sizeof narrow);
+    if (length == 0)
+        return 0;
+    const auto wide = WideOf(std::string(narrow, length));
+    if (!buffer || size == 0) {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return 0;
+    }
+    if (wide.size() < size) {
+        std::copy(wide.c_str(), wide.c_str() + wide.size() + 1, buffer);
+        return static_cast<DWORD>(wide.size());
+    }
+    std::copy(wide.begin(), wide.begin() + size, buffer);
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return size;
+}
+
+UINT GetWindowsDirectoryW(LPWSTR buffer, UINT size) {
+    return WideAnswer("C:\\WINDOWS", buffer, size, false);
+}
+
+UINT GetSystemDirectoryW(LPWSTR buffer, UINT size) {
+    return WideAnswer("C:\\WINDOWS\\system32", buffer, size, false);
+}
+
+HICON ExtractIconW(HINSTANCE instance, LPCWSTR file, UINT index) {
+    return ExtractIconA(instance, Utf8Of(file).c_str(), index);
+}

@@ -282,6 +282,22 @@ DWORD CharLowerBuffA(LPSTR text, DWORD length) {
     return length;
 }
 
+DWORD CharLowerBuffW(LPWSTR text, DWORD length) {
+    for (DWORD i = 0; text && i < length; ++i) {
+        const char16_t c = text[i];
+        if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ||
+            (c >= 0x391 && c <= 0x3AB && c != 0x3A2) || (c >= 0x410 && c <= 0x42F))
+            text[i] = static_cast<char16_t>(c + 0x20);
+        else if (c >= 0x400 && c <= 0x40F)
+            text[i] = static_cast<char16_t>(c + 0x50);
+        else if (c == 0x160 || c == 0x152 || c == 0x17D)
+            text[i] = static_cast<char16_t>(c + 1);
+        else if (c == 0x178)
+            text[i] = 0xFF;
+    }
+    return length;
+}
+
 // The result Windows documents: 0 when the file holds no icon (a missing file
 // included), 1 when it is no executable, library or icon file, else an icon.
 // Any executable is taken to hold an icon at any index; an icon file holds
@@ -416,6 +432,59 @@ void ResetSystem() {
     s.iconRequests.clear();
     s.moduleFileName.clear();
     ResetFiles();
+}
+
+} // namespace detail
+} // namespace fake
+
+namespace fake {
+namespace detail {
+
+std::string Utf8Of(LPCWSTR text) {
+    std::string out;
+    for (size_t i = 0; text && text[i]; ++i) {
+        unsigned long code = text[i];
+        if (code >= 0xD800 && code <= 0xDBFF && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        }
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (code >> 18));
+            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::basic_string<WCHAR> WideOf(const std::string& text) {
+    std::basic_string<WCHAR> out;
+    for (size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        unsigned long code = length == 1 ? lead : lead & (0x7F >> length);
+        for (int k = 1; k < length && i + k < text.size(); ++k)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        i += length;
+        if (code >= 0x10000) {
+            code -= 0x10000;
+            out += static_cast<WCHAR>(0xD800 | (code >> 10));
+            out += static_cast<WCHAR>(0xDC00 | (code & 0x3FF));
+        } else {
+            out += static_cast<WCHAR>(code);
+        }
+    }
+    return out;
 }
 
 } // namespace detail

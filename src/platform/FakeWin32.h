@@ -227,6 +227,8 @@ BOOL IsDBCSLeadByte(BYTE TestChar);
 // Folds letters to lower case in place as Windows-1252 does (A-Z, the
 // accented capitals, Š, Œ, Ž, Ÿ); a two-byte character stays as it is.
 DWORD CharLowerBuffA(LPSTR lpsz, DWORD cchLength);
+// Folds ASCII, Latin-1, Greek and Cyrillic capitals to lower case in place.
+DWORD CharLowerBuffW(LPWSTR lpsz, DWORD cchLength);
 // The word sort (FakeWordSort.cpp); the ANSI form compares the text converted
 // from the ANSI code page.
 int CompareStringA(LCID Locale, DWORD dwCmpFlags, LPCSTR lpString1, int cchCount1, LPCSTR lpString2,
@@ -234,6 +236,9 @@ int CompareStringA(LCID Locale, DWORD dwCmpFlags, LPCSTR lpString1, int cchCount
 int CompareStringW(LCID Locale, DWORD dwCmpFlags, LPCWSTR lpString1, int cchCount1,
                    LPCWSTR lpString2, int cchCount2);
 HICON ExtractIconA(HINSTANCE hInst, LPCSTR pszExeFileName, UINT nIconIndex);
+HICON ExtractIconW(HINSTANCE hInst, LPCWSTR pszExeFileName, UINT nIconIndex);
+UINT GetWindowsDirectoryW(LPWSTR lpBuffer, UINT uSize);
+UINT GetSystemDirectoryW(LPWSTR lpBuffer, UINT uSize);
 // Replaces each %NAME% by the variable's value (see GetEnvironmentVariableA);
 // unknown names stay.
 DWORD ExpandEnvironmentStringsA(LPCSTR lpSrc, LPSTR lpDst, DWORD nSize);
@@ -252,6 +257,14 @@ DWORD GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize);
 #define FILE_ATTRIBUTE_NORMAL 0x00000080
 #define MOVEFILE_REPLACE_EXISTING 0x00000001
 #define MOVEFILE_WRITE_THROUGH 0x00000008
+// The wide functions take UTF-16 names (the host's are UTF-8).
+BOOL MoveFileW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName);
+BOOL MoveFileExW(LPCWSTR lpExistingFileName, LPCWSTR lpNewFileName, DWORD dwFlags);
+BOOL DeleteFileW(LPCWSTR lpFileName);
+DWORD GetFileAttributesW(LPCWSTR lpFileName);
+DWORD GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize);
+DWORD ExpandEnvironmentStringsW(LPCWSTR lpSrc, LPWSTR lpDst, DWORD nSize);
+DWORD GetEnvironmentVariableW(LPCWSTR lpName, LPWSTR lpBuffer, DWORD nSize);
 BOOL MoveFileA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName);
 BOOL MoveFileExA(LPCSTR lpExistingFileName, LPCSTR lpNewFileName, DWORD dwFlags);
 BOOL DeleteFileA(LPCSTR lpFileName);

@@ -4,6 +4,7 @@
 
 #ifdef _WIN32
 #include "platform/Win32.h"
+#include "support/SystemFiles.h"
 #else
 #include <cerrno>
 #include <fcntl.h>
@@ -15,8 +16,8 @@
 
 bool AppendToFile(const std::string& path, const std::string& text, bool& cutBack) {
     cutBack = true;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = OpenSystemFile(path, GENERIC_WRITE, FILE_SHARE_READ, OPEN_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     const DWORD length = SetFilePointer(file, 0, nullptr, FILE_END);
@@ -41,8 +42,8 @@ bool ReadFileEnds(const std::string& path, size_t count, size_t& length, std::st
     length = 0;
     head.clear();
     tail.clear();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = OpenSystemFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;

@@ -2,6 +2,7 @@
 
 #ifdef _WIN32
 #include "platform/Win32.h"
+#include "support/SystemFiles.h"
 #else
 #include <cerrno>
 #include <fcntl.h>
@@ -21,8 +22,8 @@ const unsigned kPauseMs = 20;
 // refuses a second open with a sharing violation until the handle is closed.
 TFileLock::TFileLock(const std::string& path, unsigned waitMs) : handle_(INVALID_HANDLE_VALUE) {
     for (unsigned waited = 0;; waited += kPauseMs) {
-        handle_ = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+        handle_ = OpenSystemFile(path, GENERIC_READ | GENERIC_WRITE, 0, OPEN_ALWAYS,
+                                 FILE_ATTRIBUTE_NORMAL);
         if (handle_ != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION ||
             waited >= waitMs)
             return;

@@ -1,11 +1,12 @@
 #include "support/FileMove.h"
 
 #include "platform/Win32.h"
+#include "support/SystemFiles.h"
 
 namespace {
 
 bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return SystemFileAttributes(path) != INVALID_FILE_ATTRIBUTES;
 }
 
 const int kMaxAside = 100;
@@ -36,26 +37,26 @@ std::string PutBackAside(const std::string& path) {
     if (last == 0)
         return path;
     const std::string aside = AsideName(path, last);
-    return MoveFileA(aside.c_str(), path.c_str()) ? path : aside;
+    return MoveSystemFile(aside, path) ? path : aside;
 }
 
 bool MoveOver(const std::string& from, const std::string& to, bool& keepSource) {
     keepSource = false;
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (MoveSystemFileEx(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED)
         return false;
     // Windows 95, 98 and ME.
     if (!Exists(to))
-        return MoveFileA(from.c_str(), to.c_str()) != FALSE;
+        return MoveSystemFile(from, to);
     const std::string aside = FreeNameBeside(to);
-    if (aside.empty() || !MoveFileA(to.c_str(), aside.c_str()))
+    if (aside.empty() || !MoveSystemFile(to, aside))
         return false;
-    if (MoveFileA(from.c_str(), to.c_str())) {
-        DeleteFileA(aside.c_str());
+    if (MoveSystemFile(from, to)) {
+        DeleteSystemFile(aside);
         return true;
     }
-    if (!MoveFileA(aside.c_str(), to.c_str()))
+    if (!MoveSystemFile(aside, to))
         keepSource = true;
     return false;
 }

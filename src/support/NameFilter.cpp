@@ -1,17 +1,13 @@
 #include "support/NameFilter.h"
 
-#include "platform/Win32.h"
+#include "support/SystemText.h"
+#include "support/Utf8Text.h"
 
 TNameFilter::TNameFilter(const std::string& text) {
-    // The system's folding of each single-byte character, asked once per
-    // filter rather than once per name.
-    for (int b = 0; b < 256; ++b) {
-        lead_[b] = IsDBCSLeadByte(static_cast<BYTE>(b)) != FALSE;
-        char c[2] = {static_cast<char>(b), '\0'};
-        if (b != 0 && !lead_[b])
-            CharLowerBuffA(c, 1);
-        lower_[b] = static_cast<unsigned char>(c[0]);
-    }
+    // ASCII folds as everywhere; other characters are asked of the system
+    // once each (Lower).
+    for (int b = 0; b < 128; ++b)
+        lower_[b] = static_cast<unsigned char>(b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b);
     Split(text, true, pattern_);
     // The text may stand anywhere in a name: the pattern is wrapped in
     // "*...*", and runs of "*" are one.
@@ -26,19 +22,36 @@ TNameFilter::TNameFilter(const std::string& text) {
     pattern_.swap(wrapped);
 }
 
+TNameFilter::TChar TNameFilter::Lower(TChar code) const {
+    const auto known = lowerBeyond_.find(code);
+    if (known != lowerBeyond_.end())
+        return known->second;
+    const auto lower = static_cast<TChar>(SystemLowerCase(static_cast<unsigned long>(code)));
+    lowerBeyond_.emplace(code, lower);
+    return lower;
+}
+
 void TNameFilter::Split(const std::string& text, bool wildcards, std::vector<TChar>& out) const {
     out.clear();
-    for (size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = 0; i < text.size();) {
         const auto b = static_cast<unsigned char>(text[i]);
-        if (lead_[b] && i + 1 < text.size()) {
-            out.push_back(b * 256 + static_cast<unsigned char>(text[++i]));
-        } else if (wildcards && b == '*') {
-            out.push_back(kAnyRun);
-        } else if (wildcards && b == '?') {
-            out.push_back(kAnyOne);
-        } else {
-            out.push_back(lower_[b]);
+        if (b < 0x80) {
+            ++i;
+            if (wildcards && b == '*')
+                out.push_back(kAnyRun);
+            else if (wildcards && b == '?')
+                out.push_back(kAnyOne);
+            else
+                out.push_back(lower_[b]);
+            continue;
         }
+        const size_t next = NextUtf8Pos(text, i);
+        const WideString wide = WideFromUtf8(text.substr(i, next - i));
+        TChar code = static_cast<unsigned short>(wide[0]);
+        if (wide.size() == 2)
+            code = 0x10000 + ((code - 0xD800) << 10) + (static_cast<unsigned short>(wide[1]) - 0xDC00);
+        out.push_back(Lower(code));
+        i = next;
     }
 }
 

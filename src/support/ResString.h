@@ -5,9 +5,17 @@
 #include <string>
 
 #include "platform/Win32.h"
+#include "support/SystemFunction.h"
+#include "support/SystemText.h"
 
 inline std::string LoadResString(UINT id) {
+    if (WideSystem()) {
+        WCHAR buffer[1024] = {};
+        const int length =
+            SYSTEM_FUNCTION("user32.dll", LoadStringW)(GetModuleHandleA(nullptr), id, buffer, 1024);
+        return Utf8FromWide(buffer, length > 0 ? length : 0);
+    }
     char buffer[1024] = "";
     const int length = LoadStringA(GetModuleHandleA(nullptr), id, buffer, sizeof buffer);
-    return std::string(buffer, length > 0 ? static_cast<size_t>(length) : 0);
+    return Utf8FromAnsi(std::string(buffer, length > 0 ? static_cast<size_t>(length) : 0));
 }

@@ -1,5 +1,7 @@
 #include "support/SystemText.h"
 
+#include "support/SystemFunction.h"
+
 #include <vector>
 
 namespace {
@@ -44,4 +46,20 @@ std::string Utf8FromAnsi(const std::string& text) {
     std::vector<WCHAR> wide(static_cast<size_t>(size));
     MultiByteToWideChar(CP_ACP, 0, text.data(), count, wide.data(), size);
     return Utf8FromWide(wide.data(), size);
+}
+
+unsigned long SystemLowerCase(unsigned long code) {
+    if (code >= 0x10000 || code == 0)
+        return code;
+    WCHAR wide[2] = {static_cast<WCHAR>(code), 0};
+    if (WideSystem()) {
+        SYSTEM_FUNCTION("user32.dll", CharLowerBuffW)(wide, 1);
+        return static_cast<unsigned short>(wide[0]);
+    }
+    std::string ansi = AnsiFromUtf8(Utf8FromWide(wide, 1));
+    if (ansi.size() != 1 || ansi == "?")
+        return code;
+    CharLowerBuffA(&ansi[0], 1);
+    const WideString back = WideFromUtf8(Utf8FromAnsi(ansi));
+    return back.size() == 1 ? static_cast<unsigned short>(back[0]) : code;
 }

@@ -21,3 +21,9 @@ std::string AnsiFromUtf8(const std::string& text);
 
 // ANSI text (of the system's code page) in UTF-8.
 std::string Utf8FromAnsi(const std::string& text);
+
+// A character (its Unicode code) in lower case as the system folds it:
+// CharLowerBuffW on the NT family, CharLowerBuffA in the ANSI code page on
+// the 95 family. A character beyond U+FFFF, or one the code page lacks,
+// stays as it is.
+unsigned long SystemLowerCase(unsigned long code);

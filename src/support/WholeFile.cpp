@@ -5,6 +5,7 @@
 
 #ifdef _WIN32
 #include "platform/Win32.h"
+#include "support/SystemFiles.h"
 #else
 #include <cerrno>
 #include <cstdlib>
@@ -63,9 +64,9 @@ bool WriteAll(HANDLE h, const std::string& contents) {
 
 bool ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
-    FileHandle file(CreateFileA(PutBackAside(path).c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(OpenSystemFile(PutBackAside(path), GENERIC_READ,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING,
+                                   FILE_ATTRIBUTE_NORMAL));
     if (!file.Valid())
         return false;
     std::vector<char> buffer(64 * 1024);
@@ -83,35 +84,35 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
 }
 
 bool CanReplaceFile(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = SystemFileAttributes(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
     }
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
         return false;
-    FileHandle probe(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle probe(OpenSystemFile(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL));
     return probe.Valid();
 }
 
 bool ReplaceWholeFile(const std::string& path, const std::string& contents) {
     if (!CanReplaceFile(path))
         return false;
-    char temp[MAX_PATH];
-    if (!GetTempFileNameA(FolderOf(path).c_str(), "ini", 0, temp))
+    const std::string temp = NewTempFile(FolderOf(path), "ini");
+    if (temp.empty())
         return false;
     bool written = false;
     {
-        FileHandle file(CreateFileA(temp, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        FileHandle file(OpenSystemFile(temp, GENERIC_WRITE, 0, TRUNCATE_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL));
         written = file.Valid() && WriteAll(file.Get(), contents) && file.Close();
     }
     bool keepTemp = false;
     if (written && MoveOver(temp, path, keepTemp))
         return true;
     if (!keepTemp)
-        DeleteFileA(temp);
+        DeleteSystemFile(temp);
     return false;
 }
 

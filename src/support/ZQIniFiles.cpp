@@ -5,6 +5,8 @@
 #include "support/DecimalText.h"
 #include "support/Exception.h"
 #include "support/HexDigit.h"
+#include "support/SystemFiles.h"
+#include "support/SystemText.h"
 #include "support/TextCompare.h"
 #include "support/WholeFile.h"
 
@@ -153,10 +155,14 @@ std::string TZQIniFile::ReadString(const std::string& section, const std::string
     std::string contents;
     if (!ReadWholeFile(fileName_, contents))
         return defaultValue;
-    KeyPlace place = FindKey(SplitLines(contents), Trim(OneLine(section)), Trim(OneLine(key)));
+    // The file is in the ANSI code page, as other programs write it; only
+    // what is read and written crosses to UTF-8, the other lines stay as
+    // they are byte for byte.
+    KeyPlace place = FindKey(SplitLines(contents), AnsiFromUtf8(Trim(OneLine(section))),
+                             AnsiFromUtf8(Trim(OneLine(key))));
     if (place.keyLine < 0)
         return defaultValue;
-    return place.value.substr(0, kMaxValueLength);
+    return Utf8FromAnsi(place.value.substr(0, kMaxValueLength));
 }
 
 void TZQIniFile::WriteString(const std::string& section, const std::string& key,
@@ -169,12 +175,13 @@ void TZQIniFile::WriteString(const std::string& section, const std::string& key,
         throw Exception(failure);
 
     std::vector<std::string> lines = SplitLines(contents);
-    const std::string sectionName = Trim(OneLine(section));
-    const std::string keyName = Trim(OneLine(key));
-    const std::string line = keyName + "=" + OneLine(value);
+    const std::string sectionName = AnsiFromUtf8(Trim(OneLine(section)));
+    const std::string keyName = AnsiFromUtf8(Trim(OneLine(key)));
+    const std::string ansiValue = AnsiFromUtf8(OneLine(value));
+    const std::string line = keyName + "=" + ansiValue;
     KeyPlace place = FindKey(lines, sectionName, keyName);
     if (place.keyLine >= 0) {
-        lines[place.keyLine] = place.storedKey + "=" + OneLine(value);
+        lines[place.keyLine] = place.storedKey + "=" + ansiValue;
     } else if (place.sectionEnd >= 0) {
         lines.insert(lines.begin() + place.sectionEnd, line);
     } else {
@@ -207,16 +214,5 @@ void TZQIniFile::WriteBool(const std::string& section, const std::string& key, b
 }
 
 std::string SettingsFilePath() {
-    // GetModuleFileNameA cuts the path to the buffer without saying so on
-    // every system, so the buffer grows until the path fits with room left.
-    std::vector<char> buffer(MAX_PATH);
-    DWORD length = 0;
-    for (;;) {
-        length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length < buffer.size() - 1 || buffer.size() >= 32768)
-            break;
-        buffer.resize(buffer.size() * 2);
-    }
-    std::string exe(buffer.data(), std::min<size_t>(length, buffer.size()));
-    return FolderOfPath(exe) + "settings.ini";
+    return FolderOfPath(ModuleFilePath()) + "settings.ini";
 }

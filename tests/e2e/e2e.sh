@@ -69,6 +69,14 @@
 #                    extensions, then the classes, to the names holding the
 #                    text (ignoring case, with a wildcard), and an empty field
 #                    shows all again.
+#   beyond_code_page Windows XP on a Western system (code page 1252): a class
+#                    whose description, icon and commands hold "Zoë 文書", a
+#                    verb "打开", an Open With entry "Ωmega.文書", and the
+#                    classes "Ωmega" and "Omega" side by side. --list names
+#                    each as it is, --show reaches each by its own name,
+#                    --export-backup succeeds, and --delete-class with --yes
+#                    deletes the class and its extension; --undo brings both
+#                    back as `reg export` showed them.
 #   undo_after_crash Windows 2000 with changes allowed: "Delete Fileclass"
 #                    removes a class and its extension whose keys hold values
 #                    of every type; the process is then killed (no clean
@@ -164,6 +172,67 @@ main_window)
     [ "$(ini_value MainForm LastExt)" = .txt ] || fail "LastExt .txt was not restored"
     echo "start-up: window after $(field first window_ms) ms, list filled after" \
         "$(field first ready_ms) ms; status $(field first status)"
+    ;;
+beyond_code_page)
+    set_windows winxp
+    printf '[config]\r\nSaveMode=0\r\n' >"$work/settings.ini"
+    reg="$work/beyond.reg"
+    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+        '[HKEY_CLASSES_ROOT\.e2ezoe]' '@="e2ezoefile"' '' \
+        '[HKEY_CLASSES_ROOT\.e2ezoe\OpenWithProgids]' '"Ωmega.文書"=""' '' \
+        '[HKEY_CLASSES_ROOT\e2ezoefile]' '@="Zoë 文書"' '' \
+        '[HKEY_CLASSES_ROOT\e2ezoefile\DefaultIcon]' '@="C:\\文書\\a.ico,0"' '' \
+        '[HKEY_CLASSES_ROOT\e2ezoefile\shell\open\command]' '@="notepad.exe \"C:\\文書\\%1\""' '' \
+        '[HKEY_CLASSES_ROOT\e2ezoefile\shell\打开\command]' '@="notepad.exe %1"' '' \
+        '[HKEY_CLASSES_ROOT\Ωmega]' '@="Greek omega"' '' \
+        '[HKEY_CLASSES_ROOT\Omega]' '@="Latin O"' '' |
+        iconv -f UTF-8 -t UTF-16 >"$reg"
+    "$wine_run" regedit /S "$(winpath "$reg")" >/dev/null 2>&1 || fail "importing $reg"
+    cli() {
+        local out=$1
+        shift
+        code=0
+        "$wine_run" "$work/$exe_name" "$@" >"$work/$out.out" 2>"$work/$out.err" </dev/null || code=$?
+    }
+    # Redirected output is in the ANSI code page: the names are read back
+    # from it as Windows-1252, where "Ω" and "文書" can only be "?".
+    cli list --list classes
+    [ $code = 0 ] || fail "--list classes gave $code"
+    listed=$(tr -d '\r' <"$work/list.out" | cut -f1 | iconv -f CP1252 -t UTF-8)
+    grep -qx 'Omega' <<<"$listed" && grep -qx '?mega' <<<"$listed" ||
+        fail "--list does not list both omegas: $(grep -i mega <<<"$listed")"
+    cli greek --show 'Ωmega'
+    [ $code = 0 ] && grep -q 'Greek omega' "$work/greek.out" || fail "--show Ωmega gave $code"
+    cli latin --show Omega
+    [ $code = 0 ] && grep -q 'Latin O' "$work/latin.out" || fail "--show Omega gave $code"
+    cli backup --export-backup "$(winpath "$work/backup.reg")"
+    [ $code = 0 ] || fail "--export-backup gave $code: $(cat "$work/backup.err")"
+    iconv -f UTF-16 -t UTF-8 "$work/backup.reg" | grep -q 'Ωmega' ||
+        fail "the backup lacks Ωmega"
+    export_keys() {
+        local key n=0
+        for key in .e2ezoe e2ezoefile; do
+            n=$((n + 1))
+            "$wine_run" reg export "HKCR\\$key" "$(winpath "$work/$1-$n.reg")" /y >/dev/null 2>&1 ||
+                echo absent >"$work/$1-$n.reg"
+        done
+    }
+    export_keys before
+    cli delete --delete-class e2ezoefile --yes
+    [ $code = 0 ] || fail "--delete-class gave $code: $(cat "$work/delete.err")"
+    ! "$wine_run" reg query 'HKCR\e2ezoefile' >/dev/null 2>&1 || fail "the class is still there"
+    ! "$wine_run" reg query 'HKCR\.e2ezoe' >/dev/null 2>&1 || fail "the extension is still there"
+    cli undo --undo --yes
+    [ $code = 0 ] || fail "--undo gave $code: $(cat "$work/undo.err")"
+    export_keys after
+    for n in 1 2; do
+        cmp -s "$work/before-$n.reg" "$work/after-$n.reg" ||
+            fail "key $n differs after the undo: $(iconv -f UTF-16 -t UTF-8 "$work/after-$n.reg")"
+    done
+    for key in .e2ezoe e2ezoefile 'Ωmega' Omega; do
+        "$wine_run" reg delete "HKCR\\$key" /f >/dev/null 2>&1 || true
+    done
+    echo "beyond the code page: both omegas listed and shown, backup written, class deleted and undone exactly"
     ;;
 command_line)
     set_windows win2k
