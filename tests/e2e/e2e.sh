@@ -30,7 +30,7 @@
 #                    program in the folder "表示ソフト" writes "settings.ini"
 #                    beside itself. ".ソ" is then associated with another
 #                    class and the undo takes it back: the journal names the
-#                    key whole, and `reg export` of the keys afterwards is
+#                    key whole (in UTF-8), and `reg export` of the keys afterwards is
 #                    byte for byte the one before. With CORVIX_SCREENSHOT=FILE.png set,
 #                    screenshots of the class view (FILE.png) and of the
 #                    extension view (FILE-extensions.png) are written.
@@ -427,7 +427,7 @@ far_east)
     probe type type "$pid" e2efareast || fail "typing the class"
     probe assoc press "$pid" Associate --answer '&Ja' --answer '&Nein' || fail "Associate"
     "$wine_run" reg query 'HKCR\.ソ' /ve 2>/dev/null | grep -q e2efareast || fail ".ソ was not associated"
-    grep -q '^image HKEY_CLASSES_ROOT ".\\x83\\\\"' "$folder/undo.log" ||
+    grep -q '^image HKEY_CLASSES_ROOT ".\\xE3\\x82\\xBD"' "$folder/undo.log" ||
         fail "the journal does not name .ソ whole: $(cat "$folder/undo.log")"
     "$wine_run" "$drive" "$pid" "wait=$caption" "command=0xA008" "wait=Best*" "click=&Ja" \
         "wait=$caption" >/dev/null 2>>"$work/drive.out" || fail "undoing"

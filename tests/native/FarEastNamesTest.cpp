@@ -3,7 +3,7 @@
 // wide functions) and ANSI on the 95 family. On a Far East 95-family system
 // (code page 932 here) the ANSI form of a character may end in the byte of
 // "\" or "|": ".ソ" is 0x2E 0x83 0x5C, and must still be one key. The same
-// runs under Wine with code page 932 (tests/e2e/far-east.sh).
+// runs under Wine with code page 932 (the end-to-end case far_east).
 #include "association/DataType.h"
 #include "association/RegistryWriter.h"
 #include "association/UndoJournal.h"
@@ -86,17 +86,23 @@ TEST_F(FarEastTest, NameRulesSearchTheUtf8ByteByByte) {
     EXPECT_EQ(Utf8FromAnsi(".\x83\x5C"), "." + kSo);
 }
 
-TEST_F(FarEastTest, SearchFilterTakesTwoByteCharactersWhole) {
-    // The filter still works on text in the ANSI code page: "ア" (83 41),
-    // whose second byte, "A", is neither folded nor found alone; "?" takes
-    // the whole character.
-    const std::string a = "\x83\x41", so = "\x83\x5C", hyo = "\x95\x5C", ji = "\x8E\xA6";
-    EXPECT_FALSE(TNameFilter("a").Matches(a + ".txt"));
-    EXPECT_TRUE(TNameFilter(a).Matches("x" + a + "y"));
-    EXPECT_TRUE(TNameFilter(".?.").Matches("." + so + "."));
-    EXPECT_FALSE(TNameFilter(".??.").Matches("." + so + "."));
-    EXPECT_TRUE(TNameFilter("\\").Matches("a\\b"));
-    EXPECT_FALSE(TNameFilter("\\").Matches(hyo + ji));
+TEST_F(FarEastTest, SearchFilterTakesCharactersWholeAndFoldsThemAsTheSystemDoes) {
+    // "?" takes a whole character of several bytes; letters beyond ASCII fold
+    // as the system folds them, through the wide functions on NT and through
+    // the ANSI code page on the 95 family.
+    for (const System& system : kSystems) {
+        Use(system);
+        EXPECT_TRUE(TNameFilter(".?.").Matches("." + kSo + ".")) << system.version;
+        EXPECT_FALSE(TNameFilter(".??.").Matches("." + kSo + ".")) << system.version;
+        EXPECT_TRUE(TNameFilter(kA).Matches("x" + kA + "y")) << system.version;
+        EXPECT_FALSE(TNameFilter(kA).Matches("x" + kDi + "y")) << system.version;
+        EXPECT_FALSE(TNameFilter("\\").Matches(kSo + kMi)) << system.version;
+    }
+    Use(kSystems[3]);
+    EXPECT_TRUE(TNameFilter("ärg").Matches("ÄRGER"));
+    Use(kSystems[2]);
+    EXPECT_TRUE(TNameFilter("ωmega").Matches("Ωmega.文書"));
+    EXPECT_TRUE(TNameFilter("文*ω").Matches(".文書Ω"));
 }
 
 TEST_F(FarEastTest, ExtensionAndClassWithNamesBeyondAsciiAreScannedAndFound) {
