@@ -1,13 +1,22 @@
 // A string of the program's string table (res/corvix.rc), for the units that
-// run only on Windows. Empty when the program carries no such string.
+// run only on Windows, in UTF-8. Empty when the program carries no such string.
 #pragma once
 
 #include <string>
 
 #include "platform/Win32.h"
+#include "support/SystemFunction.h"
+#include "support/SystemText.h"
 
 inline std::string LoadResString(UINT id) {
+    // The table holds UTF-16; the NT family gives it as it is.
+    if (WideSystem()) {
+        WCHAR buffer[1024] = {};
+        const int length = SYSTEM_FUNCTION("user32.dll", LoadStringW)(
+            GetModuleHandleA(nullptr), id, buffer, sizeof buffer / sizeof buffer[0]);
+        return Utf8FromWide(buffer, length > 0 ? length : 0);
+    }
     char buffer[1024] = "";
     const int length = LoadStringA(GetModuleHandleA(nullptr), id, buffer, sizeof buffer);
-    return std::string(buffer, length > 0 ? static_cast<size_t>(length) : 0);
+    return Utf8FromAnsi(std::string(buffer, length > 0 ? static_cast<size_t>(length) : 0));
 }

@@ -7,6 +7,7 @@
 #include <shlwapi.h>
 
 #include "support/ZQRoutines.h"
+#include "toolkit/SystemWindows.h"
 
 // The sizes ZQRoutines decides on are those of the platform's layouts.
 static_assert(sizeof(OPENFILENAMEA) == 88 &&
@@ -23,7 +24,7 @@ HWND RootWindow(HWND window) {
         return getAncestor(window, GA_ROOT);
     // GetParent answers the owner of a top-level window: followed only from
     // a child.
-    while (window && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
+    while (window && (WindowStyle(window) & WS_CHILD)) {
         const HWND parent = GetParent(window);
         if (!parent)
             break;
@@ -43,7 +44,7 @@ HWND ComboBoxEdit(HWND combo) {
             return nullptr;
         return info.hwndItem;
     }
-    return FindWindowExA(combo, nullptr, "Edit", nullptr);
+    return FindChildWindow(combo, "Edit");
 }
 
 namespace {
@@ -59,7 +60,7 @@ void CALLBACK LookForLeave(HWND window, UINT, UINT_PTR id, DWORD) {
     if (under == window || IsChild(window, under))
         return;
     KillTimer(window, id);
-    PostMessageA(window, WM_MOUSELEAVE, 0, 0);
+    PostWindowMessage(window, WM_MOUSELEAVE);
 }
 
 } // namespace
@@ -81,6 +82,10 @@ DWORD WaitForEventOrMessages(HANDLE event, DWORD milliseconds, DWORD wake) {
     if (waitEx)
         return waitEx(1, &event, milliseconds, wake, MWMO_INPUTAVAILABLE);
     return MsgWaitForMultipleObjects(1, &event, FALSE, milliseconds, wake);
+}
+
+HANDLE CreateUnsetEvent() {
+    return CreateEventA(nullptr, TRUE, FALSE, nullptr);
 }
 
 void InitCommonControlClasses(DWORD classes) {

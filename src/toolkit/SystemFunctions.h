@@ -29,6 +29,9 @@ void TrackMouseLeave(HWND window);
 // 95 only input that arrives while it waits, and the time limit ends the wait.
 DWORD WaitForEventOrMessages(HANDLE event, DWORD milliseconds, DWORD wake);
 
+// A new manual-reset event without a name, not set; null on failure.
+HANDLE CreateUnsetEvent();
+
 // Registers the common controls' window classes `classes` (ICC_...):
 // InitCommonControlsEx from version 4.70 on; the first Windows 95 has only
 // InitCommonControls, which registers all of them.
