@@ -54,8 +54,8 @@ TZQAboutDlg::TZQAboutDlg()
     SetTitle(AboutTexts[kInfo]);
     AppEmailL.SetNewWindow(false);
     AppCommentL.SetWordWrap(true);
-    AppIconImg.SetIcon(TIconHandle(
-        static_cast<HICON>(LoadProgramImage(ResourceId(IDI_MAINICON), IMAGE_ICON, 32 * BitmapScale(), 32 * BitmapScale(), 0))));
+    AppIconImg.SetIcon(TIconHandle(static_cast<HICON>(LoadProgramImage(
+        ResourceId(IDI_MAINICON), IMAGE_ICON, 32 * BitmapScale(), 32 * BitmapScale(), 0))));
     OKBtn.SetModalResult(mrOk);
     SetDefaultButton(&OKBtn);
     SetCancelButton(&OKBtn);

@@ -39,7 +39,8 @@ void TZQButtonEdit::AfterCreate() {
     row.align = TAlign::Right;
     Button.Create(row);
     // The text ends where the button begins.
-    SendWindowMessage(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, Scaled(ButtonWidth) + 1));
+    SendWindowMessage(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN,
+                      MAKELPARAM(0, Scaled(ButtonWidth) + 1));
     Button.onClick = [this] {
         if (onButtonClick)
             onButtonClick();

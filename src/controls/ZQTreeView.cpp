@@ -75,7 +75,8 @@ void TZQTreeView::SetNodeStyle(int index, TFontStyles style) {
 }
 
 int TZQTreeView::Selected() const {
-    auto node = reinterpret_cast<HTREEITEM>(SendWindowMessage(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    auto node =
+        reinterpret_cast<HTREEITEM>(SendWindowMessage(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
     for (size_t i = 0; i < nodes_.size(); ++i)
         if (nodes_[i] == node)
             return static_cast<int>(i);

@@ -1,8 +1,8 @@
 #include "dialogs/RegClassUnit.h"
 
 #include "association/DataType.h"
-#include "registry/ValueText.h"
 #include "index/ZQFileAssoc.h"
+#include "registry/ValueText.h"
 #include "support/StringList.h"
 #include "toolkit/Application.h"
 #include "toolkit/HelpKey.h"

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <cstddef>
 #include <vector>
 
 #include "../../res/resource.h"
@@ -104,6 +105,10 @@ namespace {
 
 // The structure's size the running system's dialogs accept (ZQRoutines);
 // the wide and the ANSI form have the same.
+static_assert(sizeof(OPENFILENAMEA) == 88 &&
+                  offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == 76,
+              "OPENFILENAMEA: 88 bytes, 76 up to lpTemplateName (OPENFILENAME_SIZE_VERSION_400)");
+static_assert(sizeof(OPENFILENAMEW) == sizeof(OPENFILENAMEA), "the wide form as large");
 DWORD FileDialogStructSize() {
     OSVERSIONINFOA version = {};
     version.dwOSVersionInfoSize = sizeof version;

@@ -1,7 +1,7 @@
 #include "toolkit/Bars.h"
-#include "toolkit/SystemWindows.h"
 
 #include "toolkit/DesignScale.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -84,7 +84,8 @@ void TStatusBar::SetPanelText(int index, const std::string& text) {
 void TToolButton::SetEnabled(bool enabled) {
     enabled_ = enabled;
     if (bar_)
-        SendWindowMessage(bar_->Handle(), TB_ENABLEBUTTON, id_, MAKELONG(enabled ? TRUE : FALSE, 0));
+        SendWindowMessage(bar_->Handle(), TB_ENABLEBUTTON, id_,
+                          MAKELONG(enabled ? TRUE : FALSE, 0));
 }
 
 void TToolButton::Click() {

@@ -1,7 +1,8 @@
 #include "toolkit/DesignScale.h"
-#include "toolkit/SystemWindows.h"
 
 #include <algorithm>
+
+#include "toolkit/SystemWindows.h"
 
 int ScreenDpi() {
     static const int dpi = [] {

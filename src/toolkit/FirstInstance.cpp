@@ -1,4 +1,5 @@
 #include "toolkit/FirstInstance.h"
+
 #include "toolkit/SystemWindows.h"
 
 TFirstInstance::TFirstInstance(const char* name)

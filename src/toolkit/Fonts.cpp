@@ -55,7 +55,8 @@ SIZE TextExtent(const std::string& text, int width, bool wordBreak, HFONT font) 
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font ? font : DefaultFont());
     RECT r = {0, 0, width, 0};
-    DrawTextOf(dc, text.empty() ? " " : text, r, DT_CALCRECT | DT_LEFT | (wordBreak ? DT_WORDBREAK : 0));
+    DrawTextOf(dc, text.empty() ? " " : text, r,
+               DT_CALCRECT | DT_LEFT | (wordBreak ? DT_WORDBREAK : 0));
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     return {r.right, r.bottom};

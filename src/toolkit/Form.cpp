@@ -1,5 +1,4 @@
 #include "toolkit/Form.h"
-#include "toolkit/SystemWindows.h"
 
 #include <utility>
 #include <vector>
@@ -9,6 +8,7 @@
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Menus.h"
 #include "toolkit/MessageLoop.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "toolkit/ListControls.h"
-#include "toolkit/SystemWindows.h"
 
 #include "support/StringList.h"
 #include "toolkit/DesignScale.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/SystemFunctions.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -19,7 +19,9 @@ const TListMessages kComboBoxMessages = {
 // Holds a window's redrawing off for a bulk change.
 class TRedrawLock {
 public:
-    explicit TRedrawLock(HWND hwnd) : hwnd_(hwnd) { SendWindowMessage(hwnd_, WM_SETREDRAW, FALSE, 0); }
+    explicit TRedrawLock(HWND hwnd) : hwnd_(hwnd) {
+        SendWindowMessage(hwnd_, WM_SETREDRAW, FALSE, 0);
+    }
     ~TRedrawLock() {
         SendWindowMessage(hwnd_, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(hwnd_, nullptr, TRUE);
@@ -211,7 +213,8 @@ void TComboBox::AfterCreate() {
     // combo box keeps it: its list would show below the edit field.
     if (style_ != TComboStyle::Simple) {
         TBounds b = Bounds();
-        const int itemHeight = static_cast<int>(SendWindowMessage(Handle(), CB_GETITEMHEIGHT, 0, 0));
+        const int itemHeight =
+            static_cast<int>(SendWindowMessage(Handle(), CB_GETITEMHEIGHT, 0, 0));
         SetWindowPos(Handle(), nullptr, 0, 0, b.width, b.height + 8 * itemHeight + 2,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -274,7 +277,7 @@ void TRadioGroup::SetItemIndex(int index) {
     itemIndex_ = index >= 0 && index < static_cast<int>(buttons_.size()) ? index : -1;
     for (size_t i = 0; i < buttons_.size(); ++i)
         SendWindowMessage(buttons_[i], BM_SETCHECK,
-                     static_cast<int>(i) == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
+                          static_cast<int>(i) == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 // One column: the buttons share the height below the caption evenly.

@@ -10,7 +10,7 @@ TCreateParams TListView::KindParams() const {
 
 void TListView::AfterCreate() {
     SendWindowMessage(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
-                 LVS_EX_FULLROWSELECT);
+                      LVS_EX_FULLROWSELECT);
 }
 
 void TListView::SetColumns(const std::vector<std::pair<std::string, int>>& columns) {
@@ -24,7 +24,8 @@ void TListView::SetColumns(const std::vector<std::pair<std::string, int>>& colum
             c.pszText = &text[0];
             c.cx = column.second;
             c.iSubItem = columns_;
-            SendWindowMessage(Handle(), LVM_INSERTCOLUMNW, columns_++, reinterpret_cast<LPARAM>(&c));
+            SendWindowMessage(Handle(), LVM_INSERTCOLUMNW, columns_++,
+                              reinterpret_cast<LPARAM>(&c));
         } else {
             std::string text = AnsiFromUtf8(column.first);
             LVCOLUMNA c = {};
@@ -32,7 +33,8 @@ void TListView::SetColumns(const std::vector<std::pair<std::string, int>>& colum
             c.pszText = &text[0];
             c.cx = column.second;
             c.iSubItem = columns_;
-            SendWindowMessage(Handle(), LVM_INSERTCOLUMNA, columns_++, reinterpret_cast<LPARAM>(&c));
+            SendWindowMessage(Handle(), LVM_INSERTCOLUMNA, columns_++,
+                              reinterpret_cast<LPARAM>(&c));
         }
     }
 }
@@ -64,7 +66,7 @@ void TListView::SelectRow(int row) {
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = 0;
     SendWindowMessage(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&state));
+                      reinterpret_cast<LPARAM>(&state));
     if (row < 0)
         return;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
@@ -77,7 +79,7 @@ void TListView::SelectAll() {
     state.stateMask = LVIS_SELECTED;
     state.state = LVIS_SELECTED;
     SendWindowMessage(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&state));
+                      reinterpret_cast<LPARAM>(&state));
 }
 
 void TListView::SetSortMark(int column, bool ascending) {

@@ -1,7 +1,8 @@
 #include "toolkit/Menus.h"
-#include "toolkit/SystemWindows.h"
 
 #include <stdexcept>
+
+#include "toolkit/SystemWindows.h"
 
 struct TMenu::TNode {
     TMenuItem* item = nullptr;
@@ -91,9 +92,9 @@ void TMenu::Build(const std::vector<TMenuRow>& rows) {
         }
         level->push_back(TNode{item, {}});
     }
-    accelerators_.Reset(
-        accel.empty() ? nullptr
-                      : CreateAcceleratorsOf(accel.data(), static_cast<int>(accel.size())));
+    accelerators_.Reset(accel.empty()
+                            ? nullptr
+                            : CreateAcceleratorsOf(accel.data(), static_cast<int>(accel.size())));
     Refresh();
 }
 

@@ -1,11 +1,11 @@
 #include "toolkit/MessageForm.h"
-#include "toolkit/SystemWindows.h"
 
 #include <algorithm>
 
 #include "toolkit/DesignScale.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/MessageLoop.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -139,8 +139,7 @@ TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const s
     };
 
     RECT frame = {0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, WindowStyle(Handle()), FALSE,
-                       WindowExStyle(Handle()));
+    AdjustWindowRectEx(&frame, WindowStyle(Handle()), FALSE, WindowExStyle(Handle()));
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     SetBounds({(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height});

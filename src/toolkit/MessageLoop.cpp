@@ -1,9 +1,9 @@
 #include "toolkit/MessageLoop.h"
-#include "toolkit/SystemWindows.h"
 
 #include <algorithm>
 
 #include "toolkit/SystemFunctions.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "toolkit/SpeedButton.h"
-#include "toolkit/SystemWindows.h"
 
 #include "toolkit/Fonts.h"
+#include "toolkit/SystemWindows.h"
 
 TCreateParams TSpeedButton::KindParams() const {
     return {"CorvixSpeedButton", 0};

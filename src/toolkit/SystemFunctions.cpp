@@ -3,19 +3,16 @@
 #include <cstddef>
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shlwapi.h>
 
 #include "support/ZQRoutines.h"
 #include "toolkit/SystemWindows.h"
 
 // The sizes ZQRoutines decides on are those of the platform's layouts.
-static_assert(sizeof(OPENFILENAMEA) == 88 &&
-                  offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == 76,
-              "OPENFILENAMEA: 88 bytes, 76 up to lpTemplateName (OPENFILENAME_SIZE_VERSION_400)");
 static_assert(sizeof(TTTOOLINFOA) == 48 && offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM) == 44 &&
                   offsetof(TTTOOLINFOA, lpszText) + sizeof(LPSTR) == 40,
               "TTTOOLINFOA: 48 bytes, 44 up to lParam, 40 up to lpszText");
+static_assert(sizeof(TTTOOLINFOW) == sizeof(TTTOOLINFOA), "the wide tool info as large");
 
 HWND RootWindow(HWND window) {
     using TGetAncestor = HWND(WINAPI*)(HWND, UINT);
@@ -94,12 +91,6 @@ void InitCommonControlClasses(DWORD classes) {
     INITCOMMONCONTROLSEX request = {sizeof request, classes};
     if (!initEx || !initEx(&request))
         InitCommonControls();
-}
-
-DWORD OpenFileNameSize() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    return GetVersionExA(&version) ? OpenFileNameSizeOf(version) : 76;
 }
 
 UINT ToolInfoSize() {

@@ -37,11 +37,9 @@ HANDLE CreateUnsetEvent();
 // InitCommonControls, which registers all of them.
 void InitCommonControlClasses(DWORD classes);
 
-// The sizes of structures that grew with later systems, as the running
-// system accepts them (support/ZQRoutines decides): OPENFILENAMEA for its
-// common dialogs, TTTOOLINFOA for the loaded common controls, whose version
+// The size of TTTOOLINFOA (and TTTOOLINFOW, as large) that the loaded common
+// controls accept (support/ZQRoutines decides), by their version, which
 // DllGetVersion gives (from 4.71 on; older ones count as unknown).
-DWORD OpenFileNameSize();
 UINT ToolInfoSize();
 
 // Attaches to the console of the process that started the program

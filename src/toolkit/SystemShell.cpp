@@ -48,8 +48,8 @@ std::string SystemErrorText(DWORD code) {
         LocalFree(text);
     } else {
         char* text = nullptr;
-        const DWORD length = FormatMessageA(flags, nullptr, code, 0, reinterpret_cast<char*>(&text),
-                                            0, nullptr);
+        const DWORD length =
+            FormatMessageA(flags, nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
         if (length)
             result = Utf8FromAnsi(std::string(text, length));
         LocalFree(text);
@@ -87,10 +87,9 @@ INT_PTR ShellExecuteOf(HWND owner, const char* verb, const std::string& file,
             parameters.empty() ? nullptr : wideParameters.c_str(), nullptr, SW_SHOWNORMAL));
     }
     const std::string ansiFile = AnsiFromUtf8(file), ansiParameters = AnsiFromUtf8(parameters);
-    return reinterpret_cast<INT_PTR>(
-        ShellExecuteA(owner, verb, ansiFile.c_str(),
-                      parameters.empty() ? nullptr : ansiParameters.c_str(), nullptr,
-                      SW_SHOWNORMAL));
+    return reinterpret_cast<INT_PTR>(ShellExecuteA(
+        owner, verb, ansiFile.c_str(), parameters.empty() ? nullptr : ansiParameters.c_str(),
+        nullptr, SW_SHOWNORMAL));
 }
 
 std::string FindExecutableOf(const std::string& document) {
@@ -101,8 +100,8 @@ std::string FindExecutableOf(const std::string& document) {
         return result > 32 ? Utf8FromWide(found) : std::string();
     }
     char found[MAX_PATH] = "";
-    const auto result = reinterpret_cast<INT_PTR>(
-        FindExecutableA(AnsiFromUtf8(document).c_str(), nullptr, found));
+    const auto result =
+        reinterpret_cast<INT_PTR>(FindExecutableA(AnsiFromUtf8(document).c_str(), nullptr, found));
     return result > 32 ? Utf8FromAnsi(found) : std::string();
 }
 
@@ -137,10 +136,10 @@ std::string AssociatedCommand(const char* extension, const char* verb) {
 
 HICON ExtractIconOf(const std::string& file, int index) {
     const HINSTANCE program = GetModuleHandleA(nullptr);
-    HICON icon = WideSystem() ? SYSTEM_FUNCTION("shell32.dll", ExtractIconW)(
-                                    program, WideFromUtf8(file).c_str(), static_cast<UINT>(index))
-                              : ExtractIconA(program, AnsiFromUtf8(file).c_str(),
-                                             static_cast<UINT>(index));
+    HICON icon = WideSystem()
+                     ? SYSTEM_FUNCTION("shell32.dll", ExtractIconW)(
+                           program, WideFromUtf8(file).c_str(), static_cast<UINT>(index))
+                     : ExtractIconA(program, AnsiFromUtf8(file).c_str(), static_cast<UINT>(index));
     return reinterpret_cast<UINT_PTR>(icon) <= 1 ? nullptr : icon;
 }
 

@@ -103,9 +103,9 @@ HWND CreateWindowOf(DWORD exStyle, const char* className, const std::string& cap
     if (WideSystem()) {
         WideString wideClass;
         const WideString wideCaption = WideFromUtf8(caption);
-        return USER32(CreateWindowExW)(exStyle, WideName(className, wideClass),
-                                       wideCaption.c_str(), style, x, y, width, height, parent,
-                                       menuOrId, Program(), createParam);
+        return USER32(CreateWindowExW)(exStyle, WideName(className, wideClass), wideCaption.c_str(),
+                                       style, x, y, width, height, parent, menuOrId, Program(),
+                                       createParam);
     }
     return CreateWindowExA(exStyle, className, AnsiFromUtf8(caption).c_str(), style, x, y, width,
                            height, parent, menuOrId, Program(), createParam);
@@ -202,8 +202,8 @@ std::string ReadItemText(HWND hwnd, UINT lengthMsg, UINT textMsg, WPARAM index, 
         return std::string();
     if (WideSystem()) {
         WideString text(static_cast<size_t>(length) + 1, L'\0');
-        const LRESULT got = USER32(SendMessageW)(hwnd, textMsg, index,
-                                                 reinterpret_cast<LPARAM>(&text[0]));
+        const LRESULT got =
+            USER32(SendMessageW)(hwnd, textMsg, index, reinterpret_cast<LPARAM>(&text[0]));
         text.resize(got == error || got < 0 ? 0 : std::min(static_cast<size_t>(got), text.size()));
         return Utf8FromWide(text);
     }
@@ -455,8 +455,7 @@ TClipboardResult PutTextOnClipboard(HWND owner, const std::string& text) {
     const bool wide = WideSystem();
     const WideString wideText = wide ? WideFromUtf8(text) : WideString();
     const std::string ansiText = wide ? std::string() : AnsiFromUtf8(text);
-    const size_t bytes =
-        wide ? (wideText.size() + 1) * sizeof(WCHAR) : ansiText.size() + 1;
+    const size_t bytes = wide ? (wideText.size() + 1) * sizeof(WCHAR) : ansiText.size() + 1;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
     void* target = memory ? GlobalLock(memory) : nullptr;
     if (!target) {
@@ -483,7 +482,7 @@ TClipboardResult PutTextOnClipboard(HWND owner, const std::string& text) {
 int ShowSystemMessageBox(HWND owner, const std::string& text, const std::string& caption,
                          UINT flags) {
     if (WideSystem())
-        return USER32(MessageBoxW)(owner, WideFromUtf8(text).c_str(),
-                                   WideFromUtf8(caption).c_str(), flags);
+        return USER32(MessageBoxW)(owner, WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(),
+                                   flags);
     return MessageBoxA(owner, AnsiFromUtf8(text).c_str(), AnsiFromUtf8(caption).c_str(), flags);
 }
