@@ -5,6 +5,7 @@
 #include "../../res/resource.h"
 #include "toolkit/Application.h"
 #include "toolkit/DesignScale.h"
+#include "toolkit/SystemWindows.h"
 
 const char* const AboutTexts[7] = {
     "Info", "Produktname:", "Version:", "Copyright:", "Homepage:", "E-mail:", "OK"};
@@ -53,9 +54,8 @@ TZQAboutDlg::TZQAboutDlg()
     SetTitle(AboutTexts[kInfo]);
     AppEmailL.SetNewWindow(false);
     AppCommentL.SetWordWrap(true);
-    AppIconImg.SetIcon(TIconHandle(
-        static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON),
-                                      IMAGE_ICON, 32 * BitmapScale(), 32 * BitmapScale(), 0))));
+    AppIconImg.SetIcon(TIconHandle(static_cast<HICON>(LoadProgramImage(
+        ResourceId(IDI_MAINICON), IMAGE_ICON, 32 * BitmapScale(), 32 * BitmapScale(), 0))));
     OKBtn.SetModalResult(mrOk);
     SetDefaultButton(&OKBtn);
     SetCancelButton(&OKBtn);

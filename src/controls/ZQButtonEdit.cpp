@@ -2,6 +2,7 @@
 
 #include "support/Exception.h"
 #include "toolkit/DesignScale.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -11,14 +12,7 @@ namespace {
 const char* ButtonEditClass() {
     static const char* const name = [] {
         const char* const own = "ZQButtonEdit";
-        WNDCLASSEXA wc = {};
-        wc.cbSize = sizeof wc;
-        if (!GetClassInfoExA(nullptr, "EDIT", &wc))
-            throw Exception("Fensterklasse EDIT nicht gefunden");
-        wc.style &= ~CS_PARENTDC;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = own;
-        if (!RegisterClassExA(&wc))
+        if (!RegisterClassCopy("EDIT", own, CS_PARENTDC))
             throw Exception("Fensterklasse ZQButtonEdit kann nicht angemeldet werden");
         return own;
     }();
@@ -45,7 +39,8 @@ void TZQButtonEdit::AfterCreate() {
     row.align = TAlign::Right;
     Button.Create(row);
     // The text ends where the button begins.
-    SendMessageA(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, Scaled(ButtonWidth) + 1));
+    SendWindowMessage(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN,
+                      MAKELPARAM(0, Scaled(ButtonWidth) + 1));
     Button.onClick = [this] {
         if (onButtonClick)
             onButtonClick();

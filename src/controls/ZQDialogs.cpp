@@ -6,6 +6,7 @@
 #include "support/StringList.h"
 #include "support/ZQFileVersion.h"
 #include "toolkit/Application.h"
+#include "toolkit/SystemShell.h"
 
 bool SelectQuery(const std::string& caption, const std::string& prompt, const TStringList& items,
                  int initialIndex, int& index) {
@@ -28,9 +29,7 @@ bool SelectQuery(const std::string& caption, const std::string& prompt, const TS
 namespace {
 
 std::string ProgramFileName() {
-    char path[MAX_PATH] = "";
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return std::string(path, length < sizeof path ? length : 0);
+    return ProgramFilePath();
 }
 
 } // namespace

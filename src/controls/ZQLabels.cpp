@@ -8,6 +8,8 @@
 #include "toolkit/Application.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/SystemFunctions.h"
+#include "toolkit/SystemShell.h"
+#include "toolkit/SystemWindows.h"
 
 std::vector<TTextCopy> TextCopiesOf(TZQTextStyle style, int shadowIndent) {
     using C = TCopyColor;
@@ -259,7 +261,7 @@ void TZQCustomLabel::Paint(HDC dc) {
         RECT at = client;
         OffsetRect(&at, copy.offset, copy.offset);
         SetTextColor(dc, color);
-        DrawTextA(dc, text.c_str(), -1, &at, flags);
+        DrawTextOf(dc, text, at, flags);
     }
     SelectObject(dc, oldFont);
 }
@@ -353,10 +355,7 @@ const char* const LinkPrefixes[10] = {"http://", "ftp://",     "file://",   "mai
 namespace {
 
 bool ShellOpenDefault(const std::string& file, const std::string& parameters) {
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", file.c_str(),
-                      parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOWNORMAL));
-    return result > 32;
+    return ShellExecuteOf(nullptr, "open", file, parameters) > 32;
 }
 
 TShellOpen& ShellOpener() {
@@ -394,8 +393,8 @@ void TZQUrlLabel::AfterCreate() {
     TZQLabel::AfterCreate();
     SetPopupMenu(&menu_);
     // The hand pointer exists from Windows 2000 on; older systems show the arrow.
-    HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
-    SetCursor(hand ? hand : LoadCursor(nullptr, IDC_ARROW));
+    HCURSOR hand = SystemCursor(IDC_HAND);
+    SetCursor(hand ? hand : SystemCursor(IDC_ARROW));
 }
 
 void TZQUrlLabel::SetUrl(const std::string& value) {
@@ -427,22 +426,12 @@ void TZQUrlLabel::OpenLink() {
 }
 
 void TZQUrlLabel::CopyLink() {
-    // The text is made before the clipboard is emptied: when it can't be,
-    // the clipboard keeps what it held.
-    TGlobalHandle memory(GlobalAlloc(GMEM_MOVEABLE, url_.size() + 1));
-    void* text = memory ? GlobalLock(memory.Get()) : nullptr;
-    if (!text)
-        throw ZQException("The link can't be copied to the clipboard.");
-    std::memcpy(text, url_.c_str(), url_.size() + 1);
-    GlobalUnlock(memory.Get());
-    if (!OpenClipboard(Handle()))
+    switch (PutTextOnClipboard(Handle(), url_)) {
+    case TClipboardResult::NoClipboard:
         throw ZQException("The clipboard can't be opened.");
-    EmptyClipboard();
-    // Once placed, the memory belongs to the clipboard.
-    const bool placed = SetClipboardData(CF_TEXT, memory.Get()) != nullptr;
-    if (placed)
-        memory.Release();
-    CloseClipboard();
-    if (!placed)
+    case TClipboardResult::NotPlaced:
         throw ZQException("The link can't be copied to the clipboard.");
+    default:
+        break;
+    }
 }

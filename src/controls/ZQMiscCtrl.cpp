@@ -4,6 +4,7 @@
 
 #include "support/Exception.h"
 #include "toolkit/DesignScale.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -82,11 +83,11 @@ TCreateParams TZQSplitter::KindParams() const {
 }
 
 void TZQSplitter::AfterCreate() {
-    barCursor_ = LoadCursor(nullptr, IDC_SIZEWE);
+    barCursor_ = SystemCursor(IDC_SIZEWE);
     const int factor = BitmapScale();
     for (int i = 0; i < 4; ++i) {
-        arrows_[i].Reset(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), kArrowNames[i],
-                                                         IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
+        arrows_[i].Reset(static_cast<HBITMAP>(
+            LoadProgramImage(kArrowNames[i], IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
         if (factor > 1 && arrows_[i])
             arrows_[i] = EnlargedBitmap(arrows_[i].Get(), factor);
     }
@@ -114,7 +115,7 @@ void TZQSplitter::SetAlign(TAlign align) {
         throw Exception("Value not allowed for TZQSplitter component.");
     TControl::SetAlign(align);
     arrow_ = DirectionOfAlign();
-    barCursor_ = LoadCursor(nullptr, Vertical() ? IDC_SIZEWE : IDC_SIZENS);
+    barCursor_ = SystemCursor(Vertical() ? IDC_SIZEWE : IDC_SIZENS);
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -326,7 +327,7 @@ void TZQSplitter::DrawFeedback() {
 void TZQSplitter::MouseMove(POINT p, bool leftDown) {
     last_ = p;
     const RECT h = HandleRect();
-    ::SetCursor(handled_ && PtInRect(&h, p) ? LoadCursor(nullptr, IDC_ARROW) : barCursor_);
+    ::SetCursor(handled_ && PtInRect(&h, p) ? SystemCursor(IDC_ARROW) : barCursor_);
     if (!leftDown || !dragControl_)
         return;
     // The system may report a move at the press point itself; taken as a

@@ -3,6 +3,7 @@
 #include "support/Exception.h"
 #include "toolkit/Application.h"
 #include "toolkit/DesignScale.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -23,14 +24,7 @@ void TZQTreeView::AfterCreate() {
 }
 
 int TZQTreeView::Add(const std::string& text) {
-    TVINSERTSTRUCTA insert = {};
-    insert.hParent = TVI_ROOT;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(text.c_str());
-    insert.item.lParam = static_cast<LPARAM>(nodes_.size());
-    auto node = reinterpret_cast<HTREEITEM>(
-        SendMessageA(Handle(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    const HTREEITEM node = AppendTreeItem(Handle(), text, static_cast<LPARAM>(nodes_.size()));
     if (!node)
         throw Exception("Knoten " + text + " kann nicht eingefügt werden");
     nodes_.push_back(node);
@@ -42,7 +36,7 @@ void TZQTreeView::Clear() {
     // Deleting the selected node moves the selection; that is no choice of
     // the user's and is not reported.
     clearing_ = true;
-    SendMessageA(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    SendWindowMessage(Handle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     clearing_ = false;
     nodes_.clear();
     styles_.clear();
@@ -59,14 +53,7 @@ HTREEITEM TZQTreeView::Node(int index) const {
 }
 
 std::string TZQTreeView::NodeText(int index) const {
-    char buffer[1024] = "";
-    TVITEMA item = {};
-    item.mask = TVIF_TEXT;
-    item.hItem = Node(index);
-    item.pszText = buffer;
-    item.cchTextMax = sizeof buffer;
-    SendMessageA(Handle(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    return item.pszText ? item.pszText : "";
+    return TreeItemText(Handle(), Node(index));
 }
 
 TFontStyles TZQTreeView::NodeStyle(int index) const {
@@ -82,13 +69,14 @@ void TZQTreeView::SetNodeStyle(int index, TFontStyles style) {
     // Bold is the tree's own state, so that it measures the node's width
     // in the bold font; the other styles are drawn with a font of their own.
     item.state = (style & fsBold) ? TVIS_BOLD : 0;
-    SendMessageA(Handle(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    SendWindowMessage(Handle(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     styles_[static_cast<size_t>(index)] = style;
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 int TZQTreeView::Selected() const {
-    auto node = reinterpret_cast<HTREEITEM>(SendMessageA(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    auto node =
+        reinterpret_cast<HTREEITEM>(SendWindowMessage(Handle(), TVM_GETNEXTITEM, TVGN_CARET, 0));
     for (size_t i = 0; i < nodes_.size(); ++i)
         if (nodes_[i] == node)
             return static_cast<int>(i);
@@ -97,45 +85,41 @@ int TZQTreeView::Selected() const {
 
 void TZQTreeView::SetSelected(int index) {
     HTREEITEM node = index < 0 ? nullptr : Node(index);
-    SendMessageA(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node));
+    SendWindowMessage(Handle(), TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node));
 }
 
 int TZQTreeView::Indent() const {
-    return static_cast<int>(SendMessageA(Handle(), TVM_GETINDENT, 0, 0));
+    return static_cast<int>(SendWindowMessage(Handle(), TVM_GETINDENT, 0, 0));
 }
 void TZQTreeView::SetIndent(int pixels) {
-    SendMessageA(Handle(), TVM_SETINDENT, static_cast<WPARAM>(pixels), 0);
+    SendWindowMessage(Handle(), TVM_SETINDENT, static_cast<WPARAM>(pixels), 0);
 }
 
 int TZQTreeView::ItemHeight() const {
-    return static_cast<int>(SendMessageA(Handle(), TVM_GETITEMHEIGHT, 0, 0));
+    return static_cast<int>(SendWindowMessage(Handle(), TVM_GETITEMHEIGHT, 0, 0));
 }
 void TZQTreeView::SetItemHeight(int pixels) {
-    SendMessageA(Handle(), TVM_SETITEMHEIGHT, static_cast<WPARAM>(pixels), 0);
+    SendWindowMessage(Handle(), TVM_SETITEMHEIGHT, static_cast<WPARAM>(pixels), 0);
 }
 
 void TZQTreeView::BeginUpdate() {
     if (updates_++ == 0)
-        SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+        SendWindowMessage(Handle(), WM_SETREDRAW, FALSE, 0);
 }
 
 void TZQTreeView::EndUpdate() {
     if (updates_ == 0 || --updates_ > 0)
         return;
-    SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+    SendWindowMessage(Handle(), WM_SETREDRAW, TRUE, 0);
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 HFONT TZQTreeView::FontFor(TFontStyles style) {
     TFontHandle& font = fonts_[style];
     if (!font) {
-        LOGFONTA lf = {};
-        GetObjectA(Application.DefaultFont(), sizeof lf, &lf);
-        lf.lfWeight = (style & fsBold) ? FW_BOLD : FW_NORMAL;
-        lf.lfItalic = (style & fsItalic) ? TRUE : FALSE;
-        lf.lfUnderline = (style & fsUnderline) ? TRUE : FALSE;
-        lf.lfStrikeOut = (style & fsStrikeOut) ? TRUE : FALSE;
-        font.Reset(CreateFontIndirectA(&lf));
+        font.Reset(CreateFontLike(Application.DefaultFont(), (style & fsBold) ? FW_BOLD : FW_NORMAL,
+                                  (style & fsItalic) != 0, (style & fsUnderline) != 0,
+                                  (style & fsStrikeOut) != 0));
     }
     return font.Get();
 }

@@ -9,6 +9,7 @@
 #include "toolkit/DesignScale.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/HelpKey.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -20,10 +21,8 @@ const char kSelectFirst[] = "Please select an action first.";
 
 // The text in lower case, by the platform's rules for the user's language
 // (umlauts included).
-std::string Lower(std::string s) {
-    if (!s.empty())
-        CharLowerBuffA(&s[0], static_cast<DWORD>(s.size()));
-    return s;
+std::string Lower(const std::string& s) {
+    return LowerText(s);
 }
 
 } // namespace

@@ -1,27 +1,24 @@
 #include "dialogs/ProgramPicker.h"
 
-#include "toolkit/SystemFunctions.h"
+#include "support/ZQWinDialogs.h"
 
 #include <commdlg.h>
 
 namespace {
 
 bool SystemPicker(HWND owner, std::string& path) {
-    char file[MAX_PATH] = "";
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = OpenFileNameSize();
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = "Programs (*.exe;*.com;*.bat;*.cmd)\0*.exe;*.com;*.bat;*.cmd\0"
-                      "All files (*.*)\0*.*\0";
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = sizeof file;
-    ofn.lpstrTitle = "Choose a program";
+    TFileDialogArgs args;
+    args.owner = owner;
+    args.title = "Choose a program";
+    args.filters = {{"Programs (*.exe;*.com;*.bat;*.cmd)", "*.exe;*.com;*.bat;*.cmd"},
+                    {"All files (*.*)", "*.*"}};
     // The program's own folder stays the current one: the settings file is
     // found beside it.
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameA(&ofn))
+    args.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    std::string chosen;
+    if (!AskOpenFileName(args, chosen))
         return false;
-    path = file;
+    path = chosen;
     return true;
 }
 

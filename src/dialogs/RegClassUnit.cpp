@@ -1,23 +1,20 @@
 #include "dialogs/RegClassUnit.h"
 
 #include "association/DataType.h"
-#include "registry/ValueText.h"
 #include "index/ZQFileAssoc.h"
+#include "registry/ValueText.h"
 #include "support/StringList.h"
 #include "toolkit/Application.h"
 #include "toolkit/HelpKey.h"
+#include "toolkit/SystemShell.h"
 
 namespace {
 
 const int kHelpContext = 0;
 
-// The icon at `index` of a file, or none (ExtractIconA answers 1 for a file
-// that is no executable, library or icon file).
-TIconHandle ExtractIconOf(const std::string& fileName, int index) {
-    HICON icon = ExtractIconA(GetModuleHandleA(nullptr), fileName.c_str(), index);
-    if (reinterpret_cast<UINT_PTR>(icon) <= 1)
-        return TIconHandle();
-    return TIconHandle(icon);
+// The icon at `index` of a file, or none.
+TIconHandle FileIcon(const std::string& fileName, int index) {
+    return TIconHandle(ExtractIconOf(fileName, index));
 }
 
 } // namespace
@@ -50,7 +47,7 @@ TRegClassForm::TRegClassForm(TCommands& commands)
          &Panel2,
          "Register the fileclass with the given settings"},
     });
-    imgIcon.SetCursor(LoadCursor(nullptr, IDC_HAND));
+    imgIcon.SetCursor(SystemCursor(IDC_HAND));
     // The shell's dialog is owned by this dialog, which waits while it is
     // open (the main window is already waiting for this one).
     ZQShChangeIconDialog1.Owner = Handle();
@@ -126,7 +123,7 @@ void TRegClassForm::imgIconClick() {
         return;
     IconLocation =
         MakeIconLocation(ZQShChangeIconDialog1.FileName, ZQShChangeIconDialog1.IconIndex);
-    imgIcon.SetIcon(ExtractIconOf(ZQShChangeIconDialog1.FileName, ZQShChangeIconDialog1.IconIndex));
+    imgIcon.SetIcon(FileIcon(ZQShChangeIconDialog1.FileName, ZQShChangeIconDialog1.IconIndex));
 }
 
 void TRegClassForm::btnOKClick() {

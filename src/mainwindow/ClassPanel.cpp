@@ -57,7 +57,7 @@ void TClassPanel::CreateControls(HWND owner) {
     rgExtVisibility.SetItems({"always show", "like default setting", "never show"});
     edtIconFileName.SetReadOnly(true);
     edtIconFileName.SetColor(GetSysColor(COLOR_INACTIVEBORDER));
-    imgIcon.SetCursor(LoadCursor(nullptr, IDC_HAND));
+    imgIcon.SetCursor(SystemCursor(IDC_HAND));
     pmIcon.Build({
         {&ItemIconChange, 0, "ItemIconChange", "Change Icon"},
         {&ItemIconShell, 0, "ItemIconShell", "Shell"},

@@ -10,6 +10,7 @@
 #include "index/ZQFileAssoc.h"
 #include "toolkit/Application.h"
 #include "toolkit/DesignScale.h"
+#include "toolkit/SystemWindows.h"
 
 const char* const TabCaptions[2] = {"File Extensions", "File Classes"};
 
@@ -167,9 +168,8 @@ void TMainForm::CreateMenu() {
 void TMainForm::CreateToolBar() {
     // The images: a strip of nine 20 x 20 pictures on magenta. Without the
     // resource the buttons stay without images.
-    TBitmapHandle strip(
-        static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TOOLBAR),
-                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    TBitmapHandle strip(static_cast<HBITMAP>(
+        LoadProgramImage(ResourceId(IDB_TOOLBAR), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     ToolBar.SetImages(strip.Get(), TBIMG_SIZE, TBIMG_SIZE, RGB(255, 0, 255));
     ToolBar.SetButtonSize(Scaled(27), Scaled(27));
     ToolBar.AddButtons({

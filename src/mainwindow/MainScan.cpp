@@ -124,7 +124,7 @@ void TMainForm::ScanRegistry(TStringList* extensions) {
     std::unique_ptr<TScanJob> job = std::move(startupScan_);
     if (!job)
         job = std::make_unique<TScanJob>(ScanObserver);
-    TEventHandle finished(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    TEventHandle finished(CreateUnsetEvent());
     HANDLE finishedEvent = finished.Get();
     job->OnFinished([finishedEvent] { SetEvent(finishedEvent); });
     TRunningScan running(runningScan_, *job);

@@ -20,7 +20,7 @@ void TMainForm::edSearchChange() {
 bool TMainForm::SearchShortCut(WORD key) {
     if (key == 'F' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
         edSearch.SetFocus();
-        SendMessageA(edSearch.Handle(), EM_SETSEL, 0, -1);
+        SendWindowMessage(edSearch.Handle(), EM_SETSEL, 0, -1);
         return true;
     }
     if (!edSearch.Focused())

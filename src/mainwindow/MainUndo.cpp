@@ -6,26 +6,23 @@
 #include "association/UndoJournal.h"
 #include "commands/Commands.h"
 #include "index/ZQFileAssoc.h"
+#include "support/ZQWinDialogs.h"
 #include "toolkit/Dialogs.h"
-#include "toolkit/SystemFunctions.h"
 
 #include <commdlg.h>
 
 // The system's save dialog for a .reg file; false when cancelled.
 bool AskForBackupFile(HWND owner, std::string& path) {
-    char file[MAX_PATH] = "backup.reg";
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = OpenFileNameSize();
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = "Registration files (*.reg)\0*.reg\0All files (*.*)\0*.*\0";
-    ofn.lpstrFile = file;
-    ofn.nMaxFile = sizeof file;
-    ofn.lpstrTitle = "Export backup";
-    ofn.lpstrDefExt = "reg";
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetSaveFileNameA(&ofn))
+    TFileDialogArgs args;
+    args.owner = owner;
+    args.title = "Export backup";
+    args.filters = {{"Registration files (*.reg)", "*.reg"}, {"All files (*.*)", "*.*"}};
+    args.defaultExtension = "reg";
+    args.flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    std::string chosen = "backup.reg";
+    if (!AskSaveFileName(args, chosen))
         return false;
-    path = file;
+    path = chosen;
     return true;
 }
 

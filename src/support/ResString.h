@@ -1,5 +1,5 @@
 // A string of the program's string table (res/corvix.rc), for the units that
-// run only on Windows. Empty when the program carries no such string.
+// run only on Windows, in UTF-8. Empty when the program carries no such string.
 #pragma once
 
 #include <string>

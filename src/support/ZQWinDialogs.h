@@ -1,3 +1,8 @@
+// The system's dialogs for files: the common dialogs that choose a file to
+// open or a name to save under, and the shell's change-icon dialog. Names
+// are UTF-8; the NT family's dialogs get them as UTF-16, the others' in the
+// ANSI code page.
+//
 // TZQShChangeIconDialog: the shell's change-icon dialog, in which the user
 // picks an icon file and one of its icons. The shell exports the dialog only
 // by number (ordinal 62 of shell32.dll), taking text of the ANSI code page on
@@ -6,6 +11,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/Win32.h"
 
@@ -30,6 +37,23 @@ TPickIconEntries SetPickIconEntries(TPickIconEntries entries);
 // The longest icon file name the shell's buffer takes (260 characters and a
 // terminating zero).
 constexpr int MaxIconFileName = 260;
+
+// What the common file dialogs show.
+struct TFileDialogArgs {
+    HWND owner = nullptr;
+    std::string title;
+    // The filters: a description and its patterns ("*.exe;*.com") each.
+    std::vector<std::pair<std::string, std::string>> filters;
+    // Added to a name given without extension (without the dot); empty: none.
+    std::string defaultExtension;
+    DWORD flags = 0; // OFN_...
+};
+
+// The common dialog to open a file (GetOpenFileName) or save one
+// (GetSaveFileName): `path` holds the name the dialog starts with and, when
+// the user confirmed (true), the chosen path.
+bool AskOpenFileName(const TFileDialogArgs& args, std::string& path);
+bool AskSaveFileName(const TFileDialogArgs& args, std::string& path);
 
 class TZQShChangeIconDialog {
 public:

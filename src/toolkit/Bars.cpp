@@ -1,6 +1,7 @@
 #include "toolkit/Bars.h"
 
 #include "toolkit/DesignScale.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -9,9 +10,7 @@ namespace {
 // the cells grow with the screen like any design length, the pictures only
 // by whole factors, so they stay sharp.
 TBitmapHandle ScaledStrip(HBITMAP strip, SIZE image, SIZE cell, int factor, COLORREF transparent) {
-    BITMAP info = {};
-    GetObjectA(strip, sizeof info, &info);
-    const int count = info.bmWidth / image.cx;
+    const int count = BitmapSizeOf(strip).cx / image.cx;
     HDC screen = GetDC(nullptr);
     TBitmapHandle scaled(CreateCompatibleBitmap(screen, count * cell.cx, cell.cy));
     HDC source = CreateCompatibleDC(screen);
@@ -51,19 +50,33 @@ void TStatusBar::SetPanelWidths(const std::vector<int>& widths) {
         right += widths[i];
         edges.push_back(i + 1 == widths.size() ? -1 : right);
     }
-    SendMessageA(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    SendWindowMessage(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 }
 
+// The status bar's text messages have a code for each kind of text.
 std::string TStatusBar::PanelText(int index) const {
-    const LRESULT info = SendMessageA(Handle(), SB_GETTEXTLENGTHA, index, 0);
+    if (WideSystem()) {
+        const LRESULT info = SendWindowMessage(Handle(), SB_GETTEXTLENGTHW, index, 0);
+        WideString text(LOWORD(info) + 1u, L'\0');
+        SendWindowMessage(Handle(), SB_GETTEXTW, index, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(LOWORD(info));
+        return Utf8FromWide(text);
+    }
+    const LRESULT info = SendWindowMessage(Handle(), SB_GETTEXTLENGTHA, index, 0);
     std::string text(LOWORD(info) + 1u, '\0');
-    SendMessageA(Handle(), SB_GETTEXTA, index, reinterpret_cast<LPARAM>(&text[0]));
+    SendWindowMessage(Handle(), SB_GETTEXTA, index, reinterpret_cast<LPARAM>(&text[0]));
     text.resize(LOWORD(info));
-    return text;
+    return Utf8FromAnsi(text);
 }
 
 void TStatusBar::SetPanelText(int index, const std::string& text) {
-    SendMessageA(Handle(), SB_SETTEXTA, index, reinterpret_cast<LPARAM>(text.c_str()));
+    if (WideSystem()) {
+        const WideString wide = WideFromUtf8(text);
+        SendWindowMessage(Handle(), SB_SETTEXTW, index, reinterpret_cast<LPARAM>(wide.c_str()));
+        return;
+    }
+    const std::string ansi = AnsiFromUtf8(text);
+    SendWindowMessage(Handle(), SB_SETTEXTA, index, reinterpret_cast<LPARAM>(ansi.c_str()));
 }
 
 // --- TToolButton
@@ -71,7 +84,8 @@ void TStatusBar::SetPanelText(int index, const std::string& text) {
 void TToolButton::SetEnabled(bool enabled) {
     enabled_ = enabled;
     if (bar_)
-        SendMessageA(bar_->Handle(), TB_ENABLEBUTTON, id_, MAKELONG(enabled ? TRUE : FALSE, 0));
+        SendWindowMessage(bar_->Handle(), TB_ENABLEBUTTON, id_,
+                          MAKELONG(enabled ? TRUE : FALSE, 0));
 }
 
 void TToolButton::Click() {
@@ -87,13 +101,13 @@ TCreateParams TToolBar::KindParams() const {
 }
 
 void TToolBar::AfterCreate() {
-    SendMessageA(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendWindowMessage(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
 }
 
 void TToolBar::SetImages(HBITMAP strip, int imageWidth, int imageHeight, COLORREF transparent) {
     const SIZE image = {imageWidth, imageHeight};
     const SIZE cell = {Scaled(imageWidth), Scaled(imageHeight)};
-    SendMessageA(Handle(), TB_SETBITMAPSIZE, 0, MAKELONG(cell.cx, cell.cy));
+    SendWindowMessage(Handle(), TB_SETBITMAPSIZE, 0, MAKELONG(cell.cx, cell.cy));
     if (!strip || imageWidth <= 0 || imageHeight <= 0)
         return;
     TBitmapHandle scaled;
@@ -101,12 +115,10 @@ void TToolBar::SetImages(HBITMAP strip, int imageWidth, int imageHeight, COLORRE
         scaled = ScaledStrip(strip, image, cell, BitmapScale(), transparent);
         strip = scaled.Get();
     }
-    BITMAP info = {};
-    GetObjectA(strip, sizeof info, &info);
-    const int count = info.bmWidth / cell.cx;
+    const int count = BitmapSizeOf(strip).cx / cell.cx;
     images_.Reset(ImageList_Create(cell.cx, cell.cy, ILC_COLOR24 | ILC_MASK, count, 0));
     ImageList_AddMasked(images_.Get(), strip, transparent);
-    SendMessageA(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Get()));
+    SendWindowMessage(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Get()));
 }
 
 int TToolBar::ImageCount() const {
@@ -114,7 +126,7 @@ int TToolBar::ImageCount() const {
 }
 
 void TToolBar::SetButtonSize(int width, int height) {
-    SendMessageA(Handle(), TB_SETBUTTONSIZE, 0, MAKELONG(width, height));
+    SendWindowMessage(Handle(), TB_SETBUTTONSIZE, 0, MAKELONG(width, height));
 }
 
 void TToolBar::AddButtons(const std::vector<TToolButtonRow>& rows) {
@@ -140,17 +152,17 @@ void TToolBar::AddButtons(const std::vector<TToolButtonRow>& rows) {
             b.fsState = row.enabled ? TBSTATE_ENABLED : 0;
             b.fsStyle = BTNS_BUTTON;
         }
-        SendMessageA(Handle(), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&b));
+        SendWindowMessage(Handle(), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&b));
     }
 }
 
 TToolButton* TToolBar::ButtonAt(POINT clientPoint) const {
     const auto index = static_cast<int>(
-        SendMessageA(Handle(), TB_HITTEST, 0, reinterpret_cast<LPARAM>(&clientPoint)));
+        SendWindowMessage(Handle(), TB_HITTEST, 0, reinterpret_cast<LPARAM>(&clientPoint)));
     if (index < 0)
         return nullptr;
     TBBUTTON b = {};
-    if (!SendMessageA(Handle(), TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&b)))
+    if (!SendWindowMessage(Handle(), TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&b)))
         return nullptr;
     for (TToolButton* button : buttons_)
         if (button->id_ == b.idCommand)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/SystemWindows.h"
+
 // --- TPanel
 
 TCreateParams TPanel::KindParams() const {
@@ -72,37 +74,56 @@ TCreateParams TTabControl::KindParams() const {
 }
 
 void TTabControl::SetTabs(const std::vector<std::string>& captions) {
-    SendMessageA(Handle(), TCM_DELETEALLITEMS, 0, 0);
+    SendWindowMessage(Handle(), TCM_DELETEALLITEMS, 0, 0);
     for (size_t i = 0; i < captions.size(); ++i) {
-        TCITEMA item = {};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<char*>(captions[i].c_str());
-        SendMessageA(Handle(), TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+        if (WideSystem()) {
+            WideString wide = WideFromUtf8(captions[i]);
+            TCITEMW item = {};
+            item.mask = TCIF_TEXT;
+            item.pszText = &wide[0];
+            SendWindowMessage(Handle(), TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+        } else {
+            std::string ansi = AnsiFromUtf8(captions[i]);
+            TCITEMA item = {};
+            item.mask = TCIF_TEXT;
+            item.pszText = &ansi[0];
+            SendWindowMessage(Handle(), TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+        }
     }
     Realign();
 }
 
 int TTabControl::TabCount() const {
-    return static_cast<int>(SendMessageA(Handle(), TCM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(SendWindowMessage(Handle(), TCM_GETITEMCOUNT, 0, 0));
 }
 
 std::string TTabControl::TabCaption(int index) const {
+    if (WideSystem()) {
+        WCHAR buffer[256] = {};
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = buffer;
+        item.cchTextMax = sizeof buffer / sizeof buffer[0];
+        if (!SendWindowMessage(Handle(), TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item)))
+            return std::string();
+        return item.pszText ? Utf8FromWide(item.pszText) : std::string();
+    }
     char buffer[256] = "";
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
     item.pszText = buffer;
     item.cchTextMax = sizeof buffer;
-    if (!SendMessageA(Handle(), TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item)))
+    if (!SendWindowMessage(Handle(), TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item)))
         return std::string();
-    return item.pszText ? item.pszText : "";
+    return item.pszText ? Utf8FromAnsi(item.pszText) : std::string();
 }
 
 int TTabControl::TabIndex() const {
-    return static_cast<int>(SendMessageA(Handle(), TCM_GETCURSEL, 0, 0));
+    return static_cast<int>(SendWindowMessage(Handle(), TCM_GETCURSEL, 0, 0));
 }
 
 void TTabControl::SetTabIndex(int index) {
-    SendMessageA(Handle(), TCM_SETCURSEL, index, 0);
+    SendWindowMessage(Handle(), TCM_SETCURSEL, index, 0);
 }
 
 bool TTabControl::OnNotify(NMHDR& header, LRESULT& result) {
@@ -116,7 +137,7 @@ bool TTabControl::OnNotify(NMHDR& header, LRESULT& result) {
 
 RECT TTabControl::AlignRect() const {
     RECT r = TControl::AlignRect();
-    SendMessageA(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+    SendWindowMessage(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
     r.right = std::max(r.right, r.left);
     r.bottom = std::max(r.bottom, r.top);
     return r;

@@ -55,8 +55,8 @@ void TLabel::SetAutoSize(bool on) {
 
 void TLabel::SetWordWrap(bool on) {
     wordWrap_ = on;
-    LONG style = GetWindowLongA(Handle(), GWL_STYLE) & ~SS_LEFTNOWORDWRAP;
-    SetWindowLongA(Handle(), GWL_STYLE, on ? style : style | SS_LEFTNOWORDWRAP);
+    LONG style = WindowStyle(Handle()) & ~SS_LEFTNOWORDWRAP;
+    SetWindowStyle(Handle(), on ? style : style | SS_LEFTNOWORDWRAP);
     AdjustSize();
 }
 
@@ -99,13 +99,13 @@ void TButton::Click() {
     // also when the handler fails (its error box shown); a handler that
     // wants the form to stay open sets the form's result back to mrNone.
     if (modalResult_ != mrNone)
-        SendMessageA(RootWindow(Handle()), CM_MODALRESULT, modalResult_, 0);
+        SendWindowMessage(RootWindow(Handle()), CM_MODALRESULT, modalResult_, 0);
     if (onClick)
         onClick();
 }
 
 void TButton::SetDefault(bool on) {
-    SendMessageA(Handle(), BM_SETSTYLE, on ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    SendWindowMessage(Handle(), BM_SETSTYLE, on ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 // --- TCheckBox
@@ -115,13 +115,13 @@ TCreateParams TCheckBox::KindParams() const {
 }
 
 bool TCheckBox::Checked() const {
-    return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendWindowMessage(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void TCheckBox::SetChecked(bool checked) {
     if (checked == Checked())
         return;
-    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendWindowMessage(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     if (onClick)
         onClick();
 }
@@ -141,10 +141,10 @@ TCreateParams TEdit::KindParams() const {
 }
 
 bool TEdit::ReadOnly() const {
-    return (GetWindowLongA(Handle(), GWL_STYLE) & ES_READONLY) != 0;
+    return (WindowStyle(Handle()) & ES_READONLY) != 0;
 }
 void TEdit::SetReadOnly(bool on) {
-    SendMessageA(Handle(), EM_SETREADONLY, on ? TRUE : FALSE, 0);
+    SendWindowMessage(Handle(), EM_SETREADONLY, on ? TRUE : FALSE, 0);
 }
 
 void TEdit::SetColor(COLORREF color) {
@@ -176,9 +176,9 @@ TCreateParams TBevel::KindParams() const {
 
 void TBevel::AfterCreate() {
     // A row that names no shape of its own gets the frame.
-    LONG style = GetWindowLongA(Handle(), GWL_STYLE);
+    LONG style = WindowStyle(Handle());
     if ((style & SS_TYPEMASK) == 0)
-        SetWindowLongA(Handle(), GWL_STYLE, style | SS_ETCHEDFRAME);
+        SetWindowStyle(Handle(), style | SS_ETCHEDFRAME);
 }
 
 // --- TImage
@@ -189,7 +189,7 @@ TCreateParams TImage::KindParams() const {
 }
 
 void TImage::SetIcon(TIconHandle icon) {
-    SendMessageA(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()), 0);
+    SendWindowMessage(Handle(), STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()), 0);
     icon_ = std::move(icon);
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/SystemWindows.h"
+
 int ScreenDpi() {
     static const int dpi = [] {
         HDC dc = GetDC(nullptr);
@@ -36,8 +38,8 @@ int BitmapScale() {
 TBitmapHandle EnlargedBitmap(HBITMAP bitmap, int factor) {
     if (!bitmap)
         return TBitmapHandle();
-    BITMAP info = {};
-    GetObjectA(bitmap, sizeof info, &info);
+    const SIZE size = BitmapSizeOf(bitmap);
+    const BITMAP info = {0, size.cx, size.cy, 0, 0, 0, nullptr};
     HDC screen = GetDC(nullptr);
     TBitmapHandle enlarged(
         CreateCompatibleBitmap(screen, info.bmWidth * factor, info.bmHeight * factor));

@@ -1,5 +1,7 @@
 #include "toolkit/EditKeys.h"
 
+#include "toolkit/SystemWindows.h"
+
 namespace {
 
 bool IsTextEditingKey(WORD key, bool ctrl, bool shift, bool alt) {
@@ -24,7 +26,7 @@ TEditFieldKey EditFieldKeyOf(const MSG& msg) {
         return TEditFieldKey::None;
     // The dialog manager knows an edit field by the selection it takes.
     const LRESULT code =
-        SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+        SendWindowMessage(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
     if (!(code & DLGC_HASSETSEL))
         return TEditFieldKey::None;
     return ctrl && key == 'A' ? TEditFieldKey::SelectAll : TEditFieldKey::ToField;

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "platform/Win32.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ void ReportError(const std::string& message) {
         if (reporter)
             reporter(message);
         else
-            MessageBoxA(nullptr, message.c_str(), "Fehler", MB_OK | MB_ICONERROR);
+            ShowSystemMessageBox(nullptr, message, "Fehler", MB_OK | MB_ICONERROR);
     } catch (...) {
     }
 }

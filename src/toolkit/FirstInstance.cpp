@@ -1,5 +1,7 @@
 #include "toolkit/FirstInstance.h"
 
+#include "toolkit/SystemWindows.h"
+
 TFirstInstance::TFirstInstance(const char* name)
     : mutex_(CreateMutexA(nullptr, FALSE, name)),
       first_(mutex_ == nullptr || GetLastError() != ERROR_ALREADY_EXISTS) {}
@@ -11,10 +13,10 @@ TFirstInstance::~TFirstInstance() {
 
 bool BringWindowToFront(const char* windowClass, const char* caption, DWORD waitMs) {
     const DWORD pause = 100;
-    HWND window = FindWindowA(windowClass, caption);
+    HWND window = FindTopLevelWindow(windowClass, caption);
     for (DWORD waited = 0; !window && waited < waitMs; waited += pause) {
         Sleep(pause);
-        window = FindWindowA(windowClass, caption);
+        window = FindTopLevelWindow(windowClass, caption);
     }
     if (!window)
         return false;

@@ -1,12 +1,14 @@
 #include "toolkit/Fonts.h"
 
+#include "support/TextCompare.h"
+#include "toolkit/SystemWindows.h"
+
 namespace {
 
 TFontHandle CreateDialogFont(HDC dc, const char* face, bool bold, int pointSize) {
     const int height = -MulDiv(pointSize, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    return TFontHandle(CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                   DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, face));
+    return TFontHandle(CreateFontOf(height, bold ? FW_BOLD : FW_NORMAL, false, false, false,
+                                    DEFAULT_CHARSET, VARIABLE_PITCH | FF_SWISS, face));
 }
 
 struct TDefaultFace {
@@ -24,10 +26,9 @@ TDefaultFace& Default() {
     for (const char* face : {"Tahoma", "MS Shell Dlg"}) {
         made.font = CreateDialogFont(dc, face, false, kDefaultFontSize);
         HGDIOBJ old = SelectObject(dc, made.font.Get());
-        char actual[LF_FACESIZE] = "";
-        GetTextFaceA(dc, sizeof actual, actual);
+        const std::string actual = TextFaceOf(dc);
         SelectObject(dc, old);
-        if (lstrcmpiA(actual, face) == 0) {
+        if (CompareText(actual, face) == 0) {
             made.face = face;
             break;
         }
@@ -54,8 +55,8 @@ SIZE TextExtent(const std::string& text, int width, bool wordBreak, HFONT font) 
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font ? font : DefaultFont());
     RECT r = {0, 0, width, 0};
-    DrawTextA(dc, text.empty() ? " " : text.c_str(), -1, &r,
-              DT_CALCRECT | DT_LEFT | (wordBreak ? DT_WORDBREAK : 0));
+    DrawTextOf(dc, text.empty() ? " " : text, r,
+               DT_CALCRECT | DT_LEFT | (wordBreak ? DT_WORDBREAK : 0));
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     return {r.right, r.bottom};
@@ -67,7 +68,7 @@ SIZE DrawnTextSize(const std::string& text, int width, UINT flags, HFONT font) {
     ReleaseDC(nullptr, screen);
     HGDIOBJ oldFont = SelectObject(dc, font ? font : DefaultFont());
     RECT r = {0, 0, width, 0};
-    DrawTextA(dc, text.c_str(), -1, &r, flags | DT_CALCRECT);
+    DrawTextOf(dc, text, r, flags | DT_CALCRECT);
     SIZE size = {r.right, r.bottom};
     // Drawn unclipped, black on white, into a bitmap with room to the right:
     // the last column holding a black pixel ends the text.
@@ -83,7 +84,7 @@ SIZE DrawnTextSize(const std::string& text, int width, UINT flags, HFONT font) {
         FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         SetTextColor(dc, RGB(0, 0, 0));
         SetBkMode(dc, TRANSPARENT);
-        DrawTextA(dc, text.c_str(), -1, &r, (flags & ~DT_CALCRECT) | DT_NOCLIP);
+        DrawTextOf(dc, text, r, (flags & ~DT_CALCRECT) | DT_NOCLIP);
         GdiFlush();
         const auto* pixels = static_cast<const DWORD*>(bits);
         for (int x = cx - 1; x >= size.cx; --x) {

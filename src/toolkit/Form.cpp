@@ -8,6 +8,7 @@
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Menus.h"
 #include "toolkit/MessageLoop.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -64,8 +65,8 @@ void TForm::SetClientSize(int width, int height) {
     // a menu bar that wraps is not accounted for (our forms' menus fit).
     RECT r{0, 0, width, height};
     const HWND h = Handle();
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(h, GWL_STYLE)), GetMenu(h) != nullptr,
-                       static_cast<DWORD>(GetWindowLongA(h, GWL_EXSTYLE)));
+    AdjustWindowRectEx(&r, static_cast<DWORD>(WindowStyle(h)), GetMenu(h) != nullptr,
+                       static_cast<DWORD>(WindowExStyle(h)));
     TBounds b = Bounds();
     b.width = r.right - r.left;
     b.height = r.bottom - r.top;
@@ -184,7 +185,7 @@ int TForm::RunModal() {
     TMessageLoop& loop = TMessageLoop::Current();
     MSG msg;
     while (modalResult_ == mrNone && IsWindow(Handle())) {
-        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!PeekNextMessage(msg, PM_REMOVE)) {
             if (modalResult_ == mrNone)
                 MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_ALLINPUT);
             continue;
@@ -261,13 +262,13 @@ void TForm::SetDefaultButton(TButton* button) {
 bool TForm::PreTranslateMessage(MSG& msg) {
     if (toolTips_ && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) {
         MSG copy = msg;
-        SendMessageA(toolTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
+        SendWindowMessage(toolTips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
     }
     switch (EditFieldKeyOf(msg)) {
     case TEditFieldKey::ToField:
         return false;
     case TEditFieldKey::SelectAll:
-        SendMessageA(msg.hwnd, EM_SETSEL, 0, -1);
+        SendWindowMessage(msg.hwnd, EM_SETSEL, 0, -1);
         return true;
     default:
         break;
@@ -284,10 +285,10 @@ bool TForm::PreTranslateMessage(MSG& msg) {
         table = mainForm->Accelerators();
         target = mainForm->Handle();
     }
-    if (table && TranslateAcceleratorA(target, table, &msg))
+    if (table && TranslateAcceleratorOf(target, table, msg))
         return true;
     // Tab, Enter and Escape move between and press controls, as in dialogs.
-    return IsDialogMessageA(Handle(), &msg) != FALSE;
+    return IsDialogMessageOf(Handle(), msg);
 }
 
 LRESULT TForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -343,7 +344,7 @@ LRESULT TForm::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
         // Child windows ask their parents first, so this covers the controls.
         if (TMessageLoop::Current().Busy()) {
-            SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+            SetCursor(SystemCursor(IDC_WAIT));
             return TRUE;
         }
         break;

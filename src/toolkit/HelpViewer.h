@@ -17,7 +17,7 @@ public:
     // message gives the cause when it can't.
     using TOpenDocument =
         std::function<void(HWND owner, const std::string& path, const std::string& anchor)>;
-    // The system help viewer, with WinHelpA's arguments; false on failure.
+    // The system help viewer, with WinHelp's arguments; false on failure.
     using TSystemViewer =
         std::function<bool(HWND owner, const std::string& file, UINT command, ULONG_PTR data)>;
 
@@ -27,7 +27,7 @@ public:
     THelpViewer(std::string folder, bool systemShowsHlp);
 
     // Replaceable for tests; by default the web browser (OpenInBrowser) and
-    // WinHelpA.
+    // WinHelp.
     TOpenDocument openDocument;
     TSystemViewer systemViewer;
 

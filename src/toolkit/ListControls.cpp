@@ -4,6 +4,7 @@
 #include "toolkit/DesignScale.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/SystemFunctions.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -18,9 +19,11 @@ const TListMessages kComboBoxMessages = {
 // Holds a window's redrawing off for a bulk change.
 class TRedrawLock {
 public:
-    explicit TRedrawLock(HWND hwnd) : hwnd_(hwnd) { SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0); }
+    explicit TRedrawLock(HWND hwnd) : hwnd_(hwnd) {
+        SendWindowMessage(hwnd_, WM_SETREDRAW, FALSE, 0);
+    }
     ~TRedrawLock() {
-        SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
+        SendWindowMessage(hwnd_, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(hwnd_, nullptr, TRUE);
     }
     TRedrawLock(const TRedrawLock&) = delete;
@@ -35,34 +38,27 @@ private:
 // --- TItems
 
 int TItems::Count() const {
-    LRESULT n = SendMessageA(hwnd_, m_.getCount, 0, 0);
+    LRESULT n = SendWindowMessage(hwnd_, m_.getCount, 0, 0);
     return n == m_.error ? 0 : static_cast<int>(n);
 }
 
 std::string TItems::operator[](int index) const {
-    LRESULT length = SendMessageA(hwnd_, m_.getTextLen, index, 0);
-    if (length == m_.error || length < 0)
-        return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    LRESULT got = SendMessageA(hwnd_, m_.getText, index, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(got == m_.error ? 0 : static_cast<size_t>(got));
-    return text;
+    return ReadItemText(hwnd_, m_.getTextLen, m_.getText, static_cast<WPARAM>(index), m_.error);
 }
 
 int TItems::Add(const std::string& text) {
-    return static_cast<int>(
-        SendMessageA(hwnd_, m_.addString, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    return static_cast<int>(SendTextMessage(hwnd_, m_.addString, 0, text));
 }
 
 void TItems::Insert(int index, const std::string& text) {
-    SendMessageA(hwnd_, m_.insertString, index, reinterpret_cast<LPARAM>(text.c_str()));
+    SendTextMessage(hwnd_, m_.insertString, static_cast<WPARAM>(index), text);
 }
 
 void TItems::Delete(int index) {
-    SendMessageA(hwnd_, m_.deleteString, index, 0);
+    SendWindowMessage(hwnd_, m_.deleteString, index, 0);
 }
 void TItems::Clear() {
-    SendMessageA(hwnd_, m_.resetContent, 0, 0);
+    SendWindowMessage(hwnd_, m_.resetContent, 0, 0);
 }
 
 int TItems::IndexOf(const std::string& text) const {
@@ -71,15 +67,14 @@ int TItems::IndexOf(const std::string& text) const {
     if (text.empty()) {
         const int n = Count();
         for (int i = 0; i < n; ++i)
-            if (SendMessageA(hwnd_, m_.getTextLen, i, 0) == 0)
+            if (SendWindowMessage(hwnd_, m_.getTextLen, i, 0) == 0)
                 return i;
         return -1;
     }
     // The control compares as SameText does (ignoring case, in the user's
     // locale), and a sorted one searches binary; one message instead of
     // reading every entry.
-    const LRESULT i =
-        SendMessageA(hwnd_, m_.findStringExact, WPARAM(-1), reinterpret_cast<LPARAM>(text.c_str()));
+    const LRESULT i = SendTextMessage(hwnd_, m_.findStringExact, WPARAM(-1), text);
     return i == m_.error || i < 0 ? -1 : static_cast<int>(i);
 }
 
@@ -89,11 +84,11 @@ void TItems::Assign(const TStringList& list) {
     size_t bytes = 0;
     for (const std::string& s : list)
         bytes += s.size() + 1;
-    SendMessageA(hwnd_, m_.initStorage, list.Count(), static_cast<LPARAM>(bytes));
+    SendWindowMessage(hwnd_, m_.initStorage, list.Count(), static_cast<LPARAM>(bytes));
     // Adding to a sorted control searches each entry's place; inserting at
     // the end does not sort, which is right for a list in the control's
     // order. Equal neighbours keep the control's own placing.
-    const bool sorted = (GetWindowLongA(hwnd_, GWL_STYLE) & m_.sortStyle) != 0;
+    const bool sorted = (WindowStyle(hwnd_) & m_.sortStyle) != 0;
     if (sorted && list.InStrictOrder()) {
         for (const std::string& s : list)
             Insert(-1, s);
@@ -123,12 +118,12 @@ TItems TListBox::Items() const {
 }
 
 int TListBox::ItemIndex() const {
-    LRESULT i = SendMessageA(Handle(), LB_GETCURSEL, 0, 0);
+    LRESULT i = SendWindowMessage(Handle(), LB_GETCURSEL, 0, 0);
     return i == LB_ERR ? -1 : static_cast<int>(i);
 }
 
 void TListBox::SetItemIndex(int index) {
-    SendMessageA(Handle(), LB_SETCURSEL, index, 0);
+    SendWindowMessage(Handle(), LB_SETCURSEL, index, 0);
 }
 
 bool TListBox::OnCommand(WORD code, WORD) {
@@ -142,14 +137,16 @@ bool TListBox::OnCommand(WORD code, WORD) {
 }
 
 LRESULT TListBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CHAR && static_cast<unsigned char>(wParam) >= ' ') {
-        TypeAhead(static_cast<char>(wParam));
+    if (msg == WM_CHAR && wParam >= ' ') {
+        const std::string letter = typedChars_.Take(wParam);
+        if (!letter.empty())
+            TypeAhead(letter);
         return 0;
     }
     return TControl::OnMessage(msg, wParam, lParam);
 }
 
-void TListBox::TypeAhead(char letter) {
+void TListBox::TypeAhead(const std::string& letter) {
     // Letters further apart than this start a new search.
     const DWORD kPause = 1000;
     const DWORD now = GetTickCount();
@@ -159,14 +156,16 @@ void TListBox::TypeAhead(char letter) {
     typed_ += letter;
     // The same letter again steps on from the selected item; more letters
     // search on from it, the selected item included.
-    const bool repeated = typed_.find_first_not_of(typed_[0]) == std::string::npos;
-    const std::string prefix = repeated ? typed_.substr(0, 1) : typed_;
+    const std::string first = typed_.substr(0, NextUtf8Pos(typed_, 0));
+    bool repeated = true;
+    for (size_t at = 0; repeated && at < typed_.size(); at += first.size())
+        repeated = typed_.compare(at, first.size(), first) == 0;
+    const std::string prefix = repeated ? first : typed_;
     const int current = ItemIndex();
     const WPARAM after = static_cast<WPARAM>(repeated || current < 0 ? current : current - 1);
     // LB_FINDSTRING: the first item beginning with the text, ignoring case,
     // after the one given and round to it again.
-    const LRESULT found =
-        SendMessageA(Handle(), LB_FINDSTRING, after, reinterpret_cast<LPARAM>(prefix.c_str()));
+    const LRESULT found = SendTextMessage(Handle(), LB_FINDSTRING, after, prefix);
     if (found == LB_ERR || found == current)
         return;
     SetItemIndex(static_cast<int>(found));
@@ -214,7 +213,8 @@ void TComboBox::AfterCreate() {
     // combo box keeps it: its list would show below the edit field.
     if (style_ != TComboStyle::Simple) {
         TBounds b = Bounds();
-        const int itemHeight = static_cast<int>(SendMessageA(Handle(), CB_GETITEMHEIGHT, 0, 0));
+        const int itemHeight =
+            static_cast<int>(SendWindowMessage(Handle(), CB_GETITEMHEIGHT, 0, 0));
         SetWindowPos(Handle(), nullptr, 0, 0, b.width, b.height + 8 * itemHeight + 2,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -229,12 +229,12 @@ TItems TComboBox::Items() const {
 }
 
 int TComboBox::ItemIndex() const {
-    LRESULT i = SendMessageA(Handle(), CB_GETCURSEL, 0, 0);
+    LRESULT i = SendWindowMessage(Handle(), CB_GETCURSEL, 0, 0);
     return i == CB_ERR ? -1 : static_cast<int>(i);
 }
 
 void TComboBox::SetItemIndex(int index) {
-    SendMessageA(Handle(), CB_SETCURSEL, index, 0);
+    SendWindowMessage(Handle(), CB_SETCURSEL, index, 0);
 }
 
 bool TComboBox::OnCommand(WORD code, WORD) {
@@ -264,11 +264,10 @@ void TRadioGroup::SetItems(const std::vector<std::string>& items) {
     items_ = items;
     itemIndex_ = -1;
     for (size_t i = 0; i < items_.size(); ++i) {
-        HWND b = CreateWindowExA(0, "BUTTON", items_[i].c_str(),
-                                 WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON | (i == 0 ? WS_TABSTOP : 0),
-                                 0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(i + 1),
-                                 GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(b, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
+        HWND b = CreateWindowOf(0, "BUTTON", items_[i],
+                                WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON | (i == 0 ? WS_TABSTOP : 0),
+                                0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(i + 1), nullptr);
+        SendWindowMessage(b, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
         buttons_.push_back(b);
     }
     ArrangeButtons();
@@ -277,8 +276,8 @@ void TRadioGroup::SetItems(const std::vector<std::string>& items) {
 void TRadioGroup::SetItemIndex(int index) {
     itemIndex_ = index >= 0 && index < static_cast<int>(buttons_.size()) ? index : -1;
     for (size_t i = 0; i < buttons_.size(); ++i)
-        SendMessageA(buttons_[i], BM_SETCHECK,
-                     static_cast<int>(i) == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendWindowMessage(buttons_[i], BM_SETCHECK,
+                          static_cast<int>(i) == itemIndex_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 // One column: the buttons share the height below the caption evenly.
@@ -287,14 +286,13 @@ void TRadioGroup::ArrangeButtons() {
         return;
     HDC dc = GetDC(Handle());
     HGDIOBJ old = SelectObject(dc, DefaultFont());
-    TEXTMETRICA tm = {};
-    GetTextMetricsA(dc, &tm);
+    const int textHeight = TextHeightOf(dc);
     SelectObject(dc, old);
     ReleaseDC(Handle(), dc);
     const int count = static_cast<int>(buttons_.size());
-    const int room = Height() - tm.tmHeight - Scaled(5);
+    const int room = Height() - textHeight - Scaled(5);
     const int buttonHeight = room / count;
-    const int topMargin = tm.tmHeight + Scaled(1) + (room % count) / 2;
+    const int topMargin = textHeight + Scaled(1) + (room % count) / 2;
     const int left = Scaled(8);
     for (int i = 0; i < count; ++i)
         MoveWindow(buttons_[i], left, topMargin + i * buttonHeight, Width() - Scaled(10) - left,

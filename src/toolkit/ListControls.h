@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "toolkit/Containers.h"
+#include "toolkit/SystemWindows.h"
 
 class TStringList;
 
@@ -57,7 +58,7 @@ public:
     // Selected position, or -1 when nothing is selected.
     int ItemIndex() const;
     void SetItemIndex(int index);
-    bool Sorted() const { return (GetWindowLongA(Handle(), GWL_STYLE) & LBS_SORT) != 0; }
+    bool Sorted() const { return (WindowStyle(Handle()) & LBS_SORT) != 0; }
     TNotifyEvent onClick;
     TNotifyEvent onDblClick;
 
@@ -68,7 +69,8 @@ protected:
 
 private:
     // Selects the item the letters typed so far lead to (see above).
-    void TypeAhead(char letter);
+    void TypeAhead(const std::string& letter);
+    TTypedChars typedChars_;
     std::string typed_;
     DWORD typedAt_ = 0;
 };

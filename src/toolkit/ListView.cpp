@@ -1,5 +1,7 @@
 #include "toolkit/ListView.h"
 
+#include "toolkit/SystemWindows.h"
+
 TCreateParams TListView::KindParams() const {
     return {WC_LISTVIEWA,
             LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL,
@@ -7,38 +9,51 @@ TCreateParams TListView::KindParams() const {
 }
 
 void TListView::AfterCreate() {
-    SendMessageA(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
-                 LVS_EX_FULLROWSELECT);
+    SendWindowMessage(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
+                      LVS_EX_FULLROWSELECT);
 }
 
 void TListView::SetColumns(const std::vector<std::pair<std::string, int>>& columns) {
     while (columns_ > 0)
-        SendMessageA(Handle(), LVM_DELETECOLUMN, --columns_, 0);
+        SendWindowMessage(Handle(), LVM_DELETECOLUMN, --columns_, 0);
     for (const auto& column : columns) {
-        LVCOLUMNA c = {};
-        c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-        c.pszText = const_cast<char*>(column.first.c_str());
-        c.cx = column.second;
-        c.iSubItem = columns_;
-        SendMessageA(Handle(), LVM_INSERTCOLUMNA, columns_++, reinterpret_cast<LPARAM>(&c));
+        if (WideSystem()) {
+            WideString text = WideFromUtf8(column.first);
+            LVCOLUMNW c = {};
+            c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+            c.pszText = &text[0];
+            c.cx = column.second;
+            c.iSubItem = columns_;
+            SendWindowMessage(Handle(), LVM_INSERTCOLUMNW, columns_++,
+                              reinterpret_cast<LPARAM>(&c));
+        } else {
+            std::string text = AnsiFromUtf8(column.first);
+            LVCOLUMNA c = {};
+            c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+            c.pszText = &text[0];
+            c.cx = column.second;
+            c.iSubItem = columns_;
+            SendWindowMessage(Handle(), LVM_INSERTCOLUMNA, columns_++,
+                              reinterpret_cast<LPARAM>(&c));
+        }
     }
 }
 
 void TListView::SetRowCount(int count) {
     SelectRow(-1);
-    SendMessageA(Handle(), LVM_SETITEMCOUNT, count, 0);
+    SendWindowMessage(Handle(), LVM_SETITEMCOUNT, count, 0);
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 int TListView::RowCount() const {
-    return static_cast<int>(SendMessageA(Handle(), LVM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(SendWindowMessage(Handle(), LVM_GETITEMCOUNT, 0, 0));
 }
 
 std::vector<int> TListView::SelectedRows() const {
     std::vector<int> rows;
     for (int row = -1;;) {
         row = static_cast<int>(
-            SendMessageA(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
+            SendWindowMessage(Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
         if (row < 0)
             break;
         rows.push_back(row);
@@ -50,45 +65,52 @@ void TListView::SelectRow(int row) {
     LVITEMA state = {};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = 0;
-    SendMessageA(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&state));
+    SendWindowMessage(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                      reinterpret_cast<LPARAM>(&state));
     if (row < 0)
         return;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(Handle(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
-    SendMessageA(Handle(), LVM_ENSUREVISIBLE, row, FALSE);
+    SendWindowMessage(Handle(), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+    SendWindowMessage(Handle(), LVM_ENSUREVISIBLE, row, FALSE);
 }
 
 void TListView::SelectAll() {
     LVITEMA state = {};
     state.stateMask = LVIS_SELECTED;
     state.state = LVIS_SELECTED;
-    SendMessageA(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&state));
+    SendWindowMessage(Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                      reinterpret_cast<LPARAM>(&state));
 }
 
 void TListView::SetSortMark(int column, bool ascending) {
-    HWND header = reinterpret_cast<HWND>(SendMessageA(Handle(), LVM_GETHEADER, 0, 0));
+    HWND header = reinterpret_cast<HWND>(SendWindowMessage(Handle(), LVM_GETHEADER, 0, 0));
     for (int i = 0; i < columns_; ++i) {
         HDITEMA item = {};
         item.mask = HDI_FORMAT;
-        SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        SendWindowMessage(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
         item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
         if (i == column)
             item.fmt |= ascending ? HDF_SORTUP : HDF_SORTDOWN;
-        SendMessageA(header, HDM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
+        SendWindowMessage(header, HDM_SETITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
 }
 
 bool TListView::OnNotify(NMHDR& header, LRESULT& result) {
     result = 0;
     switch (header.code) {
+    // A Unicode parent (the NT family) is asked in the wide form.
     case LVN_GETDISPINFOA: {
         LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
-        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
-            cell_ = onGetText ? onGetText(item.iItem, item.iSubItem) : std::string();
-            lstrcpynA(item.pszText, cell_.c_str(), item.cchTextMax);
-        }
+        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+            CopyTextOut(onGetText ? onGetText(item.iItem, item.iSubItem) : std::string(),
+                        item.pszText, item.cchTextMax);
+        return true;
+    }
+    case LVN_GETDISPINFOW: {
+        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
+        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+            CopyTextOut(onGetText ? onGetText(item.iItem, item.iSubItem) : std::string(),
+                        item.pszText, item.cchTextMax);
         return true;
     }
     case LVN_COLUMNCLICK:

@@ -41,6 +41,4 @@ protected:
 
 private:
     int columns_ = 0;
-    // The text handed to the control last (it copies it before asking again).
-    std::string cell_;
 };

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "toolkit/SystemWindows.h"
+
 struct TMenu::TNode {
     TMenuItem* item = nullptr;
     std::vector<TNode> children;
@@ -90,9 +92,9 @@ void TMenu::Build(const std::vector<TMenuRow>& rows) {
         }
         level->push_back(TNode{item, {}});
     }
-    accelerators_.Reset(
-        accel.empty() ? nullptr
-                      : CreateAcceleratorTableA(accel.data(), static_cast<int>(accel.size())));
+    accelerators_.Reset(accel.empty()
+                            ? nullptr
+                            : CreateAcceleratorsOf(accel.data(), static_cast<int>(accel.size())));
     Refresh();
 }
 
@@ -114,7 +116,7 @@ HMENU TMenu::MakeMenu(const std::vector<TNode>& nodes, bool bar) const {
         if (!item.visible_)
             continue;
         if (item.IsSeparator()) {
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuSeparator(menu);
             continue;
         }
         std::string caption = item.caption_;
@@ -122,10 +124,10 @@ HMENU TMenu::MakeMenu(const std::vector<TNode>& nodes, bool bar) const {
             caption += "\t" + item.shortcut_.Text();
         UINT flags = MF_STRING | (item.enabled_ ? MF_ENABLED : MF_GRAYED);
         if (node.children.empty()) {
-            AppendMenuA(menu, flags, item.id_, caption.c_str());
+            AppendMenuText(menu, flags, item.id_, caption);
         } else {
             HMENU sub = MakeMenu(node.children, false);
-            AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), caption.c_str());
+            AppendMenuText(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), caption);
         }
     }
     return menu;

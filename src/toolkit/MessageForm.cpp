@@ -5,6 +5,7 @@
 #include "toolkit/DesignScale.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/MessageLoop.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -101,7 +102,7 @@ TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const s
     message_.SetText(text);
     message_.SetBounds({textLeft, margin, textWidth, textHeight});
     if (iconName)
-        icon_.SetIcon(TIconHandle(CopyIcon(LoadIconA(nullptr, iconName))));
+        icon_.SetIcon(TIconHandle(CopyIcon(SystemIcon(iconName))));
     else
         icon_.SetVisible(false);
 
@@ -138,8 +139,7 @@ TMessageForm::TMessageForm(TDialogKind kind, const std::string& caption, const s
     };
 
     RECT frame = {0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, GetWindowLongA(Handle(), GWL_STYLE), FALSE,
-                       GetWindowLongA(Handle(), GWL_EXSTYLE));
+    AdjustWindowRectEx(&frame, WindowStyle(Handle()), FALSE, WindowExStyle(Handle()));
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     SetBounds({(GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height});

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/SystemFunctions.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ bool TMessageLoop::Owns(const TWindow& form) const {
 void TMessageLoop::Release(TWindow& form) {
     ShowWindow(form.Handle(), SW_HIDE);
     if (Owns(form))
-        PostMessageA(form.Handle(), CM_RELEASE, 0, 0);
+        PostWindowMessage(form.Handle(), CM_RELEASE, 0, 0);
 }
 
 void TMessageLoop::FreeForm(TWindow* form) {
@@ -63,7 +64,7 @@ void TMessageLoop::RunLoop() {
         return;
     running_ = true;
     MSG msg;
-    while (!terminated_ && GetMessageA(&msg, nullptr, 0, 0) > 0)
+    while (!terminated_ && GetNextMessage(msg))
         ProcessMessage(msg);
     running_ = false;
 }
@@ -76,7 +77,7 @@ void TMessageLoop::Terminate() {
 
 void TMessageLoop::ProcessMessages() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekNextMessage(msg, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             terminated_ = true;
             break;
@@ -89,9 +90,8 @@ void TMessageLoop::ProcessPaintMessages() {
     // A window that does not validate what it paints would come back at
     // once; a bounded number of rounds keeps that from holding us here.
     MSG msg;
-    for (int round = 0; round < 256 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT);
-         ++round)
-        DispatchMessageA(&msg);
+    for (int round = 0; round < 256 && PeekNextMessage(msg, PM_REMOVE | PM_QS_PAINT); ++round)
+        DispatchMessageOf(msg);
 }
 
 void TMessageLoop::ProcessMessage(MSG& msg) {
@@ -101,7 +101,7 @@ void TMessageLoop::ProcessMessage(MSG& msg) {
         if (root->PreTranslateMessage(msg))
             return;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageOf(msg);
 }
 
 // The hint of the control under the pointer: the innermost window there
@@ -126,7 +126,7 @@ void TMessageLoop::UpdateHint(const MSG& msg) {
             if (!hint.empty())
                 break;
         }
-        if (!(GetWindowLongA(h, GWL_STYLE) & WS_CHILD))
+        if (!(WindowStyle(h) & WS_CHILD))
             break;
     }
     SetHint(hint);
@@ -140,10 +140,10 @@ TDialogHandler* TMessageLoop::SetDialogHandler(TDialogHandler* handler) {
 
 TBusyCursor::TBusyCursor() {
     if (TMessageLoop::Current().busyCount_++ == 0)
-        SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+        SetCursor(SystemCursor(IDC_WAIT));
 }
 
 TBusyCursor::~TBusyCursor() {
     if (--TMessageLoop::Current().busyCount_ == 0)
-        SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+        SetCursor(SystemCursor(IDC_ARROW));
 }

@@ -1,6 +1,7 @@
 #include "toolkit/SpeedButton.h"
 
 #include "toolkit/Fonts.h"
+#include "toolkit/SystemWindows.h"
 
 TCreateParams TSpeedButton::KindParams() const {
     return {"CorvixSpeedButton", 0};
@@ -25,7 +26,7 @@ void TSpeedButton::Paint() {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     const std::string caption = Text();
-    DrawTextA(dc, caption.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextOf(dc, caption, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
     EndPaint(Handle(), &ps);
 }

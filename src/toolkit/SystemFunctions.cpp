@@ -3,18 +3,16 @@
 #include <cstddef>
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <shlwapi.h>
 
 #include "support/ZQRoutines.h"
+#include "toolkit/SystemWindows.h"
 
 // The sizes ZQRoutines decides on are those of the platform's layouts.
-static_assert(sizeof(OPENFILENAMEA) == 88 &&
-                  offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == 76,
-              "OPENFILENAMEA: 88 bytes, 76 up to lpTemplateName (OPENFILENAME_SIZE_VERSION_400)");
 static_assert(sizeof(TTTOOLINFOA) == 48 && offsetof(TTTOOLINFOA, lParam) + sizeof(LPARAM) == 44 &&
                   offsetof(TTTOOLINFOA, lpszText) + sizeof(LPSTR) == 40,
               "TTTOOLINFOA: 48 bytes, 44 up to lParam, 40 up to lpszText");
+static_assert(sizeof(TTTOOLINFOW) == sizeof(TTTOOLINFOA), "the wide tool info as large");
 
 HWND RootWindow(HWND window) {
     using TGetAncestor = HWND(WINAPI*)(HWND, UINT);
@@ -23,7 +21,7 @@ HWND RootWindow(HWND window) {
         return getAncestor(window, GA_ROOT);
     // GetParent answers the owner of a top-level window: followed only from
     // a child.
-    while (window && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
+    while (window && (WindowStyle(window) & WS_CHILD)) {
         const HWND parent = GetParent(window);
         if (!parent)
             break;
@@ -43,7 +41,7 @@ HWND ComboBoxEdit(HWND combo) {
             return nullptr;
         return info.hwndItem;
     }
-    return FindWindowExA(combo, nullptr, "Edit", nullptr);
+    return FindChildWindow(combo, "Edit");
 }
 
 namespace {
@@ -59,7 +57,7 @@ void CALLBACK LookForLeave(HWND window, UINT, UINT_PTR id, DWORD) {
     if (under == window || IsChild(window, under))
         return;
     KillTimer(window, id);
-    PostMessageA(window, WM_MOUSELEAVE, 0, 0);
+    PostWindowMessage(window, WM_MOUSELEAVE);
 }
 
 } // namespace
@@ -83,18 +81,16 @@ DWORD WaitForEventOrMessages(HANDLE event, DWORD milliseconds, DWORD wake) {
     return MsgWaitForMultipleObjects(1, &event, FALSE, milliseconds, wake);
 }
 
+HANDLE CreateUnsetEvent() {
+    return CreateEventA(nullptr, TRUE, FALSE, nullptr);
+}
+
 void InitCommonControlClasses(DWORD classes) {
     using TInitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     const auto initEx = SystemFunction<TInitEx>("comctl32.dll", "InitCommonControlsEx");
     INITCOMMONCONTROLSEX request = {sizeof request, classes};
     if (!initEx || !initEx(&request))
         InitCommonControls();
-}
-
-DWORD OpenFileNameSize() {
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    return GetVersionExA(&version) ? OpenFileNameSizeOf(version) : 76;
 }
 
 UINT ToolInfoSize() {

@@ -29,16 +29,17 @@ void TrackMouseLeave(HWND window);
 // 95 only input that arrives while it waits, and the time limit ends the wait.
 DWORD WaitForEventOrMessages(HANDLE event, DWORD milliseconds, DWORD wake);
 
+// A new manual-reset event without a name, not set; null on failure.
+HANDLE CreateUnsetEvent();
+
 // Registers the common controls' window classes `classes` (ICC_...):
 // InitCommonControlsEx from version 4.70 on; the first Windows 95 has only
 // InitCommonControls, which registers all of them.
 void InitCommonControlClasses(DWORD classes);
 
-// The sizes of structures that grew with later systems, as the running
-// system accepts them (support/ZQRoutines decides): OPENFILENAMEA for its
-// common dialogs, TTTOOLINFOA for the loaded common controls, whose version
+// The size of TTTOOLINFOA (and TTTOOLINFOW, as large) that the loaded common
+// controls accept (support/ZQRoutines decides), by their version, which
 // DllGetVersion gives (from 4.71 on; older ones count as unknown).
-DWORD OpenFileNameSize();
 UINT ToolInfoSize();
 
 // Attaches to the console of the process that started the program

@@ -8,6 +8,7 @@
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Fonts.h"
 #include "toolkit/Menus.h"
+#include "toolkit/SystemWindows.h"
 
 namespace {
 
@@ -31,16 +32,9 @@ void TWindow::RegisterOwnClass(const char* className) {
     static std::set<std::string> registered;
     if (!registered.insert(className).second)
         return;
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = Trampoline;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = className;
-    wc.hIcon = LoadIconA(wc.hInstance, MAKEINTRESOURCEA(1)); // the program's icon, when present
-    RegisterClassExA(&wc);
+    // The program's icon (resource 1), when present.
+    RegisterWindowClass(className, Trampoline, CS_DBLCLKS, LoadProgramIcon(1),
+                        SystemCursor(IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
 void TWindow::CreateHandle(const TCreateParams& p) {
@@ -52,14 +46,13 @@ void TWindow::CreateHandle(const TCreateParams& p) {
     const int y = p.useDefaultPosition ? CW_USEDEFAULT : p.bounds.top;
     HMENU menuOrId =
         (p.style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(p.id)) : nullptr;
-    HWND hwnd = CreateWindowExA(p.exStyle, p.className, p.caption.c_str(), p.style, x, y,
-                                p.bounds.width, p.bounds.height, p.parent, menuOrId,
-                                GetModuleHandleA(nullptr), own ? this : nullptr);
+    HWND hwnd = CreateWindowOf(p.exStyle, p.className, p.caption, p.style, x, y, p.bounds.width,
+                               p.bounds.height, p.parent, menuOrId, own ? this : nullptr);
     if (!hwnd)
         throw Exception("Fenster " + p.name + " kann nicht erzeugt werden");
     if (!own)
         Subclass(hwnd);
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
+    SendWindowMessage(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
     if (TWindow* parent = (p.style & WS_CHILD) ? FromHandle(p.parent) : nullptr) {
         parentWindow_ = parent;
         parent->children_.push_back(this);
@@ -68,9 +61,9 @@ void TWindow::CreateHandle(const TCreateParams& p) {
 
 void TWindow::Subclass(HWND hwnd) {
     hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrOf(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     defaultProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Trampoline)));
+        SetWindowLongPtrOf(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Trampoline)));
 }
 
 void TWindow::DestroyHandle() {
@@ -88,9 +81,9 @@ void TWindow::Detach() {
     if (!hwnd_)
         return;
     if (IsWindow(hwnd_) && FromHandle(hwnd_) == this) {
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-        if (defaultProc_ && defaultProc_ != DefWindowProcA)
-            SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
+        SetWindowLongPtrOf(hwnd_, GWLP_USERDATA, 0);
+        if (defaultProc_)
+            SetWindowLongPtrOf(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_));
     }
     hwnd_ = nullptr;
 }
@@ -98,23 +91,24 @@ void TWindow::Detach() {
 TWindow* TWindow::FromHandle(HWND hwnd) {
     if (!hwnd)
         return nullptr;
-    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) != &Trampoline)
+    if (reinterpret_cast<WNDPROC>(WindowLongPtr(hwnd, GWLP_WNDPROC)) != &Trampoline)
         return nullptr;
-    return reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return reinterpret_cast<TWindow*>(WindowLongPtr(hwnd, GWLP_USERDATA));
 }
 
 LRESULT CALLBACK TWindow::Trampoline(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<TWindow*>(WindowLongPtr(hwnd, GWLP_USERDATA));
     if (!self && msg == WM_NCCREATE) {
+        // lpCreateParams is at the same place in CREATESTRUCTA and CREATESTRUCTW.
         self = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         if (self) {
             self->hwnd_ = hwnd;
-            self->defaultProc_ = DefWindowProcA;
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+            self->defaultProc_ = nullptr; // the system's default procedure
+            SetWindowLongPtrOf(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         }
     }
     if (!self)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+        return DefaultWindowProc(hwnd, msg, wParam, lParam);
     LRESULT result = 0;
     try {
         result = self->OnMessage(msg, wParam, lParam);
@@ -128,8 +122,8 @@ LRESULT CALLBACK TWindow::Trampoline(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 
 LRESULT TWindow::DefaultMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (defaultProc_)
-        return CallWindowProcA(defaultProc_, hwnd_, msg, wParam, lParam);
-    return DefWindowProcA(hwnd_, msg, wParam, lParam);
+        return CallWindowProcOf(defaultProc_, hwnd_, msg, wParam, lParam);
+    return DefaultWindowProc(hwnd_, msg, wParam, lParam);
 }
 
 LRESULT TWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -260,7 +254,7 @@ TWindow* TWindow::Parent() const {
 TBounds TWindow::Bounds() const {
     RECT r = {0, 0, 0, 0};
     GetWindowRect(hwnd_, &r);
-    if (GetWindowLongA(hwnd_, GWL_STYLE) & WS_CHILD)
+    if (WindowStyle(hwnd_) & WS_CHILD)
         MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
@@ -306,7 +300,7 @@ int TWindow::ClientHeight() const {
 }
 
 bool TWindow::Visible() const {
-    return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+    return (WindowStyle(hwnd_) & WS_VISIBLE) != 0;
 }
 
 void TWindow::SetVisible(bool visible) {
@@ -325,15 +319,11 @@ void TWindow::SetEnabled(bool enabled) {
 }
 
 std::string TWindow::Text() const {
-    const int length = GetWindowTextLengthA(hwnd_);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int got = GetWindowTextA(hwnd_, &text[0], length + 1);
-    text.resize(static_cast<size_t>(std::max(got, 0)));
-    return text;
+    return ReadWindowText(hwnd_);
 }
 
 void TWindow::SetText(const std::string& text) {
-    SetWindowTextA(hwnd_, text.c_str());
+    WriteWindowText(hwnd_, text);
 }
 
 std::string TWindow::HintAt(POINT) const {
@@ -365,6 +355,6 @@ void TWindow::SetFontStyle(bool bold, int pointSize) {
     fontBold_ = bold;
     fontSize_ = pointSize;
     font_ = MakeFont(bold, FontSize());
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+    SendWindowMessage(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
     FontChanged();
 }

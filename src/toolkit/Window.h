@@ -24,6 +24,7 @@
 #include "toolkit/Events.h"
 #include "toolkit/Handles.h"
 #include "toolkit/KeepDisabled.h"
+#include "toolkit/SystemWindows.h"
 #include <commctrl.h>
 
 class TPopupMenu;

@@ -46,8 +46,8 @@ TEST_F(ToolWindowTest, ActionWindowListsTheVerbsWithTheDefaultInBold) {
     PutVerbs("upper", {"open", "Print"});
     PutVerbs("openfound", {"Edit", "Open", "Print"});
     PutVerbs("first", {"edit", "preview"});
-    PutString("umlaut\\shell", "", "\xc4ndern"); // "Ändern" in Windows-1252
-    PutVerbs("umlaut", {"\xe4ndern", "open"});
+    PutString("umlaut\\shell", "", "Ändern");
+    PutVerbs("umlaut", {"ändern", "open"});
     PutString(".txt", "", "ghost"); // used by an extension, no key of its own
     const TRegistrySnapshot before = TakeRegistrySnapshot();
 
@@ -71,7 +71,7 @@ TEST_F(ToolWindowTest, ActionWindowListsTheVerbsWithTheDefaultInBold) {
         {"upper", "upper", true, {"open", "*Print"}, filled},
         {"openfound", "openfound", true, {"Edit", "*Open", "Print"}, filled},
         {"first", "first", true, {"*edit", "preview"}, filled},
-        {"umlaut", "umlaut", true, {"open", "*\xe4ndern"}, filled},
+        {"umlaut", "umlaut", true, {"open", "*ändern"}, filled},
     };
     TActionForm form(Commands(), SettingsPath());
     for (const Case& c : cases) {

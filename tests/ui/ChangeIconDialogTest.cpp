@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "support/Exception.h"
+#include "support/SystemText.h"
 #include "support/ZQWinDialogs.h"
 
 namespace {
 
-// What the picker saw, and what it answers.
+// What the picker saw, and what it answers (UTF-8, as the program's text;
+// the pickers convert as the shell's entries take text).
 struct TPickerScript {
     int calls = 0;
     HWND owner = nullptr;
@@ -22,26 +24,24 @@ struct TPickerScript {
 int WINAPI PickAnsi(HWND owner, LPSTR file, UINT capacity, int* index) {
     ++script.calls;
     script.owner = owner;
-    script.startFile = file;
+    script.startFile = Utf8FromAnsi(file);
     script.capacity = capacity;
     script.startIndex = *index;
     if (script.result == 1) {
-        lstrcpynA(file, script.chosenFile.c_str(), capacity);
+        lstrcpynA(file, AnsiFromUtf8(script.chosenFile).c_str(), capacity);
         *index = script.chosenIndex;
     }
     return script.result;
 }
 
 int WINAPI PickWide(HWND owner, LPWSTR file, UINT capacity, int* index) {
-    char narrow[1024] = "";
-    WideCharToMultiByte(CP_ACP, 0, file, -1, narrow, sizeof narrow, nullptr, nullptr);
     ++script.calls;
     script.owner = owner;
-    script.startFile = narrow;
+    script.startFile = Utf8FromWide(file);
     script.capacity = capacity;
     script.startIndex = *index;
     if (script.result == 1) {
-        MultiByteToWideChar(CP_ACP, 0, script.chosenFile.c_str(), -1, file, capacity);
+        lstrcpynW(file, WideFromUtf8(script.chosenFile).c_str(), capacity);
         *index = script.chosenIndex;
     }
     return script.result;
@@ -105,6 +105,15 @@ TEST_F(ChangeIconDialog, HandsOverAndTakesBackTheChoiceOnBothEntries) {
             EXPECT_EQ(dialog.IconIndex, c.indexAfterIfConfirmed);
         }
     }
+    // The wide entry takes and gives names beyond the code page whole.
+    SetPickIconEntries({nullptr, PickWide});
+    script = {};
+    script.chosenFile = "C:\\Zoë 文書\\Ωmega.ico";
+    TZQShChangeIconDialog dialog;
+    dialog.FileName = "C:\\Zoë 文書\\a.ico";
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_EQ(script.startFile, "C:\\Zoë 文書\\a.ico");
+    EXPECT_EQ(dialog.FileName, "C:\\Zoë 文書\\Ωmega.ico");
 }
 
 TEST_F(ChangeIconDialog, RefusesWhatItCannotDoBeforeAnyDialogOpens) {

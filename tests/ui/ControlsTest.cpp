@@ -112,6 +112,10 @@ TEST(TreeView, TopLevelNodesWithTheirOwnFontStylesAndSelection) {
     EXPECT_EQ(tree.Selected(), -1);
     EXPECT_EQ(tree.Add("new"), 0);
     EXPECT_EQ(tree.NodeStyle(0), 0u);
+    // A text beyond the code page comes back whole on the NT family.
+    EXPECT_EQ(tree.Add("Zoë 文書"), 1);
+    EXPECT_EQ(tree.NodeText(1), WideSystem() ? "Zoë 文書" : Utf8FromAnsi(AnsiFromUtf8("Zoë 文書")));
+    tree.Clear();
     EXPECT_THROW(tree.NodeStyle(1), Exception);
     EXPECT_THROW(tree.SetNodeStyle(-1, fsBold), Exception);
 }

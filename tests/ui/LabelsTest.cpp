@@ -275,7 +275,7 @@ TEST_F(LinkLabelTest, LinksOpenInTheRegisteredProgramOrThroughTheShell) {
     }
     EXPECT_EQ(link.OpenItem.Caption(), "Link öffnen");
     EXPECT_EQ(link.CopyItem.Caption(), "Linkaddresse kopieren");
-    EXPECT_EQ(std::string(link.OpenItem.Caption()).find('\xF6'), 5u); // Windows-1252 ö
+    EXPECT_EQ(std::string(link.OpenItem.Caption()).find("\xC3\xB6"), 5u); // UTF-8 ö
 }
 
 TEST(Labels, CopyingPutsTheLinkOnTheClipboard) {

@@ -232,16 +232,11 @@ TEST_F(MainWindowTest, TheExtensionPanelShowsClassContentTypeAndNewMenu) {
     PutKey(".doc\\Word.Document.8\\ShellNew");
     PutString(".zzz", "Content Type", "text/zzz");
     PutString(".htm", "", "htmlfile");
-    PutString(".uml", "",
-              "\xE4"
-              "file"); // "äfile"
+    PutString(".uml", "", "äfile");
     QuietGate();
     TMainForm& f = Open();
     EXPECT_EQ(f.ExtView.cbClasses.Items().ToVector(),
-              (std::vector<std::string>{"",
-                                        "\xE4"
-                                        "file",
-                                        "htmlfile", "txtfile", "Word.Document.8"}));
+              (std::vector<std::string>{"", "äfile", "htmlfile", "txtfile", "Word.Document.8"}));
     const std::string has = "This extension has an item in the 'New'-menu.";
     const std::string hasNot = "No item in the 'New'-menu for this extension.";
     struct Case {
@@ -264,12 +259,7 @@ TEST_F(MainWindowTest, TheExtensionPanelShowsClassContentTypeAndNewMenu) {
         // Typed: only a to z count as the same letters in another case.
         {".txt", "TXTFILE", "TXTFILE", false, true, true, "text/plain", has,
          "Delete item from 'New'-menu", ""},
-        {".uml",
-         "\xC4"
-         "FILE",
-         "\xC4"
-         "FILE",
-         true, false, true, "", hasNot, "Add item to 'New'-menu", ""},
+        {".uml", "ÄFILE", "ÄFILE", true, false, true, "", hasNot, "Add item to 'New'-menu", ""},
         {".txt", "", "", false, false, false, "text/plain", has, "Delete item from 'New'-menu", ""},
         {".txt", "x", "x", true, false, true, "text/plain", has, "Delete item from 'New'-menu", ""},
     };

@@ -135,4 +135,15 @@ TEST_F(MainWindowTest, SearchKeysAndTypingIntoTheListFindItems) {
     EXPECT_TRUE(form.edSearch.Focused());
     PressKey(form.edSearch.Handle(), VK_ESCAPE);
     EXPECT_TRUE(form.ListBox.Focused());
+
+    // Typed characters beyond the code page reach the field whole through
+    // the message loop on the NT family, and the search takes them.
+    if (WideSystem()) {
+        PressKey(form.ListBox.Handle(), 'F', true);
+        for (const WCHAR unit : WideFromUtf8("Ωmega"))
+            PostMessageW(form.edSearch.Handle(), WM_CHAR, unit, 1);
+        Application.ProcessMessages();
+        EXPECT_EQ(form.edSearch.Text(), "Ωmega");
+        EXPECT_EQ(form.ListBox.Items().Count(), 0);
+    }
 }

@@ -66,7 +66,7 @@ void MovePointerOver(const TWindow& w, POINT at) {
 
 } // namespace
 
-TEST(MessageBoxes, GermanFrameTextsAndButtonsOnEverySystem) {
+TEST(MessageBoxes, GermanFrameTextsAndButtonsOnWindowsVersion) {
     struct Case {
         TDialogKind kind;
         const char* caption;
@@ -78,9 +78,20 @@ TEST(MessageBoxes, GermanFrameTextsAndButtonsOnEverySystem) {
         EXPECT_EQ(DialogCaption(c.kind), c.caption);
         TMessageForm box(c.kind, DialogCaption(c.kind), "text", mbOK);
         EXPECT_EQ(box.Text(), c.caption);
+        // The frame holds the system's own characters: UTF-16 on the NT
+        // family, the ANSI code page elsewhere.
+        if (WideSystem()) {
+            WCHAR shown[64] = {};
+            GetWindowTextW(box.Handle(), shown, 64);
+            EXPECT_EQ(WideString(shown), WideFromUtf8(c.caption));
+        } else {
+            char shown[64] = "";
+            GetWindowTextA(box.Handle(), shown, sizeof shown);
+            EXPECT_EQ(std::string(shown), AnsiFromUtf8(c.caption));
+        }
     }
-    // The umlaut is the Windows-1252 byte, as the ANSI interface shows it.
-    EXPECT_EQ(DialogCaption(TDialogKind::Confirmation), "Best\xE4tigen");
+    // Inside the program the umlaut is UTF-8.
+    EXPECT_EQ(DialogCaption(TDialogKind::Confirmation), "Best\xC3\xA4tigen");
     EXPECT_EQ(DialogCaption(TDialogKind::Plain), "Corvix - Adaptation of Extensions");
 
     TMessageForm question(TDialogKind::Confirmation, "Bestätigen", "Sure?", mbYes | mbNo);
@@ -103,10 +114,8 @@ TEST(MessageBoxes, RealBoxAnswersEnterEscapeAndClose) {
     // a window manager under Xvfb the box need not become the active window.)
     struct Press {
         static BOOL CALLBACK IsBox(HWND window, LPARAM found) {
-            char caption[64] = "";
-            GetWindowTextA(window, caption, sizeof caption);
-            const std::string text = caption;
-            if (IsWindowVisible(window) && (text == "Best\xE4tigen" || text == "Warnung")) {
+            const std::string text = ReadWindowText(window);
+            if (IsWindowVisible(window) && (text == "Bestätigen" || text == "Warnung")) {
                 *reinterpret_cast<HWND*>(found) = window;
                 return FALSE;
             }
@@ -315,6 +324,58 @@ TEST(Controls, EventsAndListsBehaveAsTheProgramExpects) {
     EXPECT_EQ(seen, "htmlfile");
     form.combo.SetItemIndex(-1);
     EXPECT_EQ(form.combo.Text(), "");
+}
+
+// Text beyond the ANSI code page. On the NT family the windows are Unicode
+// windows and give back exactly the text they were given, through their own
+// messages; on the 95 family they hold what the code page has of it (the
+// umlauts of Windows-1252) and "?" for the rest.
+TEST(Controls, TextsComeBackAsTheSystemHoldsThemOnWindowsVersion) {
+    TTestForm form;
+    const bool wide = WideSystem();
+    EXPECT_EQ(IsWindowUnicode(form.list.Handle()) != FALSE, wide);
+    EXPECT_EQ(IsWindowUnicode(form.Handle()) != FALSE, wide);
+    for (const std::string text : {"Zoë 文書", "Ωmega", "Bestätigen"}) {
+        const std::string held = wide ? text : Utf8FromAnsi(AnsiFromUtf8(text));
+        form.SetCaption(text);
+        EXPECT_EQ(form.Caption(), held);
+        form.label.SetText(text);
+        EXPECT_EQ(form.label.Text(), held);
+        form.list.Items().Clear();
+        form.list.Items().Add("a");
+        EXPECT_EQ(form.list.Items().Add(text), 1);
+        EXPECT_EQ(form.list.Items()[1], held);
+        EXPECT_EQ(form.list.Items().IndexOf(text), 1);
+        form.combo.Items().Clear();
+        form.combo.Items().Add(text);
+        EXPECT_EQ(form.combo.Items()[0], held);
+        TypeText(form.combo, text);
+        EXPECT_EQ(form.combo.Text(), held);
+        form.scanItem.SetCaption(text); // the menu is built anew with it
+        EXPECT_EQ(form.scanItem.Caption(), text);
+    }
+    // Characters typed into the list arrive whole, also in two halves (a
+    // pair of UTF-16 units, a double-byte character), and find their item.
+    form.list.Items().Clear();
+    for (const char* item : {"a", "Ωmega", "Zoë 文書", "𝄞 clef"})
+        form.list.Items().Add(item);
+    const auto type = [&](const std::string& text) {
+        if (wide) {
+            for (const WCHAR unit : WideFromUtf8(text))
+                PostMessageW(form.list.Handle(), WM_CHAR, unit, 1);
+        } else {
+            for (const char byte : AnsiFromUtf8(text))
+                PostMessageA(form.list.Handle(), WM_CHAR, static_cast<BYTE>(byte), 1);
+        }
+        Application.ProcessMessages();
+        Sleep(1100); // the next letters start a new search
+        return form.list.ItemIndex() < 0 ? std::string() : form.list.Items()[form.list.ItemIndex()];
+    };
+    EXPECT_EQ(type("z"), wide ? "Zoë 文書" : Utf8FromAnsi(AnsiFromUtf8("Zoë 文書")));
+    if (wide) {
+        EXPECT_EQ(type("Ω"), "Ωmega");
+        EXPECT_EQ(type("𝄞"), "𝄞 clef");
+    }
 }
 
 // Filling a list at once: a sorted list box ends sorted whatever order the

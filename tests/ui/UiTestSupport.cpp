@@ -172,8 +172,8 @@ void TypeText(TWindow& field, const std::string& text) {
     info.cbSize = sizeof info;
     if (dynamic_cast<TComboBox*>(&field) && GetComboBoxInfo(edit, &info) && info.hwndItem)
         edit = info.hwndItem;
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+    SendWindowMessage(edit, EM_SETSEL, 0, -1);
+    SendTextMessage(edit, EM_REPLACESEL, TRUE, text);
 }
 
 void ChooseEntry(TComboBox& combo, int index) {
