@@ -5,33 +5,16 @@
 
 #include <vector>
 
+#include "support/SystemFiles.h"
 #include "support/SystemFunction.h"
 #include "support/SystemText.h"
 
 std::string ProgramFilePath() {
-    // The buffer grows until the path fits: a cut path fills it exactly.
-    if (WideSystem()) {
-        for (DWORD size = MAX_PATH;; size *= 2) {
-            std::vector<WCHAR> path(size);
-            const DWORD length =
-                SYSTEM_FUNCTION("kernel32.dll", GetModuleFileNameW)(nullptr, path.data(), size);
-            if (length == 0)
-                return std::string();
-            if (length < size || size >= 0x8000)
-                return length < size ? Utf8FromWide(path.data(), static_cast<int>(length))
-                                     : std::string();
-        }
-    }
-    char path[MAX_PATH] = "";
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return Utf8FromAnsi(std::string(path, length < sizeof path ? length : 0));
+    return ModuleFilePath();
 }
 
 bool FileExists(const std::string& path) {
-    const DWORD attributes =
-        WideSystem()
-            ? SYSTEM_FUNCTION("kernel32.dll", GetFileAttributesW)(WideFromUtf8(path).c_str())
-            : GetFileAttributesA(AnsiFromUtf8(path).c_str());
+    const DWORD attributes = SystemFileAttributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -61,20 +44,7 @@ std::string SystemErrorText(DWORD code) {
 }
 
 std::string ExpandEnvironmentVariables(const std::string& text) {
-    if (WideSystem()) {
-        const WideString wide = WideFromUtf8(text);
-        const auto expand = SYSTEM_FUNCTION("kernel32.dll", ExpandEnvironmentStringsW);
-        const DWORD size = expand(wide.c_str(), nullptr, 0);
-        if (size == 0)
-            return text;
-        std::vector<WCHAR> expanded(size + 1);
-        const DWORD length = expand(wide.c_str(), expanded.data(), size + 1);
-        return length > 0 && length <= size + 1 ? Utf8FromWide(expanded.data()) : text;
-    }
-    const std::string ansi = AnsiFromUtf8(text);
-    char expanded[4096] = "";
-    const DWORD length = ExpandEnvironmentStringsA(ansi.c_str(), expanded, sizeof expanded);
-    return length > 0 && length <= sizeof expanded ? Utf8FromAnsi(expanded) : text;
+    return ExpandEnvironmentText(text);
 }
 
 INT_PTR ShellExecuteOf(HWND owner, const char* verb, const std::string& file,
@@ -135,11 +105,7 @@ std::string AssociatedCommand(const char* extension, const char* verb) {
 }
 
 HICON ExtractIconOf(const std::string& file, int index) {
-    const HINSTANCE program = GetModuleHandleA(nullptr);
-    HICON icon = WideSystem()
-                     ? SYSTEM_FUNCTION("shell32.dll", ExtractIconW)(
-                           program, WideFromUtf8(file).c_str(), static_cast<UINT>(index))
-                     : ExtractIconA(program, AnsiFromUtf8(file).c_str(), static_cast<UINT>(index));
+    HICON icon = ExtractFileIcon(file, static_cast<UINT>(index));
     return reinterpret_cast<UINT_PTR>(icon) <= 1 ? nullptr : icon;
 }
 
