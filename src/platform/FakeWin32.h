@@ -202,6 +202,7 @@ BOOL GetVersionExA(LPOSVERSIONINFOA lpVersionInformation);
 int GetSystemMetrics(int nIndex);
 
 #define CP_ACP 0
+#define WC_NO_BEST_FIT_CHARS 0x00000400
 #define MAX_LEADBYTES 12
 #define MAX_DEFAULTCHAR 2
 struct CPINFO {

@@ -29,10 +29,18 @@ std::string AnsiFromUtf8(const std::string& text) {
     if (ascii) return text;
     const WideString wide = WideFromUtf8(text);
     const int count = static_cast<int>(wide.size());
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), count, nullptr, 0, nullptr, nullptr);
+    // A character the code page lacks becomes "?", never a look-alike ("Ω"
+    // as "O" would name another key). Windows before 2000 know no such flag
+    // and refuse it; their conversion has no look-alikes to give.
+    DWORD flags = WC_NO_BEST_FIT_CHARS;
+    int size = WideCharToMultiByte(CP_ACP, flags, wide.data(), count, nullptr, 0, nullptr, nullptr);
+    if (size <= 0 && GetLastError() == ERROR_INVALID_FLAGS) {
+        flags = 0;
+        size = WideCharToMultiByte(CP_ACP, flags, wide.data(), count, nullptr, 0, nullptr, nullptr);
+    }
     if (size <= 0) return std::string();
     std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), count, &out[0], size, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, flags, wide.data(), count, &out[0], size, nullptr, nullptr);
     return out;
 }
 

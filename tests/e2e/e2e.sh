@@ -72,8 +72,9 @@
 #   beyond_code_page Windows XP on a Western system (code page 1252): a class
 #                    whose description, icon and commands hold "Zoë 文書", a
 #                    verb "打开", an Open With entry "Ωmega.文書", and the
-#                    classes "Ωmega" and "Omega" side by side. --list names
-#                    each as it is, --show reaches each by its own name,
+#                    classes "Ωmega" and "Omega" side by side. --list keeps
+#                    them apart (the redirected output in the code page,
+#                    "Ω" as "?", never "O"), --show reaches each by its name,
 #                    --export-backup succeeds, and --delete-class with --yes
 #                    deletes the class and its extension; --undo brings both
 #                    back as `reg export` showed them.
@@ -185,7 +186,8 @@ beyond_code_page)
         '[HKEY_CLASSES_ROOT\e2ezoefile\shell\open\command]' '@="notepad.exe \"C:\\文書\\%1\""' '' \
         '[HKEY_CLASSES_ROOT\e2ezoefile\shell\打开\command]' '@="notepad.exe %1"' '' \
         '[HKEY_CLASSES_ROOT\Ωmega]' '@="Greek omega"' '' \
-        '[HKEY_CLASSES_ROOT\Omega]' '@="Latin O"' '' |
+        '[HKEY_CLASSES_ROOT\Omega]' '@="Latin O"' '' \
+        '[HKEY_CLASSES_ROOT\.e2eom1]' '@="Ωmega"' '' '[HKEY_CLASSES_ROOT\.e2eom2]' '@="Omega"' '' |
         iconv -f UTF-8 -t UTF-16 >"$reg"
     "$wine_run" regedit /S "$(winpath "$reg")" >/dev/null 2>&1 || fail "importing $reg"
     cli() {
@@ -196,11 +198,12 @@ beyond_code_page)
     }
     # Redirected output is in the ANSI code page: the names are read back
     # from it as Windows-1252, where "Ω" and "文書" can only be "?".
-    cli list --list classes
-    [ $code = 0 ] || fail "--list classes gave $code"
-    listed=$(tr -d '\r' <"$work/list.out" | cut -f1 | iconv -f CP1252 -t UTF-8)
-    grep -qx 'Omega' <<<"$listed" && grep -qx '?mega' <<<"$listed" ||
-        fail "--list does not list both omegas: $(grep -i mega <<<"$listed")"
+    cli list --list extensions
+    [ $code = 0 ] || fail "--list extensions gave $code"
+    listed=$(tr -d '\r' <"$work/list.out" | iconv -f CP1252 -t UTF-8)
+    grep -qx "$(printf '.e2eom1\t?mega')" <<<"$listed" &&
+        grep -qx "$(printf '.e2eom2\tOmega')" <<<"$listed" ||
+        fail "--list does not list both omegas apart: $(grep -a e2eom <<<"$listed")"
     cli greek --show 'Ωmega'
     [ $code = 0 ] && grep -q 'Greek omega' "$work/greek.out" || fail "--show Ωmega gave $code"
     cli latin --show Omega
@@ -229,7 +232,7 @@ beyond_code_page)
         cmp -s "$work/before-$n.reg" "$work/after-$n.reg" ||
             fail "key $n differs after the undo: $(iconv -f UTF-16 -t UTF-8 "$work/after-$n.reg")"
     done
-    for key in .e2ezoe e2ezoefile 'Ωmega' Omega; do
+    for key in .e2ezoe e2ezoefile 'Ωmega' Omega .e2eom1 .e2eom2; do
         "$wine_run" reg delete "HKCR\\$key" /f >/dev/null 2>&1 || true
     done
     echo "beyond the code page: both omegas listed and shown, backup written, class deleted and undone exactly"
@@ -427,7 +430,7 @@ far_east)
     probe type type "$pid" e2efareast || fail "typing the class"
     probe assoc press "$pid" Associate --answer '&Ja' --answer '&Nein' || fail "Associate"
     "$wine_run" reg query 'HKCR\.ソ' /ve 2>/dev/null | grep -q e2efareast || fail ".ソ was not associated"
-    grep -q '^image HKEY_CLASSES_ROOT ".\\xE3\\x82\\xBD"' "$folder/undo.log" ||
+    grep -q '^image HKEY_CLASSES_ROOT ".\\xe3\\x82\\xbd"' "$folder/undo.log" ||
         fail "the journal does not name .ソ whole: $(cat "$folder/undo.log")"
     "$wine_run" "$drive" "$pid" "wait=$caption" "command=0xA008" "wait=Best*" "click=&Ja" \
         "wait=$caption" >/dev/null 2>>"$work/drive.out" || fail "undoing"
@@ -602,14 +605,16 @@ undo_after_crash)
     play "wait=$caption" "command=0xA004" "wait=Best*" "click=&Nein" "wait=Export backup" \
         "type=0:$backup" "click=Save" "wait=$caption"
     [ -f "$work/backup.reg" ] || fail "no backup written"
-    head -n 1 "$work/backup.reg" | tr -d '\r' | grep -qx REGEDIT4 || fail "the backup is no REGEDIT4 file"
+    # On Windows 2000 the backup is a registry file of version 5, in UTF-16.
+    iconv -f UTF-16 -t UTF-8 "$work/backup.reg" | head -n 1 | tr -d '\r' |
+        grep -qx 'Windows Registry Editor Version 5.00' || fail "the backup is no registry file of version 5"
     probe closed close "$pid" --timeout 60 || fail "closing"
     "$wine_run" reg delete 'HKCR\.e2eundo' /f >/dev/null 2>&1 || fail "deleting .e2eundo"
     "$wine_run" regedit /S "$backup" >/dev/null 2>&1 || fail "importing the backup"
     snapshot imported .e2eundo
     same unchanged imported "the backup imported differs from the key before its change"
     echo "undo after a crash: $crash_seconds s for delete, kill, restart and undo;" \
-        "backup of $(grep -c '^\[' "$work/backup.reg") keys imported back"
+        "backup of $(iconv -f UTF-16 -t UTF-8 "$work/backup.reg" | grep -c '^\[') keys imported back"
     ;;
 search)
     set_windows win2k

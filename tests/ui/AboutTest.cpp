@@ -51,7 +51,7 @@ TEST_F(AboutTest, VersionRecordOfTheProgramHasTheTwelveStrings) {
     EXPECT_EQ(list.Items(),
               (std::vector<std::string>{
                   "Corvix", "Corvix - Adaptation of Extensions", CORVIX_FILE_VERSION, "corvix",
-                  "Copyright \xA9 2026 Corvix", "", "corvix.exe", "Corvix", CORVIX_PRODUCT_VERSION,
+                  "Copyright © 2026 Corvix", "", "corvix.exe", "Corvix", CORVIX_PRODUCT_VERSION,
                   "Inspects and repairs the file name extension associations of Windows.",
                   "http://www.corvix.de", "support@corvix.de"}));
 
@@ -69,7 +69,7 @@ TEST_F(AboutTest, ComponentTakesItsTextsFromTheRecord) {
     EXPECT_TRUE(about.VersionAvailable());
     EXPECT_EQ(about.ProductName(), "Corvix");
     EXPECT_EQ(about.Version(), CORVIX_FILE_VERSION);
-    EXPECT_EQ(about.Copyright(), "Copyright \xA9 2026 Corvix");
+    EXPECT_EQ(about.Copyright(), "Copyright © 2026 Corvix");
     EXPECT_EQ(about.Homepage, "http://www.corvix.de");
     EXPECT_EQ(about.Email, "support@corvix.de");
     EXPECT_EQ(about.DialogStyle, dsModern);

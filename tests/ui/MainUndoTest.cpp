@@ -6,6 +6,7 @@
 #include "association/UndoJournal.h"
 #include "commands/Settings.h"
 #include "support/RegistryDump.h"
+#include "support/Utf8Text.h"
 #include "support/WholeFile.h"
 
 #include <cstdio>
@@ -168,7 +169,7 @@ TEST_F(MainUndoTest, ADamagedJournalIsReportedOnceAtStart) {
     EXPECT_TRUE(dialogs_.Asked().empty());
 }
 
-TEST_F(MainUndoTest, ABackupHoldsTheChangedKeysOrAllAsRegedit4) {
+TEST_F(MainUndoTest, ABackupHoldsTheChangedKeysOrAllAsARegistryFile) {
     TMainForm& f = OpenForChanges();
     const std::string file = folder_.File("backup.reg");
     f.PickBackupFile = [&](std::string& path) {
@@ -183,17 +184,27 @@ TEST_F(MainUndoTest, ABackupHoldsTheChangedKeysOrAllAsRegedit4) {
 
     dialogs_.Expect(TDialogKind::Confirmation, mrNo); // the changed keys as they were
     f.ExportBackupItem.Click();
+    // On NT a registry file of version 5, in UTF-16 with its byte order mark.
     std::string text;
-    ASSERT_TRUE(ReadWholeFile(file, text));
-    EXPECT_EQ(text, "REGEDIT4\r\n\r\n[HKEY_CLASSES_ROOT\\.txt]\r\n@=\"txtfile\"\r\n"
+    const auto readBack = [&] {
+        std::string bytes;
+        if (!ReadWholeFile(file, bytes) || bytes.compare(0, 2, "\xFF\xFE") != 0)
+            return false;
+        text = Utf8FromWide(reinterpret_cast<const WCHAR*>(bytes.data() + 2),
+                            static_cast<int>(bytes.size() - 2) / 2);
+        return true;
+    };
+    ASSERT_TRUE(readBack());
+    EXPECT_EQ(text, "Windows Registry Editor Version 5.00\r\n\r\n"
+                    "[HKEY_CLASSES_ROOT\\.txt]\r\n@=\"txtfile\"\r\n"
                     "\"Content Type\"=\"text/plain\"\r\n\r\n[HKEY_CLASSES_ROOT\\.txt\\ShellNew]\r\n"
                     "\"NullFile\"=\"\"\r\n\r\n[HKEY_CLASSES_ROOT\\.one]\r\n@=\"oneclass\"\r\n\r\n");
 
     dialogs_.Expect(TDialogKind::Confirmation, mrYes); // all of HKEY_CLASSES_ROOT
     f.ExportBackupItem.Click();
-    ASSERT_TRUE(ReadWholeFile(file, text));
+    ASSERT_TRUE(readBack());
     EXPECT_NE(text.find("[HKEY_CLASSES_ROOT\\oneclass]\r\n@=\"One Document\"\r\n"
-                        "\"Multi\"=hex(7):61,00,62,00,00\r\n"),
+                        "\"Multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"),
               std::string::npos)
         << text;
     EXPECT_NE(text.find("\"EditFlags\"=hex:00,00,01,00\r\n"), std::string::npos);
