@@ -69,7 +69,7 @@
 #                    extensions, then the classes, to the names holding the
 #                    text (ignoring case, with a wildcard), and an empty field
 #                    shows all again.
-#   beyond_code_page Windows XP on a Western system (code page 1252): a class
+#   beyond_code_page Windows 2000 on a Western system (code page 1252): a class
 #                    whose description, icon and commands hold "Zoë 文書", a
 #                    verb "打开", an Open With entry "Ωmega.文書", and the
 #                    classes "Ωmega" and "Omega" side by side. --list keeps
@@ -175,7 +175,7 @@ main_window)
         "$(field first ready_ms) ms; status $(field first status)"
     ;;
 beyond_code_page)
-    set_windows winxp
+    set_windows win2k
     printf '[config]\r\nSaveMode=0\r\n' >"$work/settings.ini"
     reg="$work/beyond.reg"
     printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
@@ -210,8 +210,8 @@ beyond_code_page)
     [ $code = 0 ] && grep -q 'Latin O' "$work/latin.out" || fail "--show Omega gave $code"
     cli backup --export-backup "$(winpath "$work/backup.reg")"
     [ $code = 0 ] || fail "--export-backup gave $code: $(cat "$work/backup.err")"
-    iconv -f UTF-16 -t UTF-8 "$work/backup.reg" | grep -q 'Ωmega' ||
-        fail "the backup lacks Ωmega"
+    iconv -f UTF-16 -t UTF-8 "$work/backup.reg" >"$work/backup.txt"
+    grep -q '^\[HKEY_CLASSES_ROOT\\Ωmega\]' "$work/backup.txt" || fail "the backup lacks Ωmega"
     export_keys() {
         local key n=0
         for key in .e2ezoe e2ezoefile; do
@@ -606,15 +606,16 @@ undo_after_crash)
         "type=0:$backup" "click=Save" "wait=$caption"
     [ -f "$work/backup.reg" ] || fail "no backup written"
     # On Windows 2000 the backup is a registry file of version 5, in UTF-16.
-    iconv -f UTF-16 -t UTF-8 "$work/backup.reg" | head -n 1 | tr -d '\r' |
-        grep -qx 'Windows Registry Editor Version 5.00' || fail "the backup is no registry file of version 5"
+    iconv -f UTF-16 -t UTF-8 "$work/backup.reg" | tr -d '\r' >"$work/backup.txt"
+    [ "$(head -n 1 "$work/backup.txt")" = 'Windows Registry Editor Version 5.00' ] ||
+        fail "the backup is no registry file of version 5"
     probe closed close "$pid" --timeout 60 || fail "closing"
     "$wine_run" reg delete 'HKCR\.e2eundo' /f >/dev/null 2>&1 || fail "deleting .e2eundo"
     "$wine_run" regedit /S "$backup" >/dev/null 2>&1 || fail "importing the backup"
     snapshot imported .e2eundo
     same unchanged imported "the backup imported differs from the key before its change"
     echo "undo after a crash: $crash_seconds s for delete, kill, restart and undo;" \
-        "backup of $(iconv -f UTF-16 -t UTF-8 "$work/backup.reg" | grep -c '^\[') keys imported back"
+        "backup of $(grep -c '^\[' "$work/backup.txt") keys imported back"
     ;;
 search)
     set_windows win2k
