@@ -96,6 +96,9 @@ struct KeyPlace {
     std::string value;     // the key's value
 };
 
+// The lines are ANSI text as the file holds it; `section` and `key` are
+// UTF-8, and the names of the file are compared in UTF-8 too (as ANSI bytes
+// two different umlauts would be the same malformed UTF-8).
 KeyPlace FindKey(const std::vector<std::string>& lines, const std::string& section,
                  const std::string& key) {
     KeyPlace place;
@@ -103,7 +106,7 @@ KeyPlace FindKey(const std::vector<std::string>& lines, const std::string& secti
     for (size_t i = 0; i < lines.size(); ++i) {
         std::string name, value;
         if (IsSectionHeader(lines[i], name)) {
-            inSection = SameText(name, section);
+            inSection = SameText(Utf8FromAnsi(name), section);
             firstSection = inSection && place.sectionEnd < 0;
             if (firstSection)
                 place.sectionEnd = static_cast<long>(i) + 1;
@@ -113,7 +116,7 @@ KeyPlace FindKey(const std::vector<std::string>& lines, const std::string& secti
             continue;
         if (firstSection && !Trim(lines[i]).empty())
             place.sectionEnd = static_cast<long>(i) + 1;
-        if (IsKeyLine(lines[i], name, value) && SameText(name, key)) {
+        if (IsKeyLine(lines[i], name, value) && SameText(Utf8FromAnsi(name), key)) {
             place.keyLine = static_cast<long>(i);
             place.storedKey = name;
             place.value = value;
@@ -158,8 +161,7 @@ std::string TZQIniFile::ReadString(const std::string& section, const std::string
     // The file is in the ANSI code page, as other programs write it; only
     // what is read and written crosses to UTF-8, the other lines stay as
     // they are byte for byte.
-    KeyPlace place = FindKey(SplitLines(contents), AnsiFromUtf8(Trim(OneLine(section))),
-                             AnsiFromUtf8(Trim(OneLine(key))));
+    KeyPlace place = FindKey(SplitLines(contents), Trim(OneLine(section)), Trim(OneLine(key)));
     if (place.keyLine < 0)
         return defaultValue;
     return Utf8FromAnsi(place.value.substr(0, kMaxValueLength));
@@ -175,10 +177,10 @@ void TZQIniFile::WriteString(const std::string& section, const std::string& key,
         throw Exception(failure);
 
     std::vector<std::string> lines = SplitLines(contents);
-    const std::string sectionName = AnsiFromUtf8(Trim(OneLine(section)));
-    const std::string keyName = AnsiFromUtf8(Trim(OneLine(key)));
+    const std::string sectionName = Trim(OneLine(section));
+    const std::string keyName = Trim(OneLine(key));
     const std::string ansiValue = AnsiFromUtf8(OneLine(value));
-    const std::string line = keyName + "=" + ansiValue;
+    const std::string line = AnsiFromUtf8(keyName) + "=" + ansiValue;
     KeyPlace place = FindKey(lines, sectionName, keyName);
     if (place.keyLine >= 0) {
         lines[place.keyLine] = place.storedKey + "=" + ansiValue;
@@ -187,7 +189,7 @@ void TZQIniFile::WriteString(const std::string& section, const std::string& key,
     } else {
         if (!lines.empty() && !Trim(lines.back()).empty())
             lines.push_back("");
-        lines.push_back("[" + sectionName + "]");
+        lines.push_back("[" + AnsiFromUtf8(sectionName) + "]");
         lines.push_back(line);
     }
     if (!ReplaceWholeFile(fileName_, JoinLines(lines)))

@@ -4,6 +4,7 @@
 // read back as the numbers written.
 #include "FuzzCheck.h"
 #include "support/TextCompare.h"
+#include "support/SystemText.h"
 #include "support/ZQIniFiles.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -28,9 +29,15 @@ std::string OneLine(const std::string& text) {
 // A section or key name the file can hold: one line, not blank, and not
 // taken for something else when the line is read back (a key that begins a
 // section header or a comment, or holds "=", a section name with "]").
+// Whether text comes back as written from the file, which is in the ANSI
+// code page: UTF-8 of characters that code page has.
+bool InCodePage(const std::string& text) {
+    return Utf8FromAnsi(AnsiFromUtf8(text)) == text;
+}
+
 bool Holdable(const std::string& name, bool section) {
     const std::string text = Trim(OneLine(name));
-    if (text.empty())
+    if (text.empty() || !InCodePage(text))
         return false;
     if (section)
         return text.find(']') == std::string::npos;
@@ -65,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         w.key = input.ConsumeRandomLengthString(20);
         w.value = input.ConsumeBool() ? input.ConsumeRandomLengthString(1200)
                                       : std::to_string(input.ConsumeIntegral<int>());
-        if (!Holdable(w.section, true) || !Holdable(w.key, false))
+        if (!Holdable(w.section, true) || !Holdable(w.key, false) ||
+            !InCodePage(Trim(OneLine(w.value))))
             continue;
         ini.WriteString(w.section, w.key, w.value);
         written.push_back(w);
@@ -77,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const Written& later : written)
             if (SameText(Trim(OneLine(later.section)), Trim(OneLine(w.section))) &&
                 SameText(Trim(OneLine(later.key)), Trim(OneLine(w.key))))
-                expected = Trim(OneLine(later.value)).substr(0, 1023);
+                expected = Utf8FromAnsi(AnsiFromUtf8(Trim(OneLine(later.value))).substr(0, 1023));
         const std::string read = ini.ReadString(w.section, w.key, "<absent>");
         FUZZ_CHECK(read == expected, "[" + HexDump(w.section) + "] " + HexDump(w.key) + " read " +
                                          HexDump(read) + " expected " + HexDump(expected));
