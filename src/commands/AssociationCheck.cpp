@@ -14,7 +14,7 @@
 namespace {
 
 const char* const kKindNames[FindingKindCount] = {
-    "empty-extension", "explorer-override", "missing-class", "missing-curver",
+    "empty-extension", "user-choice",       "missing-class", "missing-curver",
     "missing-icon",    "missing-program",   "unquoted-path",
 };
 
@@ -140,7 +140,7 @@ private:
         if (choice.Target.empty() || SameText(choice.Target, className))
             return;
         const bool program = choice.Source == "Application";
-        Add(TFindingKind::ExplorerOverride, ext,
+        Add(TFindingKind::UserChoice, ext,
             "Explorer opens it " + std::string(program ? "with " : "as ") + Quoted(choice.Target) +
                 " (" + choice.Source + "), " +
                 (className.empty() ? "it names no class" : "not as " + Quoted(className)),
@@ -161,6 +161,11 @@ const char* FindingKindName(TFindingKind kind) {
 }
 
 bool FindingKindOfName(const std::string& name, TFindingKind& kind) {
+    // Scripts written for earlier versions name the user's choice by its old name.
+    if (name == "explorer-override") {
+        kind = TFindingKind::UserChoice;
+        return true;
+    }
     for (int i = 0; i < FindingKindCount; ++i) {
         if (name == kKindNames[i]) {
             kind = static_cast<TFindingKind>(i);
@@ -186,7 +191,7 @@ bool FindingHolds(const TFinding& finding) {
     TChecker checker;
     switch (finding.Kind) {
     case TFindingKind::EmptyExtension:
-    case TFindingKind::ExplorerOverride:
+    case TFindingKind::UserChoice:
     case TFindingKind::MissingClass:
         checker.CheckExtension(finding.Name);
         break;

@@ -11,7 +11,7 @@
 // The kinds of problem, in the order of their names.
 enum class TFindingKind {
     EmptyExtension,   // "empty-extension": no class, no other value, no subkey
-    ExplorerOverride, // "explorer-override": Explorer uses the user's own choice
+    UserChoice, // "user-choice" (formerly "explorer-override"): Explorer uses the user's own choice
     MissingClass,     // "missing-class": the extension names a class without a key
     MissingCurVer,    // "missing-curver": "CurVer" names a class without a key
     MissingIcon,      // "missing-icon": "DefaultIcon" names a file that is not there

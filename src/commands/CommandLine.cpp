@@ -30,6 +30,7 @@ const TCommandSyntax kCommands[] = {
     {"--undo", 0, true},        {"--export-backup", 1, false}, {"--check", 0, false},
     {"--repair", 1, true, 1},   {"--set-command", 3, true},    {"--add-verb", 3, true},
     {"--delete-verb", 2, true}, {"--default-verb", 2, true},   {"--set-flags", 2, true},
+    {"--reset-choice", 1, true},
 };
 
 // An argument that is a flag or a command rather than an operand.
@@ -247,6 +248,10 @@ int Run(const TArguments& a, TCommands& commands, TTextWriter& out, TTextWriter&
     } else if (option == "--delete-ext") {
         knownExtension(operand(0));
         change = commands.DeleteExtension(operand(0));
+    } else if (option == "--reset-choice") {
+        if (!IsValidExtension(operand(0)))
+            throw EValidError::ForExtension(operand(0));
+        change = commands.ResetUserChoice(operand(0));
     } else if (option == "--delete-class") {
         if (!FileClassExists(operand(0)))
             throw EUnknownItem("The fileclass '" + operand(0) + "' is not registered.");
@@ -333,7 +338,9 @@ std::string CommandLineUsage() {
            "                                kind<TAB>name<TAB>detail (exit 1 when any)\n"
            "  --repair KIND [NAME]          repairs the problems of that kind (KIND one of\n"
            "                                missing-class, empty-extension, unquoted-path,\n"
-           "                                missing-curver, explorer-override), all or NAME's\n"
+           "                                missing-curver, user-choice), all or NAME's\n"
+           "  --reset-choice .EXT           resets the choice made in Windows for .EXT, so\n"
+           "                                that its class here opens it\n"
            "  /?, --help                    this text\n"
            "\n"
            "Flags:\n"

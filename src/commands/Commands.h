@@ -153,10 +153,17 @@ public:
     // Repairs the findings of the kinds RepairedByCommand names, after one
     // question, as one undo entry: missing-class dissociates the extension,
     // empty-extension erases its key, unquoted-path puts the program path in
-    // quotes, missing-curver removes "CurVer", explorer-override removes the
+    // quotes, missing-curver removes "CurVer", user-choice removes the
     // user's Explorer choice. Findings of other kinds, and those that no
     // longer hold, are left; with none left nothing is asked.
     TChange Repair(const std::vector<TFinding>& findings);
+
+    // Resets the choice the user made for `ext` in Windows (Explorer's
+    // "UserChoice" and XP's "Progid" and "Application"), after a question, as
+    // one undo entry: the extension's class in HKEY_CLASSES_ROOT then holds.
+    // Raises EUnknownItem when there is no such choice, and Exception naming
+    // Windows' protection when Windows refuses. Never writes a choice.
+    TChange ResetUserChoice(const std::string& ext);
 
     // --- Action and flags commands. Each raises EValidError (or
     // ERegistryException for a class without a key) before asking anything

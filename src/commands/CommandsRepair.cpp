@@ -6,6 +6,7 @@
 #include "association/DataType.h"
 #include "association/ExplorerChoice.h"
 #include "association/RegistryWriter.h"
+#include "commands/RecordText.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ bool RepairedByCommand(TFindingKind kind) {
     case TFindingKind::EmptyExtension:
     case TFindingKind::UnquotedPath:
     case TFindingKind::MissingCurVer:
-    case TFindingKind::ExplorerOverride:
+    case TFindingKind::UserChoice:
         return true;
     default:
         return false;
@@ -106,8 +107,32 @@ TChange TCommands::Repair(const std::vector<TFinding>& findings) {
     if (todo.size() == 1) {
         const bool aboutExtension = todo[0].Kind == TFindingKind::MissingClass ||
                                     todo[0].Kind == TFindingKind::EmptyExtension ||
-                                    todo[0].Kind == TFindingKind::ExplorerOverride;
+                                    todo[0].Kind == TFindingKind::UserChoice;
         (aboutExtension ? change.Extension : change.FileClass) = todo[0].Name;
     }
+    return Finish(*writer, change);
+}
+
+TChange TCommands::ResetUserChoice(const std::string& ext) {
+    const TExplorerChoice choice = GetExplorerChoice(ext);
+    if (choice.Target.empty())
+        throw EUnknownItem("'" + ext + "' has no choice made in Windows.");
+    if (!CanModify() ||
+        !Confirm("Are you sure to reset the choice '" + choice.Target + "' (" + choice.Source +
+                 ") made in Windows for '" + ext + "'?\r\nThen its fileclass in "
+                 "HKEY_CLASSES_ROOT opens it."))
+        return TChange();
+    auto writer = Writer("Reset the choice of '" + ext + "'");
+    try {
+        RemoveExplorerChoice(*writer, ext);
+    } catch (const ERegistryException& e) {
+        // Today's Windows protects the choice of some types (.pdf, http) with
+        // a driver; only its own settings change it then.
+        throw Exception(std::string(e.what()) +
+                        "\r\nWindows protects this choice: change it in Windows' settings "
+                        "under \"Default apps\".");
+    }
+    TChange change;
+    change.Extension = ext;
     return Finish(*writer, change);
 }

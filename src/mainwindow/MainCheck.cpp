@@ -12,7 +12,7 @@ void TMainForm::CheckItemClick() {
         CheckForm->onShowItem = [this](const TFinding& finding) {
             const bool extension = finding.Kind == TFindingKind::MissingClass ||
                                    finding.Kind == TFindingKind::EmptyExtension ||
-                                   finding.Kind == TFindingKind::ExplorerOverride;
+                                   finding.Kind == TFindingKind::UserChoice;
             ShowItemIn(extension ? 0 : 1, finding.Name);
         };
         CheckForm->onChanged = [this](const TChange& change) { ShowChange(change); };

@@ -99,9 +99,9 @@ std::vector<std::string> Lines(const std::vector<TFinding>& findings) {
 }
 
 const std::vector<std::string> kOverrides = {
-    "explorer-override\t.gone\tExplorer opens it as 'Applications\\app.exe' "
+    "user-choice\t.gone\tExplorer opens it as 'Applications\\app.exe' "
     "(UserChoice\\Progid), not as 'gonefile'",
-    "explorer-override\t.txt\tExplorer opens it as 'otherfile' (Progid), not as 'txtfile'",
+    "user-choice\t.txt\tExplorer opens it as 'otherfile' (Progid), not as 'txtfile'",
 };
 
 std::vector<std::string> Expected(bool overrides) {
@@ -205,7 +205,7 @@ TEST_F(AssociationCheckTest, EachRepairChangesOnlyItsItemAndIsUndoneByteForByte)
          "Are you sure to dissociate '.gone' from 'gonefile'?",
          {kOverrides[0]},
          {"empty-extension\t.gone\tno class, no other value, no subkey",
-          "explorer-override\t.gone\tExplorer opens it as 'Applications\\app.exe' "
+          "user-choice\t.gone\tExplorer opens it as 'Applications\\app.exe' "
           "(UserChoice\\Progid), it names no class"}},
         {"empty-extension: erased",
          {{TFindingKind::EmptyExtension, ".empty"}},
@@ -234,8 +234,8 @@ TEST_F(AssociationCheckTest, EachRepairChangesOnlyItsItemAndIsUndoneByteForByte)
              EXPECT_TRUE(HasKey("verfile"));
          },
          "Are you sure to remove the CurVer 'verfile.2' of 'verfile'?"},
-        {"explorer-override: the choice goes, the lists stay",
-         {{TFindingKind::ExplorerOverride, ".gone"}},
+        {"user-choice: the choice goes, the lists stay",
+         {{TFindingKind::UserChoice, ".gone"}},
          [] {
              EXPECT_FALSE(HasKey(std::string(kFileExts) + ".gone\\UserChoice", HKEY_CURRENT_USER));
              EXPECT_TRUE(HasKey(std::string(kFileExts) + ".gone", HKEY_CURRENT_USER));
@@ -348,6 +348,18 @@ TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
         EXPECT_EQ(corvix({"--show", ext}, &out), ecDone);
         EXPECT_NE(out.find(lines), std::string::npos) << out;
     }
+    // Resetting the choice made in Windows: .txt's "UserChoice" (a hash
+    // without a ProgId) and XP's "Progid" go, its class opens it again; no
+    // choice, nothing to reset; the undo brings the choice back.
+    const std::string withChoice = WholeRegistry();
+    EXPECT_EQ(corvix({"--reset-choice", ".log", "--yes"}), ecFailed);
+    EXPECT_EQ(corvix({"--reset-choice", ".txt"}), ecConfirmationNeeded);
+    EXPECT_EQ(corvix({"--reset-choice", ".txt", "--yes"}), ecDone);
+    EXPECT_FALSE(HasKey(std::string(kFileExts) + ".txt\\UserChoice", HKEY_CURRENT_USER));
+    EXPECT_EQ(corvix({"--show", ".txt"}, &out), ecDone);
+    EXPECT_NE(out.find("opens with: txtfile (the extension's class)"), std::string::npos) << out;
+    EXPECT_EQ(corvix({"--undo", "--yes"}), ecDone);
+    EXPECT_EQ(WholeRegistry(), withChoice);
     EXPECT_EQ(corvix({"--check"}, &out), ecProblemsFound);
     std::string expected;
     for (const std::string& line : Expected(true))

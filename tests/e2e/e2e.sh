@@ -761,7 +761,7 @@ check_cli)
     printf '%s\n' \
         "empty-extension	.e2eempty	no class, no other value, no subkey" \
         "missing-class	.e2egone	names the class 'e2egonefile', which has no key" \
-        "explorer-override	.e2eok	Explorer opens it as 'e2eother' (Progid), not as 'e2eokfile'" \
+        "user-choice	.e2eok	Explorer opens it as 'e2eother' (Progid), not as 'e2eokfile'" \
         "missing-program	e2eokfile	edit: the program 'C:\e2e gone\edit.exe' is not there" \
         >"$work/expected.out"
     diff "$work/expected.out" "$work/mine.out" >&2 || fail "--check did not list exactly the planted problems"
