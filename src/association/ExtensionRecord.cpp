@@ -224,3 +224,25 @@ bool QueryShellNew(const std::string& ext) {
     return IsValidFileClass(className) && IsSingleKeyName(className) &&
            reg.OpenKey(className, false) && reg.KeyExists("ShellNew");
 }
+
+void AddShellNew(TRegistryWriter& writer, const std::string& ext) {
+    const std::string key = ExtensionKey(ext) + "\\ShellNew";
+    TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, key);
+    if (!reg.OpenKey(key, true))
+        throw ERegistryException("Erzeugung von Schlüssel " + key + " misslungen");
+    reg.WriteString("NullFile", "");
+}
+
+void RemoveShellNew(TRegistryWriter& writer, const std::string& ext) {
+    std::vector<std::string> keys = {ExtensionKey(ext) + "\\ShellNew"};
+    const std::string className = GetExtensionClass(ext);
+    if (!className.empty() && IsValidFileClass(className))
+        keys.push_back(ExtensionKey(ext) + "\\" + className + "\\ShellNew");
+    TRegistry probe = ClassesRootRegistry(KEY_READ);
+    for (const std::string& key : keys) {
+        if (!probe.KeyExists(key))
+            continue;
+        if (!writer.Key(HKEY_CLASSES_ROOT, key).DeleteKey(key))
+            throw ERegistryException("Löschen von Schlüssel " + key + " misslungen");
+    }
+}

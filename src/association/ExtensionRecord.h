@@ -97,3 +97,12 @@ std::string GetContentType(const std::string& ext);
 // is looked for, not its values. False for an invalid extension or a missing
 // key.
 bool QueryShellNew(const std::string& ext);
+
+// Gives the extension an item in the shell's "New" menu that makes an empty
+// file: .ext\ShellNew with "NullFile" = "". Raises ERegistryException when
+// the key can't be written.
+void AddShellNew(TRegistryWriter& writer, const std::string& ext);
+// Takes the extension's item out of the "New" menu: the "ShellNew" keys that
+// QueryShellNew looks for, with their values. Raises ERegistryException when
+// one can't be deleted.
+void RemoveShellNew(TRegistryWriter& writer, const std::string& ext);

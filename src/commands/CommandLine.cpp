@@ -30,7 +30,7 @@ const TCommandSyntax kCommands[] = {
     {"--undo", 0, true},        {"--export-backup", 1, false}, {"--check", 0, false},
     {"--repair", 1, true, 1},   {"--set-command", 3, true},    {"--add-verb", 3, true},
     {"--delete-verb", 2, true}, {"--default-verb", 2, true},   {"--set-flags", 2, true},
-    {"--reset-choice", 1, true},
+    {"--reset-choice", 1, true}, {"--new-menu", 2, true},
 };
 
 // An argument that is a flag or a command rather than an operand.
@@ -248,6 +248,10 @@ int Run(const TArguments& a, TCommands& commands, TTextWriter& out, TTextWriter&
     } else if (option == "--delete-ext") {
         knownExtension(operand(0));
         change = commands.DeleteExtension(operand(0));
+    } else if (option == "--new-menu") {
+        if (operand(1) != "on" && operand(1) != "off")
+            throw EUsage("--new-menu takes 'on' or 'off'.");
+        change = commands.SetNewMenuItem(operand(0), operand(1) == "on");
     } else if (option == "--reset-choice") {
         if (!IsValidExtension(operand(0)))
             throw EValidError::ForExtension(operand(0));
@@ -341,6 +345,8 @@ std::string CommandLineUsage() {
            "                                missing-curver, user-choice), all or NAME's\n"
            "  --reset-choice .EXT           resets the choice made in Windows for .EXT, so\n"
            "                                that its class here opens it\n"
+           "  --new-menu .EXT on|off        adds an empty new file of .EXT to the shell's\n"
+           "                                'New' menu, or takes its item out\n"
            "  /?, --help                    this text\n"
            "\n"
            "Flags:\n"

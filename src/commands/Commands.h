@@ -143,6 +143,11 @@ public:
     // Registers (or rewrites) a class's record.
     TChange RegisterClass(const TNewClass& input);
     TChange DeleteExtension(const std::string& ext);
+    // Extension view: adds (an empty new file, "NullFile") or removes the
+    // extension's item in the shell's "New" menu, after a question, as one
+    // undo entry. Adding needs the extension to name a class, as the shell
+    // offers no item otherwise.
+    TChange SetNewMenuItem(const std::string& ext, bool on);
     TChange DeleteClass(const std::string& className);
     // Stores a class's icon location ("file,index").
     TChange ChangeIcon(const std::string& className, const std::string& location);

@@ -4,6 +4,7 @@
 
 #include "association/DataType.h"
 #include "association/RegistryWriter.h"
+#include "commands/RecordText.h"
 #include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
@@ -178,4 +179,30 @@ TChange TCommands::ShowExtensions(bool show) {
     if (change.Done && ShellStateChanged)
         ShellStateChanged();
     return change;
+}
+
+TChange TCommands::SetNewMenuItem(const std::string& ext, bool on) {
+    if (!IsValidExtension(ext))
+        throw EValidError::ForExtension(ext);
+    if (!ExtensionExists(ext))
+        throw EUnknownItem("The extension '" + ext + "' is not registered.");
+    if (on == QueryShellNew(ext))
+        return TChange();
+    if (on && GetExtensionClass(ext).empty())
+        throw Exception("'" + ext + "' is not associated to a fileclass; the 'New'-menu offers "
+                        "no item for it.");
+    if (!CanModify() ||
+        !Confirm(on ? "Are you sure to add an item for '" + ext +
+                          "' (an empty new file) to the 'New'-menu?"
+                    : "Are you sure to delete the item for '" + ext + "' from the 'New'-menu?"))
+        return TChange();
+    auto writer = Writer(std::string(on ? "Add '" : "Delete '") + ext +
+                         (on ? "' to the 'New'-menu" : "' from the 'New'-menu"));
+    if (on)
+        AddShellNew(*writer, ext);
+    else
+        RemoveShellNew(*writer, ext);
+    TChange change;
+    change.Extension = ext;
+    return Finish(*writer, change);
 }

@@ -75,8 +75,7 @@ void TMainForm::btnRegClick() {
 }
 
 void TMainForm::NewMenuBtnClick() {
-    if (Commands().CanModify())
-        ShowMessage(kNotYet);
+    ShowChange(Commands().SetNewMenuItem(CurrentExt, !QueryShellNew(CurrentExt)));
 }
 
 void TMainForm::NotYetClick() {

@@ -198,6 +198,17 @@ const std::vector<Case>& Cases() {
              EXPECT_TRUE(HasKey(".txt\\ShellNew"));
          },
          {}},
+        {"'New'-menu item added: an empty new file", {Y},
+         [](TCommands& c) { return c.SetNewMenuItem(".log", true); },
+         [] { EXPECT_EQ(GetRaw(".log\\ShellNew", "NullFile").type, DWORD(REG_SZ)); },
+         {"Are you sure to add an item for '.log'"}},
+        {"'New'-menu item deleted with its values", {Y},
+         [](TCommands& c) { return c.SetNewMenuItem(".txt", false); },
+         [] {
+             EXPECT_FALSE(HasKey(".txt\\ShellNew"));
+             EXPECT_TRUE(HasKey(".txt"));
+         },
+         {"Are you sure to delete the item for '.txt'"}},
         {"dissociate while another extension came to name the class: it stays", {Y, N},
          [](TCommands& c) { return c.Dissociate(".only"); },
          [] { EXPECT_FALSE(HasValue(".only", "")); EXPECT_TRUE(HasKey("onlyfile")); },
