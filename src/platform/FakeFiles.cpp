@@ -191,13 +191,13 @@ using fake::detail::WideOf;
 
 // Copies `text` into a wide buffer as the functions answering with a size do:
 // the length without the NUL, or the size needed when it doesn't fit.
-DWORD WideAnswer(const std::string& text, LPWSTR buffer, DWORD size, bool countNul) {
+DWORD WideAnswer(const std::string& text, LPWSTR buffer, DWORD size) {
     const auto wide = WideOf(text);
     const DWORD length = static_cast<DWORD>(wide.size());
     if (!buffer || size <= length)
         return length + 1;
     std::copy(wide.c_str(), wide.c_str() + length + 1, buffer);
-    return countNul ? length + 1 : length;
+    return length;
 }
 
 } // namespace
@@ -230,7 +230,7 @@ DWORD GetEnvironmentVariableW(LPCWSTR name, LPWSTR buffer, DWORD size) {
     std::string value(needed, '\0');
     GetEnvironmentVariableA(narrow.c_str(), &value[0], needed);
     value.resize(needed - 1);
-    return WideAnswer(value, buffer, size, false);
+    return WideAnswer(value, buffer, size);
 }
 
 DWORD ExpandEnvironmentStringsW(LPCWSTR src, LPWSTR dst, DWORD size) {
@@ -267,11 +267,11 @@ DWORD GetModuleFileNameW(HMODULE module, LPWSTR buffer, DWORD size) {
 }
 
 UINT GetWindowsDirectoryW(LPWSTR buffer, UINT size) {
-    return WideAnswer("C:\\WINDOWS", buffer, size, false);
+    return WideAnswer("C:\\WINDOWS", buffer, size);
 }
 
 UINT GetSystemDirectoryW(LPWSTR buffer, UINT size) {
-    return WideAnswer("C:\\WINDOWS\\system32", buffer, size, false);
+    return WideAnswer("C:\\WINDOWS\\system32", buffer, size);
 }
 
 HICON ExtractIconW(HINSTANCE instance, LPCWSTR file, UINT index) {

@@ -354,6 +354,7 @@ TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
     const std::string withChoice = WholeRegistry();
     EXPECT_EQ(corvix({"--reset-choice", ".log", "--yes"}), ecFailed);
     EXPECT_EQ(corvix({"--reset-choice", ".txt"}), ecConfirmationNeeded);
+    EXPECT_EQ(WholeRegistry(), withChoice);
     EXPECT_EQ(corvix({"--reset-choice", ".txt", "--yes"}), ecDone);
     EXPECT_FALSE(HasKey(std::string(kFileExts) + ".txt\\UserChoice", HKEY_CURRENT_USER));
     EXPECT_EQ(corvix({"--show", ".txt"}, &out), ecDone);

@@ -318,11 +318,13 @@ TEST_F(CommandsTest, DeclinedRefusedOrUnjournaledCommandsChangeNothing) {
     const std::string before = WholeRegistry();
     { // The first question answered No.
         ScriptedQuestions questions;
-        questions.answers = {N};
+        questions.answers = {N, N, N};
         TCommands commands(Settings(), questions);
         commands.DecideGate();
         commands.Rescan();
         EXPECT_FALSE(commands.Associate(".only", "txtfile").Done);
+        EXPECT_FALSE(commands.SetNewMenuItem(".log", true).Done);
+        EXPECT_FALSE(commands.SetNewMenuItem(".txt", false).Done);
         EXPECT_FALSE(commands.Undo().Done) << "nothing to undo";
     }
     { // The gate closed: the refusal is told, nothing is asked.

@@ -133,6 +133,14 @@ ini_value() { tr -d '\r' <"$work/settings.ini" | sed -n "/^\[$1\]/,/^\[/s/^$2=//
 exe_name="corvix_e2e_$case_name.exe"
 cp "$corvix" "$work/$exe_name"
 exe=$(winpath "$work/$exe_name")
+# cli OUT ARGS...: corvix.exe with arguments, its output in OUT.out and
+# OUT.err; the exit code in $code.
+cli() {
+    local out=$1
+    shift
+    code=0
+    "$wine_run" "$work/$exe_name" "$@" >"$work/$out.out" 2>"$work/$out.err" </dev/null || code=$?
+}
 set_windows() {
     "$wine_run" reg add "HKCU\\Software\\Wine\\AppDefaults\\$exe_name" /v Version /d "$1" /f \
         >/dev/null 2>&1
@@ -190,12 +198,6 @@ beyond_code_page)
         '[HKEY_CLASSES_ROOT\.e2eom1]' '@="Ωmega"' '' '[HKEY_CLASSES_ROOT\.e2eom2]' '@="Omega"' '' |
         iconv -f UTF-8 -t UTF-16 >"$reg"
     "$wine_run" regedit /S "$(winpath "$reg")" >/dev/null 2>&1 || fail "importing $reg"
-    cli() {
-        local out=$1
-        shift
-        code=0
-        "$wine_run" "$work/$exe_name" "$@" >"$work/$out.out" 2>"$work/$out.err" </dev/null || code=$?
-    }
     # Redirected output is in the ANSI code page: the names are read back
     # from it as Windows-1252, where "Ω" and "文書" can only be "?".
     cli list --list extensions
@@ -246,14 +248,6 @@ command_line)
         '[HKEY_CLASSES_ROOT\e2eclifile\shell\open\command]' '@="notepad.exe %1"' '' \
         '[HKEY_CLASSES_ROOT\e2eclinew]' '@="Other"' '' >"$reg"
     "$wine_run" regedit /S "$(winpath "$reg")" >/dev/null 2>&1 || fail "importing $reg"
-    # cli OUT ARGS...: corvix.exe with its output in OUT.out and OUT.err; the
-    # exit code in $code.
-    cli() {
-        local out=$1
-        shift
-        code=0
-        "$wine_run" "$work/$exe_name" "$@" >"$work/$out.out" 2>"$work/$out.err" </dev/null || code=$?
-    }
     export_key() { "$wine_run" reg export 'HKCR\.e2ecli' "$(winpath "$work/$1")" /y >/dev/null 2>&1; }
     cli usage /?
     [ $code = 0 ] && grep -q 'Exit codes' "$work/usage.out" || fail "/? gave $code"
