@@ -14,15 +14,16 @@ build_bench_programs() {
     cmake --build "$build_dir" --target "$@" -j "$(nproc)" >/dev/null
 }
 
-# make_fixture_prefix NAME KEEP EXTENSIONS: a throw-away 32-bit Wine prefix
-# holding the fixture registry of make-scan-registry.sh (EXTENSIONS extension
-# keys naming half as many classes). Sets work (the run's directory) and
+# make_fixture_prefix NAME KEEP EXTENSIONS [USER]: a throw-away 32-bit Wine
+# prefix holding the fixture registry of make-scan-registry.sh (EXTENSIONS
+# extension keys naming half as many classes, USER of them also in this
+# user's store). Sets work (the run's directory) and
 # exports WINEPREFIX and Wine's quiet settings; on exit the wine server is
 # stopped and the directory removed, unless KEEP is 1. From here on one
 # persistent wine server serves every process of the run, so that no round
 # pays for starting it.
 make_fixture_prefix() {
-    local name=$1 extensions=$3
+    local name=$1 extensions=$3 user=${4:-0}
     bench_keep=$2
     work=$(mktemp -d "/tmp/corvix-$name-bench.XXXXXX")
     export WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree=d;mshtml=d"
@@ -30,7 +31,8 @@ make_fixture_prefix() {
     trap remove_fixture_prefix EXIT
 
     echo "== generating the fixture registry: $extensions extension keys"
-    "$CORVIX_ROOT/bench/make-scan-registry.sh" "$extensions" $((extensions / 2)) >"$work/fixture.reg"
+    "$CORVIX_ROOT/bench/make-scan-registry.sh" "$extensions" $((extensions / 2)) 5000 "$user" \
+        >"$work/fixture.reg"
     echo "== creating the Wine prefix"
     make_wine_prefix
     wineserver -p

@@ -1,19 +1,23 @@
 #!/bin/sh
-# make-scan-registry.sh [EXTENSIONS [CLASSES [OBJECTS]]] > fixture.reg
+# make-scan-registry.sh [EXTENSIONS [CLASSES [OBJECTS [USER]]]] > fixture.reg
 #
 # Writes the large fixture registry of the scan benchmark as a REGEDIT4 file
 # for "regedit /S": EXTENSIONS extension keys (default 5000) below
 # HKEY_CLASSES_ROOT naming CLASSES file classes (default 2500), each class with
 # a description and a shell\open\command, and OBJECTS class identifier keys
 # (default 5000) below CLSID, each with a default value and an InprocServer32
-# subkey, as the noise a real registry carries. The output depends only on the
+# subkey, as the noise a real registry carries; and USER (default 0) of the
+# extensions spread evenly over them again in this user's store
+# (HKEY_CURRENT_USER\Software\Classes), naming another class, as a program
+# installed for one user leaves them. The output depends only on the
 # arguments, so every run measures the same registry.
 set -eu
 extensions=${1:-5000}
 classes=${2:-2500}
 objects=${3:-5000}
+user=${4:-0}
 
-awk -v extensions="$extensions" -v classes="$classes" -v objects="$objects" '
+awk -v extensions="$extensions" -v classes="$classes" -v objects="$objects" -v user="$user" '
 BEGIN {
     printf "REGEDIT4\r\n\r\n"
     for (c = 0; c < classes; c++) {
@@ -28,6 +32,11 @@ BEGIN {
         printf "[HKEY_CLASSES_ROOT\\.bx%05d]\r\n", e
         printf "@=\"Bench.Class%05d\"\r\n", (classes > 0 ? (e * 7919) % classes : 0)
         printf "\"Content Type\"=\"application/x-bench\"\r\n\r\n"
+    }
+    for (u = 0; u < user; u++) {
+        e = int(u * extensions / user)
+        printf "[HKEY_CURRENT_USER\\Software\\Classes\\.bx%05d]\r\n", e
+        printf "@=\"Bench.Class%05d\"\r\n\r\n", (classes > 0 ? (e * 7919 + 1) % classes : 0)
     }
     for (g = 0; g < objects; g++) {
         guid = sprintf("{%08X-B5C4-4E11-9A5D-%012X}", g * 2654435761 % 4294967296, g)

@@ -3,7 +3,9 @@
 #
 # Builds the scan program (bench/ScanBench.cpp, Windows tree), generates the
 # large fixture registry (bench/make-scan-registry.sh: 5,000 extension keys
-# naming 2,500 classes, 5,000 class identifiers as noise), imports it into a
+# naming 2,500 classes, 5,000 class identifiers as noise, 250 of the
+# extensions also in this user's store, which the scan reads as well), imports
+# it into a
 # throw-away 32-bit Wine prefix and then, on that one prefix and with one
 # persistent wine server, alternates the scan program with the platform's own
 # listing of the same associations, "cmd /c assoc". Each round times both
@@ -28,7 +30,7 @@ echo "== building the scan program in $build_dir"
 build_bench_programs "$build_dir" scan_bench
 scan_exe="$build_dir/bench/scan_bench.exe"
 
-make_fixture_prefix scan "${CORVIX_SCAN_KEEP:-0}" 5000
+make_fixture_prefix scan "${CORVIX_SCAN_KEEP:-0}" 5000 250
 cp "$scan_exe" "$work/scan_bench.exe"
 
 ms() { awk -v ns="$1" 'BEGIN { printf "%.0f", ns / 1e6 }'; }

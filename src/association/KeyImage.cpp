@@ -269,6 +269,13 @@ bool SameKeyName(const std::string& a, const std::string& b) {
     return true;
 }
 
+std::string FoldedKeyName(const std::string& name) {
+    WideString wide = WideFromUtf8(name);
+    for (WCHAR& unit : wide)
+        unit = static_cast<WCHAR>(FoldUnit(static_cast<unsigned short>(unit)));
+    return Utf8FromWide(wide);
+}
+
 bool IsSameOrBelow(const std::string& path, const std::string& ancestor) {
     const std::vector<std::string> a = SplitKeyPath(path);
     const std::vector<std::string> b = SplitKeyPath(ancestor);

@@ -68,6 +68,9 @@ void RestoreKey(const TKeyImage& image);
 // (those of ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic), every
 // other character as it is.
 bool SameKeyName(const std::string& a, const std::string& b);
+// The name with its letters folded as SameKeyName folds them: two names are
+// the same key name when their folded forms are equal.
+std::string FoldedKeyName(const std::string& name);
 
 // Whether the key `path` is `ancestor` or lies below it (names compared
 // without regard to case, as the registry compares them).

@@ -1,6 +1,7 @@
 #include "association/Lookups.h"
 
 #include "association/LayerRegistry.h"
+#include "association/KeyImage.h"
 #include "association/Names.h"
 #include "support/StringList.h"
 #include "support/ZQRoutines.h"
@@ -26,13 +27,34 @@ bool FileClassExists(const std::string& className) {
 }
 
 void GetExtensions(TStringList& list) {
+    std::unordered_set<std::string> userKeys;
+    GetExtensions(list, userKeys);
+}
+
+void GetExtensions(TStringList& list, std::unordered_set<std::string>& userKeys) {
     TListUpdate update(list);
     list.Clear();
-    TRegistry reg = ClassesRootRegistry(KEY_READ);
-    if (!reg.OpenKey("", false))
-        return;
-    TStringList names;
-    reg.GetKeyNames(names);
+    userKeys.clear();
+    std::vector<std::string> names;
+    if (!TwoClassesStores()) {
+        TRegistry reg = ClassesRootRegistry(KEY_READ);
+        if (!reg.OpenKey("", false))
+            return;
+        TStringList listed;
+        reg.GetKeyNames(listed);
+        names.assign(listed.begin(), listed.end());
+    } else {
+        // The merged view lists the user's keys and those of the machine's
+        // that the user's store doesn't hold.
+        StoreKeyNames(TClassesStore::User, "", names);
+        for (const std::string& name : names)
+            userKeys.insert(FoldedKeyName(name));
+        std::vector<std::string> machine;
+        StoreKeyNames(TClassesStore::Machine, "", machine);
+        for (std::string& name : machine)
+            if (IsValidExtension(name) && !userKeys.count(FoldedKeyName(name)))
+                names.push_back(std::move(name));
+    }
     // Keep the extensions first and sort only them: the stable sort gives the
     // same order as sorting all names and dropping the others, with far fewer
     // comparisons (HKEY_CLASSES_ROOT holds many more classes than extensions).
@@ -47,6 +69,17 @@ std::string GetExtensionClass(const std::string& ext) {
         return std::string();
     TRegistry reg = ClassesRootRegistry(KEY_READ);
     if (!reg.OpenKey(ExtensionKey(ext), false))
+        return std::string();
+    return reg.ReadString("");
+}
+
+std::string GetExtensionClassIn(TClassesStore store, const std::string& ext) {
+    if (!IsValidExtension(ext))
+        return std::string();
+    TRegistry reg;
+    reg.SetRootKey(StoreRoot(store));
+    reg.SetAccess(KEY_READ);
+    if (!reg.OpenKey(StorePath(store, ExtensionKey(ext)), false))
         return std::string();
     return reg.ReadString("");
 }

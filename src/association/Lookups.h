@@ -5,7 +5,10 @@
 // holds no text.
 #pragma once
 
+#include "registry/ClassesStore.h"
+
 #include <string>
+#include <unordered_set>
 
 class TStringList;
 
@@ -21,9 +24,17 @@ bool FileClassExists(const std::string& className);
 // update bracket is held for the call and ended on every path.
 void GetExtensions(TStringList& list);
 
+// The extension keys as GetExtensions lists them, and with two stores (see
+// registry/ClassesStore.h) the folded names (FoldedKeyName) of the keys the
+// user's store holds, so that each extension is read from its own store.
+// Each store is enumerated once.
+void GetExtensions(TStringList& list, std::unordered_set<std::string>& userKeys);
+
 // The file class an extension is linked to: its key's default value; empty
 // for an invalid name, a missing key or a missing default value.
 std::string GetExtensionClass(const std::string& ext);
+// The same read from the store given (no request to find the store).
+std::string GetExtensionClassIn(TClassesStore store, const std::string& ext);
 
 // The description of a class: on Windows 2000 and XP its "FriendlyTypeName"
 // when present, otherwise its key's default value; empty for an invalid name

@@ -1,5 +1,6 @@
 #include "association/RegExport.h"
 
+#include "registry/ClassesStore.h"
 #include "registry/SystemRegistry.h"
 #include "support/SystemText.h"
 
@@ -118,6 +119,21 @@ std::string RegFileBytes(const std::vector<TKeyImage>& keys) {
 }
 
 std::vector<TKeyImage> CaptureWholeRoot(HKEY root) {
+    if (root == HKEY_CLASSES_ROOT && TwoClassesStores()) {
+        // Each store's keys under their own root, so that importing the file
+        // puts each back where it was.
+        std::vector<TKeyImage> images;
+        for (TClassesStore store : {TClassesStore::User, TClassesStore::Machine}) {
+            std::vector<std::string> names;
+            const LONG rc = StoreKeyNames(store, "", names);
+            if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND)
+                throw EKeyImageError("Could not list the keys of " + StoreName(store) + " (" +
+                                     RegistryErrorText(rc) + ").");
+            for (const std::string& name : names)
+                images.push_back(CaptureKey(StoreRoot(store), StorePath(store, name)));
+        }
+        return images;
+    }
     std::vector<std::string> names;
     if (LONG rc = TRawKey(root, false).SubKeyNames(names))
         throw EKeyImageError("Could not list the keys of " + RootKeyName(root) + " (" +

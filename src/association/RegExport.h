@@ -23,4 +23,6 @@ std::string RegFileText(const std::vector<TKeyImage>& keys, bool unicode);
 std::string RegFileBytes(const std::vector<TKeyImage>& keys);
 
 // The present state of every direct subkey of `root`, with all below them.
+// HKEY_CLASSES_ROOT on a system with two stores gives the keys of both
+// stores, each under its own root (the user's first).
 std::vector<TKeyImage> CaptureWholeRoot(HKEY root);

@@ -9,6 +9,7 @@
 // only when the user has agreed to that (or in tests of the layer itself).
 #pragma once
 
+#include "registry/ClassesStore.h"
 #include "registry/Registry5LE.h"
 
 #include <functional>
@@ -24,12 +25,25 @@ class TUndoJournal;
 // this change. Keep it as a TKeyChange (moved into a plain TRegistry it lets
 // the lock go at once), let it go once the change is made, and never ask the
 // user anything while one lives.
+//
+// A change of a key below HKEY_CLASSES_ROOT made for one store has that
+// store's "Software\Classes" key as its root, so that the paths below the
+// view name the same keys in the store.
 class TKeyChange : public TRegistry {
 public:
     explicit TKeyChange(std::shared_ptr<TFileLock> hold) : hold_(std::move(hold)) {}
 
+    // Deletes `key` with its subkeys (see TRegistry::DeleteKey). An item that
+    // lives only in every user's store can't be deleted for this user: its
+    // copy the writer gave the user's store is taken away again and
+    // ERegistryException says so.
+    bool DeleteKey(const std::string& key);
+
 private:
+    friend class TRegistryWriter;
     std::shared_ptr<TFileLock> hold_;
+    TRegKeyHandle storeKey_;
+    std::string copiedItem_;
 };
 
 class TRegistryWriter {
@@ -61,14 +75,31 @@ public:
     // value is recorded, and only that value is restored by undo.
     TKeyChange Value(HKEY root, const std::string& path, const std::string& name);
 
+    // The store the changes below HKEY_CLASSES_ROOT go to. View (the
+    // default) writes through HKEY_CLASSES_ROOT as the system merges it;
+    // User and Machine write explicitly to that store. A change for this user
+    // to an item that lives only in every user's store first gives the
+    // user's store a copy of the machine's item key, with all its values and
+    // subkeys: the user's key hides the machine's entirely, so without the
+    // copy the item would lose everything the change doesn't write. The copy
+    // is recorded (as a key that didn't exist) in the same undo entry.
+    void SetStore(TClassesStore store) { store_ = store; }
+    TClassesStore Store() const { return store_; }
+
     // Whether a change was asked for; whether it is kept without undo.
     bool Changed() const { return changed_; }
     bool WithoutUndo() const { return withoutUndo_; }
 
 private:
     template <typename Record> TKeyChange Open(HKEY root, Record record);
+    // Opens the change of `path` below HKEY_CLASSES_ROOT in the chosen store.
+    template <typename Record> TKeyChange OpenInStore(const std::string& path, Record record);
+    // Gives the user's store what the view showed of the item `path` belongs
+    // to; answers the item when it was copied.
+    std::string GiveUserWhatViewShows(const std::string& path);
 
     TUndoJournal* journal_;
+    TClassesStore store_ = TClassesStore::View;
     bool changed_ = false;
     bool withoutUndo_ = false;
 };

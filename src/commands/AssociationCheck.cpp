@@ -3,6 +3,7 @@
 #include "association/CommandProgram.h"
 #include "association/DataType.h"
 #include "association/ExplorerChoice.h"
+#include "association/KeyImage.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 const char* const kKindNames[FindingKindCount] = {
     "empty-extension", "user-choice",       "missing-class", "missing-curver",
-    "missing-icon",    "missing-program",   "unquoted-path",
+    "missing-icon",    "missing-program",   "unquoted-path", "user-hides-machine",
 };
 
 // The default value of the key `path` below HKEY_CLASSES_ROOT; empty when
@@ -68,7 +69,13 @@ public:
         }
         if (choices_.count(UpperCaseAZ(ext)))
             CheckExplorerChoice(ext, className);
+        if (userKeys_ ? userKeys_->count(FoldedKeyName(ext)) > 0 : TwoClassesStores())
+            CheckHiding(ext, className);
     }
+
+    // The user's keys of the extensions (see GetExtensions); without them
+    // each extension's stores are looked up.
+    const std::unordered_set<std::string>* userKeys_ = nullptr;
 
     // Checks the class again, as if it were met for the first time.
     void RecheckClass(const std::string& className) {
@@ -135,6 +142,27 @@ private:
         }
     }
 
+    // A user's extension key that hides every user's key and names another
+    // class (or none): the classic left-over of a program installed for one
+    // user and removed for all.
+    void CheckHiding(const std::string& ext, const std::string& className) {
+        if (PlaceOfItem(ExtensionKey(ext)) != TItemPlace::UserHidesMachine)
+            return;
+        std::string machineClass;
+        try {
+            machineClass = GetExtensionClassIn(TClassesStore::Machine, ext);
+        } catch (const ERegistryException&) {
+        }
+        if (!className.empty() && SameText(className, machineClass))
+            return;
+        Add(TFindingKind::UserHidesMachine, ext,
+            "this user's entry " +
+                (className.empty() ? std::string("names no class") : "names " + Quoted(className)) +
+                " and hides all users' entry, which names " +
+                (machineClass.empty() ? std::string("no class") : Quoted(machineClass)),
+            "", machineClass);
+    }
+
     void CheckExplorerChoice(const std::string& ext, const std::string& className) {
         const TExplorerChoice choice = GetExplorerChoice(ext);
         if (choice.Target.empty() || SameText(choice.Target, className))
@@ -193,6 +221,7 @@ bool FindingHolds(const TFinding& finding) {
     case TFindingKind::EmptyExtension:
     case TFindingKind::UserChoice:
     case TFindingKind::MissingClass:
+    case TFindingKind::UserHidesMachine:
         checker.CheckExtension(finding.Name);
         break;
     default:
@@ -231,7 +260,9 @@ void SortFindingsBy(std::vector<TFinding>& findings, const TFindingOrder& less) 
 TCheckResult CheckAssociations(const TCheckProgress& progress) {
     TChecker checker;
     TStringList extensions;
-    GetExtensions(extensions);
+    std::unordered_set<std::string> userKeys;
+    GetExtensions(extensions, userKeys);
+    checker.userKeys_ = &userKeys;
     const int total = extensions.Count();
     checker.result.Extensions = total;
     bool goOn = !progress || progress(0, total);

@@ -17,8 +17,11 @@ enum class TFindingKind {
     MissingIcon,      // "missing-icon": "DefaultIcon" names a file that is not there
     MissingProgram,   // "missing-program": an action's program is not there
     UnquotedPath,     // "unquoted-path": a program path with a blank, not quoted
+    // "user-hides-machine": this user's extension key hides every user's and
+    // names another class than it, or none
+    UserHidesMachine,
 };
-constexpr int FindingKindCount = 7;
+constexpr int FindingKindCount = 8;
 
 // "missing-class", ...; and back (false for an unknown name).
 const char* FindingKindName(TFindingKind kind);

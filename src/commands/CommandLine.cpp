@@ -50,6 +50,7 @@ struct TArguments {
     uint32_t flags = 0; // --set-flags
     bool hasCaption = false;
     std::string caption;
+    std::string scope; // --scope: "user", "machine" or empty (the settings')
 };
 
 class EUsage : public Exception {
@@ -138,6 +139,10 @@ TArguments Parse(const std::vector<std::string>& args) {
             parsed.noUndo = true;
         } else if (arg == "--force") {
             parsed.force = true;
+        } else if (arg == "--scope") {
+            if (i + 1 >= args.size() || (args[i + 1] != "user" && args[i + 1] != "machine"))
+                throw EUsage("--scope takes 'user' or 'machine'.");
+            parsed.scope = args[++i];
         } else if (arg == "--caption") {
             if (i + 1 >= args.size() || IsOption(args[i + 1]))
                 throw EUsage("--caption needs a text.");
@@ -219,6 +224,13 @@ int Run(const TArguments& a, TCommands& commands, TTextWriter& out, TTextWriter&
     if (!commands.AllowChanges()) {
         err << ConsoleText(kChangesRefused) << "\n";
         return ecRefused;
+    }
+    if (option != "--undo") {
+        const std::string refusal = commands.StoreRefusal();
+        if (!refusal.empty()) {
+            err << ConsoleText(refusal) << "\n";
+            return ecRefused;
+        }
     }
     if (option == "--repair")
         return RunRepair(a, commands, out, err);
@@ -321,8 +333,10 @@ std::string CommandLineUsage() {
            "and ends with its exit code.\n"
            "\n"
            "Commands:\n"
-           "  --list extensions             every extension key: .ext<TAB>class\n"
-           "  --list classes                every class: class<TAB>.ext1,.ext2,...\n"
+           "  --list extensions             every extension key: .ext<TAB>class<TAB>stored\n"
+           "  --list classes                every class: class<TAB>.ext1,.ext2,...<TAB>stored\n"
+           "                                (stored: this user, all users, or this user,\n"
+           "                                hiding all users' entry)\n"
            "  --show NAME                   the record of an extension or a class\n"
            "  --assoc .EXT CLASS [--force]  associates the extension with the class (one\n"
            "                                not registered only with --force)\n"
@@ -342,7 +356,8 @@ std::string CommandLineUsage() {
            "                                kind<TAB>name<TAB>detail (exit 1 when any)\n"
            "  --repair KIND [NAME]          repairs the problems of that kind (KIND one of\n"
            "                                missing-class, empty-extension, unquoted-path,\n"
-           "                                missing-curver, user-choice), all or NAME's\n"
+           "                                missing-curver, user-choice,\n"
+           "                                user-hides-machine), all or NAME's\n"
            "  --reset-choice .EXT           resets the choice made in Windows for .EXT, so\n"
            "                                that its class here opens it\n"
            "  --new-menu .EXT on|off        adds an empty new file of .EXT to the shell's\n"
@@ -354,6 +369,9 @@ std::string CommandLineUsage() {
            "  --keep                        Yes to the command, No to its clean-ups\n"
            "                                (deleting an unused class, erasing the key)\n"
            "  --no-undo                     changes also when the undo journal can't be written\n"
+           "  --scope user|machine          changes apply to this user or to all users\n"
+           "                                (default: settings.ini's Scope, else all users\n"
+           "                                where allowed, else this user)\n"
            "Without --yes or --keep a change prints its questions and changes nothing.\n"
            "Flags may stand anywhere; after a lone -- every argument is an operand (for a\n"
            "value that begins with --).\n"
@@ -378,6 +396,8 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& sett
     TConsoleQuestions questions(err, parsed.yes, parsed.keep, parsed.noUndo);
     try {
         TCommands commands(settingsPath, questions);
+        if (!parsed.scope.empty())
+            commands.Settings().Scope = parsed.scope;
         const std::string damage = commands.Journal().TakeDamageReport();
         if (!damage.empty())
             questions.Tell(TBoxKind::Warning, damage);

@@ -19,6 +19,7 @@
 #include "commands/Questions.h"
 #include "commands/Settings.h"
 #include "index/FileClassScan.h"
+#include "registry/ClassesStore.h"
 
 #include <cstdint>
 #include <functional>
@@ -113,8 +114,24 @@ public:
     void DecideGate();
     bool AllowChanges() const { return allowChanges_; }
     void SetAllowChanges(bool allow) { allowChanges_ = allow; }
-    // True when changes are allowed; else tells the refusal and is false.
-    bool CanModify();
+    // True when changes are allowed and the chosen store takes them; else
+    // tells the refusal (offering RestartAsAdministrator when set) and is
+    // false. `ofStore` false leaves the store out (undo writes to the stores
+    // its keys came from).
+    bool CanModify(bool ofStore = true);
+
+    // --- The stores of the classes (see registry/ClassesStore.h).
+    // Where changes go: View with one store; with two the store the
+    // settings' "Scope" names, by default every user's where the process
+    // may write it, else this user's.
+    TClassesStore ChangeStore();
+    // Why the chosen store can't take changes (the cause and the remedies);
+    // empty when it can.
+    std::string StoreRefusal();
+    // Set by a window where the process could gain administrator rights
+    // (Vista and later, not elevated): offered with the refusal; it starts
+    // the program anew as administrator and answers whether it did.
+    std::function<bool()> RestartAsAdministrator;
     // Asks `text` when the "AlwaysAsk" switch is on (or the questions are
     // always put); true when the answer is Yes or nothing was asked.
     bool Confirm(const std::string& text, TQuestionRole role = TQuestionRole::Command);
@@ -258,3 +275,6 @@ std::string ChangeActionStepName(const std::string& className, const std::string
 std::string DeleteActionQuestion(const std::string& verb);
 // The refusal of a change while changes are not allowed.
 extern const char* const kChangesRefused;
+// The offer to start the program anew with administrator rights (the Options
+// menu's item and the refusal's question).
+extern const char* const kRestartAsAdministrator;

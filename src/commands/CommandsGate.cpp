@@ -6,6 +6,7 @@
 #include "association/RegistryWriter.h"
 #include "commands/ShellNotice.h"
 #include "index/ZQFileAssoc.h"
+#include "registry/RawKey.h"
 #include "registry/Registry5LE.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
@@ -17,6 +18,8 @@ namespace {
 const int kTestedVersion = 8;
 
 } // namespace
+
+const char* const kRestartAsAdministrator = "Restart as administrator";
 
 const char* const kChangesRefused =
     "You checked, that no changes should be done.\r\nPlease watch the configurationdialog.";
@@ -49,10 +52,50 @@ void TCommands::DecideGate() {
     }
 }
 
-bool TCommands::CanModify() {
-    if (!allowChanges_)
+bool TCommands::CanModify(bool ofStore) {
+    if (!allowChanges_) {
         questions_.Tell(TBoxKind::Plain, kChangesRefused);
-    return allowChanges_;
+        return false;
+    }
+    const std::string refusal = ofStore ? StoreRefusal() : std::string();
+    if (refusal.empty())
+        return true;
+    if (!RestartAsAdministrator) {
+        questions_.Tell(TBoxKind::Warning, refusal);
+        return false;
+    }
+    TQuestion question;
+    question.Role = TQuestionRole::Offer;
+    question.Kind = TBoxKind::Warning;
+    question.Text = refusal + "\r\n\r\n" + kRestartAsAdministrator + "?";
+    question.Default = TAnswer::No;
+    if (questions_.Ask(question) == TAnswer::Yes)
+        RestartAsAdministrator();
+    return false;
+}
+
+TClassesStore TCommands::ChangeStore() {
+    if (!TwoClassesStores())
+        return TClassesStore::View;
+    if (settings_.Scope == "user")
+        return TClassesStore::User;
+    if (settings_.Scope == "machine")
+        return TClassesStore::Machine;
+    return StoreWritable(TClassesStore::Machine) == ERROR_SUCCESS ? TClassesStore::Machine
+                                                                   : TClassesStore::User;
+}
+
+std::string TCommands::StoreRefusal() {
+    const TClassesStore store = ChangeStore();
+    const LONG rc = StoreWritable(store);
+    if (rc == ERROR_SUCCESS)
+        return std::string();
+    const std::string cause = "Changes can't be written to " + StoreName(store) + " (" +
+                              RegistryErrorText(rc) + ").";
+    if (store == TClassesStore::Machine)
+        return cause + "\r\nChoose \"Changes apply to: this user\" (Options menu, or --scope "
+                       "user), or start Corvix as administrator.";
+    return cause;
 }
 
 bool TCommands::Confirm(const std::string& text, TQuestionRole role) {
@@ -66,6 +109,7 @@ bool TCommands::Confirm(const std::string& text, TQuestionRole role) {
 
 std::unique_ptr<TRegistryWriter> TCommands::Writer(const std::string& name) {
     auto writer = std::make_unique<TRegistryWriter>(journal_.get(), name);
+    writer->SetStore(ChangeStore());
     writer->onFirstChange = [this] { questions_.BeforeFirstChange(); };
     writer->onJournalFailure = [this](const std::string& message) {
         TQuestion question;

@@ -33,6 +33,7 @@ bool RepairedByCommand(TFindingKind kind) {
     case TFindingKind::UnquotedPath:
     case TFindingKind::MissingCurVer:
     case TFindingKind::UserChoice:
+    case TFindingKind::UserHidesMachine:
         return true;
     default:
         return false;
@@ -61,6 +62,10 @@ std::string RepairQuestion(const std::vector<TFinding>& findings) {
                "' in quotes?\r\nNew command: " + QuotedCommand(f.Text);
     case TFindingKind::MissingCurVer:
         return "Are you sure to remove the CurVer '" + f.Text + "' of '" + f.Name + "'?";
+    case TFindingKind::UserHidesMachine:
+        return "Are you sure to remove this user's entry of '" + f.Name +
+               "'?\r\nThen all users' entry holds again" +
+               (f.Text.empty() ? std::string(".") : ": '" + f.Name + "' is '" + f.Text + "'.");
     default:
         return "Are you sure to remove the Explorer's own choice '" + f.Text + "' for '" + f.Name +
                "'?";
@@ -98,6 +103,16 @@ TChange TCommands::Repair(const std::vector<TFinding>& findings) {
         case TFindingKind::MissingCurVer:
             DeleteCurVer(*writer, f.Name);
             break;
+        case TFindingKind::UserHidesMachine: {
+            // The user's key goes whatever store the changes are for.
+            const std::string was = ScannedClass(f.Name);
+            const TClassesStore chosen = writer->Store();
+            writer->SetStore(TClassesStore::User);
+            ::DeleteExtension(*writer, f.Name);
+            writer->SetStore(chosen);
+            Refile(f.Name, was);
+            break;
+        }
         default:
             RemoveExplorerChoice(*writer, f.Name);
             break;
@@ -107,7 +122,8 @@ TChange TCommands::Repair(const std::vector<TFinding>& findings) {
     if (todo.size() == 1) {
         const bool aboutExtension = todo[0].Kind == TFindingKind::MissingClass ||
                                     todo[0].Kind == TFindingKind::EmptyExtension ||
-                                    todo[0].Kind == TFindingKind::UserChoice;
+                                    todo[0].Kind == TFindingKind::UserChoice ||
+                                    todo[0].Kind == TFindingKind::UserHidesMachine;
         (aboutExtension ? change.Extension : change.FileClass) = todo[0].Name;
     }
     return Finish(*writer, change);

@@ -10,7 +10,9 @@
 #include <algorithm>
 
 TChange TCommands::Undo() {
-    if (!journal_->CanUndo() || !CanModify())
+    // Undo writes each key back to the store it came from, not to the
+    // chosen one: a store that refuses shows in the report.
+    if (!journal_->CanUndo() || !CanModify(false))
         return TChange();
     const std::string name = journal_->LastName();
     if (!Confirm("Are you sure to undo '" + name +

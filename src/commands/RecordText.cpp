@@ -5,9 +5,43 @@
 #include "index/ZQFileAssoc.h"
 #include "support/StringList.h"
 
+#include "association/KeyImage.h"
+#include "registry/ClassesStore.h"
+
 #include <cstdio>
+#include <unordered_set>
+#include <vector>
 
 namespace {
+
+// Where the items of a list live, from one enumeration of each store: an
+// item below "CLSID" (or in no store's list) is looked up.
+class TPlaces {
+public:
+    TPlaces() : two_(TwoClassesStores()) {
+        if (!two_)
+            return;
+        for (TClassesStore store : {TClassesStore::User, TClassesStore::Machine}) {
+            std::vector<std::string> names;
+            StoreKeyNames(store, "", names);
+            for (const std::string& name : names)
+                (store == TClassesStore::User ? user_ : machine_).insert(FoldedKeyName(name));
+        }
+    }
+    const char* Of(const std::string& item) const {
+        if (!two_ || item.find('\\') != std::string::npos)
+            return PlaceText(PlaceOfItem(item));
+        const std::string folded = FoldedKeyName(item);
+        const bool user = user_.count(folded) > 0, machine = machine_.count(folded) > 0;
+        if (user)
+            return PlaceText(machine ? TItemPlace::UserHidesMachine : TItemPlace::User);
+        return PlaceText(machine ? TItemPlace::Machine : TItemPlace::None);
+    }
+
+private:
+    bool two_;
+    std::unordered_set<std::string> user_, machine_;
+};
 
 std::string Line(const std::string& field, const std::string& value) {
     return field + ": " + value + "\n";
@@ -59,6 +93,7 @@ std::string ClassRecordText(const std::string& className, const TFileClass& inde
     std::string text = Line("class", className);
     if (!FileClassExists(className))
         return text + Line("registered", "no");
+    text += Line("stored", PlaceText(PlaceOfItem(FileClassKey(className))));
     text += Line("description", GetClassDescription(className));
     text += Line("icon", GetDefaultIcon(className));
     text += Line("default action", GetDefaultAction(className));
@@ -80,15 +115,17 @@ std::string ClassRecordText(const std::string& className, const TFileClass& inde
 std::string ExtensionListText() {
     TStringList exts;
     GetExtensions(exts);
+    const TPlaces places;
     std::string text;
     for (int i = 0; i < exts.Count(); ++i)
-        text += exts[i] + "\t" + ClassOf(exts[i]) + "\n";
+        text += exts[i] + "\t" + ClassOf(exts[i]) + "\t" + places.Of(exts[i]) + "\n";
     return text;
 }
 
 std::string ClassListText(const TFileClass& index) {
     TStringList names;
     index.GetClassNames(names);
+    const TPlaces places;
     std::string text;
     for (int i = 0; i < names.Count(); ++i) {
         TStringList exts;
@@ -96,7 +133,8 @@ std::string ClassListText(const TFileClass& index) {
         text += names[i] + "\t";
         for (int j = 0; j < exts.Count(); ++j)
             text += (j ? "," : "") + exts[j];
-        text += "\n";
+        text += std::string("\t") +
+                (IsValidFileClass(names[i]) ? places.Of(FileClassKey(names[i])) : "") + "\n";
     }
     return text;
 }
@@ -105,6 +143,7 @@ std::string RecordText(const std::string& name, const TFileClass& index) {
     if (IsValidExtension(name) && ExtensionExists(name)) {
         const std::string className = ClassOf(name);
         std::string text = Line("extension", name);
+        text += Line("stored", PlaceText(PlaceOfItem(ExtensionKey(name))));
         text += Line("content type", GetContentType(name));
         text += Line("perceived type", PerceivedTypeOf(name));
         text += Line("new-menu entry", QueryShellNew(name) ? "yes" : "no");

@@ -37,12 +37,17 @@ void TSettings::Load() {
     const TSettings defaults;
     for (const TSwitch& s : kSwitches)
         this->*s.field = ini.ReadBool(*s.section, s.key, defaults.*s.field);
+    Scope = ini.ReadString(kConfigSection, "Scope", "");
+    if (Scope != "user" && Scope != "machine")
+        Scope.clear();
 }
 
 void TSettings::Save() const {
     const TZQIniFile ini(path_);
     for (const TSwitch& s : kSwitches)
         ini.WriteBool(*s.section, s.key, this->*s.field);
+    if (!Scope.empty())
+        ini.WriteString(kConfigSection, "Scope", Scope);
 }
 
 std::string UndoJournalPath(const std::string& settingsPath) {

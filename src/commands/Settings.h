@@ -25,6 +25,10 @@ public:
     bool AllowMods = false;
     bool OptimizeSystem = true;
     bool AlwaysAsk = true;
+    // Where changes of the classes go on a system with two stores: "user"
+    // (this user's), "machine" (every user's), or empty (not chosen: every
+    // user's where the process may write it, else this user's).
+    std::string Scope;
     // "MainForm": what the main window restores at its next start.
     bool RestoreWnd = true;
     bool RestoreTab = true;

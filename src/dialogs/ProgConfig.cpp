@@ -1,5 +1,6 @@
 #include "dialogs/ProgConfig.h"
 
+#include "registry/ClassesStore.h"
 #include "support/ZQIniFiles.h"
 #include "support/ZQRoutines.h"
 #include "toolkit/Application.h"
@@ -14,7 +15,7 @@ const char* const kMainForm = "MainForm";
 
 TProgConfigForm::TProgConfigForm(const std::string& settingsPath)
     : TForm({"ProgConfigForm", "Configuration", 0, 0, TBorderStyle::DialogMinimizeBox, nullptr, 379,
-             319, TPosition::ScreenCenter}),
+             341, TPosition::ScreenCenter}),
       settingsPath_(settingsPath) {
     CreateControls({
         {&cbStartupScan, "cbStartupScan", "Scan on Startup", {8, 8, 363, 17}},
@@ -49,12 +50,16 @@ TProgConfigForm::TProgConfigForm(const std::string& settingsPath)
          "... selected item (extension and fileclass)",
          {8, 62, 349, 17},
          &gbRestore},
-        {&laMail, "laMail", "Do you have any other idea? Send me a mail!", {8, 250, 0, 13}},
+        {&cbScopeUser,
+         "cbScopeUser",
+         "Changes apply to this user only (else to all users)",
+         {8, 248, 363, 17}},
+        {&laMail, "laMail", "Do you have any other idea? Send me a mail!", {8, 272, 0, 13}},
         {&laNote,
          "laNote",
          "Note: Please restart the program if you change a setting.",
-         {8, 268, 0, 13}},
-        {&BottomPanel, "BottomPanel", "", {0, 283, 379, 36}, this, "", TAlign::Bottom},
+         {8, 290, 0, 13}},
+        {&BottomPanel, "BottomPanel", "", {0, 305, 379, 36}, this, "", TAlign::Bottom},
         {&btnHelp, "btnHelp", "Help", {8, 7, 75, 23}, &BottomPanel, "Do you need Help?"},
         {&btnCancel, "btnCancel", "Cancel", {216, 7, 75, 23}, &BottomPanel},
         {&btnOK, "btnOK", "OK", {296, 7, 75, 23}, &BottomPanel, "Confirm your changes"},
@@ -90,6 +95,14 @@ void TProgConfigForm::FormShow() {
     cbRestoreWnd.SetChecked(ini.ReadBool(kMainForm, "RestoreWnd", true));
     cbRestoreTab.SetChecked(ini.ReadBool(kMainForm, "RestoreTab", true));
     cbRestoreSelItem.SetChecked(ini.ReadBool(kMainForm, "RestoreSelItem", true));
+    // The choice of the store exists where the system has two; not chosen
+    // yet, it shows what the commands would take.
+    cbScopeUser.SetEnabled(TwoClassesStores());
+    const std::string scope = ini.ReadString(kConfig, "Scope", "");
+    cbScopeUser.SetChecked(TwoClassesStores() &&
+                           (scope == "user" ||
+                            (scope != "machine" &&
+                             StoreWritable(TClassesStore::Machine) != ERROR_SUCCESS)));
 }
 
 void TProgConfigForm::btnOKClick() {
@@ -102,6 +115,8 @@ void TProgConfigForm::btnOKClick() {
     ini.WriteBool(kMainForm, "RestoreWnd", cbRestoreWnd.Checked());
     ini.WriteBool(kMainForm, "RestoreTab", cbRestoreTab.Checked());
     ini.WriteBool(kMainForm, "RestoreSelItem", cbRestoreSelItem.Checked());
+    if (TwoClassesStores())
+        ini.WriteString(kConfig, "Scope", cbScopeUser.Checked() ? "user" : "machine");
     SetModalResult(mrOk);
 }
 

@@ -17,7 +17,8 @@ public:
 
     // Loads the check boxes from the file.
     void FormShow();
-    // Writes all eight switches and closes the dialog; a failed write raises
+    // Writes all eight switches (and, where the system has two stores, the
+    // store changes go to) and closes the dialog; a failed write raises
     // and leaves the dialog open.
     void btnOKClick();
     void btnCancelClick();
@@ -28,6 +29,7 @@ public:
     TCheckBox cbOptimizeSystem, cbAlwaysAsk;
     TGroupBox gbRestore;
     TCheckBox cbRestoreWnd, cbRestoreTab, cbRestoreSelItem;
+    TCheckBox cbScopeUser;
     TZQUrlLabel laMail;
     TLabel laNote;
     TPanel BottomPanel;

@@ -1,12 +1,14 @@
 #include "index/FileClassScan.h"
 
 #include "association/DataType.h"
+#include "association/KeyImage.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
 
 #include <algorithm>
 #include <numeric>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -45,9 +47,9 @@ private:
 // The class an extension names. A default value that holds no text makes
 // GetExtensionClass raise; such an extension is reported as unreadable and
 // filed under the empty name, so that one odd key does not end the scan.
-bool ReadExtensionClass(const std::string& ext, std::string& className) {
+bool ReadExtensionClass(const std::string& ext, TClassesStore store, std::string& className) {
     try {
-        className = GetExtensionClass(ext);
+        className = GetExtensionClassIn(store, ext);
         return true;
     } catch (const ERegistryException&) {
         className.clear();
@@ -71,7 +73,18 @@ TScanResult ScanFileClasses(TFileClass& index, const TScanProgress& progress,
     if (extensionsRead)
         extensionsRead->Clear();
     TStringList extensions;
-    GetExtensions(extensions);
+    std::unordered_set<std::string> userKeys;
+    GetExtensions(extensions, userKeys);
+    // Each extension is read from the store that holds it: no request goes
+    // to find the store.
+    const bool twoStores = TwoClassesStores();
+    auto storeOf = [&](const std::string& ext) {
+        if (!twoStores)
+            return TClassesStore::View;
+        if (userKeys.empty())
+            return TClassesStore::Machine;
+        return userKeys.count(FoldedKeyName(ext)) ? TClassesStore::User : TClassesStore::Machine;
+    };
     const int count = extensions.Count();
     result.Extensions = count;
     // The last extension is visited first.
@@ -88,7 +101,7 @@ TScanResult ScanFileClasses(TFileClass& index, const TScanProgress& progress,
         std::unordered_map<std::string, int> byName;
         std::string className;
         for (int visit = 0; visit < count; ++visit) {
-            if (!ReadExtensionClass(visited(visit), className))
+            if (!ReadExtensionClass(visited(visit), storeOf(visited(visit)), className))
                 ++result.Unreadable;
             auto found = byName.emplace(className, static_cast<int>(spellings.size()));
             if (found.second)

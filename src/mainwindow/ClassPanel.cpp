@@ -2,6 +2,7 @@
 
 #include "association/DataType.h"
 #include "index/ZQFileAssoc.h"
+#include "registry/ClassesStore.h"
 #include "registry/ValueText.h"
 #include "support/StringList.h"
 #include "toolkit/DesignScale.h"
@@ -53,6 +54,7 @@ void TClassPanel::CreateControls(HWND owner) {
         {&Bevel1, "Bevel1", "", {8, 36, 42, 42}, &ClassPanel},
         {&imgIcon, "imgIcon", "", {13, 41, 32, 32}, &ClassPanel, "Current icon, Click to change"},
         {&laLinkedExtCount, "laLinkedExtCount", "", {8, 216, 0, 13}, &ClassPanel},
+        {&laClassStored, "laClassStored", "", {8, 308, 0, 13}, &ClassPanel},
     });
     rgExtVisibility.SetItems({"always show", "like default setting", "never show"});
     edtIconFileName.SetReadOnly(true);
@@ -100,6 +102,10 @@ void TClassPanel::ShowClass(const std::string& className, const TFileClass& inde
     lbAssocExt.Items().Assign(extensions);
     laLinkedExtCount.SetText("Number of associated extensions: " +
                              std::to_string(lbAssocExt.Items().Count()));
+    const TItemPlace place =
+        IsValidFileClass(className) ? PlaceOfItem(FileClassKey(className)) : TItemPlace::None;
+    laClassStored.SetText(place == TItemPlace::None ? std::string()
+                                                    : std::string("Stored for: ") + PlaceText(place));
 }
 
 void TClassPanel::ShowIcon(const std::string& className) {

@@ -60,6 +60,8 @@ public:
     TCheckBox cbAdvOption;
     TCheckBox cbShowActions;
     TLabel laLinkedExtCount;
+    // Where the class's key is stored: this user's or every user's classes.
+    TLabel laClassStored;
     TListBox lbAssocExt;
     TButton btnClassAssoc;
     TButton btnClassDissoc;

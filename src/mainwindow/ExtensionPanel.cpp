@@ -1,6 +1,7 @@
 #include "mainwindow/ExtensionPanel.h"
 
 #include "association/DataType.h"
+#include "registry/ClassesStore.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
 #include "toolkit/DesignScale.h"
@@ -55,6 +56,7 @@ void TExtensionPanel::CreateControls() {
         {&bExt2, "bExt2", "", {8, 104, 265, 2}, &ExtPanel, "", TAlign::None, SS_ETCHEDHORZ},
         {&laNew_Menu, "laNew_Menu", "", {8, 116, 0, 13}, &ExtPanel},
         {&btnNew_Menu, "btnNew_Menu", "", {8, 136, 169, 21}, &ExtPanel},
+        {&laStored, "laStored", "", {8, 168, 0, 13}, &ExtPanel},
     });
     // The 'New'-menu button gets its caption when an extension is shown;
     // until then (during the start-up scan) it is not shown as an empty box.
@@ -103,6 +105,7 @@ void TExtensionPanel::ShowExtension(const std::string& ext) {
         laNew_Menu.SetText("No item in the 'New'-menu for this extension.");
         btnNew_Menu.SetCaption("Add item to 'New'-menu");
     }
+    laStored.SetText(std::string("Stored for: ") + PlaceText(PlaceOfItem(ExtensionKey(ext))));
     cbClasses.SetEnabled(true);
     edtContentType.SetEnabled(true);
     btnNew_Menu.SetEnabled(true);

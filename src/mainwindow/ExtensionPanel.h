@@ -37,8 +37,8 @@ public:
     void Resize();
     // The class names the combo box offers.
     void SetClassNames(const TStringList& names);
-    // Shows `ext`: its class chosen in the combo box, its content type and
-    // whether it has an item in the "New" menu.
+    // Shows `ext`: its class chosen in the combo box, its content type,
+    // whether it has an item in the "New" menu and where its key is stored.
     void ShowExtension(const std::string& ext);
     // The associate, dissociate and view buttons for the class typed or
     // chosen: associate for another class than the extension's, dissociate
@@ -59,6 +59,8 @@ public:
     TBevel bExt2;
     TLabel laNew_Menu;
     TButton btnNew_Menu;
+    // Where the extension's key is stored: this user's or every user's classes.
+    TLabel laStored;
 
 private:
     std::string extension_;

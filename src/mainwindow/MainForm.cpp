@@ -93,6 +93,9 @@ TMainForm::TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> 
     ShortInfo.btnReg.onClick = Handler(this, &TMainForm::btnRegClick);
     ConfigurationItem.onClick = Handler(this, &TMainForm::ConfigurationItemClick);
     tbtnConfiguration.onClick = Handler(this, &TMainForm::ConfigurationItemClick);
+    ScopeUserItem.onClick = Handler(this, &TMainForm::ScopeUserItemClick);
+    ScopeMachineItem.onClick = Handler(this, &TMainForm::ScopeMachineItemClick);
+    RestartAdminItem.onClick = [this] { RestartAsAdministrator(); };
     Systemsettings1.onClick = Handler(this, &TMainForm::Systemsettings1Click);
     InfoItem.onClick = Handler(this, &TMainForm::InfoItemClick);
     ZQAboutDialog1.DialogStyle = dsClassic;
@@ -157,6 +160,13 @@ void TMainForm::CreateMenu() {
         {&OptionsMenu, 0, "OptionsMenu", "&Options"},
         {&ConfigurationItem, 1, "ConfigurationItem", "&Configuration ...", none,
          "Configurate the program"},
+        {nullptr, 1, "", "-"},
+        {&ScopeUserItem, 1, "ScopeUserItem", "Changes apply to: this user", none,
+         "Changes go to this user's classes (HKEY_CURRENT_USER\\Software\\Classes)"},
+        {&ScopeMachineItem, 1, "ScopeMachineItem", "Changes apply to: all users", none,
+         "Changes go to every user's classes (HKEY_LOCAL_MACHINE\\Software\\Classes)"},
+        {&RestartAdminItem, 1, "RestartAdminItem", "Restart as administrator", none,
+         "Start the program anew with the rights to change every user's classes"},
         {&HelpMenu, 0, "HelpMenu", "&Help"},
         {&HelpItem, 1, "HelpItem", "&Help", {VK_F1}, "Do you need Help?"},
         {nullptr, 1, "", "-"},

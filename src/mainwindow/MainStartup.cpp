@@ -9,10 +9,12 @@
 #include "mainwindow/BoxQuestions.h"
 #include "registry/Registry5LE.h"
 #include "support/StringList.h"
+#include "support/SystemFiles.h"
 #include "support/ZQIniFiles.h"
 #include "toolkit/Application.h"
 #include "toolkit/DesignScale.h"
 #include "toolkit/ScreenPlacement.h"
+#include "toolkit/SystemShell.h"
 
 namespace {
 
@@ -37,7 +39,13 @@ void TMainForm::FormCreate() {
     Application.onHint = Handler(this, &TMainForm::ApplicationHint);
     TabControl.SetTabs({TabCaptions[0], TabCaptions[1]});
     PickBackupFile = [this](std::string& path) { return AskForBackupFile(Handle(), path); };
+    ElevationOffered = ::ElevationOffered;
+    RestartElevated = [this](const std::string& parameters) {
+        return ShellExecuteOf(Handle(), "runas", ModuleFilePath(), parameters) > 32;
+    };
+    Commands().RestartAsAdministrator = [this] { return RestartAsAdministrator(); };
     UpdateUndoItem();
+    UpdateScopeItems();
 }
 
 void TMainForm::FormShow() {

@@ -2,10 +2,12 @@
 // undo journal beside the settings file) and the export of a backup.
 #include "mainwindow/MainUnit.h"
 
+#include "association/KeyImage.h"
 #include "association/Names.h"
 #include "association/UndoJournal.h"
 #include "commands/Commands.h"
 #include "index/ZQFileAssoc.h"
+#include "registry/ClassesStore.h"
 #include "support/ZQWinDialogs.h"
 #include "toolkit/Dialogs.h"
 
@@ -56,10 +58,15 @@ void TMainForm::ShowRestoredItem(const TRestoreReport& report) {
     // The keys restored last are the first the command changed. The item
     // shown is the first of them that the current view lists, else the first
     // the other view lists.
-    const std::string prefix = "HKEY_CLASSES_ROOT\\";
-    auto itemOf = [&](const std::string& key) {
-        return key.compare(0, prefix.size(), prefix) == 0 ? key.substr(prefix.size())
-                                                          : std::string();
+    // A key of either store or of the view names the item below its root.
+    auto itemOf = [](const std::string& key) {
+        for (TClassesStore store :
+             {TClassesStore::View, TClassesStore::User, TClassesStore::Machine}) {
+            const std::string prefix = StoreName(store) + "\\";
+            if (key.size() > prefix.size() && SameKeyName(key.substr(0, prefix.size()), prefix))
+                return key.substr(prefix.size());
+        }
+        return std::string();
     };
     auto listedIn = [&](int view, const std::string& item) {
         return view == 0 ? IsValidExtension(item)

@@ -145,6 +145,20 @@ public:
 
     // The program's dialogs.
     void ConfigurationItemClick();
+    // "Changes apply to: this user / all users": kept in the settings file.
+    void ScopeUserItemClick();
+    void ScopeMachineItemClick();
+    // The two items (the chosen one marked) where the system has two stores,
+    // and "Restart as administrator" where ElevationOffered says so.
+    void UpdateScopeItems();
+    // Starts the program anew as administrator on the view and item shown
+    // and closes this window; false when it was not started.
+    bool RestartAsAdministrator();
+    // Whether the restart is offered, and the restart itself with the command
+    // line's parameters (ShellExecute "runas" of the program); tests replace
+    // them, since Wine can't elevate.
+    std::function<bool()> ElevationOffered;
+    std::function<bool(const std::string& parameters)> RestartElevated;
     void Systemsettings1Click();
     void InfoItemClick();
 
@@ -203,7 +217,7 @@ public:
     TMenuItem EditMenu, UndoItem, Systemsettings1, NewExtensionItem, DeleteExtensionItem,
         NewFileclassItem, DeleteFileclassItem;
     TMenuItem AdvancedMenu, NewMenuItem, OpenWithListsItem, SelectProgramItem;
-    TMenuItem OptionsMenu, ConfigurationItem;
+    TMenuItem OptionsMenu, ConfigurationItem, ScopeUserItem, ScopeMachineItem, RestartAdminItem;
     TMenuItem HelpMenu, HelpItem, InfoItem;
 
     TToolBar ToolBar;

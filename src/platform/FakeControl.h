@@ -16,6 +16,12 @@ namespace fake {
 // Far East system, the real executable path), so no test inherits another's.
 void ResetRegistry();
 
+// Makes HKEY_LOCAL_MACHINE\Software\Classes refuse every write (opening a
+// key of it for writing, creating, deleting, setting a value) with
+// ERROR_ACCESS_DENIED, as it does for a user without administrator rights;
+// reads go on. Off after ResetRegistry.
+void RefuseMachineClasses(bool on);
+
 // Enum is RegEnumKeyEx, EnumValue RegEnumValue; a fault applies to the ANSI
 // and the wide function of its kind alike.
 enum class Fault {

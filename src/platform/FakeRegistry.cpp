@@ -89,7 +89,10 @@ LONG Resolve(HKEY hKey, Handle& out) {
     Registry& r = Reg();
     uintptr_t value = reinterpret_cast<uintptr_t>(hKey);
     if (IsPredefinedValue(value)) {
-        out.key = r.roots[value - 0x80000000u];
+        // HKEY_CLASSES_ROOT itself is the machine's store; the paths below
+        // it are followed in the store the view takes them from (WalkPath).
+        out.key = hKey == HKEY_CLASSES_ROOT ? fake::detail::ClassesKey(false, true)
+                                            : r.roots[value - 0x80000000u];
         out.access = KEY_ALL_ACCESS;
         return ERROR_SUCCESS;
     }
@@ -136,6 +139,8 @@ LONG WalkPath(HKEY hKey, const std::u16string& path, PathWalk& walk) {
         return rc;
     if (!fake::registry::SplitPath(path, walk.components))
         return ERROR_BAD_PATHNAME;
+    if (hKey == HKEY_CLASSES_ROOT)
+        walk.base.key = fake::detail::ViewBase(walk.components);
     walk.key = walk.base.key;
     while (!walk.Complete()) {
         std::shared_ptr<Key> next = walk.key->FindSubKey(walk.components[walk.depth]);
@@ -145,6 +150,13 @@ LONG WalkPath(HKEY hKey, const std::u16string& path, PathWalk& walk) {
         ++walk.depth;
     }
     return ERROR_SUCCESS;
+}
+
+// Whether a handle with these rights on `key` would write a store that
+// refuses writes (fake::RefuseMachineClasses).
+bool WriteRefused(const Key& key, REGSAM sam) {
+    return (MapAccess(sam) & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY)) &&
+           fake::detail::MachineClassesRefused(key);
 }
 
 // --- Conversions of the ANSI functions.
@@ -266,6 +278,8 @@ LSTATUS OpenKey(HKEY hKey, const C* lpSubKey, REGSAM samDesired, PHKEY phkResult
     }
     if (!walk.Complete())
         return ERROR_FILE_NOT_FOUND;
+    if (!fake::detail::Windows9x() && WriteRefused(*walk.key, samDesired))
+        return ERROR_ACCESS_DENIED;
     *phkResult = NewHandle(std::move(walk.key), samDesired);
     return ERROR_SUCCESS;
 }
@@ -284,6 +298,8 @@ LSTATUS CreateKey(HKEY hKey, const C* lpSubKey, REGSAM samDesired, PHKEY phkResu
     if (LONG rc = WalkPath(hKey, WideName(lpSubKey), walk))
         return rc;
     if (!walk.Complete() && !(walk.base.access & KEY_CREATE_SUB_KEY))
+        return ERROR_ACCESS_DENIED;
+    if (WriteRefused(*walk.key, walk.Complete() ? samDesired : KEY_CREATE_SUB_KEY))
         return ERROR_ACCESS_DENIED;
     // Wine reports an empty path as a created key as well.
     if (lpdwDisposition)
@@ -309,7 +325,7 @@ template <typename C> LSTATUS DeleteKey(HKEY hKey, const C* lpSubKey) {
     if (!walk.Complete())
         return ERROR_FILE_NOT_FOUND;
     const std::shared_ptr<Key>& key = walk.key;
-    if (key->IsRoot())
+    if (key->IsRoot() || WriteRefused(*key, KEY_SET_VALUE))
         return ERROR_ACCESS_DENIED;
     // 95/98/ME delete the whole tree; NT refuses a key that has subkeys.
     if (fake::detail::Windows9x()) {
@@ -329,6 +345,8 @@ template <typename C> LSTATUS DeleteValue(HKEY hKey, const C* lpValueName) {
     Handle handle;
     if (LONG rc = ResolveWith(hKey, KEY_SET_VALUE, handle))
         return rc;
+    if (WriteRefused(*handle.key, KEY_SET_VALUE))
+        return ERROR_ACCESS_DENIED;
     return handle.key->DeleteValue(WideName(lpValueName)) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
@@ -343,11 +361,16 @@ LSTATUS EnumKey(HKEY hKey, DWORD dwIndex, C* lpName, LPDWORD lpcchName, LPDWORD 
     Handle handle;
     if (LONG rc = ResolveWith(hKey, KEY_ENUMERATE_SUB_KEYS, handle))
         return rc;
-    if (dwIndex >= handle.key->SubKeyCount())
+    std::vector<const Key*> view;
+    if (hKey == HKEY_CLASSES_ROOT)
+        view = fake::detail::ViewRootSubKeys();
+    const size_t count = hKey == HKEY_CLASSES_ROOT ? view.size() : handle.key->SubKeyCount();
+    if (dwIndex >= count)
         return ERROR_NO_MORE_ITEMS;
     if (!lpName || !lpcchName || (lpClass && !lpcchClass))
         return ERROR_INVALID_PARAMETER;
-    const Key& subKey = handle.key->SubKeyAt(dwIndex);
+    const Key& subKey =
+        hKey == HKEY_CLASSES_ROOT ? *view[dwIndex] : handle.key->SubKeyAt(dwIndex);
     const auto name = Text<C>::Out(subKey.Name());
     // A short buffer leaves the buffer and the length untouched (Wine); the
     // caller sizes its buffer from RegQueryInfoKey.
@@ -422,10 +445,21 @@ LSTATUS QueryInfoKey(HKEY hKey, C* lpClass, LPDWORD lpcchClass, LPDWORD lpReserv
     if (lpcchClass)
         *lpcchClass = 0;
     const auto length = [](const std::u16string& name) { return NameLength(name, Text<C>::kAnsi); };
-    if (lpcSubKeys)
-        *lpcSubKeys = static_cast<DWORD>(key.SubKeyCount());
-    if (lpcbMaxSubKeyLen)
-        *lpcbMaxSubKeyLen = key.MaxSubKeyName(length);
+    if (hKey == HKEY_CLASSES_ROOT) {
+        const std::vector<const Key*> view = fake::detail::ViewRootSubKeys();
+        size_t longest = 0;
+        for (const Key* subKey : view)
+            longest = std::max(longest, length(subKey->Name()));
+        if (lpcSubKeys)
+            *lpcSubKeys = static_cast<DWORD>(view.size());
+        if (lpcbMaxSubKeyLen)
+            *lpcbMaxSubKeyLen = static_cast<DWORD>(longest);
+    } else {
+        if (lpcSubKeys)
+            *lpcSubKeys = static_cast<DWORD>(key.SubKeyCount());
+        if (lpcbMaxSubKeyLen)
+            *lpcbMaxSubKeyLen = key.MaxSubKeyName(length);
+    }
     if (lpcbMaxClassLen)
         *lpcbMaxClassLen = 0;
     if (lpcValues)
@@ -487,6 +521,8 @@ LSTATUS SetValue(HKEY hKey, const C* lpValueName, DWORD dwType, const BYTE* lpDa
     Handle handle;
     if (LONG rc = ResolveWith(hKey, KEY_SET_VALUE, handle))
         return rc;
+    if (WriteRefused(*handle.key, KEY_SET_VALUE))
+        return ERROR_ACCESS_DENIED;
     if (!lpData && cbData)
         return ERROR_NOACCESS;
     if (lpData)
@@ -606,6 +642,14 @@ LSTATUS RegSetValueExW(HKEY hKey, LPCWSTR lpValueName, DWORD, DWORD dwType, cons
 
 namespace fake {
 
+namespace detail {
+
+std::shared_ptr<Key> RootKey(HKEY predefined) {
+    return Reg().roots[reinterpret_cast<uintptr_t>(predefined) - 0x80000000u];
+}
+
+} // namespace detail
+
 void ResetRegistry() {
     Registry& r = Reg();
     r.handles.clear();
@@ -614,6 +658,7 @@ void ResetRegistry() {
         queue.clear();
     r.calls = 0;
     detail::ResetSystem();
+    detail::ResetClassesView();
 }
 
 void FailNext(Fault kind, LONG error) {

@@ -44,6 +44,8 @@ public:
     const std::u16string& Name() const { return name_; }
     bool IsRoot() const { return parent_ == nullptr && !deleted_; }
     bool IsDeleted() const { return deleted_; }
+    // The key this one is a subkey of (null for a root or a deleted key).
+    const Key* Parent() const { return parent_; }
     FILETIME LastWriteTime() const { return lastWrite_; }
 
     // Subkeys, sorted by folded name.

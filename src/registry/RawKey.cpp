@@ -1,5 +1,6 @@
 #include "registry/RawKey.h"
 
+#include "registry/ClassesStore.h"
 #include "registry/SystemRegistry.h"
 
 #include <algorithm>
@@ -77,6 +78,15 @@ TRawKey::TRawKey(HKEY key, bool owned) : owned_(owned) {
 }
 
 LONG TRawKey::Open(const TRawKey& base, const std::string& path, REGSAM access, TRawKey& result) {
+    // Below HKEY_CLASSES_ROOT a key is read from the store the merged view
+    // takes it from (see registry/ClassesStore.h).
+    if (base.Get() == HKEY_CLASSES_ROOT && !SplitKeyPath(path).empty()) {
+        TClassesStore store = TClassesStore::View;
+        if (LONG rc = ReadingStore(path, store))
+            return rc;
+        if (store != TClassesStore::View)
+            return Open(TRawKey(StoreRoot(store), false), StorePath(store, path), access, result);
+    }
     return Follow(base, path, result, [access](HKEY parent, const std::string& name, HKEY& next) {
         return sysreg::OpenKey(parent, name, access, next);
     });

@@ -1,5 +1,6 @@
 #include "registry/Registry5LE.h"
 
+#include "registry/ClassesStore.h"
 #include "registry/SystemRegistry.h"
 #include "support/StringList.h"
 
@@ -22,6 +23,14 @@ bool IsTextType(DWORD regType) {
 std::string TextOf(DWORD type, const char* data, DWORD size) {
     const std::string text = sysreg::ProgramData(type, data, size, false);
     return text.substr(0, text.find('\0'));
+}
+
+// Opens `path` below `base`; below HKEY_CLASSES_ROOT as the merged view of
+// both stores gives it (see registry/ClassesStore.h).
+LONG OpenBelow(HKEY base, const std::string& path, REGSAM access, HKEY& result) {
+    if (base == HKEY_CLASSES_ROOT)
+        return OpenClassesKey(path, access, result);
+    return sysreg::OpenKey(base, path, access, result);
 }
 
 // The path without its leading backslash when it is absolute.
@@ -148,7 +157,7 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
     if (canCreate && !path.empty())
         rc = sysreg::CreateKey(base, path, access_, opened);
     else
-        rc = sysreg::OpenKey(base, path, access_, opened);
+        rc = OpenBelow(base, path, access_, opened);
     if (rc != ERROR_SUCCESS)
         return false;
     TRegKeyHandle handle(opened); // owned until it is current
@@ -206,7 +215,7 @@ HKEY TRegistry::GetKey(const std::string& key) {
     const bool relative = IsRelative(key);
     const std::string path = StripRoot(key, relative);
     HKEY opened = nullptr;
-    if (sysreg::OpenKey(GetBaseKey(relative), path, access_, opened) != ERROR_SUCCESS)
+    if (OpenBelow(GetBaseKey(relative), path, access_, opened) != ERROR_SUCCESS)
         return nullptr;
     return opened;
 }

@@ -37,6 +37,10 @@ void GetOSName(std::string& name);
 // platform gives no version record).
 bool IsWindows95Family();
 
+// True on NT 5 (Windows 2000) and later, whose HKEY_CLASSES_ROOT merges this
+// user's classes over every user's.
+bool HasMergedClassesView();
+
 // Structures that grew with later systems, which older ones refuse when
 // given the newer size.
 //

@@ -47,6 +47,24 @@ std::string ExpandEnvironmentVariables(const std::string& text) {
     return ExpandEnvironmentText(text);
 }
 
+bool ElevationOffered() {
+    OSVERSIONINFOA rec{};
+    rec.dwOSVersionInfoSize = sizeof rec;
+    if (!GetVersionExA(&rec) || rec.dwPlatformId != VER_PLATFORM_WIN32_NT || rec.dwMajorVersion < 6)
+        return false;
+    const auto openToken = SYSTEM_FUNCTION("advapi32.dll", OpenProcessToken);
+    const auto tokenInformation = SYSTEM_FUNCTION("advapi32.dll", GetTokenInformation);
+    HANDLE token = nullptr;
+    if (!openToken || !tokenInformation || !openToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return false;
+    TOKEN_ELEVATION elevation{};
+    DWORD size = 0;
+    const bool known =
+        tokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) != FALSE;
+    CloseHandle(token);
+    return known && !elevation.TokenIsElevated;
+}
+
 INT_PTR ShellExecuteOf(HWND owner, const char* verb, const std::string& file,
                        const std::string& parameters) {
     if (WideSystem()) {

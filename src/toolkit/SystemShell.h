@@ -18,6 +18,12 @@ std::string SystemErrorText(DWORD code);
 // The text with its environment variables (%NAME%) replaced.
 std::string ExpandEnvironmentVariables(const std::string& text);
 
+// Whether the process could gain administrator rights by starting anew with
+// the "runas" verb: on Vista and later, when its token is not elevated
+// (GetTokenInformation TokenElevation). False on earlier systems, which know
+// no elevation.
+bool ElevationOffered();
+
 // ShellExecute; its answer (above 32 when it started something).
 INT_PTR ShellExecuteOf(HWND owner, const char* verb, const std::string& file,
                        const std::string& parameters);

@@ -89,6 +89,12 @@ void PlantRegistry() {
               HKEY_CURRENT_USER);
     PutString(std::string(kFileExts) + ".doc", "Progid", "DocFile", HKEY_CURRENT_USER);
     PutString(std::string(kFileExts) + ".log\\OpenWithList", "a", "app.exe", HKEY_CURRENT_USER);
+    // From Windows 2000 on this user's store hides every user's: an entry
+    // that names no class where all users' names one (user-hides-machine),
+    // and one that names the same class (fine).
+    PutString(".hid", "", "txtfile");
+    PutString("Software\\Classes\\.hid", "Content Type", "text/x-hid", HKEY_CURRENT_USER);
+    PutString("Software\\Classes\\.txt", "", "txtfile", HKEY_CURRENT_USER);
 }
 
 std::vector<std::string> Lines(const std::vector<TFinding>& findings) {
@@ -104,7 +110,10 @@ const std::vector<std::string> kOverrides = {
     "user-choice\t.txt\tExplorer opens it as 'otherfile' (Progid), not as 'txtfile'",
 };
 
-std::vector<std::string> Expected(bool overrides) {
+const char* const kHiding = "user-hides-machine\t.hid\tthis user's entry names no class and "
+                            "hides all users' entry, which names 'txtfile'";
+
+std::vector<std::string> Expected(bool overrides, bool hiding = true) {
     std::vector<std::string> lines = {
         "empty-extension\t.blank\tno class, no other value, no subkey",
         "empty-extension\t.empty\tno class, no other value, no subkey",
@@ -119,9 +128,11 @@ std::vector<std::string> Expected(bool overrides) {
         "missing-icon\ticonfile\tthe icon file 'C:\\Icons\\gone.ico' is not there",
         "missing-curver\tverfile\tCurVer names the class 'verfile.2', which has no key",
     };
+    if (hiding)
+        lines.insert(lines.begin() + 3, kHiding);
     if (overrides) {
         lines.insert(lines.begin() + 2, kOverrides[0]);
-        lines.insert(lines.begin() + 4, kOverrides[1]);
+        lines.insert(lines.begin() + 4 + hiding, kOverrides[1]);
     }
     return lines;
 }
@@ -169,8 +180,8 @@ TEST_F(AssociationCheckTest, FindsExactlyThePlantedProblemsSortedByNameThenKind)
         const std::string before = WholeRegistry();
         const TCheckResult result = CheckAssociations();
         const bool overrides = std::string(version) == "winxp" || std::string(version) == "win7";
-        EXPECT_EQ(Lines(result.Findings), Expected(overrides));
-        EXPECT_EQ(result.Extensions, 12);
+        EXPECT_EQ(Lines(result.Findings), Expected(overrides, std::string(version) != "win98"));
+        EXPECT_EQ(result.Extensions, 13);
         EXPECT_EQ(result.Classes, 7)
             << "txtfile docfile expfile iconfile curfile curfile.1 verfile";
         EXPECT_FALSE(result.Stopped);
@@ -179,7 +190,7 @@ TEST_F(AssociationCheckTest, FindsExactlyThePlantedProblemsSortedByNameThenKind)
     // Stopped after the third extension: what was found so far.
     const TCheckResult stopped = CheckAssociations([](int checked, int) { return checked < 3; });
     EXPECT_TRUE(stopped.Stopped);
-    const std::vector<std::string> all = Expected(false);
+    const std::vector<std::string> all = Expected(false, false);
     EXPECT_EQ(Lines(stopped.Findings), (std::vector<std::string>{all[0], all[3], all[4], all[5]}))
         << ".blank, .cur and .doc with their classes";
 }
@@ -241,6 +252,14 @@ TEST_F(AssociationCheckTest, EachRepairChangesOnlyItsItemAndIsUndoneByteForByte)
              EXPECT_TRUE(HasKey(std::string(kFileExts) + ".gone", HKEY_CURRENT_USER));
          },
          "Are you sure to remove the Explorer's own choice 'Applications\\app.exe' for '.gone'?"},
+        {"user-hides-machine: this user's entry goes, all users' holds again",
+         {{TFindingKind::UserHidesMachine, ".hid"}},
+         [] {
+             EXPECT_FALSE(HasKey("Software\\Classes\\.hid", HKEY_CURRENT_USER));
+             EXPECT_EQ(GetText(".hid", ""), "txtfile");
+         },
+         "Are you sure to remove this user's entry of '.hid'?\r\nThen all users' entry holds "
+         "again: '.hid' is 'txtfile'."},
         {"repair all of a kind: one question, one undo entry",
          {{TFindingKind::EmptyExtension, ".blank"}, {TFindingKind::EmptyExtension, ".empty"}},
          [] {
@@ -379,7 +398,7 @@ TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
     EXPECT_FALSE(HasKey(".blank"));
     EXPECT_TRUE(HasKey(".empty"));
     for (const char* kind : {"empty-extension", "missing-class", "unquoted-path", "missing-curver",
-                             "explorer-override"})
+                             "explorer-override", "user-hides-machine"})
         EXPECT_EQ(corvix({"--repair", kind, "--yes"}), ecDone) << kind;
     EXPECT_EQ(corvix({"--repair", "unquoted-path", "--yes"}), ecDone) << "nothing left: done";
     EXPECT_EQ(corvix({"--check"}, &out), ecProblemsFound);

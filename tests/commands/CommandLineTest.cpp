@@ -54,15 +54,16 @@ bool Has(const std::string& text, const std::string& part) {
 
 TEST_F(CommandLineTest, ReadingCommandsAndUsage) {
     PutBinary("txtfile", "EditFlags", std::string("\x00\x00\x21\x00", 4));
-    const std::string before = DumpRegistry();
+    const std::string before = DumpStores();
     Outcome r = Corvix({"/?"});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(Has(r.out, "Exit codes:"));
     r = Corvix({"--list", "extensions"});
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, ".log\ttxtfile\n.only\tonlyfile\n.txt\ttxtfile\n");
+    EXPECT_EQ(r.out, ".log\ttxtfile\tall users\n.only\tonlyfile\tall users\n"
+                     ".txt\ttxtfile\tall users\n");
     r = Corvix({"--list", "classes"});
-    EXPECT_EQ(r.out, "onlyfile\t.only\ntxtfile\t.txt,.log\n");
+    EXPECT_EQ(r.out, "onlyfile\t.only\tall users\ntxtfile\t.txt,.log\tall users\n");
     r = Corvix({"--show", ".txt"});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(Has(r.out, "extension: .txt\n") && Has(r.out, "class: txtfile\n") &&
@@ -89,23 +90,23 @@ TEST_F(CommandLineTest, ReadingCommandsAndUsage) {
     EXPECT_EQ(r.code, 5);
     EXPECT_TRUE(Has(r.err, "'nosuchfile' is neither"));
     EXPECT_EQ(Corvix({"--delete-class", "nosuchfile", "--yes"}).code, 5);
-    EXPECT_EQ(DumpRegistry(), before);
+    EXPECT_EQ(DumpStores(), before);
 }
 
 TEST_F(CommandLineTest, ChangesAskThroughFlagsAndAreUndone) {
-    const std::string before = DumpRegistry();
+    const std::string before = DumpStores();
     // Without an answer: the questions, nothing changed.
     Outcome r = Corvix({"--assoc", ".only", "txtfile"});
     EXPECT_EQ(r.code, 4);
     EXPECT_TRUE(Has(r.err, "Are you sure to associate '.only' to 'txtfile'?"));
     EXPECT_TRUE(Has(r.err, "The fileclass 'onlyfile' will not be used")) << r.err;
-    EXPECT_EQ(DumpRegistry(), before);
+    EXPECT_EQ(DumpStores(), before);
     // --keep: the association made, the unused class kept.
     r = Corvix({"--assoc", ".only", "txtfile", "--keep"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(GetText(".only", ""), "txtfile");
     EXPECT_TRUE(HasKey("onlyfile"));
-    const std::string associated = DumpRegistry();
+    const std::string associated = DumpStores();
     // --yes: the extension erased too.
     EXPECT_EQ(Corvix({"--dissoc", ".txt", "--yes"}).code, 0);
     EXPECT_FALSE(HasKey(".txt"));
@@ -113,14 +114,14 @@ TEST_F(CommandLineTest, ChangesAskThroughFlagsAndAreUndone) {
     r = Corvix({"--undo", "--yes"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "Undone: Dissociate '.txt' from 'txtfile'\n");
-    EXPECT_EQ(DumpRegistry(), associated);
+    EXPECT_EQ(DumpStores(), associated);
     EXPECT_EQ(Corvix({"--undo", "--yes"}).code, 0);
-    EXPECT_EQ(DumpRegistry(), before);
+    EXPECT_EQ(DumpStores(), before);
     EXPECT_EQ(Corvix({"--undo", "--yes"}).code, 5) << "nothing left to undo";
 }
 
 TEST_F(CommandLineTest, TheGateAndAnUnwritableJournalRefuse) {
-    const std::string before = DumpRegistry();
+    const std::string before = DumpStores();
     Settings("[config]\nSaveMode=1\n");
     Outcome r = Corvix({"--delete-ext", ".txt", "--yes"});
     EXPECT_EQ(r.code, 3);
@@ -129,7 +130,7 @@ TEST_F(CommandLineTest, TheGateAndAnUnwritableJournalRefuse) {
     mkdir((dir_ + "/undo.log").c_str(), 0700);
     r = Corvix({"--delete-ext", ".txt", "--yes"});
     EXPECT_EQ(r.code, 5);
-    EXPECT_EQ(DumpRegistry(), before);
+    EXPECT_EQ(DumpStores(), before);
     r = Corvix({"--delete-ext", ".txt", "--yes", "--no-undo"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(Has(r.err, "without undo"));
@@ -138,7 +139,7 @@ TEST_F(CommandLineTest, TheGateAndAnUnwritableJournalRefuse) {
 
     // A registry that refuses (a limited user), a class name mistyped: exit 5,
     // nothing changed; --force links to a class not registered.
-    const std::string deleted = DumpRegistry();
+    const std::string deleted = DumpStores();
     fake::FailNext(fake::Fault::Create);
     EXPECT_EQ(Corvix({"--assoc", ".new", "txtfile", "--yes"}).code, 5);
     fake::FailNext(fake::Fault::DeleteValue);
@@ -146,19 +147,19 @@ TEST_F(CommandLineTest, TheGateAndAnUnwritableJournalRefuse) {
     r = Corvix({"--assoc", ".log", "txtfil", "--yes"});
     EXPECT_EQ(r.code, 5);
     EXPECT_TRUE(Has(r.err, "The fileclass 'txtfil' is not registered")) << r.err;
-    EXPECT_EQ(DumpRegistry(), deleted);
+    EXPECT_EQ(DumpStores(), deleted);
     EXPECT_EQ(Corvix({"--force", "--assoc", ".log", "newfile", "--yes"}).code, 0);
     EXPECT_EQ(GetText(".log", ""), "newfile");
 }
 
 TEST_F(CommandLineTest, ActionAndFlagsCommandsAskChangeAndAreUndone) {
-    const std::string before = DumpRegistry();
+    const std::string before = DumpStores();
     Outcome r = Corvix({"--delete-verb", "txtfile", "open"});
     EXPECT_EQ(r.code, 4);
     EXPECT_TRUE(Has(r.err, "Are you sure to delete the action 'open'?")) << r.err;
     r = Corvix({"--set-command", "txtfile", "open", "x.exe %1"});
     EXPECT_TRUE(Has(r.err, "New command: x.exe %1")) << r.err;
-    EXPECT_EQ(DumpRegistry(), before);
+    EXPECT_EQ(DumpStores(), before);
 
     struct Step {
         std::vector<std::string> args;
@@ -184,7 +185,7 @@ TEST_F(CommandLineTest, ActionAndFlagsCommandsAskChangeAndAreUndone) {
     };
     std::vector<std::string> states;
     for (const Step& s : steps) {
-        states.push_back(DumpRegistry());
+        states.push_back(DumpStores());
         r = Corvix(s.args);
         EXPECT_EQ(r.code, 0) << s.args[0] << ": " << r.err;
         EXPECT_TRUE(s.done()) << s.args[0];
@@ -192,9 +193,9 @@ TEST_F(CommandLineTest, ActionAndFlagsCommandsAskChangeAndAreUndone) {
     for (int i = 4; i >= 0; --i) {
         r = Corvix({"--undo", "--yes"});
         EXPECT_EQ(r.out, std::string("Undone: ") + steps[i].undone + "\n");
-        EXPECT_EQ(DumpRegistry(), states[i]);
+        EXPECT_EQ(DumpStores(), states[i]);
     }
-    EXPECT_EQ(DumpRegistry(), before);
+    EXPECT_EQ(DumpStores(), before);
 
     // Usage errors, and commands the registry can't take.
     for (const std::vector<std::string>& bad :
@@ -214,5 +215,46 @@ TEST_F(CommandLineTest, ActionAndFlagsCommandsAskChangeAndAreUndone) {
     EXPECT_TRUE(Has(r.err, "nosuchfile is not registered to the system.")) << r.err;
     Settings("[config]\nSaveMode=1\n");
     EXPECT_EQ(Corvix({"--set-flags", "txtfile", "1", "--yes"}).code, 3);
-    EXPECT_EQ(DumpRegistry(), before);
+    EXPECT_EQ(DumpStores(), before);
+}
+
+// This user's store beside every user's: where each item lives is shown,
+// --scope user writes the user's store alone (a copy of the item first) and
+// is undone exactly; a refusing store of all users refuses before anything
+// is written, and then the changes go to the user's store by default.
+TEST_F(CommandLineTest, BothStoresShownWrittenAsChosenAndRefused) {
+    PutString("Software\\Classes\\.usr", "", "txtfile", HKEY_CURRENT_USER);
+    PutString("Software\\Classes\\.log", "", "onlyfile", HKEY_CURRENT_USER);
+    Outcome r = Corvix({"--list", "extensions"});
+    EXPECT_EQ(r.out, ".log\tonlyfile\tthis user, hiding all users' entry\n"
+                     ".only\tonlyfile\tall users\n.txt\ttxtfile\tall users\n"
+                     ".usr\ttxtfile\tthis user\n");
+    r = Corvix({"--show", ".usr"});
+    EXPECT_TRUE(Has(r.out, "stored: this user\n") && Has(r.out, "class: txtfile\nstored: all users\n"))
+        << r.out;
+
+    const std::string before = DumpStores();
+    const std::string machine = DumpRegistry(HKEY_LOCAL_MACHINE);
+    r = Corvix({"--scope", "user", "--assoc", ".txt", "onlyfile", "--keep"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(GetText("Software\\Classes\\.txt", "", HKEY_CURRENT_USER), "onlyfile");
+    EXPECT_EQ(GetText(".txt", ""), "onlyfile");
+    EXPECT_EQ(DumpRegistry(HKEY_LOCAL_MACHINE), machine);
+    EXPECT_EQ(Corvix({"--undo", "--yes"}).code, 0);
+    EXPECT_EQ(DumpStores(), before);
+
+    fake::RefuseMachineClasses(true);
+    r = Corvix({"--scope", "machine", "--delete-ext", ".txt", "--yes"});
+    EXPECT_EQ(r.code, 3);
+    EXPECT_TRUE(Has(r.err, "HKEY_LOCAL_MACHINE\\Software\\Classes") && Has(r.err, "--scope user"))
+        << r.err;
+    EXPECT_EQ(Corvix({"--scope", "elsewhere", "--undo"}).code, 2);
+    // An item only all users' store holds can't be deleted for this user.
+    r = Corvix({"--delete-ext", ".txt", "--yes"});
+    EXPECT_EQ(r.code, 5);
+    EXPECT_TRUE(Has(r.err, "for this user alone")) << r.err;
+    EXPECT_EQ(Corvix({"--undo", "--yes"}).code, 0);
+    EXPECT_EQ(DumpStores(), before);
+    EXPECT_EQ(Corvix({"--delete-ext", ".usr", "--yes"}).code, 0);
+    EXPECT_FALSE(HasKey(".usr"));
 }

@@ -29,29 +29,39 @@ const TAnswer N = TAnswer::No;
 // names onlyfile, .bare names nothing, .gone names a class without a key;
 // .zoe names a class whose name, value and verb hold text beyond any ANSI
 // code page.
-void BuildRegistry() {
-    PutString(".zoe", "", "Zoë 文書");
-    PutString("Zoë 文書", "", "Zoë's 文書");
-    PutString("Zoë 文書", "Ωmega.文書", "打开 ✓");
-    PutString("Zoë 文書\\shell\\打开\\command", "", "notepad.exe \"%1\"");
-    PutString(".txt", "", "txtfile");
-    PutString(".txt", "Content Type", "text/plain");
-    PutString(".txt\\ShellNew", "NullFile", "");
-    PutString(".log", "", "txtfile");
-    PutString(".only", "", "onlyfile");
-    PutKey(".bare");
-    PutString(".gone", "", "gonefile");
-    PutString("txtfile", "", "Text Document");
-    PutBinary("txtfile", "EditFlags", std::string("\x00\x00\x21\x00", 4)); // 0x200000 unseen
-    PutRaw("txtfile\\DefaultIcon", "", REG_EXPAND_SZ, std::string("%SystemRoot%\\t.dll,1\0", 21));
-    PutString("txtfile\\shell\\open\\command", "", "notepad.exe %1");
-    PutString("onlyfile", "", "Only");
+// The classes are planted in the store `root` names: the machine's
+// (HKEY_CLASSES_ROOT, which puts new keys there) or the user's
+// (HKEY_CURRENT_USER, below "Software\Classes").
+void BuildRegistry(HKEY root = HKEY_CLASSES_ROOT) {
+    const std::string in = root == HKEY_CLASSES_ROOT ? "" : "Software\\Classes\\";
+    const auto str = [&](const std::string& path, const char* name, const std::string& value) {
+        PutString(in + path, name, value, root);
+    };
+    str(".zoe", "", "Zoë 文書");
+    str("Zoë 文書", "", "Zoë's 文書");
+    str("Zoë 文書", "Ωmega.文書", "打开 ✓");
+    str("Zoë 文書\\shell\\打开\\command", "", "notepad.exe \"%1\"");
+    str(".txt", "", "txtfile");
+    str(".txt", "Content Type", "text/plain");
+    str(".txt\\ShellNew", "NullFile", "");
+    str(".log", "", "txtfile");
+    str(".only", "", "onlyfile");
+    PutKey(in + ".bare", root);
+    str(".gone", "", "gonefile");
+    str("txtfile", "", "Text Document");
+    PutBinary(in + "txtfile", "EditFlags", std::string("\x00\x00\x21\x00", 4), root); // 0x200000 unseen
+    PutRaw(in + "txtfile\\DefaultIcon", "", REG_EXPAND_SZ, std::string("%SystemRoot%\\t.dll,1\0", 21),
+           root);
+    str("txtfile\\shell\\open\\command", "", "notepad.exe %1");
+    str("onlyfile", "", "Only");
     PutDword("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced", "HideFileExt", 1,
              HKEY_CURRENT_USER);
 }
 
+// Both stores of the classes (HKEY_CLASSES_ROOT is their view) and the rest
+// of the user's settings.
 std::string WholeRegistry() {
-    return DumpRegistry(HKEY_CLASSES_ROOT) + DumpRegistry(HKEY_CURRENT_USER);
+    return DumpStores();
 }
 
 // The index as class (upper case) -> extensions, for comparing with a scan.
@@ -260,17 +270,36 @@ int CommandsTest::counter_ = 0;
 
 } // namespace
 
+// Each case runs for every user's store (the classes there), for this
+// user's (the classes there), and for this user's while every user's store
+// refuses writes (a standard user) with the classes there: a change first
+// gives the user's store a copy of the item, and deleting an item only every
+// user's store holds is refused with that copy taken away again.
 TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteForByte) {
+    const struct Scope {
+        const char* name;
+        HKEY planted;
+        bool refused;
+    } scopes[] = {{"machine", HKEY_CLASSES_ROOT, false},
+                  {"user", HKEY_CURRENT_USER, false},
+                  {"user", HKEY_CLASSES_ROOT, true}};
+    for (const Scope& scope : scopes)
     for (const Case& test : Cases()) {
-        SCOPED_TRACE(test.name);
+        SCOPED_TRACE(std::string(test.name) + ", scope " + scope.name +
+                     (scope.refused ? ", all users' store refused" : ""));
         ScratchRegistry scratch;
-        BuildRegistry();
+        BuildRegistry(scope.planted);
+        fake::RefuseMachineClasses(scope.refused);
         std::remove(Journal().c_str());
+        std::FILE* ini = std::fopen(Settings().c_str(), "w");
+        std::fprintf(ini, "[config]\nSaveMode=0\nScope=%s\n", scope.name);
+        std::fclose(ini);
         std::string before = WholeRegistry();
         ScriptedQuestions questions;
         questions.answers.assign(test.answers.begin(), test.answers.end());
         int notices = 0;
         std::vector<TKeyImage> changed;
+        bool refused = false;
         {
             TCommands commands(Settings(), questions);
             commands.AssociationsChanged = [&] { ++notices; };
@@ -278,23 +307,38 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
             commands.DecideGate();
             commands.Rescan();
             if (test.meanwhile) {
+                fake::RefuseMachineClasses(false); // another program, with the rights
                 test.meanwhile();
+                fake::RefuseMachineClasses(scope.refused);
                 before = WholeRegistry();
             }
-            const TChange change = test.run(commands);
-            EXPECT_TRUE(change.Done);
-            EXPECT_EQ(notices, 1) << "the shell is told once";
-            test.check();
-            TFileClass fresh;
-            ScanFileClasses(fresh);
-            EXPECT_EQ(Contents(commands.Index()), Contents(fresh));
-            changed = commands.Journal().ChangedKeys();
-            commands.WriteBackup(dir_ + "/backup.reg", false);
+            TChange change;
+            try {
+                change = test.run(commands);
+            } catch (const ERegistryException& e) {
+                refused = std::string(e.what()).find("for this user alone") != std::string::npos;
+                EXPECT_TRUE(refused && scope.refused) << e.what();
+            }
+            if (!refused) {
+                EXPECT_TRUE(change.Done);
+                EXPECT_EQ(notices, 1) << "the shell is told once";
+                test.check();
+                TFileClass fresh;
+                ScanFileClasses(fresh);
+                EXPECT_EQ(Contents(commands.Index()), Contents(fresh));
+                changed = commands.Journal().ChangedKeys();
+                commands.WriteBackup(dir_ + "/backup.reg", false);
+            }
         }
-        EXPECT_TRUE(questions.answers.empty()) << "questions left unasked";
-        ASSERT_EQ(questions.asked.size(), test.asked.size());
-        for (size_t i = 0; i < test.asked.size(); ++i)
-            EXPECT_EQ(questions.asked[i].substr(0, test.asked[i].size()), test.asked[i]);
+        if (!refused) {
+            EXPECT_TRUE(questions.answers.empty()) << "questions left unasked";
+            ASSERT_EQ(questions.asked.size(), test.asked.size());
+            for (size_t i = 0; i < test.asked.size(); ++i)
+                EXPECT_EQ(questions.asked[i].substr(0, test.asked[i].size()), test.asked[i]);
+        }
+        // The refused store is never written: every change is the user's.
+        for (const TKeyImage& key : changed)
+            EXPECT_TRUE(!scope.refused || key.Root == HKEY_CURRENT_USER) << key.FullName();
 
         // Undo after a restart, from the journal file alone.
         ScriptedQuestions undoQuestions;
@@ -308,9 +352,11 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
         for (TKeyImage& key : changed)
             key = key.OneValue ? CaptureValue(key.Root, key.Path, key.ValueName)
                                : CaptureKey(key.Root, key.Path);
-        std::string backup;
-        ASSERT_TRUE(ReadWholeFile(dir_ + "/backup.reg", backup));
-        EXPECT_EQ(backup, RegFileBytes(changed));
+        if (!refused) {
+            std::string backup;
+            ASSERT_TRUE(ReadWholeFile(dir_ + "/backup.reg", backup));
+            EXPECT_EQ(backup, RegFileBytes(changed));
+        }
     }
 }
 
@@ -333,6 +379,31 @@ TEST_F(CommandsTest, DeclinedRefusedOrUnjournaledCommandsChangeNothing) {
         commands.SetAllowChanges(false);
         EXPECT_FALSE(commands.DeleteClass("txtfile").Done);
         EXPECT_EQ(questions.asked, std::vector<std::string>{kChangesRefused});
+    }
+    { // Every user's store refuses and the changes are for all users: the
+      // refusal names the cause and the remedies, nothing is asked; where
+      // the window could restart elevated it offers that.
+        fake::RefuseMachineClasses(true);
+        ScriptedQuestions questions;
+        questions.answers = {Y};
+        TCommands commands(Settings(), questions);
+        commands.Settings().Scope = "machine";
+        commands.DecideGate();
+        commands.Rescan();
+        EXPECT_FALSE(commands.Associate(".only", "txtfile").Done);
+        ASSERT_EQ(questions.asked.size(), 1u);
+        EXPECT_NE(questions.asked[0].find("HKEY_LOCAL_MACHINE\\Software\\Classes"),
+                  std::string::npos);
+        EXPECT_NE(questions.asked[0].find("Changes apply to: this user"), std::string::npos);
+        int restarts = 0;
+        commands.RestartAsAdministrator = [&] { return ++restarts > 0; };
+        EXPECT_FALSE(commands.DeleteClass("txtfile").Done);
+        EXPECT_EQ(restarts, 1);
+        // Not chosen, the changes go to the user's store, which takes them.
+        commands.Settings().Scope.clear();
+        EXPECT_EQ(commands.ChangeStore(), TClassesStore::User);
+        fake::RefuseMachineClasses(false);
+        EXPECT_EQ(commands.ChangeStore(), TClassesStore::Machine);
     }
     // The journal can't be written (its name taken by a folder): asked
     // whether to go on without undo; No keeps the registry as it was.

@@ -1,5 +1,6 @@
 // TRegistry's key operations against the registry of one test: the in-memory
 // stand-in natively, redirected scratch keys of the real registry under Wine.
+#include "registry/ClassesStore.h"
 #include "registry/Registry5LE.h"
 #include "support/ScratchRegistry.h"
 #include "support/StringList.h"
@@ -232,15 +233,17 @@ TEST_F(TRegistryKeysTest, KeyNamesListsEveryDirectSubkey) {
 
 TEST_F(TRegistryKeysTest, ReadingAShortDefaultValueTakesOneRegistryCall) {
     PutString(".txt", "", "txtfile");
+    // With two stores the open asks the user's store first.
+    const long open = TwoClassesStores() ? 2 : 1;
     long start = RegistryCallCount();
     {
         TRegistry r;
         r.SetRootKey(HKEY_CLASSES_ROOT);
         r.SetAccess(KEY_READ);
         ASSERT_TRUE(r.OpenKey(".txt", false));
-        EXPECT_EQ(RegistryCallCount() - start, 1);
+        EXPECT_EQ(RegistryCallCount() - start, open);
         EXPECT_EQ(r.ReadString(""), "txtfile");
-        EXPECT_EQ(RegistryCallCount() - start, 2);
+        EXPECT_EQ(RegistryCallCount() - start, open + 1);
     }
-    EXPECT_EQ(RegistryCallCount() - start, 3); // the close
+    EXPECT_EQ(RegistryCallCount() - start, open + 2); // the close
 }

@@ -87,6 +87,17 @@
 #                    writes the changed key as it was before the change, the
 #                    key is deleted, and `regedit /S` of the backup brings it
 #                    back as it was before the association.
+#   stores           Windows XP with changes allowed: .e2eusr planted in this
+#                    user's store, .e2emach in every user's, .e2eboth in both
+#                    naming different classes. The window shows .e2eboth as
+#                    the user's entry hiding all users' (with CORVIX_SCREENSHOT
+#                    set, a screenshot), --list and --show give each store;
+#                    --scope user --assoc writes the user's store only and
+#                    --undo takes it back (`reg export` of both stores byte
+#                    for byte); --check finds the hiding entry and --repair
+#                    removes it, all users' entry then holds; the backup of
+#                    both stores, imported after the planted keys are
+#                    deleted, brings each back in its own store.
 set -euo pipefail
 case_name=$1
 corvix=$2
@@ -777,6 +788,87 @@ check_cli)
     ! reg_run query "$fileexts\\.e2eok" /v Progid >/dev/null || fail "the Explorer's choice is still there"
     echo "check_cli: $(wc -l <"$work/check.out") findings in the prefix, the 4 planted ones among them," \
         "as many in the check window"
+    ;;
+stores)
+    set_windows winxp
+    reg_run() { "$wine_run" reg "$@" 2>/dev/null | tr -d '\r'; }
+    user='HKCU\Software\Classes' machine='HKLM\Software\Classes'
+    planted() {
+        for key in "$user\\.e2eusr" "$user\\.e2eboth" "$user\\e2eusrfile" \
+            "$machine\\.e2emach" "$machine\\.e2eboth" "$machine\\e2emachfile"; do
+            "$1" "$key"
+        done
+    }
+    remove_key() { "$wine_run" reg delete "$1" /f >/dev/null 2>&1 || true; }
+    trap 'planted remove_key; remove_key "$user\\.e2emach"; rm -rf "$work"' EXIT
+    planted remove_key
+    reg_run add "$user\\.e2eusr" /ve /d e2eusrfile /f >/dev/null
+    reg_run add "$user\\.e2eboth" /ve /d e2eusrfile /f >/dev/null
+    reg_run add "$user\\e2eusrfile\\shell\\open\\command" /ve /d 'notepad.exe %1' /f >/dev/null
+    reg_run add "$machine\\.e2emach" /ve /d e2emachfile /f >/dev/null
+    reg_run add "$machine\\.e2eboth" /ve /d e2emachfile /f >/dev/null
+    reg_run add "$machine\\e2emachfile" /ve /d 'All users' /f >/dev/null
+    printf '[config]\r\nAllowMods=1\r\n[MainForm]\r\nTab=0\r\nLastExt=.e2eboth\r\n' \
+        >"$work/settings.ini"
+    export_stores() { # export_stores NAME: both stores' planted keys as reg export gives them
+        : >"$work/$1.reg"
+        for key in .e2eusr .e2emach .e2eboth e2eusrfile e2emachfile; do
+            for store in "$user" "$machine"; do
+                if "$wine_run" reg export "$store\\$key" "$(winpath "$work/key.reg")" /y \
+                    >/dev/null 2>&1; then
+                    cat "$work/key.reg" >>"$work/$1.reg"
+                fi
+            done
+        done
+    }
+
+    # Shown: the window on .e2eboth, then the listing and the record.
+    probe start launch "$exe" --timeout 120 --dismiss Warnung || fail "start"
+    if [ -n "${CORVIX_SCREENSHOT:-}" ]; then
+        sleep 1
+        import -window root "$CORVIX_SCREENSHOT"
+    fi
+    probe closed close "$(field start pid)" --timeout 60 || fail "closing"
+    [ "$(ini_value MainForm LastExt)" = .e2eboth ] || fail ".e2eboth was not shown"
+    cli list --list extensions
+    tr -d '\r' <"$work/list.out" | grep -E '^\.e2e' >"$work/mine.out" || true
+    printf '%s\n' ".e2eboth	e2eusrfile	this user, hiding all users' entry" \
+        ".e2emach	e2emachfile	all users" ".e2eusr	e2eusrfile	this user" >"$work/expected.out"
+    diff "$work/expected.out" "$work/mine.out" >&2 || fail "--list does not give the stores"
+    cli show --show .e2eboth
+    tr -d '\r' <"$work/show.out" | grep -qx "stored: this user, hiding all users' entry" ||
+        fail "--show does not give the store"
+
+    # Changed for this user: the user's store alone, undone exactly.
+    export_stores before
+    cli assoc --scope user --assoc .e2emach e2eusrfile --yes
+    [ "$code" = 0 ] || fail "--scope user --assoc ended with $code"
+    reg_run query "$user\\.e2emach" /ve | grep -q e2eusrfile || fail "the user's store was not written"
+    reg_run query "$machine\\.e2emach" /ve | grep -q e2emachfile || fail "all users' store was written"
+    cli undo --undo --yes
+    [ "$code" = 0 ] || fail "--undo ended with $code"
+    export_stores undone
+    cmp -s "$work/before.reg" "$work/undone.reg" || fail "the undo did not restore both stores exactly"
+
+    # The hiding entry: found and repaired.
+    cli check --check
+    tr -d '\r' <"$work/check.out" | grep -qx "user-hides-machine	.e2eboth	this user's entry names 'e2eusrfile' and hides all users' entry, which names 'e2emachfile'" ||
+        fail "--check does not find the hiding entry"
+    cli repair --repair user-hides-machine .e2eboth --yes
+    [ "$code" = 0 ] || fail "--repair ended with $code"
+    ! reg_run query "$user\\.e2eboth" >/dev/null || fail "the user's entry is still there"
+    cli shown --show .e2eboth
+    tr -d '\r' <"$work/shown.out" | grep -qx 'class: e2emachfile' || fail "all users' entry does not hold"
+    cli undo2 --undo --yes
+
+    # The backup restores each key in its own store.
+    cli backup --export-backup "$(winpath "$work/backup.reg")"
+    [ "$code" = 0 ] || fail "--export-backup ended with $code"
+    planted remove_key
+    "$wine_run" regedit /S "$(winpath "$work/backup.reg")" >/dev/null 2>&1 || fail "importing the backup"
+    export_stores restored
+    cmp -s "$work/before.reg" "$work/restored.reg" || fail "the backup did not restore each store"
+    echo "stores: shown, changed for this user and undone, repaired, restored from the backup"
     ;;
 *)
     echo "unknown case $case_name" >&2

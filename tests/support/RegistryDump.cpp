@@ -60,3 +60,7 @@ std::string DumpRegistry(HKEY root) {
     DumpKey(root, "", out);
     return out;
 }
+
+std::string DumpStores() {
+    return DumpRegistry(HKEY_LOCAL_MACHINE) + DumpRegistry(HKEY_CURRENT_USER);
+}

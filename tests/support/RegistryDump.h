@@ -10,3 +10,7 @@
 #include <string>
 
 std::string DumpRegistry(HKEY root = HKEY_CLASSES_ROOT);
+
+// HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER: both stores of the classes, of
+// which HKEY_CLASSES_ROOT is a view, with everything else they hold.
+std::string DumpStores();

@@ -87,9 +87,13 @@ ScratchRegistry::ScratchRegistry() {
     static int counter = 0;
     path_ = "Software\\CorvixTests\\" + std::to_string(GetCurrentProcessId()) + "-" +
             std::to_string(++counter);
-    classesRoot_ = CreateScratch(path_ + "\\HKCR");
+    // The machine's store of the classes is the scratch HKEY_LOCAL_MACHINE's
+    // "Software\Classes", and HKEY_CLASSES_ROOT is that key, as Wine makes it.
+    localMachine_ = CreateScratch(path_ + "\\HKLM");
+    classesRoot_ = CreateScratch(path_ + "\\HKLM\\Software\\Classes");
     currentUser_ = CreateScratch(path_ + "\\HKCU");
     RegOverridePredefKey(HKEY_CLASSES_ROOT, classesRoot_);
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, localMachine_);
     RegOverridePredefKey(HKEY_CURRENT_USER, currentUser_);
 #else
     fake::ResetRegistry();
@@ -99,8 +103,10 @@ ScratchRegistry::ScratchRegistry() {
 ScratchRegistry::~ScratchRegistry() {
 #ifdef _WIN32
     RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
     RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
     RegCloseKey(classesRoot_);
+    RegCloseKey(localMachine_);
     RegCloseKey(currentUser_);
     DeleteTree(HKEY_CURRENT_USER, std::wstring(path_.begin(), path_.end()));
 #else

@@ -1,6 +1,7 @@
 // Gives one test a registry of its own. Natively it empties the in-memory
-// stand-in; under Wine it redirects HKEY_CLASSES_ROOT and HKEY_CURRENT_USER to
-// fresh scratch keys (RegOverridePredefKey) and deletes them afterwards, so
+// stand-in; under Wine it redirects HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER and
+// HKEY_CLASSES_ROOT (the scratch machine's "Software\Classes") to fresh
+// scratch keys (RegOverridePredefKey) and deletes them afterwards, so
 // the same test source runs against both and leaves nothing behind.
 #pragma once
 
@@ -18,6 +19,7 @@ public:
 private:
 #ifdef _WIN32
     HKEY classesRoot_ = nullptr;
+    HKEY localMachine_ = nullptr;
     HKEY currentUser_ = nullptr;
     std::string path_;
 #endif

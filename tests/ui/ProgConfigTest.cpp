@@ -7,6 +7,7 @@
 
 #include "UiTestSupport.h"
 #include "dialogs/ProgConfig.h"
+#include "registry/ClassesStore.h"
 #include "support/ZQRoutines.h"
 
 namespace {
@@ -39,7 +40,7 @@ TEST_F(ProgConfigTest, WindowAsDesigned) {
     TProgConfigForm form(Path());
     EXPECT_EQ(form.Text(), "Configuration");
     EXPECT_EQ(form.ClientWidth(), 379);
-    EXPECT_EQ(form.ClientHeight(), 319);
+    EXPECT_EQ(form.ClientHeight(), 341);
     EXPECT_EQ(form.Left(), (GetSystemMetrics(SM_CXSCREEN) - form.Width()) / 2);
     EXPECT_EQ(form.Top(), (GetSystemMetrics(SM_CYSCREEN) - form.Height()) / 2);
     const LONG style = GetWindowLongA(form.Handle(), GWL_STYLE);
@@ -80,7 +81,12 @@ TEST_F(ProgConfigTest, WindowAsDesigned) {
          "... selected item (extension and fileclass)",
          {8, 62, 349, 17},
          ""},
-        {&form.BottomPanel, &form, "", {0, 283, 379, 36}, ""},
+        {&form.cbScopeUser,
+         &form,
+         "Changes apply to this user only (else to all users)",
+         {8, 248, 363, 17},
+         ""},
+        {&form.BottomPanel, &form, "", {0, 305, 379, 36}, ""},
         {&form.btnHelp, &form.BottomPanel, "Help", {8, 7, 75, 23}, "Do you need Help?"},
         {&form.btnCancel, &form.BottomPanel, "Cancel", {216, 7, 75, 23}, ""},
         {&form.btnOK, &form.BottomPanel, "OK", {296, 7, 75, 23}, "Confirm your changes"},
@@ -129,12 +135,14 @@ TEST_F(ProgConfigTest, OkWithoutAFileWritesExactlyTheEightKeys) {
         EXPECT_TRUE(box->Checked()) << box->Name();
     form.btnOK.Click();
     EXPECT_EQ(form.ModalResult(), mrOk);
-    EXPECT_EQ(FileText(Path()), "[config]\r\n"
-                                "StartupScan=1\r\n"
-                                "SaveMode=1\r\n"
-                                "VersionWarn=1\r\n"
-                                "OptimizeSystem=1\r\n"
-                                "AlwaysAsk=1\r\n"
+    // Where the system has two stores, the store changes go to as well.
+    EXPECT_EQ(FileText(Path()), std::string("[config]\r\n"
+                                            "StartupScan=1\r\n"
+                                            "SaveMode=1\r\n"
+                                            "VersionWarn=1\r\n"
+                                            "OptimizeSystem=1\r\n"
+                                            "AlwaysAsk=1\r\n") +
+                                    (TwoClassesStores() ? "Scope=machine\r\n" : "") +
                                 "\r\n"
                                 "[MainForm]\r\n"
                                 "RestoreWnd=1\r\n"
@@ -151,6 +159,7 @@ TEST_F(ProgConfigTest, LoadsTheFileCancelWritesNothingOkKeepsOtherKeys) {
     for (const auto& key : keys)
         Set(key[0], key[1], "0");
     Set("config", "AllowMods", "1"); // Save Mode editable on every system
+    Set("config", "Scope", "user");
     Set("MainForm", "Top", "7");
     const std::string before = FileText(Path());
 
@@ -170,7 +179,9 @@ TEST_F(ProgConfigTest, LoadsTheFileCancelWritesNothingOkKeepsOtherKeys) {
     form.Show();
     form.cbVersionWarn.SetChecked(true);
     form.cbRestoreTab.SetChecked(true);
+    EXPECT_EQ(form.cbScopeUser.Checked(), TwoClassesStores());
     form.btnOK.Click();
+    EXPECT_EQ(Get("config", "Scope"), "user");
     for (const auto& key : keys) {
         const bool ticked =
             std::string(key[1]) == "VersionWarn" || std::string(key[1]) == "RestoreTab";
