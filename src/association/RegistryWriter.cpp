@@ -15,12 +15,16 @@ bool IsItemKey(const std::string& key, const std::string& item) {
 
 } // namespace
 
+std::string NotDeletableForUser(const std::string& item) {
+    return "'" + item +
+           "' is stored for all users: it can't be deleted for this user alone.\r\nChoose "
+           "\"Changes apply to: all users\" to delete it.";
+}
+
 bool TKeyChange::DeleteKey(const std::string& key) {
     if (!copiedItem_.empty() && CurrentPath().empty() && IsItemKey(key, copiedItem_)) {
         TRegistry::DeleteKey(copiedItem_);
-        throw ERegistryException("'" + copiedItem_ +
-                                 "' is stored for all users: it can't be deleted for this user "
-                                 "alone.\r\nChoose \"Changes apply to: all users\" to delete it.");
+        throw ERegistryException(NotDeletableForUser(copiedItem_));
     }
     return TRegistry::DeleteKey(key);
 }

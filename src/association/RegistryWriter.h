@@ -46,6 +46,10 @@ private:
     std::string copiedItem_;
 };
 
+// The message that an item only every user's store holds can't be deleted
+// for this user.
+std::string NotDeletableForUser(const std::string& item);
+
 class TRegistryWriter {
 public:
     // Opens the undo entry `name` in `journal` (joined to an entry that is

@@ -244,6 +244,11 @@ private:
     // write (BeforeFirstChange) and whether to go on without undo when the
     // journal can't keep a before-image.
     std::unique_ptr<TRegistryWriter> Writer(const std::string& name);
+    // Whether the item key can be deleted where the changes go: not for this
+    // user when only every user's store holds it. RefuseUndeletable raises
+    // Exception saying so (before anything is asked or written).
+    bool DeletableHere(const std::string& item);
+    void RefuseUndeletable(const std::string& item);
     TChange Finish(const TRegistryWriter& writer, TChange change);
 
     TSettings settings_;

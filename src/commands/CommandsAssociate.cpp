@@ -24,7 +24,8 @@ std::string DissociateQuestion(const std::string& ext, const std::string& classN
 
 bool TCommands::OrphanedClassToGo(const std::string& className, const std::string& ext, bool unused,
                                   const std::string& question) {
-    if (!settings_.OptimizeSystem || !unused || !FileClassExists(className))
+    if (!settings_.OptimizeSystem || !unused || !FileClassExists(className) ||
+        !DeletableHere(FileClassKey(className)))
         return false;
     // Another process may have linked more extensions to the class since the
     // index was read: the registry decides, and a class still named
@@ -84,7 +85,7 @@ TChange TCommands::Dissociate(const std::string& ext) {
                           "The fileclass will not be used by any other extension.\r\nShould '" +
                               className + "' be deleted?");
     const bool erase =
-        settings_.OptimizeSystem &&
+        settings_.OptimizeSystem && DeletableHere(ExtensionKey(ext)) &&
         Confirm("Erase extension from registry?\r\nNote: If you want to associate it to another "
                 "fileclass, press 'No'.",
                 TQuestionRole::CleanUp);
@@ -134,7 +135,7 @@ TChange TCommands::DissociateFromClass(const std::string& className, const std::
     question.Text = "While this extension is no longer linked to a fileclass, it only waste space "
                     "in the registry.\r\nDo you want to erase it from there?\r\nNote: If you want "
                     "to associate it to another fileclass, press 'No'.";
-    const bool erase = questions_.Ask(question) == TAnswer::Yes;
+    const bool erase = DeletableHere(ExtensionKey(ext)) && questions_.Ask(question) == TAnswer::Yes;
     return Unlink("Dissociate '" + ext + "' from '" + linked + "'", ext, linked, deleteClass,
                   erase);
 }

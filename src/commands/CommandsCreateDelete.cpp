@@ -82,6 +82,7 @@ TChange TCommands::DeleteExtension(const std::string& ext) {
     const std::string className = ScannedClass(ext);
     if (!CanModify())
         return TChange();
+    RefuseUndeletable(ExtensionKey(ext));
     const std::string changed = ChangedSinceScan(ext, true);
     if (!changed.empty())
         return StaleChange(changed);
@@ -121,6 +122,7 @@ TChange TCommands::DeleteClass(const std::string& className) {
         throw EValidError::ForFileClass(className);
     if (!CanModify())
         return TChange();
+    RefuseUndeletable(FileClassKey(className));
     // The extensions deleted with the class are those that name it in the
     // registry now, and they must be those the view showed.
     TStringList linked;

@@ -107,6 +107,15 @@ bool TCommands::Confirm(const std::string& text, TQuestionRole role) {
     return questions_.Ask(question) == TAnswer::Yes;
 }
 
+bool TCommands::DeletableHere(const std::string& item) {
+    return ChangeStore() != TClassesStore::User || PlaceOfItem(item) != TItemPlace::Machine;
+}
+
+void TCommands::RefuseUndeletable(const std::string& item) {
+    if (!DeletableHere(item))
+        throw Exception(NotDeletableForUser(item));
+}
+
 std::unique_ptr<TRegistryWriter> TCommands::Writer(const std::string& name) {
     auto writer = std::make_unique<TRegistryWriter>(journal_.get(), name);
     writer->SetStore(ChangeStore());

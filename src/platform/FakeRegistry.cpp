@@ -46,6 +46,8 @@ struct Registry {
                                              u"HKEY_LOCAL_MACHINE", u"HKEY_USERS"};
         for (int i = 0; i < kRootCount; ++i)
             roots[i] = std::make_shared<Key>(names[i]);
+        // Every user's store of the classes exists on every system.
+        roots[2]->AddSubKey(u"Software")->AddSubKey(u"Classes");
     }
 };
 

@@ -253,7 +253,6 @@ TEST_F(CommandLineTest, BothStoresShownWrittenAsChosenAndRefused) {
     r = Corvix({"--delete-ext", ".txt", "--yes"});
     EXPECT_EQ(r.code, 5);
     EXPECT_TRUE(Has(r.err, "for this user alone")) << r.err;
-    EXPECT_EQ(Corvix({"--undo", "--yes"}).code, 0);
     EXPECT_EQ(DumpStores(), before);
     EXPECT_EQ(Corvix({"--delete-ext", ".usr", "--yes"}).code, 0);
     EXPECT_FALSE(HasKey(".usr"));

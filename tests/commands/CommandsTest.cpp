@@ -272,9 +272,7 @@ int CommandsTest::counter_ = 0;
 
 // Each case runs for every user's store (the classes there), for this
 // user's (the classes there), and for this user's while every user's store
-// refuses writes (a standard user) with the classes there: a change first
-// gives the user's store a copy of the item, and deleting an item only every
-// user's store holds is refused with that copy taken away again.
+// refuses writes, as it does for a standard user: then nothing may touch it.
 TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteForByte) {
     const struct Scope {
         const char* name;
@@ -282,7 +280,7 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
         bool refused;
     } scopes[] = {{"machine", HKEY_CLASSES_ROOT, false},
                   {"user", HKEY_CURRENT_USER, false},
-                  {"user", HKEY_CLASSES_ROOT, true}};
+                  {"user", HKEY_CURRENT_USER, true}};
     for (const Scope& scope : scopes)
     for (const Case& test : Cases()) {
         SCOPED_TRACE(std::string(test.name) + ", scope " + scope.name +
@@ -299,7 +297,6 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
         questions.answers.assign(test.answers.begin(), test.answers.end());
         int notices = 0;
         std::vector<TKeyImage> changed;
-        bool refused = false;
         {
             TCommands commands(Settings(), questions);
             commands.AssociationsChanged = [&] { ++notices; };
@@ -312,33 +309,27 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
                 fake::RefuseMachineClasses(scope.refused);
                 before = WholeRegistry();
             }
-            TChange change;
-            try {
-                change = test.run(commands);
-            } catch (const ERegistryException& e) {
-                refused = std::string(e.what()).find("for this user alone") != std::string::npos;
-                EXPECT_TRUE(refused && scope.refused) << e.what();
-            }
-            if (!refused) {
-                EXPECT_TRUE(change.Done);
-                EXPECT_EQ(notices, 1) << "the shell is told once";
-                test.check();
-                TFileClass fresh;
-                ScanFileClasses(fresh);
-                EXPECT_EQ(Contents(commands.Index()), Contents(fresh));
-                changed = commands.Journal().ChangedKeys();
-                commands.WriteBackup(dir_ + "/backup.reg", false);
-            }
+            const TChange change = test.run(commands);
+            EXPECT_TRUE(change.Done);
+            EXPECT_EQ(notices, 1) << "the shell is told once";
+            test.check();
+            TFileClass fresh;
+            ScanFileClasses(fresh);
+            EXPECT_EQ(Contents(commands.Index()), Contents(fresh));
+            changed = commands.Journal().ChangedKeys();
+            commands.WriteBackup(dir_ + "/backup.reg", false);
         }
-        if (!refused) {
-            EXPECT_TRUE(questions.answers.empty()) << "questions left unasked";
-            ASSERT_EQ(questions.asked.size(), test.asked.size());
-            for (size_t i = 0; i < test.asked.size(); ++i)
-                EXPECT_EQ(questions.asked[i].substr(0, test.asked[i].size()), test.asked[i]);
-        }
-        // The refused store is never written: every change is the user's.
+        EXPECT_TRUE(questions.answers.empty()) << "questions left unasked";
+        ASSERT_EQ(questions.asked.size(), test.asked.size());
+        for (size_t i = 0; i < test.asked.size(); ++i)
+            EXPECT_EQ(questions.asked[i].substr(0, test.asked[i].size()), test.asked[i]);
+        // Each change went to the chosen store (or the user's settings).
         for (const TKeyImage& key : changed)
-            EXPECT_TRUE(!scope.refused || key.Root == HKEY_CURRENT_USER) << key.FullName();
+            EXPECT_TRUE(key.Root == (scope.planted == HKEY_CLASSES_ROOT ? HKEY_LOCAL_MACHINE
+                                                                        : HKEY_CURRENT_USER) ||
+                        (key.Root == HKEY_CURRENT_USER &&
+                         key.Path.find("Classes") == std::string::npos))
+                << key.FullName();
 
         // Undo after a restart, from the journal file alone.
         ScriptedQuestions undoQuestions;
@@ -352,12 +343,44 @@ TEST_F(CommandsTest, EachCommandChangesWhatItSaysKeepsTheIndexAndIsUndoneByteFor
         for (TKeyImage& key : changed)
             key = key.OneValue ? CaptureValue(key.Root, key.Path, key.ValueName)
                                : CaptureKey(key.Root, key.Path);
-        if (!refused) {
-            std::string backup;
-            ASSERT_TRUE(ReadWholeFile(dir_ + "/backup.reg", backup));
-            EXPECT_EQ(backup, RegFileBytes(changed));
-        }
+        std::string backup;
+        ASSERT_TRUE(ReadWholeFile(dir_ + "/backup.reg", backup));
+        EXPECT_EQ(backup, RegFileBytes(changed));
     }
+}
+
+// A change for this user to what only every user's store holds: the item's
+// key is copied whole to this user's store first, so it looks as before and
+// then changes; every user's store is not touched, undo takes the copy away.
+// Deleting such an item for this user alone is refused, and not offered as a
+// clean-up.
+TEST_F(CommandsTest, AChangeForThisUserCopiesTheItemFirstAndDeletesNothingOfAllUsers) {
+    fake::RefuseMachineClasses(true);
+    const std::string before = WholeRegistry();
+    const std::string machine = DumpRegistry(HKEY_LOCAL_MACHINE);
+    ScriptedQuestions questions;
+    questions.answers = {Y, Y};
+    TCommands commands(Settings(), questions);
+    commands.AssociationsChanged = [] {};
+    commands.DecideGate();
+    commands.Rescan();
+    EXPECT_EQ(commands.ChangeStore(), TClassesStore::User);
+    EXPECT_TRUE(commands.ChangeIcon("txtfile", "u.dll,2").Done);
+    const std::string own = "Software\\Classes\\txtfile";
+    EXPECT_EQ(GetText(own + "\\DefaultIcon", "", HKEY_CURRENT_USER), "u.dll,2");
+    EXPECT_EQ(GetRaw(own, "EditFlags", HKEY_CURRENT_USER).bytes, std::string("\x00\x00\x21\x00", 4));
+    EXPECT_EQ(GetText(own + "\\shell\\open\\command", "", HKEY_CURRENT_USER), "notepad.exe %1");
+    EXPECT_EQ(DumpRegistry(HKEY_LOCAL_MACHINE), machine);
+    EXPECT_TRUE(commands.Dissociate(".only").Done) << "neither clean-up asked";
+    EXPECT_FALSE(HasValue(".only", ""));
+    EXPECT_TRUE(HasKey("onlyfile"));
+    EXPECT_EQ(questions.asked.size(), 2u);
+    EXPECT_THROW(commands.DeleteExtension(".log"), Exception);
+    EXPECT_EQ(questions.asked.size(), 2u);
+    EXPECT_EQ(DumpRegistry(HKEY_LOCAL_MACHINE), machine);
+    questions.answers = {Y, Y};
+    EXPECT_TRUE(commands.Undo().Done && commands.Undo().Done);
+    EXPECT_EQ(WholeRegistry(), before);
 }
 
 TEST_F(CommandsTest, DeclinedRefusedOrUnjournaledCommandsChangeNothing) {

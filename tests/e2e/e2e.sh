@@ -122,7 +122,7 @@ fail() {
     if [ -n "${pid:-}" ]; then
         "$wine_run" taskkill /f /pid "$pid" >/dev/null 2>&1 || true
     fi
-    for f in "$work"/*.out "$work/settings.ini"; do
+    for f in "$work"/*.out "$work"/*.err "$work/settings.ini"; do
         [ -f "$f" ] && { echo "--- $(basename "$f")" >&2; cat "$f" >&2; }
     done
     exit 1
@@ -800,8 +800,9 @@ stores)
         done
     }
     remove_key() { "$wine_run" reg delete "$1" /f >/dev/null 2>&1 || true; }
-    trap 'planted remove_key; remove_key "$user\\.e2emach"; rm -rf "$work"' EXIT
-    planted remove_key
+    unplant() { planted remove_key; remove_key "$user\\.e2emach"; }
+    trap 'unplant; rm -rf "$work"' EXIT
+    unplant
     reg_run add "$user\\.e2eusr" /ve /d e2eusrfile /f >/dev/null
     reg_run add "$user\\.e2eboth" /ve /d e2eusrfile /f >/dev/null
     reg_run add "$user\\e2eusrfile\\shell\\open\\command" /ve /d 'notepad.exe %1' /f >/dev/null
