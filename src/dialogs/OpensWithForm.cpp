@@ -85,7 +85,9 @@ void TOpensWithForm::Reload() {
     laOpens.SetText("Double-click opens: " +
                     (opens_.Target.empty() ? std::string("nothing")
                                            : opens_.Target + " (" + opens_.Reason + ")"));
-    laCommand.SetText("Command: " + opens_.Command);
+    laCommand.SetText("Command: " + (opens_.Command.empty() ? std::string("none (no action, or "
+                                                                          "its key is not there)")
+                                                            : opens_.Command));
     const std::string perceived = opens_.PerceivedType.empty() ? "none" : opens_.PerceivedType;
     const std::string content = GetContentType(ext_);
     laTypes.SetText("Perceived type: " + perceived +

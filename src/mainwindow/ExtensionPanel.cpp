@@ -19,6 +19,7 @@ TExtPanelLayout ArrangeExtPanel(TExtPanelLayout l) {
     l.bExt2.width = l.bExt1.width;
     l.bExt3.width = l.bExt1.width;
     l.laOpensWith.width = l.bExt1.width;
+    l.laOpensWith.height = Scaled(26); // two lines
     l.edtContentType.width = l.panelWidth - l.edtContentType.left - margin;
     const int needed = l.btnExtAssoc.width + l.btnExtDissoc.width + l.btnViewClass.width;
     const int room = l.cbClasses.Right() - l.laFileClass.left;
@@ -70,6 +71,8 @@ void TExtensionPanel::CreateControls() {
     // The 'New'-menu button gets its caption when an extension is shown;
     // until then (during the start-up scan) it is not shown as an empty box.
     btnNew_Menu.SetVisible(false);
+    // Two lines of the panel's width.
+    laOpensWith.SetAutoSize(false);
     ExtPanel.onResize = [this] { Resize(); };
     cbClasses.onChange = [this] { ClassTextChanged(); };
     Resize();
@@ -126,7 +129,7 @@ void TExtensionPanel::ShowExtension(const std::string& ext) {
     else if (opens.Reason == "the extension's class")
         laOpensWith.SetText("A double-click opens its fileclass.");
     else
-        laOpensWith.SetText("A double-click opens " + opens.Target + ", " + opens.Reason + ".");
+        laOpensWith.SetText("A choice made in Windows opens it:\r\n" + opens.Target);
     cbClasses.SetEnabled(true);
     edtContentType.SetEnabled(true);
     btnNew_Menu.SetEnabled(true);

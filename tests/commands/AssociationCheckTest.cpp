@@ -364,11 +364,14 @@ TEST_F(AssociationCheckTest, FindingsThatNoLongerHoldOrAreNotRepairableAreLeftUn
 }
 
 TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
-    const auto corvix = [&](std::vector<std::string> args, std::string* out = nullptr) {
+    const auto corvix = [&](std::vector<std::string> args, std::string* out = nullptr,
+                            std::string* err = nullptr) {
         TStringWriter o, e;
         const int code = RunCommandLine(args, Settings(), o, e);
         if (out)
             *out = o.str();
+        if (err)
+            *err = e.str();
         return code;
     };
     std::string out;
@@ -397,6 +400,12 @@ TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
     const std::string withChoice = WholeRegistry();
     EXPECT_EQ(corvix({"--reset-choice", ".log", "--yes"}), ecFailed);
     EXPECT_EQ(corvix({"--reset-choice", ".txt"}), ecConfirmationNeeded);
+    EXPECT_EQ(WholeRegistry(), withChoice);
+    // Windows refuses (it protects some choices): said plainly, nothing changed.
+    fake::FailNext(fake::Fault::DeleteKey);
+    std::string err;
+    EXPECT_EQ(corvix({"--reset-choice", ".gone", "--yes"}, nullptr, &err), ecFailed);
+    EXPECT_NE(err.find("Windows protects this choice"), std::string::npos) << err;
     EXPECT_EQ(WholeRegistry(), withChoice);
     EXPECT_EQ(corvix({"--reset-choice", ".txt", "--yes"}), ecDone);
     EXPECT_FALSE(HasKey(std::string(kFileExts) + ".txt\\UserChoice", HKEY_CURRENT_USER));

@@ -791,6 +791,7 @@ user_choice)
     # it, on Windows XP and on Windows 10 (a choice with its hash).
     reg_run() { "$wine_run" reg "$@" 2>/dev/null | tr -d '\r'; }
     fileexts='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\FileExts'
+    fileexts_long="HKEY_CURRENT_USER${fileexts#HKCU}"
     cleanup_keys() {
         for key in .e2eu e2eufile e2eother; do
             "$wine_run" reg delete "HKCR\\$key" /f >/dev/null 2>&1 || true
@@ -798,7 +799,8 @@ user_choice)
         "$wine_run" reg delete "$fileexts\\.e2eu" /f >/dev/null 2>&1 || true
     }
     trap 'cleanup_keys; rm -rf "$work"' EXIT
-    printf '[config]\r\nAllowMods=1\r\nVersionWarn=0\r\n' >"$work/settings.ini"
+    # Changes allowed after the untested-system warning (told on the console).
+    printf '[config]\r\nAllowMods=1\r\n' >"$work/settings.ini"
     for version in winxp win10; do
         set_windows $version
         cleanup_keys
@@ -837,7 +839,7 @@ user_choice)
         diff "$work/expected-$version.out" "$work/mine-$version.out" >&2 ||
             fail "$version: --check did not list the planted choice and stale entries"
 
-        "$wine_run" regedit /E "$(winpath "$work/before-$version.reg")" "$fileexts\\.e2eu" >/dev/null 2>&1 ||
+        "$wine_run" regedit /E "$(winpath "$work/before-$version.reg")" "$fileexts_long\\.e2eu" >/dev/null 2>&1 ||
             fail "$version: regedit /E"
         cli reset-$version --reset-choice .e2eu --yes
         [ $code = 0 ] || fail "$version: --reset-choice gave $code: $(cat "$work/reset-$version.err")"
@@ -847,13 +849,15 @@ user_choice)
             fail "$version: after the reset the class does not open it"
         cli undo-$version --undo --yes
         [ $code = 0 ] || fail "$version: --undo gave $code"
-        "$wine_run" regedit /E "$(winpath "$work/after-$version.reg")" "$fileexts\\.e2eu" >/dev/null 2>&1 ||
+        "$wine_run" regedit /E "$(winpath "$work/after-$version.reg")" "$fileexts_long\\.e2eu" >/dev/null 2>&1 ||
             fail "$version: regedit /E after the undo"
         cmp -s "$work/before-$version.reg" "$work/after-$version.reg" ||
             fail "$version: the undo did not bring the user's layer back as regedit /E showed it"
     done
 
-    # An extension as the only argument opens the window on it.
+    # An extension as the only argument opens the window on it (without the
+    # warning, read-only).
+    printf '[config]\r\nVersionWarn=0\r\n' >"$work/settings.ini"
     code=0
     "$wine_run" "$work/$exe_name" .e2eu >/dev/null 2>&1 </dev/null &
     probe shown find "$exe_name" --caption "$caption" --timeout 120 || fail "no window for .e2eu"
