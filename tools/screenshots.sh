@@ -10,6 +10,8 @@
 #   OUTDIR/actions.png         the action window of txtfile, "open" selected
 #   OUTDIR/configuration.png   the configuration dialog
 #   OUTDIR/search.png          the extension list narrowed to "ht"
+#   OUTDIR/opens-with.png      the Opens-with window of .txt, whose Open With
+#                              list names a class that is not there
 #
 #   tools/screenshots.sh OUTDIR
 #
@@ -43,6 +45,9 @@ if [ "${1:-}" != --session ]; then
     source "$root/tools/wine-prefix.sh"
     make_wine_prefix
     wine regedit /S "$(winpath "$root/tools/default-associations.reg")"
+    # What "Open with" offers for .txt: its class and one left behind.
+    wine reg add 'HKCR\.txt\OpenWithProgids' /v txtfile /t REG_NONE /f >/dev/null
+    wine reg add 'HKCR\.txt\OpenWithProgids' /v UltraEdit.txt /t REG_NONE /f >/dev/null
     # Windows 2000 (no warning), one Wine desktop for the program and its
     # drivers, which draws the window frames.
     {
@@ -114,5 +119,8 @@ play cancel.out "wait=Configuration" "click=Cancel" "wait=$caption"
 # The search field is the window's first edit field.
 play search.out "wait=$caption" "tab=0" "type=0:ht" "select=.htm"
 shot search "$caption"
+play opens.out "wait=$caption" "type=0:" "select=.txt" "click=Opens with ..."
+shot opens-with "Opens with - .txt"
+play close-opens.out "wait=Opens with - .txt" "click=Close" "wait=$caption"
 wine "$probe" close "$pid" --caption "$caption" --timeout 60 >"$work/close.out" 2>/dev/null ||
     fail "closing corvix.exe"

@@ -1,5 +1,5 @@
 // TExtensionPanel: the extension view's panel, which shows one extension with
-// its class, content type and "New"-menu state. The main window creates the
+// its class, content type, "New"-menu state and what a double-click opens. The main window creates the
 // panel in its table, binds the buttons to its handlers and tells the panel
 // which extension to show.
 #pragma once
@@ -25,6 +25,8 @@ struct TExtPanelLayout {
     TBounds btnViewClass;
     TBounds bExt1;
     TBounds bExt2;
+    TBounds bExt3;
+    TBounds laOpensWith;
     TBounds edtContentType;
 };
 TExtPanelLayout ArrangeExtPanel(TExtPanelLayout layout);
@@ -38,7 +40,8 @@ public:
     // The class names the combo box offers.
     void SetClassNames(const TStringList& names);
     // Shows `ext`: its class chosen in the combo box, its content type,
-    // whether it has an item in the "New" menu and where its key is stored.
+    // whether it has an item in the "New" menu, what a double-click opens when
+    // that is not the extension's class, and where its key is stored.
     void ShowExtension(const std::string& ext);
     // The associate, dissociate and view buttons for the class typed or
     // chosen: associate for another class than the extension's, dissociate
@@ -61,6 +64,9 @@ public:
     TButton btnNew_Menu;
     // Where the extension's key is stored: this user's or every user's classes.
     TLabel laStored;
+    TBevel bExt3;
+    TLabel laOpensWith;
+    TButton btnOpensWith;
 
 private:
     std::string extension_;

@@ -37,6 +37,10 @@ void GetOSName(std::string& name);
 // platform gives no version record).
 bool IsWindows95Family();
 
+// True on Windows 10 and later (the program's manifest declares that it
+// knows Windows 10, so the platform reports its true version).
+bool IsWindows10OrLater();
+
 // True on NT 5 (Windows 2000) and later, whose HKEY_CLASSES_ROOT merges this
 // user's classes over every user's.
 bool HasMergedClassesView();

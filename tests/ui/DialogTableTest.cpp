@@ -37,6 +37,10 @@ const std::vector<TPlaceFacts> kExtPanelDesign = {
     {"bExt2", {8, 104, kAny, 2}, 11},
     {"laNew_Menu", {8, 116, kAny, kAny}},
     {"btnNew_Menu", {8, 136, 169, 21}},
+    {"bExt3", {8, 166, kAny, 2}, 11},
+    {"laOpensWith", {8, 176, kAny, 26}, 11},
+    {"btnOpensWith", {8, 206, 97, 21}},
+    {"laStored", {8, 236, kAny, kAny}},
 };
 
 const std::vector<TPlaceFacts> kClassPanelDesign = {
@@ -53,6 +57,7 @@ const std::vector<TPlaceFacts> kClassPanelDesign = {
     {"Bevel1", {8, 36, 42, 42}},
     {"imgIcon", {13, 41, 32, 32}},
     {"laLinkedExtCount", {8, 216, kAny, kAny}},
+    {"laClassStored", {8, 308, kAny, kAny}},
 };
 
 const std::vector<TPlaceFacts> kProgConfigDesign = {
@@ -61,8 +66,9 @@ const std::vector<TPlaceFacts> kProgConfigDesign = {
     {"cbOptimizeSystem", {8, 16, 349, 28}},   {"cbAlwaysAsk", {8, 48, 349, 17}},
     {"gbRestore", {8, 154, 363, 88}},         {"cbRestoreWnd", {8, 18, 349, 17}},
     {"cbRestoreTab", {8, 40, 349, 17}},       {"cbRestoreSelItem", {8, 62, 349, 17}},
-    {"laMail", {8, 250, kAny, kAny}},         {"laNote", {8, 268, kAny, kAny}},
-    {"BottomPanel", {0, 283, 379, 36}, 0, 0}, {"btnHelp", {8, 7, 75, 23}},
+    {"cbScopeUser", {8, 248, 363, 17}},
+    {"laMail", {8, 272, kAny, kAny}},         {"laNote", {8, 290, kAny, kAny}},
+    {"BottomPanel", {0, 305, 379, 36}, 0, 0}, {"btnHelp", {8, 7, 75, 23}},
     {"btnCancel", {216, 7, 75, 23}},          {"btnOK", {296, 7, 75, 23}},
 };
 
@@ -220,7 +226,7 @@ TEST_F(MainWindowTest, EveryDialogShowsItsDesign) {
     };
     const TWindowCase windows[] = {
         {"ProgConfigForm", [&] { return std::make_unique<TProgConfigForm>(SettingsPath()); },
-         kProgConfigDesign, 379, 319},
+         kProgConfigDesign, 379, 341},
         {"SysOptionForm", [&] { return std::make_unique<TSysOptionForm>(commands); },
          kSysOptionDesign, 337, 193},
         {"RegExtForm", [&] { return std::make_unique<TRegExtForm>(commands); }, kRegExtDesign, 297,

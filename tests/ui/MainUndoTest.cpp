@@ -5,6 +5,7 @@
 #include "UiTestSupport.h"
 #include "association/UndoJournal.h"
 #include "commands/Settings.h"
+#include "registry/ClassesStore.h"
 #include "support/RegistryDump.h"
 #include "support/Utf8Text.h"
 #include "support/WholeFile.h"
@@ -195,15 +196,18 @@ TEST_F(MainUndoTest, ABackupHoldsTheChangedKeysOrAllAsARegistryFile) {
         return true;
     };
     ASSERT_TRUE(readBack());
-    EXPECT_EQ(text, "Windows Registry Editor Version 5.00\r\n\r\n"
-                    "[HKEY_CLASSES_ROOT\\.txt]\r\n@=\"txtfile\"\r\n"
-                    "\"Content Type\"=\"text/plain\"\r\n\r\n[HKEY_CLASSES_ROOT\\.txt\\ShellNew]\r\n"
-                    "\"NullFile\"=\"\"\r\n\r\n[HKEY_CLASSES_ROOT\\.one]\r\n@=\"oneclass\"\r\n\r\n");
+    // Each key under its store's own root (every user's here).
+    const std::string root = StoreName(TwoClassesStores() ? TClassesStore::Machine
+                                                          : TClassesStore::View);
+    EXPECT_EQ(text, "Windows Registry Editor Version 5.00\r\n\r\n[" + root +
+                        "\\.txt]\r\n@=\"txtfile\"\r\n\"Content Type\"=\"text/plain\"\r\n\r\n[" + root +
+                        "\\.txt\\ShellNew]\r\n\"NullFile\"=\"\"\r\n\r\n[" + root +
+                        "\\.one]\r\n@=\"oneclass\"\r\n\r\n");
 
     dialogs_.Expect(TDialogKind::Confirmation, mrYes); // all of HKEY_CLASSES_ROOT
     f.ExportBackupItem.Click();
     ASSERT_TRUE(readBack());
-    EXPECT_NE(text.find("[HKEY_CLASSES_ROOT\\oneclass]\r\n@=\"One Document\"\r\n"
+    EXPECT_NE(text.find("[" + root + "\\oneclass]\r\n@=\"One Document\"\r\n"
                         "\"Multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"),
               std::string::npos)
         << text;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "registry/ClassesStore.h"
 #include "toolkit/DesignScale.h"
 #include "toolkit/Dialogs.h"
 
@@ -82,7 +83,8 @@ const std::vector<TMenuFacts> kMainMenuDesign = {
     {1, "Delete Fileclass", "", "DeleteFileclassItem", "Delete the selected fileclass", false},
     {0, "&Advanced"},
     {1, "'New' ...", "", "NewMenuItem", "", false},
-    {1, "'Open with' Lists ...", "", "OpenWithListsItem", "", false},
+    {1, "'Open with' Lists ...", "", "OpenWithListsItem",
+     "Show what opens the extension and edit its 'Open with' lists"},
     {1, "'Select program' ...", "", "SelectProgramItem", "", false},
     {0, "&Options"},
     {1, "&Configuration ...", "", "ConfigurationItem", "Configurate the program"},
@@ -99,7 +101,7 @@ const std::vector<TToolButtonFacts> kToolBarDesign = {
     {"tbtnCheck", "&Check", "Check associations", 8, 27, 27, true},
     {"-", "", "", -1, kAny, 27, false},
     {"tbtnNew", "", "", 2, 27, 27, false},
-    {"tbtnOpenwithLists", "", "", 3, 27, 27, false},
+    {"tbtnOpenwithLists", "", "Show what opens the extension", 3, 27, 27, true},
     {"tbtnSelectprogram", "", "", 4, 27, 27, false},
     {"-", "", "", -1, kAny, 27, false},
     {"tbtnConfiguration", "&Configuration", "Opens the Configuration-Dialog", 5, 27, 27, true},
@@ -128,7 +130,15 @@ TEST_F(MainWindowTest, MainWindowShowsItsDesign) {
     EXPECT_EQ(form.Width(), Scaled(385));
     EXPECT_EQ(form.Height(), Scaled(465));
     EXPECT_EQ(CompareControls(FrameOf(form), kMainWindowDesign), "");
-    EXPECT_EQ(CompareMenus(ReadMenuBar(form), kMainMenuDesign), "");
+    std::vector<TMenuFacts> menu = kMainMenuDesign;
+    if (TwoClassesStores()) // the choice of the store; the one taken (all users) marked "•"
+        menu.insert(menu.begin() + 21,
+                    {{1, "-", "", "", "", false},
+                     {1, "Changes apply to: this user", "", "ScopeUserItem",
+                      "Changes go to this user's classes (HKEY_CURRENT_USER\\Software\\Classes)"},
+                     {1, "\x95 Changes apply to: all users", "", "ScopeMachineItem",
+                      "Changes go to every user's classes (HKEY_LOCAL_MACHINE\\Software\\Classes)"}});
+    EXPECT_EQ(CompareMenus(ReadMenuBar(form), menu), "");
     EXPECT_EQ(CompareToolButtons(ReadToolBar(form.ToolBar), kToolBarDesign), "");
     EXPECT_EQ(ReadPanelWidths(form.StatusBar), (std::vector<int>{Scaled(75), Scaled(300), -1}));
     EXPECT_EQ(form.TabControl.TabCount(), 2);
