@@ -54,7 +54,7 @@ bool Has(const std::string& text, const std::string& part) {
 
 TEST_F(CommandLineTest, ReadingCommandsAndUsage) {
     PutBinary("txtfile", "EditFlags", std::string("\x00\x00\x21\x00", 4));
-    const std::string before = DumpStores();
+    const std::string before = DumpRegistry();
     Outcome r = Corvix({"/?"});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(Has(r.out, "Exit codes:"));
@@ -90,23 +90,23 @@ TEST_F(CommandLineTest, ReadingCommandsAndUsage) {
     EXPECT_EQ(r.code, 5);
     EXPECT_TRUE(Has(r.err, "'nosuchfile' is neither"));
     EXPECT_EQ(Corvix({"--delete-class", "nosuchfile", "--yes"}).code, 5);
-    EXPECT_EQ(DumpStores(), before);
+    EXPECT_EQ(DumpRegistry(), before);
 }
 
 TEST_F(CommandLineTest, ChangesAskThroughFlagsAndAreUndone) {
-    const std::string before = DumpStores();
+    const std::string before = DumpRegistry();
     // Without an answer: the questions, nothing changed.
     Outcome r = Corvix({"--assoc", ".only", "txtfile"});
     EXPECT_EQ(r.code, 4);
     EXPECT_TRUE(Has(r.err, "Are you sure to associate '.only' to 'txtfile'?"));
     EXPECT_TRUE(Has(r.err, "The fileclass 'onlyfile' will not be used")) << r.err;
-    EXPECT_EQ(DumpStores(), before);
+    EXPECT_EQ(DumpRegistry(), before);
     // --keep: the association made, the unused class kept.
     r = Corvix({"--assoc", ".only", "txtfile", "--keep"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(GetText(".only", ""), "txtfile");
     EXPECT_TRUE(HasKey("onlyfile"));
-    const std::string associated = DumpStores();
+    const std::string associated = DumpRegistry();
     // --yes: the extension erased too.
     EXPECT_EQ(Corvix({"--dissoc", ".txt", "--yes"}).code, 0);
     EXPECT_FALSE(HasKey(".txt"));
@@ -114,14 +114,14 @@ TEST_F(CommandLineTest, ChangesAskThroughFlagsAndAreUndone) {
     r = Corvix({"--undo", "--yes"});
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "Undone: Dissociate '.txt' from 'txtfile'\n");
-    EXPECT_EQ(DumpStores(), associated);
+    EXPECT_EQ(DumpRegistry(), associated);
     EXPECT_EQ(Corvix({"--undo", "--yes"}).code, 0);
-    EXPECT_EQ(DumpStores(), before);
+    EXPECT_EQ(DumpRegistry(), before);
     EXPECT_EQ(Corvix({"--undo", "--yes"}).code, 5) << "nothing left to undo";
 }
 
 TEST_F(CommandLineTest, TheGateAndAnUnwritableJournalRefuse) {
-    const std::string before = DumpStores();
+    const std::string before = DumpRegistry();
     Settings("[config]\nSaveMode=1\n");
     Outcome r = Corvix({"--delete-ext", ".txt", "--yes"});
     EXPECT_EQ(r.code, 3);
@@ -130,7 +130,7 @@ TEST_F(CommandLineTest, TheGateAndAnUnwritableJournalRefuse) {
     mkdir((dir_ + "/undo.log").c_str(), 0700);
     r = Corvix({"--delete-ext", ".txt", "--yes"});
     EXPECT_EQ(r.code, 5);
-    EXPECT_EQ(DumpStores(), before);
+    EXPECT_EQ(DumpRegistry(), before);
     r = Corvix({"--delete-ext", ".txt", "--yes", "--no-undo"});
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(Has(r.err, "without undo"));
@@ -139,7 +139,7 @@ TEST_F(CommandLineTest, TheGateAndAnUnwritableJournalRefuse) {
 
     // A registry that refuses (a limited user), a class name mistyped: exit 5,
     // nothing changed; --force links to a class not registered.
-    const std::string deleted = DumpStores();
+    const std::string deleted = DumpRegistry();
     fake::FailNext(fake::Fault::Create);
     EXPECT_EQ(Corvix({"--assoc", ".new", "txtfile", "--yes"}).code, 5);
     fake::FailNext(fake::Fault::DeleteValue);
@@ -147,19 +147,19 @@ TEST_F(CommandLineTest, TheGateAndAnUnwritableJournalRefuse) {
     r = Corvix({"--assoc", ".log", "txtfil", "--yes"});
     EXPECT_EQ(r.code, 5);
     EXPECT_TRUE(Has(r.err, "The fileclass 'txtfil' is not registered")) << r.err;
-    EXPECT_EQ(DumpStores(), deleted);
+    EXPECT_EQ(DumpRegistry(), deleted);
     EXPECT_EQ(Corvix({"--force", "--assoc", ".log", "newfile", "--yes"}).code, 0);
     EXPECT_EQ(GetText(".log", ""), "newfile");
 }
 
 TEST_F(CommandLineTest, ActionAndFlagsCommandsAskChangeAndAreUndone) {
-    const std::string before = DumpStores();
+    const std::string before = DumpRegistry();
     Outcome r = Corvix({"--delete-verb", "txtfile", "open"});
     EXPECT_EQ(r.code, 4);
     EXPECT_TRUE(Has(r.err, "Are you sure to delete the action 'open'?")) << r.err;
     r = Corvix({"--set-command", "txtfile", "open", "x.exe %1"});
     EXPECT_TRUE(Has(r.err, "New command: x.exe %1")) << r.err;
-    EXPECT_EQ(DumpStores(), before);
+    EXPECT_EQ(DumpRegistry(), before);
 
     struct Step {
         std::vector<std::string> args;
@@ -185,7 +185,7 @@ TEST_F(CommandLineTest, ActionAndFlagsCommandsAskChangeAndAreUndone) {
     };
     std::vector<std::string> states;
     for (const Step& s : steps) {
-        states.push_back(DumpStores());
+        states.push_back(DumpRegistry());
         r = Corvix(s.args);
         EXPECT_EQ(r.code, 0) << s.args[0] << ": " << r.err;
         EXPECT_TRUE(s.done()) << s.args[0];
@@ -193,9 +193,9 @@ TEST_F(CommandLineTest, ActionAndFlagsCommandsAskChangeAndAreUndone) {
     for (int i = 4; i >= 0; --i) {
         r = Corvix({"--undo", "--yes"});
         EXPECT_EQ(r.out, std::string("Undone: ") + steps[i].undone + "\n");
-        EXPECT_EQ(DumpStores(), states[i]);
+        EXPECT_EQ(DumpRegistry(), states[i]);
     }
-    EXPECT_EQ(DumpStores(), before);
+    EXPECT_EQ(DumpRegistry(), before);
 
     // Usage errors, and commands the registry can't take.
     for (const std::vector<std::string>& bad :
@@ -215,7 +215,7 @@ TEST_F(CommandLineTest, ActionAndFlagsCommandsAskChangeAndAreUndone) {
     EXPECT_TRUE(Has(r.err, "nosuchfile is not registered to the system.")) << r.err;
     Settings("[config]\nSaveMode=1\n");
     EXPECT_EQ(Corvix({"--set-flags", "txtfile", "1", "--yes"}).code, 3);
-    EXPECT_EQ(DumpStores(), before);
+    EXPECT_EQ(DumpRegistry(), before);
 }
 
 // This user's store beside every user's: where each item lives is shown,

@@ -95,17 +95,12 @@
 #                    writes the changed key as it was before the change, the
 #                    key is deleted, and `regedit /S` of the backup brings it
 #                    back as it was before the association.
-#   stores           Windows XP with changes allowed: .e2eusr planted in this
-#                    user's store, .e2emach in every user's, .e2eboth in both
-#                    naming different classes. The window shows .e2eboth as
-#                    the user's entry hiding all users' (with CORVIX_SCREENSHOT
-#                    set, a screenshot), --list and --show give each store;
-#                    --scope user --assoc writes the user's store only and
-#                    --undo takes it back (`reg export` of both stores byte
-#                    for byte); --check finds the hiding entry and --repair
-#                    removes it, all users' entry then holds; the backup of
-#                    both stores, imported after the planted keys are
-#                    deleted, brings each back in its own store.
+#   stores           Windows XP: keys in this user's store, in every user's
+#                    and in both, shown with their stores in the window
+#                    (CORVIX_SCREENSHOT) and by --list/--show; --scope user
+#                    --assoc and --undo change the user's store alone; the
+#                    hiding entry checked and repaired; the backup restores
+#                    each key in its own store.
 set -euo pipefail
 case_name=$1
 corvix=$2
