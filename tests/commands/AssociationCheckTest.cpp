@@ -434,7 +434,7 @@ TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
     EXPECT_EQ(WholeRegistry(), withChoice);
     EXPECT_EQ(corvix({"--check"}, &out), ecProblemsFound);
     std::vector<std::string> lines = Expected(true);
-    lines.insert(lines.begin() + 5, "stale-open-with\t.log\t'Open with' offers 'nosuchfile' "
+    lines.insert(lines.begin() + 6, "stale-open-with\t.log\t'Open with' offers 'nosuchfile' "
                                     "(user's OpenWithProgids), which is not there");
     std::string expected;
     for (const std::string& line : lines)
