@@ -54,7 +54,7 @@ void TClassPanel::CreateControls(HWND owner) {
         {&Bevel1, "Bevel1", "", {8, 36, 42, 42}, &ClassPanel},
         {&imgIcon, "imgIcon", "", {13, 41, 32, 32}, &ClassPanel, "Current icon, Click to change"},
         {&laLinkedExtCount, "laLinkedExtCount", "", {8, 216, 0, 13}, &ClassPanel},
-        {&laClassStored, "laClassStored", "", {8, 308, 0, 13}, &ClassPanel},
+        {&laClassStored, "laClassStored", "", {56, 72, 0, 13}, &ClassPanel},
     });
     rgExtVisibility.SetItems({"always show", "like default setting", "never show"});
     edtIconFileName.SetReadOnly(true);
@@ -104,8 +104,9 @@ void TClassPanel::ShowClass(const std::string& className, const TFileClass& inde
                              std::to_string(lbAssocExt.Items().Count()));
     const TItemPlace place =
         IsValidFileClass(className) ? PlaceOfItem(FileClassKey(className)) : TItemPlace::None;
+    // Beside the icon, below its file: the panel's width holds "For" and the place.
     laClassStored.SetText(place == TItemPlace::None ? std::string()
-                                                    : std::string("Stored for: ") + PlaceText(place));
+                                                    : std::string("For ") + PlaceText(place));
 }
 
 void TClassPanel::ShowIcon(const std::string& className) {

@@ -57,7 +57,7 @@ const std::vector<TPlaceFacts> kClassPanelDesign = {
     {"Bevel1", {8, 36, 42, 42}},
     {"imgIcon", {13, 41, 32, 32}},
     {"laLinkedExtCount", {8, 216, kAny, kAny}},
-    {"laClassStored", {8, 308, kAny, kAny}},
+    {"laClassStored", {56, 72, kAny, kAny}},
 };
 
 const std::vector<TPlaceFacts> kProgConfigDesign = {
