@@ -37,6 +37,10 @@ void TMainForm::FormCreate() {
     Application.onHint = Handler(this, &TMainForm::ApplicationHint);
     TabControl.SetTabs({TabCaptions[0], TabCaptions[1]});
     PickBackupFile = [this](std::string& path) { return AskForBackupFile(Handle(), path); };
+    PickExportFile = [this](TExportFormat format, std::string& path) {
+        return AskForExportFile(Handle(), format, path);
+    };
+    PickProfileFile = [this](std::string& path) { return AskForProfileFile(Handle(), path); };
     UpdateUndoItem();
 }
 
