@@ -105,10 +105,10 @@ shot main-window "$caption"
 play tab.out "wait=$caption" "tab=1" "select=txtfile"
 shot class-view "$caption"
 # The main menu's items are numbered from 0xA001 in the order of its rows
-# (separators included): "Configuration ..." is 0xA016.
+# (separators included): "Configuration ..." is 0xA018.
 play actions.out "wait=$caption" "check=Show Actions" "wait=txtfile" "mouse=SysTreeView32:40,8"
 shot actions txtfile
-play close-actions.out "wait=txtfile" "key=ESCAPE" "wait=$caption" "command=0xA016"
+play close-actions.out "wait=txtfile" "key=ESCAPE" "wait=$caption" "command=0xA018"
 shot configuration Configuration
 play cancel.out "wait=Configuration" "click=Cancel" "wait=$caption"
 # The search field is the window's first edit field.

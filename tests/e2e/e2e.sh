@@ -528,7 +528,7 @@ far_east)
     "$wine_run" reg query 'HKCR\.ソ' /ve 2>/dev/null | grep -q e2efareast || fail ".ソ was not associated"
     grep -q '^image HKEY_CLASSES_ROOT ".\\xe3\\x82\\xbd"' "$folder/undo.log" ||
         fail "the journal does not name .ソ whole: $(cat "$folder/undo.log")"
-    "$wine_run" "$drive" "$pid" "wait=$caption" "command=0xA008" "wait=Best*" "click=&Ja" \
+    "$wine_run" "$drive" "$pid" "wait=$caption" "command=0xA00A" "wait=Best*" "click=&Ja" \
         "wait=$caption" >/dev/null 2>>"$work/drive.out" || fail "undoing"
     probe closed3 close "$pid" --timeout 60 || fail "closing the third time"
     export_keys after
@@ -550,9 +550,9 @@ register_and_delete)
     play() { "$wine_run" "$drive" "$pid" "$@" >/dev/null 2>>"$work/drive.out" || fail "driving"; }
     query() { "$wine_run" reg query "$1" >"$work/$2.out" 2>/dev/null; }
     # The main menu's items are numbered from 0xA001 in the order of its rows
-    # (separators included): "New Extension ..." is 0xA00C, "Delete Fileclass"
-    # 0xA010.
-    play "wait=$caption" "command=0xA00C" "wait=Register new extension" \
+    # (separators included): "New Extension ..." is 0xA00E, "Delete Fileclass"
+    # 0xA012.
+    play "wait=$caption" "command=0xA00E" "wait=Register new extension" \
         "type=0:.e2eabc" "type=1:e2eabcfile" "type=2:text/x-e2e" "click=Register" \
         "wait=Best*" "click=&Ja" "wait=e2eabcfile" "type=1:E2E File" "type=2:Made end to end" \
         "click=Register" "wait=$caption"
@@ -563,7 +563,7 @@ register_and_delete)
     grep -q 'E2E File' "$work/class.out" || fail "e2eabcfile has no description"
     grep -q 'Made end to end' "$work/class.out" || fail "e2eabcfile has no info tip"
 
-    play "wait=$caption" "tab=1" "select=e2eabcfile" "command=0xA010" "wait=Best*" \
+    play "wait=$caption" "tab=1" "select=e2eabcfile" "command=0xA012" "wait=Best*" \
         "click=&Ja" "wait=Best*" "click=&Ja" "wait=$caption"
     ! query 'HKCR\e2eabcfile' gone || fail "e2eabcfile is still there"
     ! query 'HKCR\.e2eabc' gone || fail ".e2eabc is still there"
@@ -608,7 +608,7 @@ actions)
     query 'HKCR\e2eactfile\shell' /ve
     ! grep -q e2everb "$work/query.out" || fail "the default still names e2everb"
     for _ in 1 2 3 4; do
-        play "wait=$caption" "command=0xA008" "wait=Best*" "click=&Ja" "wait=$caption"
+        play "wait=$caption" "command=0xA00A" "wait=Best*" "click=&Ja" "wait=$caption"
     done
     export_class undone
     diff "$work/before.snap" "$work/undone.snap" >"$work/diff.out" ||
@@ -670,9 +670,9 @@ undo_after_crash)
     pid=$(field start pid)
     play() { "$wine_run" "$drive" "$pid" "$@" >/dev/null 2>>"$work/drive.out" || fail "driving"; }
     # The main menu's items are numbered from 0xA001 in the order of its rows
-    # (separators included): "Export backup ..." 0xA004, "Undo" 0xA008,
-    # "Delete Fileclass" 0xA010.
-    play "wait=$caption" "tab=1" "select=e2eundofile" "command=0xA010" "wait=Best*" \
+    # (separators included): "Export backup ..." 0xA004, "Undo" 0xA00A,
+    # "Delete Fileclass" 0xA012.
+    play "wait=$caption" "tab=1" "select=e2eundofile" "command=0xA012" "wait=Best*" \
         "click=&Ja" "wait=Best*" "click=&Ja" "wait=$caption"
     snapshot deleted .e2eundo e2eundofile
     [ "$(grep -c absent "$work/deleted.snap")" = 2 ] || fail "the class and its extension are still there"
@@ -682,7 +682,7 @@ undo_after_crash)
     probe killed kill "$pid" --timeout 30 || fail "killing the program"
     probe again launch "$exe" --timeout 120 || fail "start after the crash"
     pid=$(field again pid)
-    play "wait=$caption" "command=0xA008" "wait=Best*" "click=&Ja" "wait=$caption"
+    play "wait=$caption" "command=0xA00A" "wait=Best*" "click=&Ja" "wait=$caption"
     snapshot undone .e2eundo e2eundofile
     same before undone "after the undo the keys differ from before the delete"
     grep -q '^undone 1' "$work/undo.log" || fail "undo.log does not mark the entry undone"
