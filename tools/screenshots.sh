@@ -10,6 +10,8 @@
 #   OUTDIR/actions.png         the action window of txtfile, "open" selected
 #   OUTDIR/configuration.png   the configuration dialog
 #   OUTDIR/search.png          the extension list narrowed to "ht"
+#   OUTDIR/apply-profile.png   the window of "Apply profile ..." for a profile
+#                              that changes two extensions
 #
 #   tools/screenshots.sh OUTDIR
 #
@@ -62,6 +64,15 @@ if [ "${1:-}" != --session ]; then
     mkdir -p "$app"
     cp "$build/corvix.exe" "$app/"
     printf '[MainForm]\r\nTab=0\r\nLastExt=.txt\r\nLastClass=txtfile\r\n' >"$app/settings.ini"
+    printf '%s\r\n' '<?xml version="1.0" encoding="UTF-8"?>' '<DefaultAssociations Version="1">' \
+        '  <Association Identifier=".txt" ProgId="txtfile" ApplicationName="Notepad" />' \
+        '  <Association Identifier=".log" ProgId="txtfile" ApplicationName="Notepad" />' \
+        '  <Association Identifier=".ini" ProgId="txtfile" ApplicationName="Notepad" Suggested="true" />' \
+        '  <Association Identifier=".htm" ProgId="htmlfile" ApplicationName="Browser" />' \
+        '  <Association Identifier=".md" ProgId="txtfile" ApplicationName="Notepad" />' \
+        '  <Association Identifier=".xyz" ProgId="xyzfile" ApplicationName="XYZ" />' \
+        '  <Association Identifier="mailto" ProgId="mailfile" ApplicationName="Mail" />' \
+        '</DefaultAssociations>' >"$WINEPREFIX/drive_c/profile.xml"
     wineserver -w
     xvfb-run -a -s "-screen 0 1024x768x24" "$0" --session "$out" "$work"
     exit 0
@@ -114,5 +125,10 @@ play cancel.out "wait=Configuration" "click=Cancel" "wait=$caption"
 # The search field is the window's first edit field.
 play search.out "wait=$caption" "tab=0" "type=0:ht" "select=.htm"
 shot search "$caption"
+# "Apply profile ..." (0xA006) asks for the file in the system's dialog.
+play apply.out "wait=$caption" "command=0xA006" "wait=Apply profile" "type=0:C:\\profile.xml" \
+    "key=RETURN"
+shot apply-profile 'Apply profile C:*'
+play cancel-apply.out "wait=Apply profile C:*" "click=Cancel" "wait=$caption"
 wine "$probe" close "$pid" --caption "$caption" --timeout 60 >"$work/close.out" 2>/dev/null ||
     fail "closing corvix.exe"

@@ -46,6 +46,10 @@ TApplyProfileForm::TApplyProfileForm(TCommands& commands, TProfile profile)
         return row >= 0 && row < static_cast<int>(plan_.Items.size()) &&
                plan_.Items[row].State == TPlanState::Change && plan_.Items[row].Chosen;
     };
+    List.onHasCheckBox = [this](int row) {
+        return row >= 0 && row < static_cast<int>(plan_.Items.size()) &&
+               plan_.Items[row].State == TPlanState::Change;
+    };
     List.onToggle = [this](int row) { ToggleRow(row); };
     List.SetRowCount(static_cast<int>(plan_.Items.size()));
     btnCancel.SetModalResult(mrCancel);
@@ -64,12 +68,17 @@ void TApplyProfileForm::ToggleRow(int row) {
 }
 
 void TApplyProfileForm::ShowSummary() {
-    const auto count = [this](TPlanState state) { return std::to_string(plan_.Count(state)); };
+    const auto count = [this](TPlanState state, const char* one, const char* more) {
+        const size_t n = plan_.Count(state);
+        return std::to_string(n) + (n == 1 ? one : more);
+    };
     lSummary.SetCaption(std::to_string(plan_.ChosenChanges()) + " of " +
-                        count(TPlanState::Change) + " changes checked; " +
-                        count(TPlanState::Unchanged) + " entries unchanged, " +
-                        count(TPlanState::Missing) + " skipped (class not registered), " +
-                        count(TPlanState::Protocol) + " protocols left to Windows.");
+                        count(TPlanState::Change, " change", " changes") + " checked; " +
+                        count(TPlanState::Unchanged, " entry", " entries") + " unchanged, " +
+                        count(TPlanState::Missing, " skipped", " skipped") +
+                        " (class not registered), " +
+                        count(TPlanState::Protocol, " protocol", " protocols") +
+                        " left to Windows.");
     btnApply.SetEnabled(plan_.ChosenChanges() > 0);
 }
 

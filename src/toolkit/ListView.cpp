@@ -116,13 +116,16 @@ namespace {
 // The cell's text and, with check boxes, its state image.
 template <typename Item>
 void FillItem(Item& item, const std::function<std::string(int, int)>& getText,
-              const std::function<bool(int)>& getChecked) {
+              const std::function<bool(int)>& getChecked,
+              const std::function<bool(int)>& hasCheckBox) {
     if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
         CopyTextOut(getText ? getText(item.iItem, item.iSubItem) : std::string(), item.pszText,
                     item.cchTextMax);
     if ((item.mask & LVIF_STATE) && getChecked && item.iSubItem == 0) {
         item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
-                     INDEXTOSTATEIMAGEMASK(getChecked(item.iItem) ? 2 : 1);
+                     INDEXTOSTATEIMAGEMASK(hasCheckBox && !hasCheckBox(item.iItem) ? 0
+                                           : getChecked(item.iItem)           ? 2
+                                                                              : 1);
         item.stateMask |= LVIS_STATEIMAGEMASK;
     }
 }
@@ -134,10 +137,12 @@ bool TListView::OnNotify(NMHDR& header, LRESULT& result) {
     switch (header.code) {
     // A Unicode parent (the NT family) is asked in the wide form.
     case LVN_GETDISPINFOA:
-        FillItem(reinterpret_cast<NMLVDISPINFOA&>(header).item, onGetText, onGetChecked);
+        FillItem(reinterpret_cast<NMLVDISPINFOA&>(header).item, onGetText, onGetChecked,
+                 onHasCheckBox);
         return true;
     case LVN_GETDISPINFOW:
-        FillItem(reinterpret_cast<NMLVDISPINFOW&>(header).item, onGetText, onGetChecked);
+        FillItem(reinterpret_cast<NMLVDISPINFOW&>(header).item, onGetText, onGetChecked,
+                 onHasCheckBox);
         return true;
     case NM_CLICK: {
         if (!onGetChecked)

@@ -34,6 +34,8 @@ public:
     // The text of a cell.
     std::function<std::string(int row, int column)> onGetText;
     std::function<bool(int row)> onGetChecked;
+    // Whether a row has a check box at all (none given: every row).
+    std::function<bool(int row)> onHasCheckBox;
     std::function<void(int row)> onToggle;
     // A header was clicked.
     std::function<void(int column)> onColumnClick;
