@@ -10,6 +10,8 @@
 #   OUTDIR/actions.png         the action window of txtfile, "open" selected
 #   OUTDIR/configuration.png   the configuration dialog
 #   OUTDIR/search.png          the extension list narrowed to "ht"
+#   OUTDIR/opens-with.png      the Opens-with window of .txt, whose Open With
+#                              list names a class that is not there
 #   OUTDIR/apply-profile.png   the window of "Apply profile ..." for a profile
 #                              that changes two extensions
 #
@@ -45,6 +47,9 @@ if [ "${1:-}" != --session ]; then
     source "$root/tools/wine-prefix.sh"
     make_wine_prefix
     wine regedit /S "$(winpath "$root/tools/default-associations.reg")"
+    # What "Open with" offers for .txt: its class and one left behind.
+    wine reg add 'HKCR\.txt\OpenWithProgids' /v txtfile /t REG_NONE /f >/dev/null
+    wine reg add 'HKCR\.txt\OpenWithProgids' /v UltraEdit.txt /t REG_NONE /f >/dev/null
     # Windows 2000 (no warning), one Wine desktop for the program and its
     # drivers, which draws the window frames.
     {
@@ -125,6 +130,9 @@ play cancel.out "wait=Configuration" "click=Cancel" "wait=$caption"
 # The search field is the window's first edit field.
 play search.out "wait=$caption" "tab=0" "type=0:ht" "select=.htm"
 shot search "$caption"
+play opens.out "wait=$caption" "type=0:" "select=.txt" "click=Opens with ..."
+shot opens-with "Opens with - .txt"
+play close-opens.out "wait=Opens with - .txt" "click=Close" "wait=$caption"
 # "Apply profile ..." (0xA006) asks for the file in the system's dialog.
 play apply.out "wait=$caption" "command=0xA006" "wait=Apply profile" "type=0:C:\\profile.xml" \
     "key=RETURN"

@@ -32,7 +32,10 @@ void RewriteActionCommand(TRegistryWriter& writer, const std::string& className,
 }
 
 void DeleteCurVer(TRegistryWriter& writer, const std::string& className) {
-    const std::string key = FileClassKey(className) + "\\CurVer";
+    DeleteClassesKey(writer, FileClassKey(className) + "\\CurVer");
+}
+
+void DeleteClassesKey(TRegistryWriter& writer, const std::string& key) {
     TRegistry probe;
     probe.SetRootKey(HKEY_CLASSES_ROOT);
     probe.SetAccess(KEY_READ);

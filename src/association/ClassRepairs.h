@@ -16,3 +16,8 @@ void RewriteActionCommand(TRegistryWriter& writer, const std::string& className,
 // Deletes the class's "CurVer" subkey; a missing one is no error. Raises
 // ERegistryException when it can't be deleted.
 void DeleteCurVer(TRegistryWriter& writer, const std::string& className);
+
+// Deletes the key `key` below HKEY_CLASSES_ROOT (such as
+// "Applications\<program>") with its subkeys; a missing one is no error.
+// Raises ERegistryException when it can't be deleted.
+void DeleteClassesKey(TRegistryWriter& writer, const std::string& key);

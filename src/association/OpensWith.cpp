@@ -4,8 +4,11 @@
 #include "association/ExplorerChoice.h"
 #include "association/Lookups.h"
 #include "association/Names.h"
+#include "association/RegistryWriter.h"
 #include "registry/RawKey.h"
 #include "support/TextCompare.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -74,6 +77,23 @@ bool HasHash(const std::string& ext) {
     return false;
 }
 
+// Whether the list key `path` offers `name`, as a value or as a subkey.
+bool ListNames(HKEY root, const std::string& path, const std::string& name) {
+    TRawKey key;
+    if (TRawKey::Open(TRawKey(root, false), path, KEY_READ, key) != ERROR_SUCCESS)
+        return false;
+    std::vector<TRawValue> values;
+    std::vector<std::string> names;
+    key.Values(values);
+    key.SubKeyNames(names);
+    for (const TRawValue& value : values)
+        names.push_back(value.Name);
+    for (const std::string& listed : names)
+        if (SameText(listed, name))
+            return true;
+    return false;
+}
+
 } // namespace
 
 TOpensWith GetOpensWith(const std::string& ext) {
@@ -112,12 +132,82 @@ TOpensWith GetOpensWith(const std::string& ext) {
                 if (value.Name.empty() && IsText(value.Type))
                     opens.Command = Text(value);
     }
-    AddClasses(HKEY_CLASSES_ROOT, ext + "\\OpenWithProgids", ext + "\\OpenWithProgids",
-               opens.OpenWith);
-    if (userLayer) {
-        AddClasses(HKEY_CURRENT_USER, kFileExts + ext + "\\OpenWithProgids",
-                   "user's OpenWithProgids", opens.OpenWith);
-        AddPrograms(kFileExts + ext + "\\OpenWithList", opens.OpenWith);
-    }
+    opens.OpenWith = GetOpenWithList(ext, userLayer);
+    TRawKey key;
+    std::vector<TRawValue> values;
+    if (TRawKey::Open(TRawKey(HKEY_CLASSES_ROOT, false), ext, KEY_READ, key) == ERROR_SUCCESS &&
+        key.Values(values) == ERROR_SUCCESS)
+        for (const TRawValue& value : values)
+            if (SameText(value.Name, "PerceivedType") && IsText(value.Type))
+                opens.PerceivedType = Text(value);
     return opens;
+}
+
+std::vector<TOpenWithEntry> GetOpenWithList(const std::string& ext, bool userLists) {
+    std::vector<TOpenWithEntry> entries;
+    AddClasses(HKEY_CLASSES_ROOT, ext + "\\OpenWithProgids", ext + "\\OpenWithProgids", entries);
+    if (userLists && KeepsExplorerChoices()) {
+        AddClasses(HKEY_CURRENT_USER, kFileExts + ext + "\\OpenWithProgids",
+                   "user's OpenWithProgids", entries);
+        AddPrograms(kFileExts + ext + "\\OpenWithList", entries);
+    }
+    return entries;
+}
+
+void AddOpenWithClass(TRegistryWriter& writer, const std::string& ext,
+                      const std::string& className) {
+    const std::string path = ext + "\\OpenWithProgids";
+    TKeyChange reg = writer.Key(HKEY_CLASSES_ROOT, path);
+    if (!reg.OpenKey(path, true))
+        throw ERegistryException("Schlüssel " + path + " konnte nicht erstellt werden");
+    reg.WriteString(className, "");
+}
+
+bool RemoveOpenWithEntry(TRegistryWriter& writer, const std::string& ext, const std::string& name) {
+    bool removed = false;
+    // A list of classes keeps a class as a value or, from older setups, as a subkey.
+    const auto removeFromClasses = [&](HKEY root, const std::string& path) {
+        if (!ListNames(root, path, name))
+            return;
+        TKeyChange reg = writer.Key(root, path);
+        if (!reg.OpenKey(path, false))
+            return;
+        if ((reg.ValueExists(name) && !reg.DeleteValue(name)) ||
+            (reg.KeyExists(name) && !reg.DeleteKey(name)))
+            throw ERegistryException("Löschen von " + name + " in " + path + " misslungen");
+        removed = true;
+    };
+    removeFromClasses(HKEY_CLASSES_ROOT, ext + "\\OpenWithProgids");
+    if (!KeepsExplorerChoices())
+        return removed;
+    removeFromClasses(HKEY_CURRENT_USER, kFileExts + ext + "\\OpenWithProgids");
+
+    // The user's OpenWithList: values "a", "b", ... naming programs, and
+    // "MRUList" with their letters in the order last used.
+    const std::string path = kFileExts + ext + "\\OpenWithList";
+    std::vector<std::string> letters;
+    TRawKey key;
+    std::vector<TRawValue> values;
+    if (TRawKey::Open(TRawKey(HKEY_CURRENT_USER, false), path, KEY_READ, key) == ERROR_SUCCESS &&
+        key.Values(values) == ERROR_SUCCESS)
+        for (const TRawValue& value : values)
+            if (IsText(value.Type) && !value.Name.empty() && value.Name != "MRUList" &&
+                SameText(Text(value), name))
+                letters.push_back(value.Name);
+    if (letters.empty())
+        return removed;
+    TKeyChange reg = writer.Key(HKEY_CURRENT_USER, path);
+    if (!reg.OpenKey(path, false))
+        return removed;
+    for (const std::string& letter : letters)
+        if (!reg.DeleteValue(letter))
+            throw ERegistryException("Löschen von Wert " + letter + " in " + path + " misslungen");
+    if (reg.GetDataType("MRUList") == rdString) {
+        std::string order = reg.ReadString("MRUList");
+        for (const std::string& letter : letters)
+            if (letter.size() == 1)
+                order.erase(std::remove(order.begin(), order.end(), letter[0]), order.end());
+        reg.WriteString("MRUList", order);
+    }
+    return true;
 }

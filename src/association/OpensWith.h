@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class TRegistryWriter;
+
 // One entry of what "Open with" offers.
 struct TOpenWithEntry {
     // A class, or a program's file name ("notepad.exe").
@@ -32,8 +34,28 @@ struct TOpensWith {
     // The command of the target's default action; empty when it has none.
     std::string Command;
     std::vector<TOpenWithEntry> OpenWith;
+    // The extension's "PerceivedType" ("text", "image", ...); empty when none.
+    std::string PerceivedType;
 };
 
 // Reads it all afresh for a valid extension; the user's layer only on
 // systems that keep it (KeepsExplorerChoices).
 TOpensWith GetOpensWith(const std::string& ext);
+
+// What "Open with" offers for `ext`: the extension's own OpenWithProgids,
+// then, with `userLists` (and only on systems that keep them), the user's
+// OpenWithProgids and OpenWithList.
+std::vector<TOpenWithEntry> GetOpenWithList(const std::string& ext, bool userLists);
+
+// Adds `className` to the extension's own list, ".ext\OpenWithProgids" (a
+// value named like the class, as Windows keeps them). Raises
+// ERegistryException when the key can't be written.
+void AddOpenWithClass(TRegistryWriter& writer, const std::string& ext,
+                      const std::string& className);
+
+// Takes `name` out of every list that offers it for `ext`: the extension's
+// and the user's OpenWithProgids (a value or a subkey of that name) and the
+// user's OpenWithList (the values naming the program, and their letters in
+// "MRUList"). False when no list named it; raises ERegistryException when a
+// part can't be removed.
+bool RemoveOpenWithEntry(TRegistryWriter& writer, const std::string& ext, const std::string& name);

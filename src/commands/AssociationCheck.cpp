@@ -3,6 +3,7 @@
 #include "association/CommandProgram.h"
 #include "association/DataType.h"
 #include "association/ExplorerChoice.h"
+#include "association/OpensWith.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
 
@@ -14,9 +15,11 @@
 namespace {
 
 const char* const kKindNames[FindingKindCount] = {
-    "empty-extension", "user-choice",       "missing-class", "missing-curver",
-    "missing-icon",    "missing-program",   "unquoted-path",
+    "empty-extension", "user-choice",     "missing-application", "missing-class",  "missing-curver",
+    "missing-icon",    "missing-program", "stale-open-with",     "unquoted-path",
 };
+
+const std::string kApplications = "Applications\\";
 
 // The default value of the key `path` below HKEY_CLASSES_ROOT; empty when
 // the key or the value is missing or holds no text.
@@ -66,8 +69,48 @@ public:
             Add(TFindingKind::MissingClass, ext,
                 "names the class " + Quoted(className) + ", which has no key", "", className);
         }
-        if (choices_.count(UpperCaseAZ(ext)))
+        const bool userLists = choices_.count(UpperCaseAZ(ext)) != 0;
+        if (userLists)
             CheckExplorerChoice(ext, className);
+        // The user's lists are read only where the user's layer has a key.
+        if (userLists || reg.KeyExists("OpenWithProgids"))
+            for (const TOpenWithEntry& entry : GetOpenWithList(ext, userLists))
+                if (entry.Missing)
+                    Add(TFindingKind::StaleOpenWith, ext,
+                        "'Open with' offers " + Quoted(entry.Name) + " (" + entry.Source +
+                            "), which is not there",
+                        "", entry.Name);
+    }
+
+    // Checks the key "Applications\<program>": a program whose file is not
+    // there, which "Open with" would still offer (unless "NoOpenWith" hides it).
+    void CheckApplication(const std::string& key) {
+        TRegistry reg = ClassesRootRegistry(KEY_READ);
+        if (!reg.OpenKey(key, false) || reg.ValueExists("NoOpenWith"))
+            return;
+        TStringList verbs;
+        if (reg.OpenKey("shell", false))
+            reg.GetKeyNames(verbs);
+        // Windows runs the "open" action, else the first one.
+        int verb = verbs.IndexOf("open");
+        if (verb < 0 && verbs.Count() > 0)
+            verb = 0;
+        if (verb < 0)
+            return;
+        const std::string command = DefaultText(key + "\\shell\\" + verbs[verb] + "\\command");
+        const TCommandProgram program = FindCommandProgram(command, files_);
+        if (!program.None && !program.Exists)
+            Add(TFindingKind::MissingApplication, key,
+                "the program " + Quoted(program.Path) + " is not there", verbs[verb], command);
+    }
+
+    void CheckApplications() {
+        TRegistry reg = ClassesRootRegistry(KEY_READ);
+        TStringList programs;
+        if (reg.OpenKey("Applications", false))
+            reg.GetKeyNames(programs);
+        for (int i = 0; i < programs.Count(); ++i)
+            CheckApplication(kApplications + programs[i]);
     }
 
     // Checks the class again, as if it were met for the first time.
@@ -160,6 +203,11 @@ const char* FindingKindName(TFindingKind kind) {
     return kKindNames[static_cast<int>(kind)];
 }
 
+bool FindingAboutExtension(TFindingKind kind) {
+    return kind == TFindingKind::MissingClass || kind == TFindingKind::EmptyExtension ||
+           kind == TFindingKind::UserChoice || kind == TFindingKind::StaleOpenWith;
+}
+
 bool FindingKindOfName(const std::string& name, TFindingKind& kind) {
     // Scripts written for earlier versions name the user's choice by its old name.
     if (name == "explorer-override") {
@@ -189,16 +237,12 @@ std::string FindingLine(const TFinding& finding) {
 
 bool FindingHolds(const TFinding& finding) {
     TChecker checker;
-    switch (finding.Kind) {
-    case TFindingKind::EmptyExtension:
-    case TFindingKind::UserChoice:
-    case TFindingKind::MissingClass:
+    if (FindingAboutExtension(finding.Kind))
         checker.CheckExtension(finding.Name);
-        break;
-    default:
+    else if (finding.Kind == TFindingKind::MissingApplication)
+        checker.CheckApplication(finding.Name);
+    else
         checker.RecheckClass(finding.Name);
-        break;
-    }
     for (const TFinding& found : checker.result.Findings)
         if (found.Kind == finding.Kind && found.Name == finding.Name &&
             found.Verb == finding.Verb && found.Text == finding.Text)
@@ -239,6 +283,8 @@ TCheckResult CheckAssociations(const TCheckProgress& progress) {
         checker.CheckExtension(extensions[i]);
         goOn = !progress || progress(i + 1, total);
     }
+    if (goOn)
+        checker.CheckApplications();
     checker.result.Stopped = !goOn;
     SortFindings(checker.result.Findings);
     return checker.result;

@@ -12,30 +12,35 @@
 enum class TFindingKind {
     EmptyExtension,   // "empty-extension": no class, no other value, no subkey
     UserChoice, // "user-choice" (formerly "explorer-override"): Explorer uses the user's own choice
+    MissingApplication, // "missing-application": Applications\<exe> of a program not there
     MissingClass,     // "missing-class": the extension names a class without a key
     MissingCurVer,    // "missing-curver": "CurVer" names a class without a key
     MissingIcon,      // "missing-icon": "DefaultIcon" names a file that is not there
     MissingProgram,   // "missing-program": an action's program is not there
+    StaleOpenWith,    // "stale-open-with": "Open with" offers a class or program not there
     UnquotedPath,     // "unquoted-path": a program path with a blank, not quoted
 };
-constexpr int FindingKindCount = 7;
+constexpr int FindingKindCount = 9;
 
 // "missing-class", ...; and back (false for an unknown name).
 const char* FindingKindName(TFindingKind kind);
 bool FindingKindOfName(const std::string& name, TFindingKind& kind);
+// Whether findings of the kind are about an extension (else a class, or
+// for missing-application the key "Applications\<program>").
+bool FindingAboutExtension(TFindingKind kind);
 
 struct TFinding {
     TFindingKind Kind = TFindingKind::MissingClass;
-    // The extension (missing-class, empty-extension, explorer-override) or
-    // the class (the others) the finding is about.
+    // The extension (FindingAboutExtension), the class, or the key
+    // "Applications\<program>" (missing-application) the finding is about.
     std::string Name;
     // One line that explains it.
     std::string Detail;
     // The action, for missing-program and unquoted-path.
     std::string Verb;
     // The registry text found: the class named (missing-class,
-    // missing-curver), the command line, the icon location, or the
-    // Explorer's choice.
+    // missing-curver), the command line, the icon location, the
+    // Explorer's choice, or the name "Open with" offers (stale-open-with).
     std::string Text;
 };
 

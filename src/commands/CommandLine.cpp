@@ -30,8 +30,21 @@ const TCommandSyntax kCommands[] = {
     {"--undo", 0, true},        {"--export-backup", 1, false}, {"--check", 0, false},
     {"--repair", 1, true, 1},   {"--set-command", 3, true},    {"--add-verb", 3, true},
     {"--delete-verb", 2, true}, {"--default-verb", 2, true},   {"--set-flags", 2, true},
-    {"--reset-choice", 1, true}, {"--new-menu", 2, true},
+    {"--reset-choice", 1, true}, {"--new-menu", 2, true},      {"--open-with", 3, true},
     {"--export", 2, false, 1 << 20}, {"--apply", 1, true},
+};
+
+// Commands with an operand that is one of two words: its place and the words.
+struct TWordOperand {
+    const char* option;
+    size_t operand;
+    const char* first;
+    const char* second;
+};
+const TWordOperand kWordOperands[] = {
+    {"--list", 0, "extensions", "classes"},
+    {"--new-menu", 1, "on", "off"},
+    {"--open-with", 1, "add", "remove"},
 };
 
 // An argument that is a flag or a command rather than an operand.
@@ -205,9 +218,12 @@ TArguments Parse(const std::vector<std::string>& args) {
         throw EUsage("No command given.");
     if (parsed.yes && parsed.keep)
         throw EUsage("--yes and --keep exclude each other.");
-    if (parsed.command && std::string(parsed.command->option) == "--list" &&
-        parsed.operands[0] != "extensions" && parsed.operands[0] != "classes")
-        throw EUsage("--list takes 'extensions' or 'classes'.");
+    for (const TWordOperand& word : kWordOperands)
+        if (parsed.command && std::string(parsed.command->option) == word.option &&
+            parsed.operands[word.operand] != word.first &&
+            parsed.operands[word.operand] != word.second)
+            throw EUsage(std::string(word.option) + " takes '" + word.first + "' or '" +
+                         word.second + "'.");
     TFindingKind kind;
     if (parsed.command && std::string(parsed.command->option) == "--repair" &&
         (!FindingKindOfName(parsed.operands[0], kind) || !RepairedByCommand(kind)))
@@ -300,9 +316,10 @@ int Run(const TArguments& a, TCommands& commands, TTextWriter& out, TTextWriter&
         knownExtension(operand(0));
         change = commands.DeleteExtension(operand(0));
     } else if (option == "--new-menu") {
-        if (operand(1) != "on" && operand(1) != "off")
-            throw EUsage("--new-menu takes 'on' or 'off'.");
         change = commands.SetNewMenuItem(operand(0), operand(1) == "on");
+    } else if (option == "--open-with") {
+        change = operand(1) == "add" ? commands.AddToOpenWith(operand(0), operand(2))
+                                     : commands.RemoveFromOpenWith(operand(0), operand(2));
     } else if (option == "--reset-choice") {
         if (!IsValidExtension(operand(0)))
             throw EValidError::ForExtension(operand(0));
@@ -393,7 +410,8 @@ std::string CommandLineUsage() {
            "                                kind<TAB>name<TAB>detail (exit 1 when any)\n"
            "  --repair KIND [NAME]          repairs the problems of that kind (KIND one of\n"
            "                                missing-class, empty-extension, unquoted-path,\n"
-           "                                missing-curver, user-choice), all or NAME's\n"
+           "                                missing-curver, user-choice, stale-open-with,\n"
+           "                                missing-application), all or NAME's\n"
            "  --reset-choice .EXT           resets the choice made in Windows for .EXT, so\n"
            "                                that its class here opens it\n"
            "  --new-menu .EXT on|off        adds an empty new file of .EXT to the shell's\n"
@@ -409,6 +427,9 @@ std::string CommandLineUsage() {
            "                                with 1 when something would change;\n"
            "                                --skip-missing: entries of classes not\n"
            "                                registered here are no failure\n"
+           "  --open-with .EXT add|remove NAME\n"
+           "                                offers the class NAME under 'Open with' for .EXT,\n"
+           "                                or takes NAME out of every 'Open with' list\n"
            "  /?, --help                    this text\n"
            "\n"
            "Flags:\n"

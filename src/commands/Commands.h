@@ -88,6 +88,15 @@ struct TActionEdit {
     bool Agreed = false;
 };
 
+// Windows refused to reset the choice made in it: today's Windows protects
+// the choice of some types; its "Default apps" settings change it then
+// (ms-settings:defaultapps, offered from Windows 10 on).
+class EProtectedChoice : public Exception {
+public:
+    explicit EProtectedChoice(const std::string& refusal);
+    bool OffersDefaultApps;
+};
+
 class TCommands {
 public:
     // Reads the settings file at `settingsPath` and opens the undo journal
@@ -168,9 +177,17 @@ public:
     // Resets the choice the user made for `ext` in Windows (Explorer's
     // "UserChoice" and XP's "Progid" and "Application"), after a question, as
     // one undo entry: the extension's class in HKEY_CLASSES_ROOT then holds.
-    // Raises EUnknownItem when there is no such choice, and Exception naming
-    // Windows' protection when Windows refuses. Never writes a choice.
+    // Raises EUnknownItem when there is no such choice, and EProtectedChoice
+    // when Windows refuses. Never writes a choice.
     TChange ResetUserChoice(const std::string& ext);
+    // Offers the registered class under "Open with" for `ext` (the
+    // extension's OpenWithProgids), after a question, as one undo entry;
+    // nothing is asked when it is offered already.
+    TChange AddToOpenWith(const std::string& ext, const std::string& className);
+    // Takes `name` (a class or a program) out of every Open With list of
+    // `ext`, after a question, as one undo entry; EUnknownItem when no list
+    // offers it.
+    TChange RemoveFromOpenWith(const std::string& ext, const std::string& name);
 
     // --- Action and flags commands. Each raises EValidError (or
     // ERegistryException for a class without a key) before asking anything

@@ -5,6 +5,7 @@
 #include "association/CommandProgram.h"
 #include "association/DataType.h"
 #include "association/ExplorerChoice.h"
+#include "association/OpensWith.h"
 #include "association/RegistryWriter.h"
 #include "commands/RecordText.h"
 
@@ -33,6 +34,8 @@ bool RepairedByCommand(TFindingKind kind) {
     case TFindingKind::UnquotedPath:
     case TFindingKind::MissingCurVer:
     case TFindingKind::UserChoice:
+    case TFindingKind::StaleOpenWith:
+    case TFindingKind::MissingApplication:
         return true;
     default:
         return false;
@@ -61,6 +64,11 @@ std::string RepairQuestion(const std::vector<TFinding>& findings) {
                "' in quotes?\r\nNew command: " + QuotedCommand(f.Text);
     case TFindingKind::MissingCurVer:
         return "Are you sure to remove the CurVer '" + f.Text + "' of '" + f.Name + "'?";
+    case TFindingKind::StaleOpenWith:
+        return "Are you sure to remove '" + f.Text + "' from the 'Open with' lists of '" + f.Name +
+               "'?";
+    case TFindingKind::MissingApplication:
+        return "Are you sure to delete '" + f.Name + "', whose program is not there?";
     default:
         return "Are you sure to remove the Explorer's own choice '" + f.Text + "' for '" + f.Name +
                "'?";
@@ -98,6 +106,12 @@ TChange TCommands::Repair(const std::vector<TFinding>& findings) {
         case TFindingKind::MissingCurVer:
             DeleteCurVer(*writer, f.Name);
             break;
+        case TFindingKind::StaleOpenWith:
+            RemoveOpenWithEntry(*writer, f.Name, f.Text);
+            break;
+        case TFindingKind::MissingApplication:
+            DeleteClassesKey(*writer, f.Name);
+            break;
         default:
             RemoveExplorerChoice(*writer, f.Name);
             break;
@@ -105,34 +119,10 @@ TChange TCommands::Repair(const std::vector<TFinding>& findings) {
     }
     TChange change;
     if (todo.size() == 1) {
-        const bool aboutExtension = todo[0].Kind == TFindingKind::MissingClass ||
-                                    todo[0].Kind == TFindingKind::EmptyExtension ||
-                                    todo[0].Kind == TFindingKind::UserChoice;
-        (aboutExtension ? change.Extension : change.FileClass) = todo[0].Name;
+        if (FindingAboutExtension(todo[0].Kind))
+            change.Extension = todo[0].Name;
+        else if (todo[0].Kind != TFindingKind::MissingApplication)
+            change.FileClass = todo[0].Name;
     }
-    return Finish(*writer, change);
-}
-
-TChange TCommands::ResetUserChoice(const std::string& ext) {
-    const TExplorerChoice choice = GetExplorerChoice(ext);
-    if (choice.Target.empty())
-        throw EUnknownItem("'" + ext + "' has no choice made in Windows.");
-    if (!CanModify() ||
-        !Confirm("Are you sure to reset the choice '" + choice.Target + "' (" + choice.Source +
-                 ") made in Windows for '" + ext + "'?\r\nThen its fileclass in "
-                 "HKEY_CLASSES_ROOT opens it."))
-        return TChange();
-    auto writer = Writer("Reset the choice of '" + ext + "'");
-    try {
-        RemoveExplorerChoice(*writer, ext);
-    } catch (const ERegistryException& e) {
-        // Today's Windows protects the choice of some types (.pdf, http) with
-        // a driver; only its own settings change it then.
-        throw Exception(std::string(e.what()) +
-                        "\r\nWindows protects this choice: change it in Windows' settings "
-                        "under \"Default apps\".");
-    }
-    TChange change;
-    change.Extension = ext;
     return Finish(*writer, change);
 }

@@ -24,8 +24,7 @@ std::string ClassOf(const std::string& ext) {
 
 // What a double-click opens and why, its command, and what "Open with"
 // offers, each entry marked when its class or program isn't there.
-std::string OpensWithText(const std::string& ext) {
-    const TOpensWith opens = GetOpensWith(ext);
+std::string OpensWithText(const TOpensWith& opens) {
     std::string text = Line("opens with", opens.Target.empty()
                                               ? std::string()
                                               : opens.Target + " (" + opens.Reason + ")");
@@ -35,13 +34,6 @@ std::string OpensWithText(const std::string& ext) {
         text += Line("open with", entry.Name + " (" + entry.Source + ")" +
                                       (entry.Missing ? " not there" : ""));
     return text;
-}
-
-std::string PerceivedTypeOf(const std::string& ext) {
-    TRegistry reg = ClassesRootRegistry(KEY_READ);
-    if (!reg.OpenKey(ExtensionKey(ext), false) || reg.GetDataType("PerceivedType") != rdString)
-        return std::string();
-    return reg.ReadString("PerceivedType");
 }
 
 std::string FlagsText(const std::string& className) {
@@ -104,11 +96,12 @@ std::string ClassListText(const TFileClass& index) {
 std::string RecordText(const std::string& name, const TFileClass& index) {
     if (IsValidExtension(name) && ExtensionExists(name)) {
         const std::string className = ClassOf(name);
+        const TOpensWith opens = GetOpensWith(name);
         std::string text = Line("extension", name);
         text += Line("content type", GetContentType(name));
-        text += Line("perceived type", PerceivedTypeOf(name));
+        text += Line("perceived type", opens.PerceivedType);
         text += Line("new-menu entry", QueryShellNew(name) ? "yes" : "no");
-        text += OpensWithText(name);
+        text += OpensWithText(opens);
         return className.empty() ? text + Line("class", "")
                                  : text + ClassRecordText(className, index);
     }

@@ -199,7 +199,9 @@ void TCheckForm::UpdateButtons() {
     btnRepairKind.SetEnabled(idle && !selected.empty() && RepairedByCommand(selected[0].Kind));
     btnRegister.SetEnabled(idle && selected.size() == 1 &&
                            selected[0].Kind == TFindingKind::MissingClass);
-    btnShow.SetEnabled(selected.size() == 1);
+    // An "Applications\<program>" key is no item of the views.
+    btnShow.SetEnabled(selected.size() == 1 &&
+                       selected[0].Kind != TFindingKind::MissingApplication);
 }
 
 void TCheckForm::ListSelectionChange() {
@@ -256,7 +258,7 @@ void TCheckForm::btnRegisterClick() {
 
 void TCheckForm::btnShowClick() {
     const std::vector<TFinding> selected = Selected();
-    if (selected.size() == 1 && onShowItem)
+    if (selected.size() == 1 && selected[0].Kind != TFindingKind::MissingApplication && onShowItem)
         onShowItem(selected[0]);
 }
 

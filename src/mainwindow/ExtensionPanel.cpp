@@ -1,6 +1,7 @@
 #include "mainwindow/ExtensionPanel.h"
 
 #include "association/DataType.h"
+#include "association/OpensWith.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
 #include "toolkit/DesignScale.h"
@@ -16,6 +17,9 @@ TExtPanelLayout ArrangeExtPanel(TExtPanelLayout l) {
     l.cbClasses.width = l.panelWidth - l.cbClasses.left - margin;
     l.bExt1.width = l.panelWidth - l.bExt1.left - margin;
     l.bExt2.width = l.bExt1.width;
+    l.bExt3.width = l.bExt1.width;
+    l.laOpensWith.width = l.bExt1.width;
+    l.laOpensWith.height = Scaled(26); // two lines
     l.edtContentType.width = l.panelWidth - l.edtContentType.left - margin;
     const int needed = l.btnExtAssoc.width + l.btnExtDissoc.width + l.btnViewClass.width;
     const int room = l.cbClasses.Right() - l.laFileClass.left;
@@ -55,10 +59,20 @@ void TExtensionPanel::CreateControls() {
         {&bExt2, "bExt2", "", {8, 104, 265, 2}, &ExtPanel, "", TAlign::None, SS_ETCHEDHORZ},
         {&laNew_Menu, "laNew_Menu", "", {8, 116, 0, 13}, &ExtPanel},
         {&btnNew_Menu, "btnNew_Menu", "", {8, 136, 169, 21}, &ExtPanel},
+        {&bExt3, "bExt3", "", {8, 166, 265, 2}, &ExtPanel, "", TAlign::None, SS_ETCHEDHORZ},
+        {&laOpensWith, "laOpensWith", "", {8, 176, 265, 26}, &ExtPanel},
+        {&btnOpensWith,
+         "btnOpensWith",
+         "Opens with ...",
+         {8, 206, 97, 21},
+         &ExtPanel,
+         "Show what a double-click opens and what 'Open with' offers"},
     });
     // The 'New'-menu button gets its caption when an extension is shown;
     // until then (during the start-up scan) it is not shown as an empty box.
     btnNew_Menu.SetVisible(false);
+    // Two lines of the panel's width.
+    laOpensWith.SetAutoSize(false);
     ExtPanel.onResize = [this] { Resize(); };
     cbClasses.onChange = [this] { ClassTextChanged(); };
     Resize();
@@ -74,11 +88,15 @@ void TExtensionPanel::Resize() {
     l.btnViewClass = btnViewClass.Bounds();
     l.bExt1 = bExt1.Bounds();
     l.bExt2 = bExt2.Bounds();
+    l.bExt3 = bExt3.Bounds();
+    l.laOpensWith = laOpensWith.Bounds();
     l.edtContentType = edtContentType.Bounds();
     const TExtPanelLayout placed = ArrangeExtPanel(l);
     cbClasses.SetBounds(placed.cbClasses);
     bExt1.SetBounds(placed.bExt1);
     bExt2.SetBounds(placed.bExt2);
+    bExt3.SetBounds(placed.bExt3);
+    laOpensWith.SetBounds(placed.laOpensWith);
     edtContentType.SetBounds(placed.edtContentType);
     btnExtAssoc.SetBounds(placed.btnExtAssoc);
     btnExtDissoc.SetBounds(placed.btnExtDissoc);
@@ -103,6 +121,15 @@ void TExtensionPanel::ShowExtension(const std::string& ext) {
         laNew_Menu.SetText("No item in the 'New'-menu for this extension.");
         btnNew_Menu.SetCaption("Add item to 'New'-menu");
     }
+    // What a double-click opens, named when it is not the extension's class
+    // (a choice made in Windows).
+    const TOpensWith opens = GetOpensWith(ext);
+    if (opens.Target.empty())
+        laOpensWith.SetText("A double-click opens nothing.");
+    else if (opens.Reason == "the extension's class")
+        laOpensWith.SetText("A double-click opens its fileclass.");
+    else
+        laOpensWith.SetText("A choice made in Windows opens it:\r\n" + opens.Target);
     cbClasses.SetEnabled(true);
     edtContentType.SetEnabled(true);
     btnNew_Menu.SetEnabled(true);

@@ -1,5 +1,5 @@
 // TExtensionPanel: the extension view's panel, which shows one extension with
-// its class, content type and "New"-menu state. The main window creates the
+// its class, content type, "New"-menu state and what a double-click opens. The main window creates the
 // panel in its table, binds the buttons to its handlers and tells the panel
 // which extension to show.
 #pragma once
@@ -25,6 +25,8 @@ struct TExtPanelLayout {
     TBounds btnViewClass;
     TBounds bExt1;
     TBounds bExt2;
+    TBounds bExt3;
+    TBounds laOpensWith;
     TBounds edtContentType;
 };
 TExtPanelLayout ArrangeExtPanel(TExtPanelLayout layout);
@@ -37,8 +39,9 @@ public:
     void Resize();
     // The class names the combo box offers.
     void SetClassNames(const TStringList& names);
-    // Shows `ext`: its class chosen in the combo box, its content type and
-    // whether it has an item in the "New" menu.
+    // Shows `ext`: its class chosen in the combo box, its content type,
+    // whether it has an item in the "New" menu, and what a double-click
+    // opens when that is not the extension's class.
     void ShowExtension(const std::string& ext);
     // The associate, dissociate and view buttons for the class typed or
     // chosen: associate for another class than the extension's, dissociate
@@ -59,6 +62,9 @@ public:
     TBevel bExt2;
     TLabel laNew_Menu;
     TButton btnNew_Menu;
+    TBevel bExt3;
+    TLabel laOpensWith;
+    TButton btnOpensWith;
 
 private:
     std::string extension_;

@@ -10,10 +10,7 @@ void TMainForm::CheckItemClick() {
     if (!CheckForm) {
         CheckForm = std::make_shared<TCheckForm>(Commands());
         CheckForm->onShowItem = [this](const TFinding& finding) {
-            const bool extension = finding.Kind == TFindingKind::MissingClass ||
-                                   finding.Kind == TFindingKind::EmptyExtension ||
-                                   finding.Kind == TFindingKind::UserChoice;
-            ShowItemIn(extension ? 0 : 1, finding.Name);
+            ShowItemIn(FindingAboutExtension(finding.Kind) ? 0 : 1, finding.Name);
         };
         CheckForm->onChanged = [this](const TChange& change) { ShowChange(change); };
         CheckForm->onEditActions = [this](const std::string& className) {

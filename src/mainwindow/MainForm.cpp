@@ -85,6 +85,8 @@ TMainForm::TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> 
     ApplyProfileItem.onClick = Handler(this, &TMainForm::ApplyProfileItemClick);
     CheckItem.onClick = Handler(this, &TMainForm::CheckItemClick);
     tbtnCheck.onClick = Handler(this, &TMainForm::CheckItemClick);
+    OpenWithListsItem.onClick = Handler(this, &TMainForm::OpensWithClick);
+    tbtnOpenwithLists.onClick = Handler(this, &TMainForm::OpensWithClick);
     ExitItem.onClick = Handler(this, &TMainForm::ExitItemClick);
     HelpItem.onClick = Handler(this, &TMainForm::HelpItemClick);
     tbtnHelp.onClick = Handler(this, &TMainForm::HelpItemClick);
@@ -110,6 +112,7 @@ void TMainForm::CreateViews() {
     ExtView.btnExtAssoc.onClick = Handler(this, &TMainForm::btnExtAssocClick);
     ExtView.btnExtDissoc.onClick = Handler(this, &TMainForm::btnExtDissocClick);
     ExtView.btnNew_Menu.onClick = Handler(this, &TMainForm::NewMenuBtnClick);
+    ExtView.btnOpensWith.onClick = Handler(this, &TMainForm::OpensWithClick);
 
     ClassView.CreateControls(Handle());
     ClassView.imgIcon.onClick = Handler(this, &TMainForm::ItemIconChangeClick);
@@ -158,7 +161,8 @@ void TMainForm::CreateMenu() {
          "Delete the selected fileclass"},
         {&AdvancedMenu, 0, "AdvancedMenu", "&Advanced"},
         {&NewMenuItem, 1, "NewMenuItem", "'New' ...", none, "", false},
-        {&OpenWithListsItem, 1, "OpenWithListsItem", "'Open with' Lists ...", none, "", false},
+        {&OpenWithListsItem, 1, "OpenWithListsItem", "'Open with' Lists ...", none,
+         "Show what opens the extension and edit its 'Open with' lists", false},
         {&SelectProgramItem, 1, "SelectProgramItem", "'Select program' ...", none, "", false},
         {&OptionsMenu, 0, "OptionsMenu", "&Options"},
         {&ConfigurationItem, 1, "ConfigurationItem", "&Configuration ...", none,
@@ -184,7 +188,8 @@ void TMainForm::CreateToolBar() {
         {&tbtnCheck, "tbtnCheck", "&Check", "Check associations", TBIMG_CHECK},
         {},
         {&tbtnNew, "tbtnNew", "", "", TBIMG_NEW, false},
-        {&tbtnOpenwithLists, "tbtnOpenwithLists", "", "", TBIMG_OPENWITHLISTS, false},
+        {&tbtnOpenwithLists, "tbtnOpenwithLists", "", "Show what opens the extension",
+         TBIMG_OPENWITHLISTS, false},
         {&tbtnSelectprogram, "tbtnSelectprogram", "", "", TBIMG_SELECTPROGRAM, false},
         {},
         {&tbtnConfiguration, "tbtnConfiguration", "&Configuration",

@@ -45,6 +45,7 @@ struct TRestoreReport;
 class TActionForm;
 class TAdvOptionForm;
 class TCheckForm;
+class TOpensWithForm;
 class TScanJob;
 
 // The captions of the two tabs; the views are told apart by them.
@@ -200,6 +201,12 @@ public:
     std::function<bool(std::string& path)> PickProfileFile;
     // Opens the window of the association check and checks.
     void CheckItemClick();
+    // Opens (or brings up) the window of what opens the extension shown.
+    void OpensWithClick();
+    // The open window follows the extension shown and what a command changed.
+    void FollowOpensWith();
+    // The menu item and toolbar button that open it: for an extension shown.
+    void EnableOpensWith(bool enabled);
     // The undo menu item and button after the journal changed.
     void UpdateUndoItem();
     TUndoJournal& Journal();
@@ -246,6 +253,8 @@ public:
     TActionForm* ActionForm = nullptr;
     // The check window, made when first opened (destroyed with the form).
     std::shared_ptr<TCheckForm> CheckForm;
+    // The window of what opens an extension, made when first opened.
+    std::shared_ptr<TOpensWithForm> OpensWithForm;
 
 private:
     void CreateMenu();

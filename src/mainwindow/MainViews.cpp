@@ -64,6 +64,7 @@ void TMainForm::ShowView(int view) {
         NewFileclassItem.SetEnabled(Commands().AllowChanges());
         NewExtensionItem.SetEnabled(false);
         DeleteExtensionItem.SetEnabled(false);
+        EnableOpensWith(false);
     }
     if (ListBox.Items().Count() > 0) {
         // Reselect the item last shown in this view, else the first.
@@ -141,6 +142,7 @@ void TMainForm::ShowExtensionDetails(int index) {
         ExtView.ExtPanel.SetVisible(false);
         ShowShortInfo(simNothingSelected, "extension");
         DeleteExtensionItem.SetEnabled(false);
+        EnableOpensWith(false);
         return;
     }
     CurrentExt = ListBox.Items()[index];
@@ -150,6 +152,13 @@ void TMainForm::ShowExtensionDetails(int index) {
     ExtView.ShowExtension(CurrentExt);
     ShowExtensionHint();
     DeleteExtensionItem.SetEnabled(Commands().AllowChanges());
+    EnableOpensWith(true);
+    FollowOpensWith();
+}
+
+void TMainForm::EnableOpensWith(bool enabled) {
+    OpenWithListsItem.SetEnabled(enabled);
+    tbtnOpenwithLists.SetEnabled(enabled);
 }
 
 void TMainForm::ShowExtensionHint() {

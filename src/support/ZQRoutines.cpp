@@ -145,6 +145,12 @@ bool IsWindows95Family() {
     return QueryVersionRecord(rec) && rec.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
 }
 
+bool IsWindows10OrLater() {
+    OSVERSIONINFOA rec;
+    return QueryVersionRecord(rec) && rec.dwPlatformId == VER_PLATFORM_WIN32_NT &&
+           rec.dwMajorVersion >= 10;
+}
+
 unsigned OpenFileNameSizeOf(const OSVERSIONINFOA& rec) {
     const bool newDialogs = rec.dwPlatformId == VER_PLATFORM_WIN32_NT && rec.dwMajorVersion >= 5;
     return newDialogs ? 88 : 76;

@@ -37,6 +37,10 @@ void GetOSName(std::string& name);
 // platform gives no version record).
 bool IsWindows95Family();
 
+// True on Windows 10 and later (the program's manifest declares that it
+// knows Windows 10, so the platform reports its true version).
+bool IsWindows10OrLater();
+
 // Structures that grew with later systems, which older ones refuse when
 // given the newer size.
 //

@@ -89,6 +89,18 @@ void PlantRegistry() {
               HKEY_CURRENT_USER);
     PutString(std::string(kFileExts) + ".doc", "Progid", "DocFile", HKEY_CURRENT_USER);
     PutString(std::string(kFileExts) + ".log\\OpenWithList", "a", "app.exe", HKEY_CURRENT_USER);
+    PutString(std::string(kFileExts) + ".log\\OpenWithList", "b", "nowhere.exe", HKEY_CURRENT_USER);
+    PutString(std::string(kFileExts) + ".log\\OpenWithList", "MRUList", "ba", HKEY_CURRENT_USER);
+    // "Open with": a class that is there (fine) and one that is not
+    // (stale-open-with); programs whose file is there (fine), is not
+    // (missing-application), or is not but hidden from "Open with" (fine).
+    PutString(".doc\\OpenWithProgids", "txtfile", "");
+    PutKey(".doc\\OpenWithProgids\\oldfile");
+    PutString("Applications\\app.exe\\shell\\open\\command", "",
+              "\"C:\\Program Files\\App\\app.exe\" \"%1\"");
+    PutString("Applications\\gone.exe\\shell\\edit\\command", "", "C:\\Gone\\gone.exe %1");
+    PutString("Applications\\hidden.exe", "NoOpenWith", "");
+    PutString("Applications\\hidden.exe\\shell\\open\\command", "", "C:\\Gone\\hidden.exe");
 }
 
 std::vector<std::string> Lines(const std::vector<TFinding>& findings) {
@@ -102,13 +114,19 @@ const std::vector<std::string> kOverrides = {
     "user-choice\t.gone\tExplorer opens it as 'Applications\\app.exe' "
     "(UserChoice\\Progid), not as 'gonefile'",
     "user-choice\t.txt\tExplorer opens it as 'otherfile' (Progid), not as 'txtfile'",
+    "stale-open-with\t.log\t'Open with' offers 'nowhere.exe' (user's OpenWithList), which is "
+    "not there",
 };
 
 std::vector<std::string> Expected(bool overrides) {
     std::vector<std::string> lines = {
         "empty-extension\t.blank\tno class, no other value, no subkey",
+        "stale-open-with\t.doc\t'Open with' offers 'oldfile' (.doc\\OpenWithProgids), which is "
+        "not there",
         "empty-extension\t.empty\tno class, no other value, no subkey",
         "missing-class\t.gone\tnames the class 'gonefile', which has no key",
+        "missing-application\tApplications\\gone.exe\tthe program 'C:\\Gone\\gone.exe' is not "
+        "there",
         "missing-program\tcurfile.1\topen: the program 'C:\\old\\old.exe' is not there",
         "missing-program\tdocfile\tview: the program 'C:\\Program Files\\Gone\\gone.exe' is not "
         "there",
@@ -120,8 +138,9 @@ std::vector<std::string> Expected(bool overrides) {
         "missing-curver\tverfile\tCurVer names the class 'verfile.2', which has no key",
     };
     if (overrides) {
-        lines.insert(lines.begin() + 2, kOverrides[0]);
-        lines.insert(lines.begin() + 4, kOverrides[1]);
+        lines.insert(lines.begin() + 3, kOverrides[0]);
+        lines.insert(lines.begin() + 5, kOverrides[1]);
+        lines.insert(lines.begin() + 5, kOverrides[2]);
     }
     return lines;
 }
@@ -180,8 +199,9 @@ TEST_F(AssociationCheckTest, FindsExactlyThePlantedProblemsSortedByNameThenKind)
     const TCheckResult stopped = CheckAssociations([](int checked, int) { return checked < 3; });
     EXPECT_TRUE(stopped.Stopped);
     const std::vector<std::string> all = Expected(false);
-    EXPECT_EQ(Lines(stopped.Findings), (std::vector<std::string>{all[0], all[3], all[4], all[5]}))
-        << ".blank, .cur and .doc with their classes";
+    EXPECT_EQ(Lines(stopped.Findings),
+              (std::vector<std::string>{all[0], all[1], all[5], all[6], all[7]}))
+        << ".blank, .cur and .doc with their classes, not the programs of \"Open with\"";
 }
 
 TEST_F(AssociationCheckTest, EachRepairChangesOnlyItsItemAndIsUndoneByteForByte) {
@@ -241,6 +261,28 @@ TEST_F(AssociationCheckTest, EachRepairChangesOnlyItsItemAndIsUndoneByteForByte)
              EXPECT_TRUE(HasKey(std::string(kFileExts) + ".gone", HKEY_CURRENT_USER));
          },
          "Are you sure to remove the Explorer's own choice 'Applications\\app.exe' for '.gone'?"},
+        {"stale-open-with: the class goes from the list, the rest stays",
+         {{TFindingKind::StaleOpenWith, ".doc"}},
+         [] {
+             EXPECT_FALSE(HasKey(".doc\\OpenWithProgids\\oldfile"));
+             EXPECT_TRUE(HasValue(".doc\\OpenWithProgids", "txtfile"));
+         },
+         "Are you sure to remove 'oldfile' from the 'Open with' lists of '.doc'?"},
+        {"stale-open-with: a program goes from the user's list and its place in the order",
+         {{TFindingKind::StaleOpenWith, ".log"}},
+         [] {
+             const std::string list = std::string(kFileExts) + ".log\\OpenWithList";
+             EXPECT_FALSE(HasValue(list, "b", HKEY_CURRENT_USER));
+             EXPECT_EQ(GetText(list, "MRUList", HKEY_CURRENT_USER), "a");
+         },
+         "Are you sure to remove 'nowhere.exe' from the 'Open with' lists of '.log'?"},
+        {"missing-application: its key goes",
+         {{TFindingKind::MissingApplication, "Applications\\gone.exe"}},
+         [] {
+             EXPECT_FALSE(HasKey("Applications\\gone.exe"));
+             EXPECT_TRUE(HasKey("Applications\\hidden.exe"));
+         },
+         "Are you sure to delete 'Applications\\gone.exe', whose program is not there?"},
         {"repair all of a kind: one question, one undo entry",
          {{TFindingKind::EmptyExtension, ".blank"}, {TFindingKind::EmptyExtension, ".empty"}},
          [] {
@@ -322,11 +364,14 @@ TEST_F(AssociationCheckTest, FindingsThatNoLongerHoldOrAreNotRepairableAreLeftUn
 }
 
 TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
-    const auto corvix = [&](std::vector<std::string> args, std::string* out = nullptr) {
+    const auto corvix = [&](std::vector<std::string> args, std::string* out = nullptr,
+                            std::string* err = nullptr) {
         TStringWriter o, e;
         const int code = RunCommandLine(args, Settings(), o, e);
         if (out)
             *out = o.str();
+        if (err)
+            *err = e.str();
         return code;
     };
     std::string out;
@@ -342,7 +387,8 @@ TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
                  "opens with command: notepad.exe %1\n"
                  "open with: docfile (.log\\OpenWithProgids)\n"
                  "open with: nosuchfile (user's OpenWithProgids) not there\n"
-                 "open with: app.exe (user's OpenWithList) not there\n"},
+                 "open with: app.exe (user's OpenWithList)\n"
+                 "open with: nowhere.exe (user's OpenWithList) not there\n"},
     };
     for (const auto& [ext, lines] : shown) {
         EXPECT_EQ(corvix({"--show", ext}, &out), ecDone);
@@ -355,6 +401,12 @@ TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
     EXPECT_EQ(corvix({"--reset-choice", ".log", "--yes"}), ecFailed);
     EXPECT_EQ(corvix({"--reset-choice", ".txt"}), ecConfirmationNeeded);
     EXPECT_EQ(WholeRegistry(), withChoice);
+    // Windows refuses (it protects some choices): said plainly, nothing changed.
+    fake::FailNext(fake::Fault::DeleteKey);
+    std::string err;
+    EXPECT_EQ(corvix({"--reset-choice", ".gone", "--yes"}, nullptr, &err), ecFailed);
+    EXPECT_NE(err.find("Windows protects this choice"), std::string::npos) << err;
+    EXPECT_EQ(WholeRegistry(), withChoice);
     EXPECT_EQ(corvix({"--reset-choice", ".txt", "--yes"}), ecDone);
     EXPECT_FALSE(HasKey(std::string(kFileExts) + ".txt\\UserChoice", HKEY_CURRENT_USER));
     EXPECT_EQ(corvix({"--show", ".txt"}, &out), ecDone);
@@ -362,10 +414,31 @@ TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
     EXPECT_EQ(corvix({"--undo", "--yes"}), ecDone);
     EXPECT_EQ(WholeRegistry(), withChoice);
     EXPECT_EQ(corvix({"--check"}, &out), ecProblemsFound);
+    std::vector<std::string> lines = Expected(true);
+    lines.insert(lines.begin() + 5, "stale-open-with\t.log\t'Open with' offers 'nosuchfile' "
+                                    "(user's OpenWithProgids), which is not there");
     std::string expected;
-    for (const std::string& line : Expected(true))
+    for (const std::string& line : lines)
         expected += line + "\n";
     EXPECT_EQ(out, expected);
+
+    // The Open With lists: a class offered once, a name taken out of every
+    // list; an unknown class, name or word changes nothing.
+    const std::string unedited = WholeRegistry();
+    EXPECT_EQ(corvix({"--open-with", ".log", "add", "nosuchclass", "--yes"}), ecFailed);
+    EXPECT_EQ(corvix({"--open-with", ".log", "remove", "notlisted", "--yes"}), ecFailed);
+    EXPECT_EQ(corvix({"--open-with", ".log", "offer", "docfile", "--yes"}), ecUsage);
+    EXPECT_EQ(corvix({"--open-with", ".log", "add", "docfile", "--yes"}), ecDone) << "listed";
+    EXPECT_EQ(WholeRegistry(), unedited);
+    EXPECT_EQ(corvix({"--open-with", ".log", "add", "iconfile", "--yes"}), ecDone);
+    EXPECT_TRUE(HasValue(".log\\OpenWithProgids", "iconfile"));
+    EXPECT_EQ(corvix({"--open-with", ".log", "remove", "app.exe", "--yes"}), ecDone);
+    EXPECT_FALSE(HasValue(std::string(kFileExts) + ".log\\OpenWithList", "a", HKEY_CURRENT_USER));
+    EXPECT_EQ(GetText(std::string(kFileExts) + ".log\\OpenWithList", "MRUList", HKEY_CURRENT_USER),
+              "b");
+    EXPECT_EQ(corvix({"--undo", "--yes"}), ecDone);
+    EXPECT_EQ(corvix({"--undo", "--yes"}), ecDone);
+    EXPECT_EQ(WholeRegistry(), unedited);
 
     const std::string before = WholeRegistry();
     EXPECT_EQ(corvix({"--repair", "empty-extension"}), ecConfirmationNeeded);
@@ -379,7 +452,7 @@ TEST_F(AssociationCheckTest, CommandLineChecksAndRepairs) {
     EXPECT_FALSE(HasKey(".blank"));
     EXPECT_TRUE(HasKey(".empty"));
     for (const char* kind : {"empty-extension", "missing-class", "unquoted-path", "missing-curver",
-                             "explorer-override"})
+                             "explorer-override", "stale-open-with", "missing-application"})
         EXPECT_EQ(corvix({"--repair", kind, "--yes"}), ecDone) << kind;
     EXPECT_EQ(corvix({"--repair", "unquoted-path", "--yes"}), ecDone) << "nothing left: done";
     EXPECT_EQ(corvix({"--check"}, &out), ecProblemsFound);

@@ -37,6 +37,7 @@ void BuildRegistry() {
     PutString(".txt", "", "txtfile");
     PutString(".txt", "Content Type", "text/plain");
     PutString(".txt\\ShellNew", "NullFile", "");
+    PutString(".txt\\OpenWithProgids", "onlyfile", "");
     PutString(".log", "", "txtfile");
     PutString(".only", "", "onlyfile");
     PutKey(".bare");
@@ -209,6 +210,14 @@ const std::vector<Case>& Cases() {
              EXPECT_TRUE(HasKey(".txt"));
          },
          {"Are you sure to delete the item for '.txt'"}},
+        {"'Open with' offers a class", {Y},
+         [](TCommands& c) { return c.AddToOpenWith(".log", "onlyfile"); },
+         [] { EXPECT_TRUE(HasValue(".log\\OpenWithProgids", "onlyfile")); },
+         {"Are you sure to offer 'onlyfile' under 'Open with' for '.log'?"}},
+        {"'Open with' no longer offers a class", {Y},
+         [](TCommands& c) { return c.RemoveFromOpenWith(".txt", "onlyfile"); },
+         [] { EXPECT_FALSE(HasValue(".txt\\OpenWithProgids", "onlyfile")); },
+         {"Are you sure to remove 'onlyfile' from the 'Open with' lists of '.txt'?"}},
         {"dissociate while another extension came to name the class: it stays", {Y, N},
          [](TCommands& c) { return c.Dissociate(".only"); },
          [] { EXPECT_FALSE(HasValue(".only", "")); EXPECT_TRUE(HasKey("onlyfile")); },
@@ -318,13 +327,15 @@ TEST_F(CommandsTest, DeclinedRefusedOrUnjournaledCommandsChangeNothing) {
     const std::string before = WholeRegistry();
     { // The first question answered No.
         ScriptedQuestions questions;
-        questions.answers = {N, N, N};
+        questions.answers = {N, N, N, N, N};
         TCommands commands(Settings(), questions);
         commands.DecideGate();
         commands.Rescan();
         EXPECT_FALSE(commands.Associate(".only", "txtfile").Done);
         EXPECT_FALSE(commands.SetNewMenuItem(".log", true).Done);
         EXPECT_FALSE(commands.SetNewMenuItem(".txt", false).Done);
+        EXPECT_FALSE(commands.AddToOpenWith(".log", "onlyfile").Done);
+        EXPECT_FALSE(commands.RemoveFromOpenWith(".txt", "onlyfile").Done);
         EXPECT_FALSE(commands.Undo().Done) << "nothing to undo";
     }
     { // The gate closed: the refusal is told, nothing is asked.

@@ -78,6 +78,14 @@
 #                    --export-backup succeeds, and --delete-class with --yes
 #                    deletes the class and its extension; --undo brings both
 #                    back as `reg export` showed them.
+#   user_choice      Windows XP and Windows 10: Explorer's own layer planted
+#                    (a choice, with its hash on 10; an Open With list with a
+#                    class and a program that are not there; a perceived
+#                    type): --show tells what opens the extension and why,
+#                    --check finds the choice and the stale entries, and
+#                    --reset-choice then --undo leaves the user's key as
+#                    `regedit /E` showed it. Started with the extension as its
+#                    argument, the window opens on it.
 #   profiles         Windows 2000, two prefixes: the test run's and a fresh
 #                    one holding other associations. Every association of the
 #                    first is exported as the default-associations XML and as
@@ -879,6 +887,88 @@ check_cli)
     ! reg_run query "$fileexts\\.e2eok" /v Progid >/dev/null || fail "the Explorer's choice is still there"
     echo "check_cli: $(wc -l <"$work/check.out") findings in the prefix, the 4 planted ones among them," \
         "as many in the check window"
+    ;;
+user_choice)
+    # Explorer's own layer above HKEY_CLASSES_ROOT, planted as Windows keeps
+    # it, on Windows XP and on Windows 10 (a choice with its hash).
+    reg_run() { "$wine_run" reg "$@" 2>/dev/null | tr -d '\r'; }
+    fileexts='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\FileExts'
+    fileexts_long="HKEY_CURRENT_USER${fileexts#HKCU}"
+    cleanup_keys() {
+        for key in .e2eu e2eufile e2eother; do
+            "$wine_run" reg delete "HKCR\\$key" /f >/dev/null 2>&1 || true
+        done
+        "$wine_run" reg delete "$fileexts\\.e2eu" /f >/dev/null 2>&1 || true
+    }
+    trap 'cleanup_keys; rm -rf "$work"' EXIT
+    # Changes allowed after the untested-system warning (told on the console).
+    printf '[config]\r\nAllowMods=1\r\n' >"$work/settings.ini"
+    for version in winxp win10; do
+        set_windows $version
+        cleanup_keys
+        reg_run add 'HKCR\.e2eu' /ve /d e2eufile /f >/dev/null
+        reg_run add 'HKCR\.e2eu' /v PerceivedType /d text /f >/dev/null
+        reg_run add 'HKCR\.e2eu\OpenWithProgids' /v e2eother /t REG_NONE /f >/dev/null
+        reg_run add 'HKCR\.e2eu\OpenWithProgids' /v e2estale /t REG_NONE /f >/dev/null
+        reg_run add 'HKCR\e2eufile\shell\open\command' /ve /d 'notepad.exe %1' /f >/dev/null
+        reg_run add 'HKCR\e2eother\shell\open\command' /ve /d 'wordpad.exe %1' /f >/dev/null
+        reg_run add "$fileexts\\.e2eu\\UserChoice" /v ProgId /d e2eother /f >/dev/null
+        [ $version = win10 ] && reg_run add "$fileexts\\.e2eu\\UserChoice" /v Hash /d 'e2eHash=' /f >/dev/null
+        reg_run add "$fileexts\\.e2eu\\OpenWithList" /v a /d e2egone.exe /f >/dev/null
+        reg_run add "$fileexts\\.e2eu\\OpenWithList" /v MRUList /d a /f >/dev/null
+        hash=without; [ $version = win10 ] && hash=with
+
+        cli show-$version --show .e2eu
+        [ $code = 0 ] || fail "$version: --show gave $code"
+        tr -d '\r' <"$work/show-$version.out" >"$work/show-$version.txt"
+        for line in "perceived type: text" \
+            "opens with: e2eother (chosen in Windows (UserChoice, $hash a hash))" \
+            "opens with command: wordpad.exe %1" \
+            'open with: e2eother (.e2eu\OpenWithProgids)' \
+            'open with: e2estale (.e2eu\OpenWithProgids) not there' \
+            "open with: e2egone.exe (user's OpenWithList) not there"; do
+            grep -qxF "$line" "$work/show-$version.txt" || fail "$version: --show lacks '$line'"
+        done
+
+        cli check-$version --check
+        [ $code = 1 ] || fail "$version: --check gave $code"
+        tr -d '\r' <"$work/check-$version.out" | grep -F '.e2eu' >"$work/mine-$version.out" || true
+        printf '%s\n' \
+            "user-choice	.e2eu	Explorer opens it as 'e2eother' (UserChoice\\Progid), not as 'e2eufile'" \
+            "stale-open-with	.e2eu	'Open with' offers 'e2estale' (.e2eu\\OpenWithProgids), which is not there" \
+            "stale-open-with	.e2eu	'Open with' offers 'e2egone.exe' (user's OpenWithList), which is not there" \
+            >"$work/expected-$version.out"
+        diff "$work/expected-$version.out" "$work/mine-$version.out" >&2 ||
+            fail "$version: --check did not list the planted choice and stale entries"
+
+        "$wine_run" regedit /E "$(winpath "$work/before-$version.reg")" "$fileexts_long\\.e2eu" >/dev/null 2>&1 ||
+            fail "$version: regedit /E"
+        cli reset-$version --reset-choice .e2eu --yes
+        [ $code = 0 ] || fail "$version: --reset-choice gave $code: $(cat "$work/reset-$version.err")"
+        ! reg_run query "$fileexts\\.e2eu\\UserChoice" >/dev/null || fail "$version: the choice is still there"
+        cli shown-$version --show .e2eu
+        grep -q "opens with: e2eufile (the extension's class)" "$work/shown-$version.out" ||
+            fail "$version: after the reset the class does not open it"
+        cli undo-$version --undo --yes
+        [ $code = 0 ] || fail "$version: --undo gave $code"
+        "$wine_run" regedit /E "$(winpath "$work/after-$version.reg")" "$fileexts_long\\.e2eu" >/dev/null 2>&1 ||
+            fail "$version: regedit /E after the undo"
+        cmp -s "$work/before-$version.reg" "$work/after-$version.reg" ||
+            fail "$version: the undo did not bring the user's layer back as regedit /E showed it"
+    done
+
+    # An extension as the only argument opens the window on it (without the
+    # warning, read-only).
+    printf '[config]\r\nVersionWarn=0\r\n' >"$work/settings.ini"
+    code=0
+    "$wine_run" "$work/$exe_name" .e2eu >/dev/null 2>&1 </dev/null &
+    probe shown find "$exe_name" --caption "$caption" --timeout 120 || fail "no window for .e2eu"
+    pid=$(field shown pid)
+    probe closed close "$pid" --timeout 60 || fail "closing the window"
+    wait || true
+    [ "$(ini_value MainForm LastExt)" = .e2eu ] ||
+        fail "the window showed '$(ini_value MainForm LastExt)', not .e2eu"
+    echo "user choice: shown, checked, reset and undone exactly on winxp and win10; the window opens on .e2eu"
     ;;
 *)
     echo "unknown case $case_name" >&2

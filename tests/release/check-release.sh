@@ -45,6 +45,7 @@ expected="Corvix-images/actions.png
 Corvix-images/class-view.png
 Corvix-images/configuration.png
 Corvix-images/main-window.png
+Corvix-images/opens-with.png
 Corvix-images/search.png
 Corvix.html
 LICENSE.txt

@@ -37,6 +37,9 @@ const std::vector<TPlaceFacts> kExtPanelDesign = {
     {"bExt2", {8, 104, kAny, 2}, 11},
     {"laNew_Menu", {8, 116, kAny, kAny}},
     {"btnNew_Menu", {8, 136, 169, 21}},
+    {"bExt3", {8, 166, kAny, 2}, 11},
+    {"laOpensWith", {8, 176, kAny, 26}, 11},
+    {"btnOpensWith", {8, 206, 97, 21}},
 };
 
 const std::vector<TPlaceFacts> kClassPanelDesign = {

@@ -135,7 +135,8 @@ TEST_F(MainWindowTest, BothPanelsHoldTheirControlsAsDesigned) {
     EXPECT_EQ(f.ClassView.pmIcon.ItemByName("ItemIconShell")->Caption(), "Shell");
     EXPECT_EQ(TabStops(f.ExtView.ExtPanel),
               (std::vector<std::string>{"cbClasses", "btnExtAssoc", "btnExtDissoc", "btnViewClass",
-                                        "edtContentType", "btnNew_Menu"}));
+                                        "edtContentType", "btnNew_Menu",
+                                        "btnOpensWith"}));
     EXPECT_EQ(TabStops(f.ClassView.ClassPanel),
               (std::vector<std::string>{"edtClass_Type", "rgExtVisibility", "cbAdvOption",
                                         "lbAssocExt", "btnClassAssoc", "btnClassDissoc",

@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, MenuStatesFollowTheViewAndTheGate) {
     EXPECT_FALSE(form.DeleteExtensionItem.Enabled());
     EXPECT_FALSE(form.DeleteFileclassItem.Enabled());
     EXPECT_FALSE(form.NewMenuItem.Enabled());
-    EXPECT_FALSE(form.OpenWithListsItem.Enabled());
+    EXPECT_TRUE(form.OpenWithListsItem.Enabled()) << "an extension is shown";
     EXPECT_FALSE(form.SelectProgramItem.Enabled());
     EXPECT_FALSE(form.tbtnNew.Enabled());
     EXPECT_TRUE(form.tbtnScan.Enabled());
@@ -74,6 +74,7 @@ TEST_F(MainWindowTest, MenuStatesFollowTheViewAndTheGate) {
     EXPECT_FALSE(form.NewFileclassItem.Visible());
     EXPECT_FALSE(form.NewExtensionItem.Enabled());
     EXPECT_FALSE(form.DeleteExtensionItem.Enabled());
+    EXPECT_FALSE(form.OpenWithListsItem.Enabled() || form.tbtnOpenwithLists.Enabled());
     ClickItem("htmlfile");
     EXPECT_TRUE(form.DeleteFileclassItem.Enabled());
     ClickItem(""); // no key of its own
