@@ -60,14 +60,17 @@ std::string ProgramName(const std::string& command, TFileLookup& files) {
 }
 
 std::string AssociationsText(const TExportSelection& selection) {
+    std::set<std::string> registered; // upper case
+    for (const std::string& className : selection.Classes)
+        registered.insert(UpperCaseAZ(className));
     std::vector<TAssociationEntry> entries;
     std::unique_ptr<TFileLookup> files;
     std::map<std::string, std::string> names; // application names by upper-case class
-    for (const std::string& ext : selection.Extensions) {
-        const std::string className = ClassOrNothing(ext);
-        if (className.empty() || !FileClassExists(className))
-            continue;
+    for (size_t i = 0; i < selection.Extensions.size(); ++i) {
+        const std::string& className = selection.ExtensionClasses[i];
         const std::string key = UpperCaseAZ(className);
+        if (className.empty() || !registered.count(key))
+            continue;
         auto known = names.find(key);
         if (known == names.end()) {
             std::string name = DescriptionOrNothing(className);
@@ -78,7 +81,7 @@ std::string AssociationsText(const TExportSelection& selection) {
             }
             known = names.emplace(key, name).first;
         }
-        entries.push_back({ext, className, known->second, 0});
+        entries.push_back({selection.Extensions[i], className, known->second, 0});
     }
     return AssociationsXmlText(entries);
 }
@@ -89,10 +92,10 @@ std::vector<TRow> Rows(const TExportSelection& selection) {
         problems[UpperCaseAZ(finding.Name)].push_back(std::string(FindingKindName(finding.Kind)) +
                                                       ": " + finding.Detail);
     std::vector<TRow> rows;
-    for (const std::string& ext : selection.Extensions) {
+    for (size_t i = 0; i < selection.Extensions.size(); ++i) {
         TRow row;
-        row.Extension = ext;
-        row.Class = ClassOrNothing(ext);
+        row.Extension = selection.Extensions[i];
+        row.Class = selection.ExtensionClasses[i];
         if (!row.Class.empty() && IsValidFileClass(row.Class)) {
             row.Description = DescriptionOrNothing(row.Class);
             row.Command = OpenCommand(row.Class);
@@ -177,9 +180,9 @@ std::string HtmlText(const TExportSelection& selection) {
 std::string RegBytes(const TExportSelection& selection) {
     std::vector<TKeyImage> keys;
     for (const std::string& name : selection.Classes)
-        keys.push_back(CaptureKey(HKEY_CLASSES_ROOT, FileClassKey(name)));
+        keys.push_back(CaptureKeyAsNamed(HKEY_CLASSES_ROOT, FileClassKey(name)));
     for (const std::string& ext : selection.Extensions)
-        keys.push_back(CaptureKey(HKEY_CLASSES_ROOT, ExtensionKey(ext)));
+        keys.push_back(CaptureKeyAsNamed(HKEY_CLASSES_ROOT, ExtensionKey(ext)));
     return RegFileBytes(keys);
 }
 
@@ -200,40 +203,50 @@ bool ExportFormatOfName(const std::string& name, TExportFormat& format) {
 }
 
 TExportSelection SelectForExport(const std::vector<std::string>& names, const TFileClass& index) {
-    TExportSelection selection;
-    std::set<std::string> classes; // upper case, to keep one spelling each
+    std::vector<std::pair<std::string, std::string>> chosen; // extension, class
+    std::set<std::string> seen;                              // upper-case extensions
+    std::vector<std::string> classes;
+    std::set<std::string> classSeen; // upper case
     const auto addClass = [&](const std::string& className) {
         if (!className.empty() && IsValidFileClass(className) &&
-            classes.insert(UpperCaseAZ(className)).second && FileClassExists(className))
-            selection.Classes.push_back(className);
+            classSeen.insert(UpperCaseAZ(className)).second && FileClassExists(className))
+            classes.push_back(className);
     };
-    std::set<std::string> extensions;
-    const auto addExtension = [&](const std::string& ext) {
-        if (extensions.insert(UpperCaseAZ(ext)).second) {
-            selection.Extensions.push_back(ext);
-            addClass(ClassOrNothing(ext));
-        }
+    const auto addClassWithExtensions = [&](const std::string& className) {
+        addClass(className);
+        TStringList linked;
+        index.GetClassExtensions(className, linked);
+        for (int i = 0; i < linked.Count(); ++i)
+            if (seen.insert(UpperCaseAZ(linked[i])).second)
+                chosen.emplace_back(linked[i], className);
     };
     if (names.empty()) {
         TStringList all;
-        GetExtensions(all);
+        index.GetClassNames(all);
         for (int i = 0; i < all.Count(); ++i)
-            addExtension(all[i]);
-        return selection;
+            addClassWithExtensions(all[i]);
     }
     for (const std::string& name : names) {
         if (IsValidExtension(name) && ExtensionExists(name)) {
-            addExtension(name);
+            const std::string className = ClassOrNothing(name);
+            addClass(className);
+            if (seen.insert(UpperCaseAZ(name)).second)
+                chosen.emplace_back(name, className);
         } else if (IsValidFileClass(name) && FileClassExists(name)) {
-            addClass(name);
-            TStringList linked;
-            index.GetClassExtensions(name, linked);
-            for (int i = linked.Count() - 1; i >= 0; --i)
-                addExtension(linked[i]);
+            addClassWithExtensions(name);
         } else {
             throw EUnknownItem("'" + name + "' is neither an extension nor a file class.");
         }
     }
+    std::stable_sort(chosen.begin(), chosen.end(), [](const auto& a, const auto& b) {
+        return CompareText(a.first, b.first) < 0;
+    });
+    TExportSelection selection;
+    for (const auto& item : chosen) {
+        selection.Extensions.push_back(item.first);
+        selection.ExtensionClasses.push_back(item.second);
+    }
+    selection.Classes = std::move(classes);
     return selection;
 }
 

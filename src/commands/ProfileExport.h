@@ -18,13 +18,16 @@ bool ExportFormatOfName(const std::string& name, TExportFormat& format);
 // What an export covers: extension keys, and the classes they name (that
 // are registered) or that were named.
 struct TExportSelection {
+    // Sorted in the program's text order, each with the class it names.
     std::vector<std::string> Extensions;
+    std::vector<std::string> ExtensionClasses;
     std::vector<std::string> Classes;
 };
 
-// Every extension key with its classes when `names` is empty; else each
-// name that is an extension key, and each class with the extensions the
-// index files under it. EUnknownItem for a name that is neither.
+// Every extension key of the index (a fresh scan's) with its registered
+// classes when `names` is empty; else each name that is an extension key,
+// and each class with the extensions the index files under it. EUnknownItem
+// for a name that is neither.
 TExportSelection SelectForExport(const std::vector<std::string>& names, const TFileClass& index);
 
 // The file's bytes: the XML in UTF-8, the .reg file as the backup writes it
