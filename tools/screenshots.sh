@@ -12,6 +12,8 @@
 #   OUTDIR/search.png          the extension list narrowed to "ht"
 #   OUTDIR/opens-with.png      the Opens-with window of .txt, whose Open With
 #                              list names a class that is not there
+#   OUTDIR/apply-profile.png   the window of "Apply profile ..." for a profile
+#                              that changes two extensions
 #
 #   tools/screenshots.sh OUTDIR
 #
@@ -67,6 +69,15 @@ if [ "${1:-}" != --session ]; then
     mkdir -p "$app"
     cp "$build/corvix.exe" "$app/"
     printf '[MainForm]\r\nTab=0\r\nLastExt=.txt\r\nLastClass=txtfile\r\n' >"$app/settings.ini"
+    printf '%s\r\n' '<?xml version="1.0" encoding="UTF-8"?>' '<DefaultAssociations Version="1">' \
+        '  <Association Identifier=".txt" ProgId="txtfile" ApplicationName="Notepad" />' \
+        '  <Association Identifier=".log" ProgId="txtfile" ApplicationName="Notepad" />' \
+        '  <Association Identifier=".ini" ProgId="txtfile" ApplicationName="Notepad" Suggested="true" />' \
+        '  <Association Identifier=".htm" ProgId="htmlfile" ApplicationName="Browser" />' \
+        '  <Association Identifier=".md" ProgId="txtfile" ApplicationName="Notepad" />' \
+        '  <Association Identifier=".xyz" ProgId="xyzfile" ApplicationName="XYZ" />' \
+        '  <Association Identifier="mailto" ProgId="mailfile" ApplicationName="Mail" />' \
+        '</DefaultAssociations>' >"$WINEPREFIX/drive_c/profile.xml"
     wineserver -w
     xvfb-run -a -s "-screen 0 1024x768x24" "$0" --session "$out" "$work"
     exit 0
@@ -110,10 +121,10 @@ shot main-window "$caption"
 play tab.out "wait=$caption" "tab=1" "select=txtfile"
 shot class-view "$caption"
 # The main menu's items are numbered from 0xA001 in the order of its rows
-# (separators included): "Configuration ..." is 0xA016.
+# (separators included): "Configuration ..." is 0xA018.
 play actions.out "wait=$caption" "check=Show Actions" "wait=txtfile" "mouse=SysTreeView32:40,8"
 shot actions txtfile
-play close-actions.out "wait=txtfile" "key=ESCAPE" "wait=$caption" "command=0xA016"
+play close-actions.out "wait=txtfile" "key=ESCAPE" "wait=$caption" "command=0xA018"
 shot configuration Configuration
 play cancel.out "wait=Configuration" "click=Cancel" "wait=$caption"
 # The search field is the window's first edit field.
@@ -122,5 +133,10 @@ shot search "$caption"
 play opens.out "wait=$caption" "type=0:" "select=.txt" "click=Opens with ..."
 shot opens-with "Opens with - .txt"
 play close-opens.out "wait=Opens with - .txt" "click=Close" "wait=$caption"
+# "Apply profile ..." (0xA006) asks for the file in the system's dialog.
+play apply.out "wait=$caption" "command=0xA006" "wait=Apply profile" "type=0:C:\\profile.xml" \
+    "key=RETURN"
+shot apply-profile 'Apply profile C:*'
+play cancel-apply.out "wait=Apply profile C:*" "click=Cancel" "wait=$caption"
 wine "$probe" close "$pid" --caption "$caption" --timeout 60 >"$work/close.out" 2>/dev/null ||
     fail "closing corvix.exe"

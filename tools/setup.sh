@@ -27,12 +27,12 @@ install_packages() {
 
 # What the native tree alone needs (./test.sh --quick): no Wine, no MinGW.
 install_native_tools() {
-    install_packages cmake make g++ googletest libgtest-dev libbenchmark-dev
+    install_packages cmake make g++ googletest libgtest-dev libbenchmark-dev libexpat1-dev
 }
 
 install_build_tools() {
     install_packages cmake make g++ g++-mingw-w64-i686 mingw-w64-i686-dev binutils-mingw-w64-i686 \
-        googletest libgtest-dev libbenchmark-dev wine wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick \
+        googletest libgtest-dev libbenchmark-dev libexpat1-dev wine wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick \
         clang libclang-rt-14-dev llvm-14 locales fonts-vlgothic zip unzip
     # The Far East end-to-end case runs Wine on a Japanese system.
     if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf-\?8'; then

@@ -162,6 +162,17 @@ TKeyImage CaptureKey(HKEY root, const std::string& path) {
     return image;
 }
 
+TKeyImage CaptureKeyAsNamed(HKEY root, const std::string& path) {
+    TKeyImage image;
+    TRawKey parent;
+    const TRawKey key = OpenForImage(root, path, image, parent);
+    if (image.Exists) {
+        ReadTree(key, image.Tree, image.FullName());
+        image.Tree.Name = SplitKeyPath(image.Path).back();
+    }
+    return image;
+}
+
 namespace {
 
 void RestoreValue(const TKeyImage& image) {

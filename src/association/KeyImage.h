@@ -48,6 +48,11 @@ public:
 // EKeyImageError, since an image that leaves something out could not take the
 // change back.
 TKeyImage CaptureKey(HKEY root, const std::string& path);
+// As CaptureKey, but the key keeps the spelling `path` gives it: its parent's
+// subkeys are not searched for the registry's own spelling, which would make
+// a capture of thousands of keys below one parent take quadratic time. For
+// exports, whose keys are named by the path.
+TKeyImage CaptureKeyAsNamed(HKEY root, const std::string& path);
 
 // Reads the state of the value `name` of the key `path` below `root`, for a
 // change of that value alone. A missing key gives the same image as

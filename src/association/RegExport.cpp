@@ -139,7 +139,8 @@ std::vector<TKeyImage> CaptureWholeRoot(HKEY root) {
         throw EKeyImageError("Could not list the keys of " + RootKeyName(root) + " (" +
                              RegistryErrorText(rc) + ").");
     std::vector<TKeyImage> images;
+    // The names come from the enumeration: the registry's own spelling.
     for (const std::string& name : names)
-        images.push_back(CaptureKey(root, name));
+        images.push_back(CaptureKeyAsNamed(root, name));
     return images;
 }

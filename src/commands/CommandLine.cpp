@@ -31,6 +31,7 @@ const TCommandSyntax kCommands[] = {
     {"--repair", 1, true, 1},   {"--set-command", 3, true},    {"--add-verb", 3, true},
     {"--delete-verb", 2, true}, {"--default-verb", 2, true},   {"--set-flags", 2, true},
     {"--reset-choice", 1, true}, {"--new-menu", 2, true},      {"--open-with", 3, true},
+    {"--export", 2, false, 1 << 20}, {"--apply", 1, true},
 };
 
 // Commands with an operand that is one of two words: its place and the words.
@@ -59,6 +60,8 @@ struct TArguments {
     bool keep = false;
     bool noUndo = false;
     bool force = false; // --assoc to a class that isn't registered
+    bool dryRun = false;      // --apply: the plan only
+    bool skipMissing = false; // --apply: entries of classes not registered are no failure
     bool help = false;
     uint32_t flags = 0; // --set-flags
     bool hasCaption = false;
@@ -112,6 +115,32 @@ int RunRepair(const TArguments& a, TCommands& commands, TTextWriter& out, TTextW
     return ecDone;
 }
 
+// --apply FILE: the plan (with --dry-run every item of it, 0 when nothing
+// would change and 1 when something would), else the changes made as one
+// step. Entries whose class is not registered are skipped and end with 5
+// unless --skip-missing.
+int RunApply(const TArguments& a, TCommands& commands, TTextWriter& out, TTextWriter& err) {
+    const TProfile profile = ReadProfile(a.operands[0]);
+    const TPlan plan = PlanProfile(profile);
+    for (const TPlanItem& item : plan.Items)
+        if (a.dryRun || item.State != TPlanState::Unchanged)
+            out << PlanLine(item) << "\n";
+    const size_t missing = plan.Count(TPlanState::Missing);
+    const bool failed = missing > 0 && !a.skipMissing;
+    if (failed)
+        err << missing << (missing == 1 ? " entry names a class" : " entries name classes")
+            << " not registered here (--skip-missing applies the rest all the same).\n";
+    if (a.dryRun)
+        return failed ? ecFailed : plan.Count(TPlanState::Change) ? ecProblemsFound : ecDone;
+    const TChange change = commands.ApplyProfile(profile, plan);
+    if (change.Done)
+        out << "Applied: " << plan.ChosenChanges()
+            << (plan.ChosenChanges() == 1 ? " change" : " changes") << "\n";
+    if (change.WithoutUndo)
+        err << "The change was made without undo.\n";
+    return failed ? ecFailed : ecDone;
+}
+
 // A flags number in hexadecimal: up to 8 digits of either case, with or
 // without "0x" before them.
 bool ParseFlags(std::string text, uint32_t& value) {
@@ -156,6 +185,10 @@ TArguments Parse(const std::vector<std::string>& args) {
             if (i + 1 >= args.size() || (args[i + 1] != "user" && args[i + 1] != "machine"))
                 throw EUsage("--scope takes 'user' or 'machine'.");
             parsed.scope = args[++i];
+        } else if (arg == "--dry-run") {
+            parsed.dryRun = true;
+        } else if (arg == "--skip-missing") {
+            parsed.skipMissing = true;
         } else if (arg == "--caption") {
             if (i + 1 >= args.size() || IsOption(args[i + 1]))
                 throw EUsage("--caption needs a text.");
@@ -202,6 +235,13 @@ TArguments Parse(const std::vector<std::string>& args) {
         throw EUsage("--repair takes one of: " + RepairableKinds() + ".");
     if (parsed.force && (!parsed.command || std::string(parsed.command->option) != "--assoc"))
         throw EUsage("--force goes with --assoc only.");
+    const bool apply = parsed.command && std::string(parsed.command->option) == "--apply";
+    if ((parsed.dryRun || parsed.skipMissing) && !apply)
+        throw EUsage("--dry-run and --skip-missing go with --apply only.");
+    TExportFormat format;
+    if (parsed.command && std::string(parsed.command->option) == "--export" &&
+        !ExportFormatOfName(parsed.operands[0], format))
+        throw EUsage("--export takes 'associations', 'reg', 'csv' or 'html'.");
     if (parsed.hasCaption &&
         (!parsed.command || std::string(parsed.command->option) != "--add-verb"))
         throw EUsage("--caption goes with --add-verb only.");
@@ -232,6 +272,15 @@ int Run(const TArguments& a, TCommands& commands, TTextWriter& out, TTextWriter&
     if (option == "--check")
         return RunCheck(out);
     commands.Rescan();
+    if (option == "--export") {
+        TExportFormat format = TExportFormat::Associations;
+        ExportFormatOfName(operand(0), format);
+        commands.WriteExport(format, operand(1),
+                             std::vector<std::string>(a.operands.begin() + 2, a.operands.end()));
+        return ecDone;
+    }
+    if (option == "--apply" && a.dryRun)
+        return RunApply(a, commands, out, err);
     if (option == "--show") {
         out << RecordText(operand(0), commands.Index());
         return ecDone;
@@ -250,6 +299,8 @@ int Run(const TArguments& a, TCommands& commands, TTextWriter& out, TTextWriter&
     }
     if (option == "--repair")
         return RunRepair(a, commands, out, err);
+    if (option == "--apply")
+        return RunApply(a, commands, out, err);
     const auto knownExtension = [&](const std::string& ext) {
         if (!IsValidExtension(ext))
             throw EValidError::ForExtension(ext);
@@ -380,6 +431,17 @@ std::string CommandLineUsage() {
            "                                that its class here opens it\n"
            "  --new-menu .EXT on|off        adds an empty new file of .EXT to the shell's\n"
            "                                'New' menu, or takes its item out\n"
+           "  --export FORMAT FILE [NAME...]\n"
+           "                                writes the named extensions and classes (all\n"
+           "                                when none is named) to FILE; FORMAT one of\n"
+           "                                associations (the default-associations XML),\n"
+           "                                reg, csv, html\n"
+           "  --apply FILE [--dry-run] [--skip-missing]\n"
+           "                                applies a profile (the XML or a .reg file) as\n"
+           "                                one step; --dry-run prints the plan and ends\n"
+           "                                with 1 when something would change;\n"
+           "                                --skip-missing: entries of classes not\n"
+           "                                registered here are no failure\n"
            "  --open-with .EXT add|remove NAME\n"
            "                                offers the class NAME under 'Open with' for .EXT,\n"
            "                                or takes NAME out of every 'Open with' list\n"
@@ -397,8 +459,9 @@ std::string CommandLineUsage() {
            "Flags may stand anywhere; after a lone -- every argument is an operand (for a\n"
            "value that begins with --).\n"
            "\n"
-           "Exit codes: 0 done, 1 problems found, 2 usage error, 3 refused by the settings\n"
-           "(settings.ini beside corvix.exe), 4 confirmation needed, 5 failed.\n";
+           "Exit codes: 0 done, 1 problems found (or changes planned), 2 usage error,\n"
+           "3 refused by the settings (settings.ini beside corvix.exe), 4 confirmation\n"
+           "needed, 5 failed.\n";
 }
 
 int RunCommandLine(const std::vector<std::string>& args, const std::string& settingsPath,
@@ -422,7 +485,7 @@ int RunCommandLine(const std::vector<std::string>& args, const std::string& sett
         const std::string damage = commands.Journal().TakeDamageReport();
         if (!damage.empty())
             questions.Tell(TBoxKind::Warning, damage);
-        if (parsed.command->changes)
+        if (parsed.command->changes && !parsed.dryRun)
             commands.DecideGate();
         return Run(parsed, commands, out, err);
     } catch (const EConfirmationNeeded& e) {

@@ -16,6 +16,8 @@
 #include "association/Actions.h"
 #include "association/UndoJournal.h"
 #include "commands/AssociationCheck.h"
+#include "commands/ProfileExport.h"
+#include "commands/ProfilePlan.h"
 #include "commands/Questions.h"
 #include "commands/Settings.h"
 #include "index/FileClassScan.h"
@@ -228,6 +230,17 @@ public:
     // Writes the .reg file without asking.
     void WriteBackup(const std::string& path, bool whole);
 
+    // --- Profiles for other machines.
+    // Writes the export of the named extensions and classes (all when none
+    // is named) to `path`.
+    void WriteExport(TExportFormat format, const std::string& path,
+                     const std::vector<std::string>& names);
+    // Makes the chosen changes of `plan` (made of `profile` against the
+    // registry as it is now) after one question, as one undo entry; with
+    // none to make it asks nothing and returns Done false. The index is read
+    // afresh.
+    TChange ApplyProfile(const TProfile& profile, const TPlan& plan);
+
 private:
     // The extension's class as the scan files it: the text of its default
     // value; an unreadable value files it under the empty name.
@@ -295,6 +308,8 @@ std::string RepairStepName(const std::vector<TFinding>& findings);
 std::string ChangeActionQuestion(const std::string& className, const std::string& verb);
 std::string ChangeActionStepName(const std::string& className, const std::string& verb);
 std::string DeleteActionQuestion(const std::string& verb);
+// The question of applying a profile.
+std::string ApplyProfileQuestion(const std::string& file, size_t changes);
 // The refusal of a change while changes are not allowed.
 extern const char* const kChangesRefused;
 // The offer to start the program anew with administrator rights (the Options

@@ -81,6 +81,8 @@ TMainForm::TMainForm(const std::string& settingsPath, std::unique_ptr<TScanJob> 
     UndoItem.onClick = Handler(this, &TMainForm::UndoItemClick);
     tbtnUndo.onClick = Handler(this, &TMainForm::UndoItemClick);
     ExportBackupItem.onClick = Handler(this, &TMainForm::ExportBackupItemClick);
+    ExportItem.onClick = Handler(this, &TMainForm::ExportItemClick);
+    ApplyProfileItem.onClick = Handler(this, &TMainForm::ApplyProfileItemClick);
     CheckItem.onClick = Handler(this, &TMainForm::CheckItemClick);
     tbtnCheck.onClick = Handler(this, &TMainForm::CheckItemClick);
     OpenWithListsItem.onClick = Handler(this, &TMainForm::OpensWithClick);
@@ -140,6 +142,10 @@ void TMainForm::CreateMenu() {
          "Find broken links, programs and icons and repair them"},
         {&ExportBackupItem, 1, "ExportBackupItem", "Export &backup ...", none,
          "Write the changed keys or all file types to a REGEDIT4 file"},
+        {&ExportItem, 1, "ExportItem", "&Export ...", none,
+         "Write the associations for other machines or as a table"},
+        {&ApplyProfileItem, 1, "ApplyProfileItem", "Apply &profile ...", none,
+         "Apply the associations of another machine (XML or .reg) as one step"},
         {nullptr, 1, "", "-"},
         {&ExitItem, 1, "ExitItem", "E&xit", {'Q', FCONTROL}, "Exit the program"},
         {&EditMenu, 0, "EditMenu", "&Edit"},

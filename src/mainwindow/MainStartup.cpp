@@ -44,6 +44,10 @@ void TMainForm::FormCreate() {
         return ShellExecuteOf(Handle(), "runas", ModuleFilePath(), parameters) > 32;
     };
     Commands().RestartAsAdministrator = [this] { return RestartAsAdministrator(); };
+    PickExportFile = [this](TExportFormat format, std::string& path) {
+        return AskForExportFile(Handle(), format, path);
+    };
+    PickProfileFile = [this](std::string& path) { return AskForProfileFile(Handle(), path); };
     UpdateUndoItem();
     UpdateScopeItems();
 }

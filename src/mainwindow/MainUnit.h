@@ -22,6 +22,7 @@
 
 #include "controls/ZQDialogs.h"
 #include "controls/ZQMiscCtrl.h"
+#include "commands/ProfileExport.h"
 #include "mainwindow/ClassPanel.h"
 #include "mainwindow/ExtensionPanel.h"
 #include "mainwindow/ShortInfoPanel.h"
@@ -63,6 +64,10 @@ bool StartupHideFileExt();
 // The system's save dialog for a .reg file, owned by `owner`; false when
 // cancelled.
 bool AskForBackupFile(HWND owner, std::string& path);
+// The system's save dialog for an export of the format, and its open dialog
+// for a profile (.xml or .reg); false when cancelled.
+bool AskForExportFile(HWND owner, TExportFormat format, std::string& path);
+bool AskForProfileFile(HWND owner, std::string& path);
 
 // Whether the settings file asks for a scan at start-up ("config"/
 // "StartupScan", on unless switched off).
@@ -201,6 +206,13 @@ public:
     // Undo: one journal entry per command that changes the registry.
     void UndoItemClick();
     void ExportBackupItemClick();
+    // Profiles for other machines: the export dialog and the file, the file
+    // of a profile and the window of its planned changes.
+    void ExportItemClick();
+    void ApplyProfileItemClick();
+    // Ask for the files of an export and of a profile; tests replace them.
+    std::function<bool(TExportFormat format, std::string& path)> PickExportFile;
+    std::function<bool(std::string& path)> PickProfileFile;
     // Opens the window of the association check and checks.
     void CheckItemClick();
     // Opens (or brings up) the window of what opens the extension shown.
@@ -220,7 +232,8 @@ public:
 
     // Controls.
     TMainMenu MainMenu;
-    TMenuItem FileMenu, ScanItem, CheckItem, ExportBackupItem, ExitItem;
+    TMenuItem FileMenu, ScanItem, CheckItem, ExportBackupItem, ExportItem, ApplyProfileItem,
+        ExitItem;
     TMenuItem EditMenu, UndoItem, Systemsettings1, NewExtensionItem, DeleteExtensionItem,
         NewFileclassItem, DeleteFileclassItem;
     TMenuItem AdvancedMenu, NewMenuItem, OpenWithListsItem, SelectProgramItem;

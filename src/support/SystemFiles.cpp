@@ -52,6 +52,23 @@ DWORD SystemFileAttributes(const std::string& path) {
     return GetFileAttributesA(Ansi(path).c_str());
 }
 
+std::string MachineName() {
+#ifdef _WIN32
+    if (WideSystem()) {
+        WCHAR name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+        DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+        return SYSTEM_FUNCTION("kernel32.dll", GetComputerNameW)(name, &size)
+                   ? Utf8FromWide(name, static_cast<int>(size))
+                   : std::string();
+    }
+    char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+    return GetComputerNameA(name, &size) ? Utf8FromAnsi(std::string(name, size)) : std::string();
+#else
+    return "STAND-IN";
+#endif
+}
+
 #ifdef _WIN32
 std::vector<std::string> ProgramArguments() {
     std::vector<std::string> args;

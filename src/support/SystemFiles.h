@@ -31,6 +31,10 @@ std::vector<std::string> ProgramArguments();
 std::string NewTempFile(const std::string& folder, const char* prefix);
 #endif
 
+// The machine's name (GetComputerName); the native stand-in answers
+// "STAND-IN".
+std::string MachineName();
+
 // The full path of a loaded module (null: the program itself).
 std::string ModuleFilePath(HMODULE module = nullptr);
 

@@ -95,24 +95,71 @@ void TListView::SetSortMark(int column, bool ascending) {
     }
 }
 
+void TListView::ShowCheckBoxes() {
+    SendWindowMessage(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
+    // A list whose rows the owner keeps asks for the check box's state image
+    // as for the text.
+    SendWindowMessage(Handle(), LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
+}
+
+void TListView::Toggle(const std::vector<int>& rows) {
+    if (!onToggle)
+        return;
+    for (int row : rows) {
+        onToggle(row);
+        SendWindowMessage(Handle(), LVM_REDRAWITEMS, row, row);
+    }
+}
+
+namespace {
+
+// The cell's text and, with check boxes, its state image.
+template <typename Item>
+void FillItem(Item& item, const std::function<std::string(int, int)>& getText,
+              const std::function<bool(int)>& getChecked,
+              const std::function<bool(int)>& hasCheckBox) {
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+        CopyTextOut(getText ? getText(item.iItem, item.iSubItem) : std::string(), item.pszText,
+                    item.cchTextMax);
+    if ((item.mask & LVIF_STATE) && getChecked && item.iSubItem == 0) {
+        item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
+                     INDEXTOSTATEIMAGEMASK(hasCheckBox && !hasCheckBox(item.iItem) ? 0
+                                           : getChecked(item.iItem)           ? 2
+                                                                              : 1);
+        item.stateMask |= LVIS_STATEIMAGEMASK;
+    }
+}
+
+} // namespace
+
 bool TListView::OnNotify(NMHDR& header, LRESULT& result) {
     result = 0;
     switch (header.code) {
     // A Unicode parent (the NT family) is asked in the wide form.
-    case LVN_GETDISPINFOA: {
-        LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
-        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
-            CopyTextOut(onGetText ? onGetText(item.iItem, item.iSubItem) : std::string(),
-                        item.pszText, item.cchTextMax);
+    case LVN_GETDISPINFOA:
+        FillItem(reinterpret_cast<NMLVDISPINFOA&>(header).item, onGetText, onGetChecked,
+                 onHasCheckBox);
+        return true;
+    case LVN_GETDISPINFOW:
+        FillItem(reinterpret_cast<NMLVDISPINFOW&>(header).item, onGetText, onGetChecked,
+                 onHasCheckBox);
+        return true;
+    case NM_CLICK: {
+        if (!onGetChecked)
+            return false;
+        LVHITTESTINFO hit = {};
+        const DWORD at = GetMessagePos();
+        hit.pt = {static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+        ScreenToClient(Handle(), &hit.pt);
+        SendWindowMessage(Handle(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+        if (hit.iItem >= 0 && (hit.flags & LVHT_ONITEMSTATEICON))
+            Toggle({hit.iItem});
         return true;
     }
-    case LVN_GETDISPINFOW: {
-        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
-        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
-            CopyTextOut(onGetText ? onGetText(item.iItem, item.iSubItem) : std::string(),
-                        item.pszText, item.cchTextMax);
-        return true;
-    }
+    case LVN_KEYDOWN:
+        if (onGetChecked && reinterpret_cast<NMLVKEYDOWN&>(header).wVKey == VK_SPACE)
+            Toggle(SelectedRows());
+        return onGetChecked != nullptr;
     case LVN_COLUMNCLICK:
         if (onColumnClick)
             onColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);

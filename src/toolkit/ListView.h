@@ -26,9 +26,17 @@ public:
     void SelectAll();
     // Marks a column's header as the one sorted by (-1: none), ascending or not.
     void SetSortMark(int column, bool ascending);
+    // Gives every row a check box in its first column, whose state the owner
+    // keeps (onGetChecked) and changes when the box is clicked or the space
+    // bar pressed on selected rows (onToggle; the rows are drawn again).
+    void ShowCheckBoxes();
 
     // The text of a cell.
     std::function<std::string(int row, int column)> onGetText;
+    std::function<bool(int row)> onGetChecked;
+    // Whether a row has a check box at all (none given: every row).
+    std::function<bool(int row)> onHasCheckBox;
+    std::function<void(int row)> onToggle;
     // A header was clicked.
     std::function<void(int column)> onColumnClick;
     TNotifyEvent onDblClick;
@@ -40,5 +48,7 @@ protected:
     bool OnNotify(NMHDR& header, LRESULT& result) override;
 
 private:
+    void Toggle(const std::vector<int>& rows);
+
     int columns_ = 0;
 };

@@ -1,6 +1,7 @@
 // The command line against the stand-in registry: exit codes, what goes to
 // which stream, and the registry changed only when a change was answered.
 #include "commands/CommandLine.h"
+#include "commands/ProfileExport.h"
 #include "platform/FakeControl.h"
 #include "support/RegistryDump.h"
 #include "support/ScratchRegistry.h"
@@ -256,4 +257,139 @@ TEST_F(CommandLineTest, BothStoresShownWrittenAsChosenAndRefused) {
     EXPECT_EQ(DumpStores(), before);
     EXPECT_EQ(Corvix({"--delete-ext", ".usr", "--yes"}).code, 0);
     EXPECT_FALSE(HasKey(".usr"));
+}
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::string bytes;
+    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
+            bytes.append(buffer, n);
+        std::fclose(f);
+    }
+    return bytes;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+} // namespace
+
+TEST_F(CommandLineTest, ProfilesGoOutAndComeBackAsOneStep) {
+    fake::SetVersion("winxp");
+    Settings("[config]\nSaveMode=0\nAllowMods=1\n");
+    PutString("onlyfile", "", "Only, \"quoted\"");
+    const std::string xml = dir_ + "/all.xml", reg = dir_ + "/all.reg";
+    ASSERT_EQ(Corvix({"--export", "associations", xml}).code, 0);
+    EXPECT_TRUE(Has(ReadFile(xml), "<Association Identifier=\".only\" ProgId=\"onlyfile\" "
+                                   "ApplicationName=\"Only, &quot;quoted&quot;\" />"));
+    ASSERT_EQ(Corvix({"--export", "reg", reg}).code, 0);
+    ASSERT_EQ(Corvix({"--export", "csv", dir_ + "/all.csv", "txtfile"}).code, 0);
+    EXPECT_EQ(ReadFile(dir_ + "/all.csv"),
+              "\xEF\xBB\xBF" "Extension,Class,Description,Open command,Problems\r\n"
+              ".log,txtfile,Text Document,notepad.exe %1,missing-program: open: the program "
+              "'notepad.exe' is not there\r\n"
+              ".txt,txtfile,Text Document,notepad.exe %1,missing-program: open: the program "
+              "'notepad.exe' is not there\r\n");
+    EXPECT_EQ(CsvField(" a\"b"), "\" a\"\"b\"");
+    ASSERT_EQ(Corvix({"--export", "html", dir_ + "/all.html", ".only"}).code, 0);
+    EXPECT_TRUE(Has(ReadFile(dir_ + "/all.html"), "<br>Machine: STAND-IN<br>Windows: "));
+    EXPECT_EQ(Corvix({"--export", "pdf", dir_ + "/x"}).code, 2);
+    EXPECT_EQ(Corvix({"--export", "csv", dir_ + "/x", "nosuch"}).code, 5);
+
+    // Another machine: other associations, a choice made in Windows.
+    ASSERT_EQ(Corvix({"--delete-ext", ".txt", "--yes"}).code, 0);
+    PutString(".log", "", "onlyfile");
+    PutString("txtfile\\shell\\open\\command", "", "write.exe %1");
+    PutString("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.log", "Progid",
+              "wordfile", HKEY_CURRENT_USER);
+    const std::string second = DumpRegistry();
+    Outcome r = Corvix({"--apply", xml, "--dry-run"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "change\t.log\ttxtfile (now onlyfile); the choice made in Windows, "
+                     "wordfile (Progid), wins\nunchanged\t.only\tonlyfile\n"
+                     "change\t.txt\ttxtfile (new extension)\n");
+    r = Corvix({"--apply", xml});
+    EXPECT_EQ(r.code, 4);
+    EXPECT_TRUE(Has(r.err, "Are you sure to apply the profile")) << r.err;
+    EXPECT_EQ(DumpRegistry(), second);
+    // The .reg profile brings the classes' actions too; one undo each.
+    for (const std::string& file : {xml, reg}) {
+        r = Corvix({"--apply", file, "--yes"});
+        EXPECT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(Corvix({"--apply", file, "--dry-run"}).code, 0) << file;
+    }
+    EXPECT_EQ(GetText("txtfile\\shell\\open\\command", ""), "notepad.exe %1");
+    EXPECT_EQ(GetText(".log", ""), "txtfile");
+    EXPECT_EQ(Corvix({"--undo", "--yes"}).code, 0);
+    EXPECT_EQ(Corvix({"--undo", "--yes"}).code, 0);
+    EXPECT_EQ(DumpRegistry(), second);
+
+    // A profile written by hand: Windows 11's attributes, a protocol, a class
+    // this machine lacks (exit 5 unless skipped), keys of every store.
+    WriteFile(dir_ + "/hand.xml",
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<DefaultAssociations Version=\"1\">\n"
+              "  <Association Identifier=\".txt\" ProgId=\"txtfile\" ApplicationName=\"N\" "
+              "Suggested=\"true\" />\n  <Association Identifier=\"mailto\" ProgId=\"mailfile\" "
+              "ApplicationName=\"M\" />\n  <Association Identifier=\".pdf\" ProgId=\"pdffile\" "
+              "ApplicationName=\"P\" />\n</DefaultAssociations>\n");
+    r = Corvix({"--apply", dir_ + "/hand.xml", "--dry-run"});
+    EXPECT_EQ(r.code, 5);
+    EXPECT_TRUE(Has(r.out, "missing\t.pdf\tthe class 'pdffile' is not registered; skipped\n"));
+    EXPECT_TRUE(Has(r.out, "protocol\tmailto\t"));
+    EXPECT_EQ(Corvix({"--apply", dir_ + "/hand.xml", "--dry-run", "--skip-missing"}).code, 1);
+    EXPECT_EQ(Corvix({"--apply", dir_ + "/hand.xml", "--yes"}).code, 5);
+    EXPECT_EQ(GetText(".txt", ""), "txtfile");
+    EXPECT_FALSE(HasKey(".pdf"));
+    WriteFile(dir_ + "/stores.reg",
+              "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Classes\\.a1]\r\n@=\"a1file\"\r\n"
+              "\"Bin\"=hex:01,02,\\\r\n  03\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\.a2]\r\n"
+              "\"N\"=dword:0000002a\r\n[-HKEY_CLASSES_ROOT\\.only]\r\n");
+    EXPECT_EQ(Corvix({"--apply", dir_ + "/stores.reg", "--yes"}).code, 0);
+    EXPECT_EQ(GetText(".a1", ""), "a1file");
+    EXPECT_EQ(GetRaw(".a1", "Bin").bytes, "\x01\x02\x03");
+    EXPECT_EQ(GetRaw(".a2", "N").bytes, std::string("\x2a\0\0\0", 4));
+    EXPECT_FALSE(HasKey(".only"));
+    EXPECT_EQ(Corvix({"--undo", "--yes"}).code, 0);
+    EXPECT_TRUE(HasKey(".only") && !HasKey(".a1") && !HasKey(".a2"));
+
+    // Bad files: the file, the line and the cause; nothing changed.
+    const std::string before = DumpRegistry();
+    const struct {
+        const char* name;
+        const char* text;
+        const char* message;
+    } bad[] = {
+        {"open.xml", "<DefaultAssociations>\n<Association Identifier=\".a\" ProgId=\"b\">\n",
+         "open.xml, line 3: not well-formed XML"},
+        {"root.xml", "<Associations>\n</Associations>", "root.xml, line 1: the root element is"},
+        {"attr.xml", "<DefaultAssociations>\n\n<Association Identifier=\".a\"/>\n"
+                     "</DefaultAssociations>",
+         "attr.xml, line 3: the <Association> has no \"ProgId\" attribute"},
+        {"id.xml", "<DefaultAssociations>\n<Association Identifier=\"a b\" ProgId=\"c\"/>\n"
+                   "</DefaultAssociations>",
+         "id.xml, line 2: the identifier 'a b' is neither"},
+        {"run.reg", "REGEDIT4\r\n\r\n[HKEY_CLASSES_ROOT\\.a]\r\n@=\"b\"\r\n\r\n"
+                    "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\r\n",
+         "run.reg, line 6: the key HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\"
+         "CurrentVersion\\Run lies outside the file classes"},
+        {"root.reg", "REGEDIT4\r\n[-HKEY_CLASSES_ROOT]\r\n", "root.reg, line 2: the key"},
+        {"head.reg", "REGEDIT5\r\n", "head.reg, line 1: not a registry file"},
+        {"value.reg", "REGEDIT4\r\n\"a\"=\"b\"\r\n", "value.reg, line 2: a value stands before"},
+        {"data.reg", "REGEDIT4\r\n[HKEY_CLASSES_ROOT\\.a]\r\n\"a\"=dword:123456789\r\n",
+         "data.reg, line 3: \"123456789\" is no hexadecimal number"},
+    };
+    for (const auto& b : bad) {
+        WriteFile(dir_ + "/" + b.name, b.text);
+        r = Corvix({"--apply", dir_ + "/" + b.name, "--yes"});
+        EXPECT_EQ(r.code, 5) << b.name;
+        EXPECT_TRUE(Has(r.err, dir_ + "/" + b.message)) << r.err;
+    }
+    EXPECT_EQ(DumpRegistry(), before);
+    EXPECT_EQ(Corvix({"--dry-run", "--list", "classes"}).code, 2);
 }

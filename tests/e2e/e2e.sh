@@ -86,6 +86,20 @@
 #                    --reset-choice then --undo leaves the user's key as
 #                    `regedit /E` showed it. Started with the extension as its
 #                    argument, the window opens on it.
+#   profiles         Windows 2000, two prefixes: the test run's and a fresh
+#                    one holding other associations. Every association of the
+#                    first is exported as the default-associations XML and as
+#                    .reg; the XML is applied to the second (with
+#                    --skip-missing, as classes only the .reg brings are
+#                    missing there), then the .reg. Then --dry-run of both
+#                    exits 0 on the second, every extension of the profile
+#                    names the same class in both (--list compared), and one
+#                    --undo per apply brings the second back exactly (regedit /E
+#                    of HKEY_CLASSES_ROOT compared). A profile written by hand
+#                    with "Version" and "Suggested" applies through MSXML; bad
+#                    files (XML not well-formed, another root, a missing
+#                    attribute, a bad identifier, a .reg key outside the
+#                    classes) each name their line and cause and change nothing.
 #   undo_after_crash Windows 2000 with changes allowed: "Delete Fileclass"
 #                    removes a class and its extension whose keys hold values
 #                    of every type; the process is then killed (no clean
@@ -252,6 +266,94 @@ beyond_code_page)
         "$wine_run" reg delete "HKCR\\$key" /f >/dev/null 2>&1 || true
     done
     echo "beyond the code page: both omegas listed and shown, backup written, class deleted and undone exactly"
+    ;;
+profiles)
+    set_windows win2k
+    printf '[config]\r\nSaveMode=0\r\n' >"$work/settings.ini"
+    second="$work/second-prefix"
+    on_second() { CORVIX_TEST_PREFIX="$second" "$@"; }
+    # The first machine: a class with an action and an icon; the second: the
+    # extension linked elsewhere, a class of its own.
+    printf '%s\r\n' REGEDIT4 '' '[HKEY_CLASSES_ROOT\.e2eprof]' '@="e2eproffile"' '' \
+        '[HKEY_CLASSES_ROOT\e2eproffile]' '@="Profile file"' '' \
+        '[HKEY_CLASSES_ROOT\e2eproffile\DefaultIcon]' '@="notepad.exe,1"' '' \
+        '[HKEY_CLASSES_ROOT\e2eproffile\shell\open\command]' '@="notepad.exe %1"' '' \
+        '[HKEY_CLASSES_ROOT\.e2eprof2]' '@="txtfile"' '' >"$work/first.reg"
+    "$wine_run" regedit /S "$(winpath "$work/first.reg")" >/dev/null 2>&1 || fail "importing first.reg"
+    printf '%s\r\n' REGEDIT4 '' '[HKEY_CLASSES_ROOT\.e2eprof]' '@="e2eotherfile"' '' \
+        '[HKEY_CLASSES_ROOT\e2eotherfile]' '@="Other"' '' \
+        '[HKEY_CLASSES_ROOT\.e2eprof2]' '@="e2eotherfile"' '' >"$work/second.reg"
+    on_second "$wine_run" regedit /S "$(winpath "$work/second.reg")" >/dev/null 2>&1 ||
+        fail "importing second.reg"
+    on_second "$wine_run" reg add "HKCU\\Software\\Wine\\AppDefaults\\$exe_name" /v Version \
+        /d win2k /f >/dev/null 2>&1
+    cli xml --export associations "$(winpath "$work/all.xml")"
+    [ $code = 0 ] || fail "--export associations gave $code: $(cat "$work/xml.err")"
+    grep -q '<Association Identifier=".e2eprof" ProgId="e2eproffile" ApplicationName="Profile file" />' \
+        "$work/all.xml" || fail "the XML lacks .e2eprof"
+    cli reg --export reg "$(winpath "$work/all.reg")"
+    [ $code = 0 ] || fail "--export reg gave $code: $(cat "$work/reg.err")"
+    cli list1 --list extensions
+    dump2() { on_second "$wine_run" regedit /E "$(winpath "$work/$1")" HKEY_CLASSES_ROOT >/dev/null 2>&1; }
+    dump2 before.reg
+    # cli2 OUT ARGS...: corvix.exe on the second prefix.
+    cli2() { local out=$1; shift; code=0
+        on_second "$wine_run" "$work/$exe_name" "$@" >"$work/$out.out" 2>"$work/$out.err" </dev/null ||
+            code=$?; }
+    cli2 xmldry --apply "$(winpath "$work/all.xml")" --dry-run
+    [ $code = 5 ] && grep -q "^missing	.e2eprof	the class 'e2eproffile' is not registered" \
+        "$work/xmldry.out" || fail "the dry run of the XML gave $code: $(cat "$work/xmldry.out")"
+    cli2 xmlapply --apply "$(winpath "$work/all.xml")" --skip-missing --yes
+    [ $code = 0 ] || fail "applying the XML gave $code: $(cat "$work/xmlapply.err")"
+    dump2 between.reg
+    cli2 regapply --apply "$(winpath "$work/all.reg")" --yes
+    [ $code = 0 ] || fail "applying the .reg gave $code: $(cat "$work/regapply.err")"
+    for profile in all.reg all.xml; do
+        cli2 dry --apply "$(winpath "$work/$profile")" --dry-run
+        [ $code = 0 ] || fail "the dry run of $profile on the second gave $code: $(grep -v '^unchanged' "$work/dry.out")"
+    done
+    cli2 list2 --list extensions
+    # Every extension of the profile names the same class on both.
+    sed -n 's/.*Identifier="\([^"]*\)".*/\1/p' "$work/all.xml" | sort >"$work/profiled.txt"
+    for n in 1 2; do tr -d '\r' <"$work/list$n.out" | sort | join -t "$(printf '\t')" "$work/profiled.txt" - \
+        >"$work/joined$n.txt"; done
+    [ -s "$work/joined1.txt" ] && cmp -s "$work/joined1.txt" "$work/joined2.txt" ||
+        fail "the classes differ: $(diff "$work/joined1.txt" "$work/joined2.txt" | head -5)"
+    cli2 undo1 --undo --yes
+    [ $code = 0 ] || fail "the undo of the .reg gave $code"
+    dump2 undone1.reg
+    cmp -s "$work/between.reg" "$work/undone1.reg" || fail "the undo of the .reg is not exact"
+    cli2 undo2 --undo --yes
+    dump2 undone2.reg
+    cmp -s "$work/before.reg" "$work/undone2.reg" || fail "the undo of the XML is not exact"
+
+    # Written by hand, in Windows 11's form; then the bad files.
+    printf '%s\r\n' '<?xml version="1.0" encoding="UTF-8"?>' '<DefaultAssociations Version="1">' \
+        '  <Association Identifier=".e2eprof" ProgId="txtfile" ApplicationName="Notepad" Suggested="true" />' \
+        '  <Association Identifier="mailto" ProgId="txtfile" ApplicationName="Notepad" />' \
+        '</DefaultAssociations>' >"$work/hand.xml"
+    cli2 hand --apply "$(winpath "$work/hand.xml")" --yes
+    [ $code = 0 ] && on_second "$wine_run" reg query 'HKCR\.e2eprof' 2>/dev/null | tr -d '\r' |
+        grep -q txtfile || fail "the profile written by hand gave $code: $(cat "$work/hand.err")"
+    dump2 hand.reg
+    bad() { printf '%s\r\n' "${@:3}" >"$work/$1"
+        cli2 bad --apply "$(winpath "$work/$1")" --yes
+        [ $code = 5 ] && grep -q "$1, line $2: " "$work/bad.err" ||
+            fail "$1 gave $code: $(cat "$work/bad.err")"; }
+    bad open.xml 3 '<DefaultAssociations>' '<Association Identifier=".e2eprof" ProgId="e2eotherfile">' '</DefaultAssociations>'
+    bad root.xml 1 '<Associations>' '</Associations>'
+    bad attr.xml 2 '<DefaultAssociations>' '<Association Identifier=".e2eprof" />' '</DefaultAssociations>'
+    bad id.xml 3 '<DefaultAssociations>' '' '<Association Identifier="e2e prof" ProgId="txtfile" />' '</DefaultAssociations>'
+    bad run.reg 4 REGEDIT4 '[HKEY_CLASSES_ROOT\.e2eprof]' '@="e2eotherfile"' \
+        '[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Run]' '"x"="y.exe"'
+    dump2 after-bad.reg
+    cmp -s "$work/hand.reg" "$work/after-bad.reg" || fail "a bad file changed the registry"
+    for key in .e2eprof .e2eprof2 e2eproffile; do
+        "$wine_run" reg delete "HKCR\\$key" /f >/dev/null 2>&1 || true
+    done
+    WINEPREFIX="$second" wineserver -k >/dev/null 2>&1 || true
+    echo "profiles: XML and .reg exported, applied to a second prefix, dry runs 0, classes equal," \
+        "each apply undone exactly; a hand-written profile applied, five bad files refused"
     ;;
 command_line)
     set_windows win2k
@@ -440,7 +542,7 @@ far_east)
     "$wine_run" reg query 'HKCR\.ソ' /ve 2>/dev/null | grep -q e2efareast || fail ".ソ was not associated"
     grep -q '^image HKEY_CLASSES_ROOT ".\\xe3\\x82\\xbd"' "$folder/undo.log" ||
         fail "the journal does not name .ソ whole: $(cat "$folder/undo.log")"
-    "$wine_run" "$drive" "$pid" "wait=$caption" "command=0xA008" "wait=Best*" "click=&Ja" \
+    "$wine_run" "$drive" "$pid" "wait=$caption" "command=0xA00A" "wait=Best*" "click=&Ja" \
         "wait=$caption" >/dev/null 2>>"$work/drive.out" || fail "undoing"
     probe closed3 close "$pid" --timeout 60 || fail "closing the third time"
     export_keys after
@@ -462,9 +564,9 @@ register_and_delete)
     play() { "$wine_run" "$drive" "$pid" "$@" >/dev/null 2>>"$work/drive.out" || fail "driving"; }
     query() { "$wine_run" reg query "$1" >"$work/$2.out" 2>/dev/null; }
     # The main menu's items are numbered from 0xA001 in the order of its rows
-    # (separators included): "New Extension ..." is 0xA00C, "Delete Fileclass"
-    # 0xA010.
-    play "wait=$caption" "command=0xA00C" "wait=Register new extension" \
+    # (separators included): "New Extension ..." is 0xA00E, "Delete Fileclass"
+    # 0xA012.
+    play "wait=$caption" "command=0xA00E" "wait=Register new extension" \
         "type=0:.e2eabc" "type=1:e2eabcfile" "type=2:text/x-e2e" "click=Register" \
         "wait=Best*" "click=&Ja" "wait=e2eabcfile" "type=1:E2E File" "type=2:Made end to end" \
         "click=Register" "wait=$caption"
@@ -475,7 +577,7 @@ register_and_delete)
     grep -q 'E2E File' "$work/class.out" || fail "e2eabcfile has no description"
     grep -q 'Made end to end' "$work/class.out" || fail "e2eabcfile has no info tip"
 
-    play "wait=$caption" "tab=1" "select=e2eabcfile" "command=0xA010" "wait=Best*" \
+    play "wait=$caption" "tab=1" "select=e2eabcfile" "command=0xA012" "wait=Best*" \
         "click=&Ja" "wait=Best*" "click=&Ja" "wait=$caption"
     ! query 'HKCR\e2eabcfile' gone || fail "e2eabcfile is still there"
     ! query 'HKCR\.e2eabc' gone || fail ".e2eabc is still there"
@@ -520,7 +622,7 @@ actions)
     query 'HKCR\e2eactfile\shell' /ve
     ! grep -q e2everb "$work/query.out" || fail "the default still names e2everb"
     for _ in 1 2 3 4; do
-        play "wait=$caption" "command=0xA008" "wait=Best*" "click=&Ja" "wait=$caption"
+        play "wait=$caption" "command=0xA00A" "wait=Best*" "click=&Ja" "wait=$caption"
     done
     export_class undone
     diff "$work/before.snap" "$work/undone.snap" >"$work/diff.out" ||
@@ -582,9 +684,9 @@ undo_after_crash)
     pid=$(field start pid)
     play() { "$wine_run" "$drive" "$pid" "$@" >/dev/null 2>>"$work/drive.out" || fail "driving"; }
     # The main menu's items are numbered from 0xA001 in the order of its rows
-    # (separators included): "Export backup ..." 0xA004, "Undo" 0xA008,
-    # "Delete Fileclass" 0xA010.
-    play "wait=$caption" "tab=1" "select=e2eundofile" "command=0xA010" "wait=Best*" \
+    # (separators included): "Export backup ..." 0xA004, "Undo" 0xA00A,
+    # "Delete Fileclass" 0xA012.
+    play "wait=$caption" "tab=1" "select=e2eundofile" "command=0xA012" "wait=Best*" \
         "click=&Ja" "wait=Best*" "click=&Ja" "wait=$caption"
     snapshot deleted .e2eundo e2eundofile
     [ "$(grep -c absent "$work/deleted.snap")" = 2 ] || fail "the class and its extension are still there"
@@ -594,7 +696,7 @@ undo_after_crash)
     probe killed kill "$pid" --timeout 30 || fail "killing the program"
     probe again launch "$exe" --timeout 120 || fail "start after the crash"
     pid=$(field again pid)
-    play "wait=$caption" "command=0xA008" "wait=Best*" "click=&Ja" "wait=$caption"
+    play "wait=$caption" "command=0xA00A" "wait=Best*" "click=&Ja" "wait=$caption"
     snapshot undone .e2eundo e2eundofile
     same before undone "after the undo the keys differ from before the delete"
     grep -q '^undone 1' "$work/undo.log" || fail "undo.log does not mark the entry undone"

@@ -4,6 +4,8 @@
 // program; a damaged journal is reported once; a backup is exported.
 #include "UiTestSupport.h"
 #include "association/UndoJournal.h"
+#include "dialogs/ApplyProfileForm.h"
+#include "dialogs/ExportForm.h"
 #include "commands/Settings.h"
 #include "registry/ClassesStore.h"
 #include "support/RegistryDump.h"
@@ -244,4 +246,56 @@ TEST_F(MainUndoTest, AJournalThatCantBeWrittenAsksBeforeAChangeWithoutUndoNoBein
                   std::string::npos);
     }
     RemoveDirectoryA(journal.c_str());
+}
+
+TEST_F(MainUndoTest, AProfileAppliesTheCheckedChangesAsOneStepAndExportsGoOut) {
+    TMainForm& f = OpenForChanges();
+    const std::string before = DumpRegistry();
+    const std::string profile = folder_.File("profile.xml");
+    ASSERT_TRUE(ReplaceWholeFile(
+        profile, "<DefaultAssociations>\r\n<Association Identifier=\".one\" ProgId=\"txtfile\" />\r\n"
+                 "<Association Identifier=\".log\" ProgId=\"oneclass\" />\r\n"
+                 "<Association Identifier=\".txt\" ProgId=\"txtfile\" />\r\n"
+                 "</DefaultAssociations>\r\n"));
+    f.PickProfileFile = [&](std::string& path) {
+        path = profile;
+        return true;
+    };
+    dialogs_.ExpectModal([](TForm& dialog) {
+        auto& apply = dynamic_cast<TApplyProfileForm&>(dialog);
+        EXPECT_EQ(apply.Plan().ChosenChanges(), 2u);
+        EXPECT_EQ(apply.List.RowCount(), 3);
+        apply.ToggleRow(1); // .log stays
+        ClickButton(apply.btnApply);
+        return static_cast<int>(mrNone);
+    });
+    dialogs_.Expect(TDialogKind::Confirmation, mrYes);
+    f.ApplyProfileItem.Click();
+    EXPECT_TRUE(dialogs_.Asked().back().text.find("1 change will be made as one step") !=
+                std::string::npos);
+    EXPECT_EQ(GetText(".one", ""), "txtfile");
+    EXPECT_EQ(GetText(".log", ""), "txtfile");
+    EXPECT_EQ(f.UndoItem.Caption(), "&Undo Apply profile '" + profile + "'");
+    f.UndoItemClick();
+    EXPECT_EQ(DumpRegistry(), before);
+
+    // The export dialog: the shown item as a CSV table.
+    const std::string table = folder_.File("one.csv");
+    f.PickExportFile = [&](TExportFormat format, std::string& path) {
+        EXPECT_EQ(format, TExportFormat::Csv);
+        path = table;
+        return true;
+    };
+    ClickItem(".one");
+    dialogs_.ExpectModal([](TForm& dialog) {
+        auto& form = dynamic_cast<TExportForm&>(dialog);
+        form.rgFormat.SetItemIndex(2);
+        form.rgItems.SetItemIndex(1);
+        ClickButton(form.btnOK);
+        return static_cast<int>(mrNone);
+    });
+    f.ExportItem.Click();
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(table, text));
+    EXPECT_EQ(text.substr(text.find('\n') + 1), ".one,oneclass,One Document,,\r\n");
 }
