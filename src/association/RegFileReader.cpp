@@ -2,6 +2,7 @@
 
 #include "association/KeyImage.h"
 #include "association/ProfileError.h"
+#include "registry/ClassesStore.h"
 #include "support/HexDigit.h"
 #include "support/SystemText.h"
 
@@ -232,7 +233,10 @@ HKEY ClassesStoreOf(const std::string& fullName, std::string& path) {
     static const char* const kStores[] = {"HKEY_CLASSES_ROOT",
                                           "HKEY_CURRENT_USER\\Software\\Classes",
                                           "HKEY_LOCAL_MACHINE\\Software\\Classes"};
-    for (const char* store : kStores) {
+    static const TClassesStore kStoreKinds[] = {TClassesStore::View, TClassesStore::User,
+                                                TClassesStore::Machine};
+    for (size_t i = 0; i < 3; ++i) {
+        const char* store = kStores[i];
         const size_t length = std::strlen(store);
         if (fullName.size() <= length || fullName[length] != '\\' ||
             !SameKeyName(fullName.substr(0, length), store))
@@ -240,9 +244,15 @@ HKEY ClassesStoreOf(const std::string& fullName, std::string& path) {
         path.clear();
         for (const std::string& name : SplitKeyPath(fullName.substr(length + 1)))
             path += (path.empty() ? "" : "\\") + name;
-        // Until the stores are told apart, every one is written through the
-        // merged view.
-        return path.empty() ? nullptr : HKEY_CLASSES_ROOT;
+        if (path.empty())
+            return nullptr;
+        // A key named under a store goes to that store where the system keeps
+        // two; HKEY_CLASSES_ROOT (and every key on a system with one store)
+        // goes where the program's changes go.
+        if (kStoreKinds[i] == TClassesStore::View || !TwoClassesStores())
+            return HKEY_CLASSES_ROOT;
+        path = StorePath(kStoreKinds[i], path);
+        return StoreRoot(kStoreKinds[i]);
     }
     return nullptr;
 }

@@ -29,12 +29,13 @@ struct TRegFileKey {
     int Line = 0;
 };
 
-// The classes store that the key `fullName` of a file lies in, with `path`
-// the key below it; null when it lies outside every classes store (or is a
-// store itself). HKEY_CLASSES_ROOT, HKEY_CURRENT_USER\Software\Classes and
+// The root and `path` a key `fullName` of a file is written at; null when it
+// lies outside every classes store (or is a store itself).
+// HKEY_CLASSES_ROOT, HKEY_CURRENT_USER\Software\Classes and
 // HKEY_LOCAL_MACHINE\Software\Classes are accepted, names without regard to
-// case. All three are written through HKEY_CLASSES_ROOT for now: the one
-// place where a profile's store is chosen.
+// case. A key under HKEY_CLASSES_ROOT goes where the program's changes go
+// (the chosen store); a key under one of the two stores goes to that store
+// on systems that keep two, else through HKEY_CLASSES_ROOT.
 HKEY ClassesStoreOf(const std::string& fullName, std::string& path);
 
 // The keys of the file's bytes in their order. Raises EProfileError naming

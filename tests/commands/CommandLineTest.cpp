@@ -354,6 +354,10 @@ TEST_F(CommandLineTest, ProfilesGoOutAndComeBackAsOneStep) {
     EXPECT_EQ(GetText(".a1", ""), "a1file");
     EXPECT_EQ(GetRaw(".a1", "Bin").bytes, "\x01\x02\x03");
     EXPECT_EQ(GetRaw(".a2", "N").bytes, std::string("\x2a\0\0\0", 4));
+    // Each key went to the store the file names.
+    EXPECT_EQ(GetText("Software\\Classes\\.a1", "", HKEY_CURRENT_USER), "a1file");
+    EXPECT_TRUE(HasKey("Software\\Classes\\.a2", HKEY_LOCAL_MACHINE) &&
+                !HasKey("Software\\Classes\\.a2", HKEY_CURRENT_USER));
     EXPECT_FALSE(HasKey(".only"));
     EXPECT_EQ(Corvix({"--undo", "--yes"}).code, 0);
     EXPECT_TRUE(HasKey(".only") && !HasKey(".a1") && !HasKey(".a2"));
