@@ -12,6 +12,8 @@
 #   OUTDIR/search.png          the extension list narrowed to "ht"
 #   OUTDIR/opens-with.png      the Opens-with window of .txt, whose Open With
 #                              list names a class that is not there
+#   OUTDIR/stores.png          the extension view on .log, which this user's
+#                              classes hold besides every user's
 #   OUTDIR/apply-profile.png   the window of "Apply profile ..." for a profile
 #                              that changes two extensions
 #
@@ -50,6 +52,8 @@ if [ "${1:-}" != --session ]; then
     # What "Open with" offers for .txt: its class and one left behind.
     wine reg add 'HKCR\.txt\OpenWithProgids' /v txtfile /t REG_NONE /f >/dev/null
     wine reg add 'HKCR\.txt\OpenWithProgids' /v UltraEdit.txt /t REG_NONE /f >/dev/null
+    # This user's own .log, which hides every user's.
+    wine reg add 'HKCU\Software\Classes\.log' /ve /d txtfile /f >/dev/null
     # Windows 2000 (no warning), one Wine desktop for the program and its
     # drivers, which draws the window frames.
     {
@@ -133,6 +137,8 @@ shot search "$caption"
 play opens.out "wait=$caption" "type=0:" "select=.txt" "click=Opens with ..."
 shot opens-with "Opens with - .txt"
 play close-opens.out "wait=Opens with - .txt" "click=Close" "wait=$caption"
+play stores.out "wait=$caption" "select=.log"
+shot stores "$caption"
 # "Apply profile ..." (0xA006) asks for the file in the system's dialog.
 play apply.out "wait=$caption" "command=0xA006" "wait=Apply profile" "type=0:C:\\profile.xml" \
     "key=RETURN"

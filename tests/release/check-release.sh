@@ -42,11 +42,13 @@ started=$SECONDS
 # --- The archive.
 [ -f "$zip" ] || fail "no package $zip; run ./release.sh first"
 expected="Corvix-images/actions.png
+Corvix-images/apply-profile.png
 Corvix-images/class-view.png
 Corvix-images/configuration.png
 Corvix-images/main-window.png
 Corvix-images/opens-with.png
 Corvix-images/search.png
+Corvix-images/stores.png
 Corvix.html
 LICENSE.txt
 README.txt
