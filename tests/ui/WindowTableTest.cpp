@@ -135,7 +135,10 @@ TEST_F(MainWindowTest, MainWindowShowsItsDesign) {
     EXPECT_EQ(CompareControls(FrameOf(form), kMainWindowDesign), "");
     std::vector<TMenuFacts> menu = kMainMenuDesign;
     if (TwoClassesStores()) // the choice of the store; the one taken (all users) marked "•"
-        menu.insert(menu.begin() + 21,
+        menu.insert(std::find_if(menu.begin(), menu.end(),
+                                 [](const TMenuFacts& row) {
+                                     return std::string(row.caption) == "&Help";
+                                 }),
                     {{1, "-", "", "", "", false},
                      {1, "Changes apply to: this user", "", "ScopeUserItem",
                       "Changes go to this user's classes (HKEY_CURRENT_USER\\Software\\Classes)"},
