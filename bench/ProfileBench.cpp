@@ -3,7 +3,9 @@
 // dry run of the exported default-associations XML (read by MSXML, then
 // planned against the registry). Each is timed ROUNDS times (argument,
 // default 5); the medians and their ratios to the scan's are printed, the
-// ratios last. bench/profiles.sh runs it on the 5,000-extension fixture.
+// ratios last. bench/profiles.sh runs it on the 5,000-extension fixture. The
+// backup of the whole root is timed beside them, for comparison.
+#include "association/RegExport.h"
 #include "commands/ProfileExport.h"
 #include "commands/ProfilePlan.h"
 #include "index/FileClassScan.h"
@@ -49,6 +51,8 @@ int main(int argc, char** argv) {
         {"export reg", [&] { ExportBytes(TExportFormat::Reg, SelectForExport({}, index)); }},
         {"export csv", [&] { ExportBytes(TExportFormat::Csv, SelectForExport({}, index)); }},
         {"export html", [&] { ExportBytes(TExportFormat::Html, SelectForExport({}, index)); }},
+        // Not held to a goal: the backup of everything, keys of both stores.
+        {"backup", [&] { RegFileBytes(CaptureWholeRoot(HKEY_CLASSES_ROOT)); }},
         {"dry run",
          [&] {
              const TProfile profile = ParseProfile("bench.xml", xml);

@@ -11,11 +11,9 @@ namespace {
 }
 
 void ReadTree(const TRawKey& key, TKeyTree& tree, const std::string& fullName) {
-    if (LONG rc = key.Values(tree.Values))
-        Fail("Could not read the values of", fullName, rc);
     std::vector<std::string> names;
-    if (LONG rc = key.SubKeyNames(names))
-        Fail("Could not list the subkeys of", fullName, rc);
+    if (LONG rc = key.Contents(tree.Values, names))
+        Fail("Could not read the values of", fullName, rc);
     for (const std::string& name : names) {
         TRawKey subKey;
         const std::string subName = fullName + "\\" + name;

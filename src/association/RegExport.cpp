@@ -130,7 +130,7 @@ std::vector<TKeyImage> CaptureWholeRoot(HKEY root) {
                 throw EKeyImageError("Could not list the keys of " + StoreName(store) + " (" +
                                      RegistryErrorText(rc) + ").");
             for (const std::string& name : names)
-                images.push_back(CaptureKey(StoreRoot(store), StorePath(store, name)));
+                images.push_back(CaptureKeyAsNamed(StoreRoot(store), StorePath(store, name)));
         }
         return images;
     }

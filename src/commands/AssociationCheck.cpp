@@ -5,6 +5,7 @@
 #include "association/ExplorerChoice.h"
 #include "association/KeyImage.h"
 #include "association/OpensWith.h"
+#include "association/UserItems.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
 
@@ -303,6 +304,7 @@ void SortFindingsBy(std::vector<TFinding>& findings, const TFindingOrder& less) 
 }
 
 TCheckResult CheckAssociations(const TCheckProgress& progress) {
+    const TUserItemsSnapshot userItems;
     TChecker checker;
     TStringList extensions;
     std::unordered_set<std::string> userKeys;

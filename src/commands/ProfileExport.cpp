@@ -4,6 +4,7 @@
 #include "association/CommandProgram.h"
 #include "association/DataType.h"
 #include "association/RegExport.h"
+#include "association/UserItems.h"
 #include "commands/AssociationCheck.h"
 #include "commands/RecordText.h"
 #include "index/ZQFileAssoc.h"
@@ -91,14 +92,23 @@ std::vector<TRow> Rows(const TExportSelection& selection) {
     for (const TFinding& finding : CheckAssociations().Findings)
         problems[UpperCaseAZ(finding.Name)].push_back(std::string(FindingKindName(finding.Kind)) +
                                                       ": " + finding.Detail);
+    // A class's description and command, read once for all its extensions.
+    std::map<std::string, std::pair<std::string, std::string>> classes; // by upper-case name
     std::vector<TRow> rows;
     for (size_t i = 0; i < selection.Extensions.size(); ++i) {
         TRow row;
         row.Extension = selection.Extensions[i];
         row.Class = selection.ExtensionClasses[i];
         if (!row.Class.empty() && IsValidFileClass(row.Class)) {
-            row.Description = DescriptionOrNothing(row.Class);
-            row.Command = OpenCommand(row.Class);
+            auto known = classes.find(UpperCaseAZ(row.Class));
+            if (known == classes.end())
+                known = classes
+                            .emplace(UpperCaseAZ(row.Class),
+                                     std::make_pair(DescriptionOrNothing(row.Class),
+                                                    OpenCommand(row.Class)))
+                            .first;
+            row.Description = known->second.first;
+            row.Command = known->second.second;
         }
         for (const std::string* name : {&row.Extension, &row.Class}) {
             const auto found = problems.find(UpperCaseAZ(*name));
@@ -203,6 +213,7 @@ bool ExportFormatOfName(const std::string& name, TExportFormat& format) {
 }
 
 TExportSelection SelectForExport(const std::vector<std::string>& names, const TFileClass& index) {
+    const TUserItemsSnapshot userItems;
     std::vector<std::pair<std::string, std::string>> chosen; // extension, class
     std::set<std::string> seen;                              // upper-case extensions
     std::vector<std::string> classes;
@@ -251,6 +262,7 @@ TExportSelection SelectForExport(const std::vector<std::string>& names, const TF
 }
 
 std::string ExportBytes(TExportFormat format, const TExportSelection& selection) {
+    const TUserItemsSnapshot userItems;
     switch (format) {
     case TExportFormat::Associations: return AssociationsText(selection);
     case TExportFormat::Reg: return RegBytes(selection);

@@ -4,6 +4,7 @@
 #include "association/ExplorerChoice.h"
 #include "association/KeyImage.h"
 #include "association/RegistryWriter.h"
+#include "association/UserItems.h"
 #include "support/TextCompare.h"
 #include "support/WholeFile.h"
 
@@ -207,6 +208,7 @@ size_t TPlan::ChosenChanges() const {
 }
 
 TPlan PlanProfile(const TProfile& profile) {
+    const TUserItemsSnapshot userItems; // planning reads, it writes nothing
     TPlan plan;
     const bool choices = profile.Xml && KeepsExplorerChoices();
     const size_t count = profile.Xml ? profile.Associations.size() : profile.Keys.size();

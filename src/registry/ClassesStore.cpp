@@ -50,7 +50,25 @@ bool StoreHas(TClassesStore store, const std::string& item) {
     return has;
 }
 
+// The innermost TKnownUserItems of each thread.
+thread_local const TKnownUserItems* knownUserItems = nullptr;
+
 } // namespace
+
+TKnownUserItems::TKnownUserItems(THolds userHolds)
+    : userHolds_(std::move(userHolds)), outer_(knownUserItems) {
+    if (userHolds_)
+        knownUserItems = this;
+}
+
+TKnownUserItems::~TKnownUserItems() {
+    if (knownUserItems == this)
+        knownUserItems = outer_;
+}
+
+const TKnownUserItems* TKnownUserItems::Current() {
+    return knownUserItems;
+}
 
 bool TwoClassesStores() {
     return HasMergedClassesView();
@@ -116,6 +134,10 @@ LONG ReadingStore(const std::string& path, TClassesStore& store) {
     if (!TwoClassesStores())
         return ERROR_SUCCESS;
     bool user = false;
+    if (const TKnownUserItems* known = TKnownUserItems::Current()) {
+        store = known->UserHolds(ItemKeyOf(path)) ? TClassesStore::User : TClassesStore::Machine;
+        return ERROR_SUCCESS;
+    }
     const LONG rc = StoreHas(TClassesStore::User, ItemKeyOf(path), user);
     store = user ? TClassesStore::User : TClassesStore::Machine;
     return rc;
@@ -125,6 +147,11 @@ LONG OpenClassesKey(const std::string& path, REGSAM access, HKEY& result) {
     result = nullptr;
     if (!TwoClassesStores() || path.empty())
         return sysreg::OpenKey(HKEY_CLASSES_ROOT, path, access, result);
+    if (const TKnownUserItems* known = TKnownUserItems::Current()) {
+        const TClassesStore store =
+            known->UserHolds(ItemKeyOf(path)) ? TClassesStore::User : TClassesStore::Machine;
+        return sysreg::OpenKey(StoreRoot(store), StorePath(store, path), access, result);
+    }
     // The whole path in the user's store first: most reads of an item the
     // user holds take one request.
     const LONG user = sysreg::OpenKey(HKEY_CURRENT_USER, StorePath(TClassesStore::User, path),

@@ -15,6 +15,7 @@
 
 #include "platform/Win32.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,29 @@ std::string ItemKeyOf(const std::string& path);
 // with two the user's when it holds the path's item, else the machine's.
 // Answers ERROR_SUCCESS, or the error of a user's store that can't be asked.
 LONG ReadingStore(const std::string& path, TClassesStore& store);
+
+// While one lives, the reads through the merged view on the thread that made
+// it ask `userHolds` whether the user's store holds an item (a name as
+// ItemKeyOf gives it), instead of asking the store at each open: for a run
+// of reads in which nothing is written, such as an export or the check, each
+// key it opens then takes one request instead of two or three. An empty
+// function changes nothing. They nest, the innermost answering.
+class TKnownUserItems {
+public:
+    using THolds = std::function<bool(const std::string& item)>;
+    explicit TKnownUserItems(THolds userHolds);
+    ~TKnownUserItems();
+    TKnownUserItems(const TKnownUserItems&) = delete;
+    TKnownUserItems& operator=(const TKnownUserItems&) = delete;
+
+    // The innermost one of this thread that answers, or null.
+    static const TKnownUserItems* Current();
+    bool UserHolds(const std::string& item) const { return userHolds_(item); }
+
+private:
+    THolds userHolds_;
+    const TKnownUserItems* outer_;
+};
 
 // Opens `path` below the view for reading, as the merged view gives it:
 // with two stores from the user's store when it holds the path's item, else

@@ -105,6 +105,29 @@ LONG TRawKey::Values(std::vector<TRawValue>& values) const {
     sysreg::KeyFacts facts;
     if (LONG rc = sysreg::QueryInfoKey(Get(), facts))
         return rc;
+    return ReadValues(facts, values);
+}
+
+LONG TRawKey::SubKeyNames(std::vector<std::string>& names) const {
+    names.clear();
+    sysreg::KeyFacts facts;
+    if (LONG rc = sysreg::QueryInfoKey(Get(), facts))
+        return rc;
+    return ReadSubKeyNames(facts, names);
+}
+
+LONG TRawKey::Contents(std::vector<TRawValue>& values, std::vector<std::string>& names) const {
+    values.clear();
+    names.clear();
+    sysreg::KeyFacts facts;
+    if (LONG rc = sysreg::QueryInfoKey(Get(), facts))
+        return rc;
+    if (LONG rc = ReadValues(facts, values))
+        return rc;
+    return ReadSubKeyNames(facts, names);
+}
+
+LONG TRawKey::ReadValues(const sysreg::KeyFacts& facts, std::vector<TRawValue>& values) const {
     // The buffers grow on ERROR_MORE_DATA: a value may change meanwhile.
     DWORD nameRoom = facts.MaxValueNameLen + 1;
     DWORD dataRoom = facts.MaxDataLen + 1;
@@ -128,11 +151,7 @@ LONG TRawKey::Values(std::vector<TRawValue>& values) const {
     return ERROR_SUCCESS;
 }
 
-LONG TRawKey::SubKeyNames(std::vector<std::string>& names) const {
-    names.clear();
-    sysreg::KeyFacts facts;
-    if (LONG rc = sysreg::QueryInfoKey(Get(), facts))
-        return rc;
+LONG TRawKey::ReadSubKeyNames(const sysreg::KeyFacts& facts, std::vector<std::string>& names) const {
     std::string name;
     for (DWORD index = 0; index < facts.SubKeys; ++index) {
         if (LONG rc = sysreg::EnumKey(Get(), index, facts.MaxSubKeyLen + 1, name))

@@ -14,6 +14,10 @@
 #include <string>
 #include <vector>
 
+namespace sysreg {
+struct KeyFacts;
+}
+
 // One value: its name (empty for the default value), type and data. The data
 // of REG_SZ, REG_EXPAND_SZ and REG_MULTI_SZ is text in UTF-8, converted unit
 // for unit so that every NUL stays (a text the NT registry holds with an odd
@@ -52,6 +56,8 @@ public:
     // index order. ERROR_SUCCESS or the error of the call that failed.
     LONG Values(std::vector<TRawValue>& values) const;
     LONG SubKeyNames(std::vector<std::string>& names) const;
+    // Both, with one question for the key's sizes instead of two.
+    LONG Contents(std::vector<TRawValue>& values, std::vector<std::string>& names) const;
 
     // Writes the value with exactly its type and bytes.
     LONG SetValue(const TRawValue& value) const;
@@ -61,6 +67,9 @@ public:
     LONG DeleteTree(const std::string& name) const;
 
 private:
+    LONG ReadValues(const sysreg::KeyFacts& facts, std::vector<TRawValue>& values) const;
+    LONG ReadSubKeyNames(const sysreg::KeyFacts& facts, std::vector<std::string>& names) const;
+
     HKEY root_ = nullptr;
     bool owned_ = false;
     TRegKeyHandle handle_;

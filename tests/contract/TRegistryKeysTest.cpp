@@ -1,5 +1,6 @@
 // TRegistry's key operations against the registry of one test: the in-memory
 // stand-in natively, redirected scratch keys of the real registry under Wine.
+#include "association/UserItems.h"
 #include "registry/ClassesStore.h"
 #include "registry/Registry5LE.h"
 #include "support/ScratchRegistry.h"
@@ -246,4 +247,40 @@ TEST_F(TRegistryKeysTest, ReadingAShortDefaultValueTakesOneRegistryCall) {
         EXPECT_EQ(RegistryCallCount() - start, open + 1);
     }
     EXPECT_EQ(RegistryCallCount() - start, open + 2); // the close
+}
+
+// A long run of reads lists the user's items once instead of asking the
+// user's store at each open: it must read every key as the merged view does,
+// hidden subkeys, class identifiers and names in another case included.
+TEST_F(TRegistryKeysTest, ReadsWithTheUsersItemsListedOnceGiveTheMergedView) {
+    const HKEY user = HKEY_CURRENT_USER;
+    PutString(".hid", "", "machfile");
+    PutString(".hid\\ShellNew", "NullFile", ""); // hidden by the user's .hid
+    PutString("Software\\Classes\\.HID", "", "userfile", user);
+    PutString("Software\\Classes\\.mine", "", "minefile", user);
+    PutString(".theirs\\sub", "", "theirs");
+    PutString("CLSID\\{A}", "", "machine object");
+    PutString("CLSID\\{A}\\Inproc", "", "hidden.dll");
+    PutString("CLSID\\{B}\\Inproc", "", "machine.dll");
+    PutString("Software\\Classes\\CLSID\\{A}", "", "user object", user);
+    const char* const paths[] = {".hid",      ".hid\\ShellNew", ".Hid",         ".mine",
+                                 ".theirs",   ".theirs\\sub",   ".none\\sub", "CLSID",
+                                 "CLSID\\{a}", "CLSID\\{A}\\Inproc", "CLSID\\{B}\\Inproc"};
+    const auto read = [&](const char* path) {
+        TRegistry r;
+        r.SetRootKey(HKEY_CLASSES_ROOT);
+        r.SetAccess(KEY_READ);
+        return r.OpenKey(path, false) ? "[" + r.ReadString("") + "]" : std::string("absent");
+    };
+    std::vector<std::string> merged;
+    for (const char* path : paths)
+        merged.push_back(read(path));
+    const TUserItemsSnapshot snapshot;
+    for (size_t i = 0; i < merged.size(); ++i)
+        EXPECT_EQ(read(paths[i]), merged[i]) << paths[i];
+    EXPECT_EQ(merged[0], TwoClassesStores() ? "[userfile]" : "[machfile]");
+    // Each open is one request, also of a subkey the machine's store holds.
+    const long start = RegistryCallCount();
+    EXPECT_TRUE(reg.KeyExists("\\.theirs\\sub"));
+    EXPECT_EQ(RegistryCallCount() - start, 2); // open and close
 }
