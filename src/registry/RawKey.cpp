@@ -2,6 +2,7 @@
 
 #include "registry/ClassesStore.h"
 #include "registry/SystemRegistry.h"
+#include "support/SystemText.h"
 
 #include <algorithm>
 
@@ -86,6 +87,22 @@ LONG TRawKey::Open(const TRawKey& base, const std::string& path, REGSAM access, 
             return rc;
         if (store != TClassesStore::View)
             return Open(TRawKey(StoreRoot(store), false), StorePath(store, path), access, result);
+    }
+    const std::vector<std::string> names = SplitKeyPath(path);
+    if (names.size() > 1 && WideSystem()) {
+        // The wide functions take the names as one path: one request instead
+        // of an open and a close for each name. (In the ANSI form a name's
+        // double-byte character may hold the byte of a backslash, so the 95
+        // family opens them one by one.)
+        std::string joined = names[0];
+        for (size_t i = 1; i < names.size(); ++i)
+            joined += "\\" + names[i];
+        result = TRawKey();
+        HKEY key = nullptr;
+        if (LONG rc = sysreg::OpenKey(base.Get(), joined, access, key))
+            return rc;
+        result = TRawKey(key, true);
+        return ERROR_SUCCESS;
     }
     return Follow(base, path, result, [access](HKEY parent, const std::string& name, HKEY& next) {
         return sysreg::OpenKey(parent, name, access, next);
