@@ -12,7 +12,7 @@ set -euo pipefail
 source "$(dirname "$0")/../tools/setup.sh"
 save=false
 if [ "${1:-}" = --save ]; then save=true; shift; fi
-targets=${*:-"ini_file hex_text icon_location name_rules edit_flags scan journal"}
+targets=${*:-"ini_file hex_text icon_location name_rules edit_flags scan journal reg_file profile_plan"}
 runs=${CORVIX_FUZZ_RUNS:-1000000}
 scan_runs=${CORVIX_FUZZ_SCAN_RUNS:-200000}
 
@@ -28,6 +28,8 @@ sources_of() {
     edit_flags) echo src/association/EditFlags.cpp src/association/ClassRecord.cpp ;;
     scan) echo src/index/FileClassScan.cpp src/index/ZQFileAssoc.cpp src/association/Lookups.cpp ;;
     journal) echo src/association/JournalText.cpp src/association/UndoJournal.cpp src/association/KeyImage.cpp src/registry/RawKey.cpp ;;
+    reg_file) echo src/association/RegFileReader.cpp src/association/RegExport.cpp ;;
+    profile_plan) echo src/commands/ProfilePlan.cpp src/association/RegistryWriter.cpp ;;
     esac
 }
 
