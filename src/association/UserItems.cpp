@@ -7,9 +7,11 @@
 namespace {
 
 // The folded names of the user's items: its keys, and below its "CLSID" each
-// class identifier. False when the store can't be listed.
+// class identifier. False when the store can't be listed, or needn't be: a
+// snapshot made further out on this thread (the check within an export)
+// already answers.
 bool ListUserItems(std::unordered_set<std::string>& items) {
-    if (!TwoClassesStores())
+    if (!TwoClassesStores() || TKnownUserItems::Current())
         return false;
     std::vector<std::string> names;
     LONG rc = StoreKeyNames(TClassesStore::User, "", names);
@@ -18,8 +20,9 @@ bool ListUserItems(std::unordered_set<std::string>& items) {
     if (rc != ERROR_SUCCESS)
         return false;
     for (const std::string& name : names) {
-        items.insert(FoldedKeyName(name));
-        if (FoldedKeyName(name) != "clsid")
+        const std::string folded = FoldedKeyName(name);
+        items.insert(folded);
+        if (folded != "clsid")
             continue;
         std::vector<std::string> ids;
         if (StoreKeyNames(TClassesStore::User, name, ids) != ERROR_SUCCESS)

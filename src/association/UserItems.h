@@ -3,7 +3,8 @@
 // on its thread take from it which store holds an item, instead of asking
 // the user's store at each open. For a run of reads in which nothing is
 // written: an export, the check, the plan of a profile. With one store, or a
-// user's store that can't be listed, it changes nothing.
+// user's store that can't be listed, or inside another snapshot, it changes
+// nothing.
 #pragma once
 
 #include "registry/ClassesStore.h"
