@@ -1,5 +1,6 @@
 #include "association/KeyImage.h"
 
+#include "registry/ParallelReads.h"
 #include "support/Utf8Text.h"
 
 #include <algorithm>
@@ -169,6 +170,12 @@ TKeyImage CaptureKeyAsNamed(HKEY root, const std::string& path) {
         image.Tree.Name = SplitKeyPath(image.Path).back();
     }
     return image;
+}
+
+std::vector<TKeyImage> CaptureKeysAsNamed(HKEY root, const std::vector<std::string>& paths) {
+    std::vector<TKeyImage> images(paths.size());
+    ReadInParallel(paths.size(), [&](size_t i) { images[i] = CaptureKeyAsNamed(root, paths[i]); });
+    return images;
 }
 
 namespace {

@@ -53,6 +53,9 @@ TKeyImage CaptureKey(HKEY root, const std::string& path);
 // a capture of thousands of keys below one parent take quadratic time. For
 // exports, whose keys are named by the path.
 TKeyImage CaptureKeyAsNamed(HKEY root, const std::string& path);
+// CaptureKeyAsNamed of each of `paths` below `root`, read by several threads
+// at once (registry/ParallelReads.h); the images in the order of the paths.
+std::vector<TKeyImage> CaptureKeysAsNamed(HKEY root, const std::vector<std::string>& paths);
 
 // Reads the state of the value `name` of the key `path` below `root`, for a
 // change of that value alone. A missing key gives the same image as

@@ -90,6 +90,10 @@ std::string GetClassDescription(const std::string& className) {
     TRegistry reg = ClassesRootRegistry(KEY_READ);
     if (!reg.OpenKey(FileClassKey(className), false))
         return std::string();
+    return DescriptionOfOpenClass(reg);
+}
+
+std::string DescriptionOfOpenClass(TRegistry& reg) {
     std::string description;
     if (HasFriendlyTypeNames() && reg.ReadStringIfExists("FriendlyTypeName", description))
         return description;

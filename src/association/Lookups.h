@@ -6,6 +6,7 @@
 #pragma once
 
 #include "registry/ClassesStore.h"
+#include "registry/Registry5LE.h"
 
 #include <string>
 #include <unordered_set>
@@ -40,3 +41,5 @@ std::string GetExtensionClassIn(TClassesStore store, const std::string& ext);
 // when present, otherwise its key's default value; empty for an invalid name
 // or a missing key. Returned as stored.
 std::string GetClassDescription(const std::string& className);
+// The same of the class key `reg` has open (for a valid name).
+std::string DescriptionOfOpenClass(TRegistry& reg);

@@ -129,8 +129,10 @@ std::vector<TKeyImage> CaptureWholeRoot(HKEY root) {
             if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND)
                 throw EKeyImageError("Could not list the keys of " + StoreName(store) + " (" +
                                      RegistryErrorText(rc) + ").");
-            for (const std::string& name : names)
-                images.push_back(CaptureKeyAsNamed(StoreRoot(store), StorePath(store, name)));
+            for (std::string& name : names)
+                name = StorePath(store, name);
+            for (TKeyImage& image : CaptureKeysAsNamed(StoreRoot(store), names))
+                images.push_back(std::move(image));
         }
         return images;
     }
@@ -138,9 +140,6 @@ std::vector<TKeyImage> CaptureWholeRoot(HKEY root) {
     if (LONG rc = TRawKey(root, false).SubKeyNames(names))
         throw EKeyImageError("Could not list the keys of " + RootKeyName(root) + " (" +
                              RegistryErrorText(rc) + ").");
-    std::vector<TKeyImage> images;
     // The names come from the enumeration: the registry's own spelling.
-    for (const std::string& name : names)
-        images.push_back(CaptureKeyAsNamed(root, name));
-    return images;
+    return CaptureKeysAsNamed(root, names);
 }

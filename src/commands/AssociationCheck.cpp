@@ -3,9 +3,11 @@
 #include "association/CommandProgram.h"
 #include "association/DataType.h"
 #include "association/ExplorerChoice.h"
+#include "association/ItemFacts.h"
 #include "association/KeyImage.h"
 #include "association/OpensWith.h"
 #include "association/UserItems.h"
+#include "registry/ParallelReads.h"
 #include "support/StringList.h"
 #include "support/TextCompare.h"
 
@@ -52,21 +54,14 @@ public:
                 choices_.insert(UpperCaseAZ(ext));
     }
 
-    void CheckExtension(const std::string& ext) {
-        TRegistry reg = ClassesRootRegistry(KEY_READ);
-        if (!reg.OpenKey(ExtensionKey(ext), false))
-            return; // gone since the enumeration
-        std::string className;
-        bool hasDefault = false;
-        try {
-            hasDefault = reg.ReadStringIfExists("", className);
-        } catch (const ERegistryException&) {
-            return; // a class link that holds no text: the scan counts those
-        }
+    void CheckExtension(const std::string& ext) { CheckExtension(ext, ReadExtensionFacts(ext)); }
+
+    void CheckExtension(const std::string& ext, const TExtensionFacts& facts) {
+        if (!facts.Exists || !facts.Readable)
+            return; // gone since the enumeration, or a class link that holds no text (the scan counts those)
+        const std::string& className = facts.ClassName;
         if (className.empty()) {
-            TRegKeyInfo info;
-            if (reg.GetKeyInfo(info) && info.NumSubKeys == 0 &&
-                info.NumValues == (hasDefault ? 1u : 0u))
+            if (facts.Bare)
                 Add(TFindingKind::EmptyExtension, ext, "no class, no other value, no subkey");
         } else if (!CheckClass(className)) {
             Add(TFindingKind::MissingClass, ext,
@@ -75,16 +70,46 @@ public:
         const bool userLists = choices_.count(UpperCaseAZ(ext)) != 0;
         if (userLists)
             CheckExplorerChoice(ext, className);
-        if (userKeys_ ? userKeys_->count(FoldedKeyName(ext)) > 0 : TwoClassesStores())
+        if (UserHolds(ext))
             CheckHiding(ext, className);
         // The user's lists are read only where the user's layer has a key.
-        if (userLists || reg.KeyExists("OpenWithProgids"))
+        if (userLists || facts.HasOpenWithProgids)
             for (const TOpenWithEntry& entry : GetOpenWithList(ext, userLists))
                 if (entry.Missing)
                     Add(TFindingKind::StaleOpenWith, ext,
                         "'Open with' offers " + Quoted(entry.Name) + " (" + entry.Source +
                             "), which is not there",
                         "", entry.Name);
+    }
+
+    // Checks the extensions in runs: the keys of a run and of the classes they
+    // name are read by several threads at once, then judged in order.
+    // `progress` is told after each extension; false stops the check.
+    bool CheckExtensions(const std::vector<std::string>& extensions,
+                         const std::function<bool(size_t)>& progress) {
+        const size_t kRun = 512;
+        for (size_t first = 0; first < extensions.size(); first += kRun) {
+            const size_t count = std::min(kRun, extensions.size() - first);
+            std::vector<TExtensionFacts> facts(count);
+            ReadInParallel(count,
+                           [&](size_t i) { facts[i] = ReadExtensionFacts(extensions[first + i]); });
+            std::vector<std::string> unread;
+            for (const TExtensionFacts& ext : facts)
+                if (!ext.ClassName.empty() &&
+                    classFacts.emplace(UpperCaseAZ(ext.ClassName), TClassFacts()).second)
+                    unread.push_back(ext.ClassName);
+            std::vector<TClassFacts> read(unread.size());
+            ReadInParallel(unread.size(),
+                           [&](size_t i) { read[i] = ReadClassFacts(unread[i], forTable); });
+            for (size_t i = 0; i < unread.size(); ++i)
+                classFacts[UpperCaseAZ(unread[i])] = std::move(read[i]);
+            for (size_t i = 0; i < count; ++i) {
+                CheckExtension(extensions[first + i], facts[i]);
+                if (!progress(first + i + 1))
+                    return false;
+            }
+        }
+        return true;
     }
 
     // Checks the key "Applications\<program>": a program whose file is not
@@ -121,6 +146,10 @@ public:
     // The user's keys of the extensions (see GetExtensions); without them
     // each extension's stores are looked up.
     const std::unordered_set<std::string>* userKeys_ = nullptr;
+    // What was read of each class met, by upper-case name; with `forTable`
+    // also its description and default action.
+    std::unordered_map<std::string, TClassFacts> classFacts;
+    bool forTable = false;
 
     // Checks the class again, as if it were met for the first time.
     void RecheckClass(const std::string& className) {
@@ -139,39 +168,36 @@ private:
         const auto seen = classes_.emplace(UpperCaseAZ(className), false);
         if (!seen.second)
             return seen.first->second;
-        TRegistry reg = ClassesRootRegistry(KEY_READ);
-        if (!reg.OpenKey(FileClassKey(className), false))
+        auto known = classFacts.find(UpperCaseAZ(className));
+        if (known == classFacts.end())
+            known = classFacts.emplace(UpperCaseAZ(className), ReadClassFacts(className, forTable))
+                        .first;
+        const TClassFacts& facts = known->second;
+        if (!facts.Exists)
             return false;
         seen.first->second = true;
         ++result.Classes;
-        CheckIcon(className);
-        CheckActions(className);
-        // Last: it checks further classes (the map may grow).
-        const std::string curVer = DefaultText(FileClassKey(className) + "\\CurVer");
+        CheckIcon(className, facts.IconLocation);
+        CheckActions(className, facts.Actions);
+        // Last: it checks further classes (the maps may grow).
+        const std::string curVer = facts.CurVer;
         if (!curVer.empty() && !CheckClass(curVer))
             Add(TFindingKind::MissingCurVer, className,
                 "CurVer names the class " + Quoted(curVer) + ", which has no key", "", curVer);
         return true;
     }
 
-    void CheckIcon(const std::string& className) {
-        const std::string location = DefaultText(FileClassKey(className) + "\\DefaultIcon");
+    void CheckIcon(const std::string& className, const std::string& location) {
         const std::string file = ExpandEnvironment(IconLocationFile(location));
         if (!file.empty() && !files_.FileExists(file))
             Add(TFindingKind::MissingIcon, className,
                 "the icon file " + Quoted(file) + " is not there", "", location);
     }
 
-    void CheckActions(const std::string& className) {
-        TRegistry reg = ClassesRootRegistry(KEY_READ);
-        if (!reg.OpenKey(FileClassKey(className) + "\\shell", false))
-            return;
-        TStringList verbs;
-        reg.GetKeyNames(verbs);
-        for (int i = 0; i < verbs.Count(); ++i) {
-            const std::string& verb = verbs[i];
-            const std::string command =
-                DefaultText(FileClassKey(className) + "\\shell\\" + verb + "\\command");
+    void CheckActions(const std::string& className, const std::vector<TActionFacts>& actions) {
+        for (const TActionFacts& action : actions) {
+            const std::string& verb = action.Verb;
+            const std::string& command = action.Command;
             const TCommandProgram program = FindCommandProgram(command, files_);
             if (program.None)
                 continue;
@@ -185,6 +211,15 @@ private:
                         " holds a blank and is not quoted",
                     verb, command);
         }
+    }
+
+    // Whether this user's store holds the extension's key.
+    bool UserHolds(const std::string& ext) const {
+        if (userKeys_)
+            return userKeys_->count(FoldedKeyName(ext)) > 0;
+        if (const TKnownUserItems* known = TKnownUserItems::Current())
+            return known->UserHolds(ExtensionKey(ext));
+        return TwoClassesStores();
     }
 
     // A user's extension key that hides every user's key and names another
@@ -306,20 +341,32 @@ void SortFindingsBy(std::vector<TFinding>& findings, const TFindingOrder& less) 
 TCheckResult CheckAssociations(const TCheckProgress& progress) {
     const TUserItemsSnapshot userItems;
     TChecker checker;
-    TStringList extensions;
+    TStringList list;
     std::unordered_set<std::string> userKeys;
-    GetExtensions(extensions, userKeys);
+    GetExtensions(list, userKeys);
     checker.userKeys_ = &userKeys;
-    const int total = extensions.Count();
+    const std::vector<std::string> extensions(list.begin(), list.end());
+    const int total = list.Count();
     checker.result.Extensions = total;
     bool goOn = !progress || progress(0, total);
-    for (int i = 0; goOn && i < total; ++i) {
-        checker.CheckExtension(extensions[i]);
-        goOn = !progress || progress(i + 1, total);
-    }
+    if (goOn)
+        goOn = checker.CheckExtensions(
+            extensions, [&](size_t checked) { return !progress || progress(int(checked), total); });
     if (goOn)
         checker.CheckApplications();
     checker.result.Stopped = !goOn;
     SortFindings(checker.result.Findings);
+    return checker.result;
+}
+
+TCheckResult CheckExtensionsAndClasses(const std::vector<std::string>& extensions,
+                                       std::unordered_map<std::string, TClassFacts>& classes) {
+    const TUserItemsSnapshot userItems;
+    TChecker checker;
+    checker.forTable = true;
+    checker.result.Extensions = int(extensions.size());
+    checker.CheckExtensions(extensions, [](size_t) { return true; });
+    SortFindings(checker.result.Findings);
+    classes = std::move(checker.classFacts);
     return checker.result;
 }

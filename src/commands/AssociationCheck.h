@@ -4,8 +4,11 @@
 // reads only what it reports on (no descriptions, no flags).
 #pragma once
 
+#include "association/ItemFacts.h"
+
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // The kinds of problem, in the order of their names.
@@ -64,6 +67,13 @@ struct TCheckResult {
 };
 
 TCheckResult CheckAssociations(const TCheckProgress& progress = nullptr);
+
+// The check of the extensions given and the classes they name, without the
+// "Applications" keys: for a table of these extensions. `classes` receives
+// what was read of each class met, with its description and default
+// action, by upper-case name.
+TCheckResult CheckExtensionsAndClasses(const std::vector<std::string>& extensions,
+                                       std::unordered_map<std::string, TClassFacts>& classes);
 
 // Whether the finding still holds: the extension or class it is about,
 // checked again, gives it (same kind, name, action and text).

@@ -8,6 +8,7 @@
 #include "commands/AssociationCheck.h"
 #include "commands/RecordText.h"
 #include "index/ZQFileAssoc.h"
+#include "registry/ParallelReads.h"
 #include "support/StringList.h"
 #include "support/SystemFiles.h"
 #include "support/TextCompare.h"
@@ -16,6 +17,7 @@
 #include <ctime>
 #include <map>
 #include <set>
+#include <unordered_map>
 
 namespace {
 
@@ -88,12 +90,13 @@ std::string AssociationsText(const TExportSelection& selection) {
 }
 
 std::vector<TRow> Rows(const TExportSelection& selection) {
+    // The check of these extensions reads each class once, with its
+    // description and default action, for all its extensions.
+    std::unordered_map<std::string, TClassFacts> classes; // by upper-case name
     std::map<std::string, std::vector<std::string>> problems; // by upper-case name
-    for (const TFinding& finding : CheckAssociations().Findings)
+    for (const TFinding& finding : CheckExtensionsAndClasses(selection.Extensions, classes).Findings)
         problems[UpperCaseAZ(finding.Name)].push_back(std::string(FindingKindName(finding.Kind)) +
                                                       ": " + finding.Detail);
-    // A class's description and command, read once for all its extensions.
-    std::map<std::string, std::pair<std::string, std::string>> classes; // by upper-case name
     std::vector<TRow> rows;
     for (size_t i = 0; i < selection.Extensions.size(); ++i) {
         TRow row;
@@ -101,14 +104,10 @@ std::vector<TRow> Rows(const TExportSelection& selection) {
         row.Class = selection.ExtensionClasses[i];
         if (!row.Class.empty() && IsValidFileClass(row.Class)) {
             auto known = classes.find(UpperCaseAZ(row.Class));
-            if (known == classes.end())
-                known = classes
-                            .emplace(UpperCaseAZ(row.Class),
-                                     std::make_pair(DescriptionOrNothing(row.Class),
-                                                    OpenCommand(row.Class)))
-                            .first;
-            row.Description = known->second.first;
-            row.Command = known->second.second;
+            if (known == classes.end()) // changed since the index was made
+                known = classes.emplace(UpperCaseAZ(row.Class), ReadClassFacts(row.Class, true)).first;
+            row.Description = known->second.Description;
+            row.Command = known->second.DefaultCommand();
         }
         for (const std::string* name : {&row.Extension, &row.Class}) {
             const auto found = problems.find(UpperCaseAZ(*name));
@@ -188,12 +187,12 @@ std::string HtmlText(const TExportSelection& selection) {
 }
 
 std::string RegBytes(const TExportSelection& selection) {
-    std::vector<TKeyImage> keys;
+    std::vector<std::string> paths;
     for (const std::string& name : selection.Classes)
-        keys.push_back(CaptureKeyAsNamed(HKEY_CLASSES_ROOT, FileClassKey(name)));
+        paths.push_back(FileClassKey(name));
     for (const std::string& ext : selection.Extensions)
-        keys.push_back(CaptureKeyAsNamed(HKEY_CLASSES_ROOT, ExtensionKey(ext)));
-    return RegFileBytes(keys);
+        paths.push_back(ExtensionKey(ext));
+    return RegFileBytes(CaptureKeysAsNamed(HKEY_CLASSES_ROOT, paths));
 }
 
 } // namespace
@@ -234,6 +233,18 @@ TExportSelection SelectForExport(const std::vector<std::string>& names, const TF
     if (names.empty()) {
         TStringList all;
         index.GetClassNames(all);
+        // Which classes have a key, asked by several threads at once.
+        std::vector<std::string> candidates;
+        for (int i = 0; i < all.Count(); ++i)
+            if (!all[i].empty() && IsValidFileClass(all[i]) &&
+                classSeen.insert(UpperCaseAZ(all[i])).second)
+                candidates.push_back(all[i]);
+        std::vector<char> exists(candidates.size());
+        ReadInParallel(candidates.size(),
+                       [&](size_t i) { exists[i] = FileClassExists(candidates[i]); });
+        for (size_t i = 0; i < candidates.size(); ++i)
+            if (exists[i])
+                classes.push_back(candidates[i]);
         for (int i = 0; i < all.Count(); ++i)
             addClassWithExtensions(all[i]);
     }

@@ -19,6 +19,7 @@
 #include <cstring>
 #include <deque>
 #include <map>
+#include <mutex>
 
 using fake::registry::Key;
 using fake::registry::Value;
@@ -54,6 +55,13 @@ struct Registry {
 Registry& Reg() {
     static Registry registry;
     return registry;
+}
+
+// The registry answers one call at a time, as the real one does for a key:
+// the reads of several threads (registry/ParallelReads.h) may come at once.
+std::unique_lock<std::recursive_mutex> OneCallAtATime() {
+    static std::recursive_mutex mutex;
+    return std::unique_lock<std::recursive_mutex>(mutex);
 }
 
 // Counts the call and reports an injected failure of that kind, if any.
@@ -258,6 +266,7 @@ template <typename C> DWORD CountForgottenNul(DWORD type, const BYTE* data, DWOR
 
 template <typename C>
 LSTATUS OpenKey(HKEY hKey, const C* lpSubKey, REGSAM samDesired, PHKEY phkResult) {
+    const auto lock = OneCallAtATime();
     LONG error;
     if (phkResult)
         *phkResult = nullptr;
@@ -289,6 +298,7 @@ LSTATUS OpenKey(HKEY hKey, const C* lpSubKey, REGSAM samDesired, PHKEY phkResult
 template <typename C>
 LSTATUS CreateKey(HKEY hKey, const C* lpSubKey, REGSAM samDesired, PHKEY phkResult,
                   LPDWORD lpdwDisposition) {
+    const auto lock = OneCallAtATime();
     LONG error;
     if (phkResult)
         *phkResult = nullptr;
@@ -314,6 +324,7 @@ LSTATUS CreateKey(HKEY hKey, const C* lpSubKey, REGSAM samDesired, PHKEY phkResu
 }
 
 template <typename C> LSTATUS DeleteKey(HKEY hKey, const C* lpSubKey) {
+    const auto lock = OneCallAtATime();
     LONG error;
     if (Enter(fake::Fault::DeleteKey, error))
         return error;
@@ -341,6 +352,7 @@ template <typename C> LSTATUS DeleteKey(HKEY hKey, const C* lpSubKey) {
 }
 
 template <typename C> LSTATUS DeleteValue(HKEY hKey, const C* lpValueName) {
+    const auto lock = OneCallAtATime();
     LONG error;
     if (Enter(fake::Fault::DeleteValue, error))
         return error;
@@ -355,6 +367,7 @@ template <typename C> LSTATUS DeleteValue(HKEY hKey, const C* lpValueName) {
 template <typename C>
 LSTATUS EnumKey(HKEY hKey, DWORD dwIndex, C* lpName, LPDWORD lpcchName, LPDWORD lpReserved,
                 C* lpClass, LPDWORD lpcchClass, PFILETIME lpftLastWriteTime) {
+    const auto lock = OneCallAtATime();
     LONG error;
     if (Enter(fake::Fault::Enum, error))
         return error;
@@ -392,6 +405,7 @@ LSTATUS EnumKey(HKEY hKey, DWORD dwIndex, C* lpName, LPDWORD lpcchName, LPDWORD 
 template <typename C>
 LSTATUS EnumValue(HKEY hKey, DWORD dwIndex, C* lpValueName, LPDWORD lpcchValueName,
                   LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
+    const auto lock = OneCallAtATime();
     LONG error;
     if (Enter(fake::Fault::EnumValue, error))
         return error;
@@ -429,6 +443,7 @@ LSTATUS QueryInfoKey(HKEY hKey, C* lpClass, LPDWORD lpcchClass, LPDWORD lpReserv
                      LPDWORD lpcSubKeys, LPDWORD lpcbMaxSubKeyLen, LPDWORD lpcbMaxClassLen,
                      LPDWORD lpcValues, LPDWORD lpcbMaxValueNameLen, LPDWORD lpcbMaxValueLen,
                      LPDWORD lpcbSecurityDescriptor, PFILETIME lpftLastWriteTime) {
+    const auto lock = OneCallAtATime();
     LONG error;
     if (Enter(fake::Fault::QueryInfo, error))
         return error;
@@ -481,6 +496,7 @@ LSTATUS QueryInfoKey(HKEY hKey, C* lpClass, LPDWORD lpcchClass, LPDWORD lpReserv
 template <typename C>
 LSTATUS QueryValue(HKEY hKey, const C* lpValueName, LPDWORD lpReserved, LPDWORD lpType,
                    LPBYTE lpData, LPDWORD lpcbData) {
+    const auto lock = OneCallAtATime();
     LONG error;
     if (Enter(fake::Fault::QueryValue, error))
         return error;
@@ -517,6 +533,7 @@ LSTATUS QueryValue(HKEY hKey, const C* lpValueName, LPDWORD lpReserved, LPDWORD 
 
 template <typename C>
 LSTATUS SetValue(HKEY hKey, const C* lpValueName, DWORD dwType, const BYTE* lpData, DWORD cbData) {
+    const auto lock = OneCallAtATime();
     LONG error;
     if (Enter(fake::Fault::SetValue, error))
         return error;
@@ -555,6 +572,7 @@ LSTATUS RegCreateKeyExW(HKEY hKey, LPCWSTR lpSubKey, DWORD, LPWSTR, DWORD, REGSA
 }
 
 LSTATUS RegCloseKey(HKEY hKey) {
+    const auto lock = OneCallAtATime();
     Registry& r = Reg();
     ++r.calls;
     if (IsPredefined(hKey))

@@ -301,6 +301,14 @@ TEST_F(CommandLineTest, ProfilesGoOutAndComeBackAsOneStep) {
     EXPECT_TRUE(Has(ReadFile(dir_ + "/all.html"), "<br>Machine: STAND-IN<br>Windows: "));
     EXPECT_EQ(Corvix({"--export", "pdf", dir_ + "/x"}).code, 2);
     EXPECT_EQ(Corvix({"--export", "csv", dir_ + "/x", "nosuch"}).code, 5);
+    // A key that can't be read, among those several threads read, ends the
+    // export with its name, and no file is written.
+    fake::FailNext(fake::Fault::EnumValue);
+    const Outcome failed = Corvix({"--export", "reg", dir_ + "/failed.reg"});
+    EXPECT_NE(failed.code, 0);
+    EXPECT_TRUE(Has(failed.err, "Could not read the values of HKEY_CLASSES_ROOT\\")) << failed.err;
+    struct stat written;
+    EXPECT_NE(stat((dir_ + "/failed.reg").c_str(), &written), 0);
 
     // Another machine: other associations, a choice made in Windows.
     ASSERT_EQ(Corvix({"--delete-ext", ".txt", "--yes"}).code, 0);
