@@ -1,7 +1,9 @@
 // The check of the associations: what years of installs and uninstalls
 // leave behind under HKEY_CLASSES_ROOT. It visits every extension key, every
 // class an extension names and the classes those name through "CurVer", and
-// reads only what it reports on (no descriptions, no flags).
+// reads only what it reports on (no flags; descriptions only for a table).
+// The keys are read by several threads at once, a run of extensions and
+// their classes at a time, and judged in order on the calling thread.
 #pragma once
 
 #include "association/ItemFacts.h"
