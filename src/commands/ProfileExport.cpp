@@ -46,11 +46,12 @@ std::string DescriptionOrNothing(const std::string& className) {
     }
 }
 
+// The command line of the class's default action; empty when there is none
+// or it holds no text.
 std::string OpenCommand(const std::string& className) {
     if (className.empty() || !IsValidFileClass(className))
         return std::string();
-    const std::string verb = GetDefaultAction(className);
-    return verb.empty() ? std::string() : GetActionCommand(className, verb);
+    return ReadClassFacts(className, true).DefaultCommand();
 }
 
 // The file name of the program a command starts, without its folder.

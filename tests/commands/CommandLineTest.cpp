@@ -404,4 +404,11 @@ TEST_F(CommandLineTest, ProfilesGoOutAndComeBackAsOneStep) {
     }
     EXPECT_EQ(DumpRegistry(), before);
     EXPECT_EQ(Corvix({"--dry-run", "--list", "classes"}).code, 2);
+
+    // A command that holds no text is an empty cell, not a failed export.
+    PutString(".dw", "", "dwfile");
+    PutDword("dwfile\\shell\\open\\command", "", 1);
+    for (const char* format : {"associations", "csv"})
+        EXPECT_EQ(Corvix({"--export", format, dir_ + "/dw", ".dw"}).code, 0) << format;
+    EXPECT_TRUE(Has(ReadFile(dir_ + "/dw"), ".dw,dwfile,,,\r\n")) << ReadFile(dir_ + "/dw");
 }
