@@ -53,17 +53,20 @@ std::string GetDefaultAction(const std::string& className) {
     TRegistry reg = ClassesRootRegistry(KEY_READ);
     if (!OpenBelowClass(reg, className, {"shell"}))
         return std::string();
-    std::string action = reg.ReadString("");
-    if (!action.empty())
-        return action;
+    const std::string action = reg.ReadString("");
     TStringList verbs;
-    reg.GetKeyNames(verbs);
-    if (verbs.Count() == 0)
-        return std::string();
+    if (action.empty())
+        reg.GetKeyNames(verbs);
+    return ChooseDefaultAction(action, verbs);
+}
+
+std::string ChooseDefaultAction(const std::string& shellDefault, const TStringList& verbs) {
+    if (!shellDefault.empty())
+        return shellDefault;
     for (const std::string& verb : verbs)
         if (SameText(verb, "open"))
             return "open";
-    return verbs[0];
+    return verbs.Count() > 0 ? verbs[0] : std::string();
 }
 
 std::string GetActionCommand(const std::string& className, const std::string& verb) {

@@ -34,6 +34,9 @@ void GetActions(const std::string& className, TStringList& list);
 // name exists in any case; else the first action in index order; else empty.
 // Empty for an invalid name or a missing key.
 std::string GetDefaultAction(const std::string& className);
+// The same chosen from what was read: the default value of "shell" and the
+// actions in index order.
+std::string ChooseDefaultAction(const std::string& shellDefault, const TStringList& verbs);
 
 // The command line of an action, as stored; empty when anything is missing.
 // A verb that can't name one subkey (empty, or with a backslash) has none.

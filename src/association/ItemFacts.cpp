@@ -1,12 +1,12 @@
 #include "association/ItemFacts.h"
 
+#include "association/Actions.h"
 #include "association/KeyImage.h"
 #include "association/LayerRegistry.h"
 #include "association/Lookups.h"
 #include "association/Names.h"
 #include "association/SubkeyRegistry.h"
 #include "support/StringList.h"
-#include "support/TextCompare.h"
 
 namespace {
 
@@ -31,13 +31,10 @@ std::string DefaultBelow(const TRegistry& parent, const std::string& path) {
 } // namespace
 
 std::string TClassFacts::DefaultCommand() const {
-    std::string verb = ShellDefault;
-    if (verb.empty())
-        for (const TActionFacts& action : Actions)
-            if (SameText(action.Verb, "open"))
-                verb = "open";
-    if (verb.empty() && !Actions.empty())
-        verb = Actions.front().Verb;
+    TStringList verbs;
+    for (const TActionFacts& action : Actions)
+        verbs.Add(action.Verb);
+    const std::string verb = ChooseDefaultAction(ShellDefault, verbs);
     for (const TActionFacts& action : Actions)
         if (SameKeyName(action.Verb, verb))
             return action.Command;

@@ -15,23 +15,15 @@ namespace {
 // Four threads keep the registry busy under Wine (3.6 times one thread's
 // reads on two cores); on Windows, whose requests cost little waiting, they
 // cost little more than one.
-std::atomic<int> readers{4};
+const size_t kReaders = 4;
 
 // Below this many items the threads cost more than they save.
 const size_t kFewItems = 4;
 
 } // namespace
 
-int ParallelReaders() {
-    return readers;
-}
-
-void SetParallelReaders(int threads) {
-    readers = std::max(1, threads);
-}
-
 void ReadInParallel(size_t count, const std::function<void(size_t)>& read) {
-    const size_t threads = std::min<size_t>(size_t(ParallelReaders()), count / kFewItems + 1);
+    const size_t threads = std::min(kReaders, count / kFewItems + 1);
     if (threads <= 1) {
         for (size_t i = 0; i < count; ++i)
             read(i);

@@ -8,14 +8,10 @@
 #include <cstddef>
 #include <functional>
 
-// Calls read(i) for every i below `count`, on up to ParallelReaders()
-// threads, the calling thread among them; returns when all are done. The
-// threads read through the merged view as the calling thread does (they
+// Calls read(i) for every i below `count` on the calling thread and, for
+// every four items, one more thread, up to four in all; returns when all
+// are done. The threads read through the merged view as the calling thread does (they
 // share its list of this user's items, see TKnownUserItems). An exception
 // from a read stops the others taking new items and is raised again here
 // (the first one, when several raise).
 void ReadInParallel(size_t count, const std::function<void(size_t)>& read);
-
-// The number of threads ReadInParallel uses (1: the calling thread alone).
-int ParallelReaders();
-void SetParallelReaders(int threads);
